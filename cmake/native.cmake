@@ -1,0 +1,19 @@
+# Host build: the portable logic and its tests (and, with clang and the sanitizers, the fuzz targets).
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB native_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
+add_executable(testy_nativni ${native_tests})
+target_include_directories(testy_nativni PRIVATE ${CMAKE_SOURCE_DIR}/tests/native)
+target_link_libraries(testy_nativni PRIVATE vypnuti_logika GTest::gtest_main GTest::gmock)
+gtest_discover_tests(testy_nativni DISCOVERY_TIMEOUT 60)
+
+if(VYPNUTI_SANITIZE AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  file(GLOB fuzz_targets CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/*_fuzz.cpp)
+  foreach(source ${fuzz_targets})
+    get_filename_component(name ${source} NAME_WE)
+    add_executable(${name} ${source})
+    target_link_libraries(${name} PRIVATE vypnuti_logika)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  endforeach()
+endif()

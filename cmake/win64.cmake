@@ -1,0 +1,46 @@
+# Windows build: vypnuti.exe, the Win32 edge as a library, and the Win32 tests run under Wine.
+enable_language(RC)
+
+set(win_sources ${all_sources})
+list(FILTER win_sources INCLUDE REGEX "(_win\\.cpp$|/src/platform/win32/|/src/ui/)")
+
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+# Nothing but system DLLs at run time: the C++ runtime and winpthread go into the program.
+add_link_options(-static)
+
+set(system_libraries user32 gdi32 kernel32 advapi32 shell32 comctl32 ole32 uuid powrprof)
+
+add_library(vypnuti_win STATIC ${win_sources})
+target_link_libraries(vypnuti_win PUBLIC vypnuti_logika ${system_libraries})
+
+file(GLOB app_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
+set(app_resources ${CMAKE_SOURCE_DIR}/src/app/vypnuti.rc)
+add_executable(vypnuti WIN32 ${app_sources} ${app_resources})
+target_link_options(vypnuti PRIVATE -municode)
+target_link_libraries(vypnuti PRIVATE vypnuti_win)
+
+# GoogleTest from Debian's source package, built with the cross compiler.
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+file(GLOB win_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+add_executable(testy_win32 ${win_tests} ${app_resources})
+target_include_directories(testy_win32 PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
+target_link_libraries(testy_win32 PRIVATE vypnuti_win gtest_main gmock)
+# The tests start the real program and small helper programs: they find them beside themselves.
+add_dependencies(testy_win32 vypnuti)
+
+# Each file in tests/win32/pomocnici/ is a helper program of its own for the Win32 tests.
+file(GLOB helper_programs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/pomocnici/*.cpp)
+foreach(source ${helper_programs})
+  get_filename_component(name ${source} NAME_WE)
+  add_executable(${name} WIN32 ${source})
+  target_link_options(${name} PRIVATE -municode)
+  target_link_libraries(${name} PRIVATE ${system_libraries})
+  add_dependencies(testy_win32 ${name})
+endforeach()
+
+gtest_discover_tests(testy_win32 DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                     PROPERTIES TIMEOUT 300)

@@ -1,0 +1,319 @@
+#include "core/parametr.h"
+
+#include <array>
+#include <chrono>
+#include <optional>
+#include <string_view>
+
+#include "core/cislo.h"
+#include "core/kodovani.h"
+#include "core/stav.h"
+#include "platform/dialogy.h"
+#include "platform/hodiny.h"
+#include "platform/mistni.h"
+#include "platform/planovac.h"
+#include "platform/port.h"
+
+using namespace std::chrono;
+
+namespace {
+
+constexpr std::string_view Radek = "\r\n";
+
+struct KlicoveSlovo {
+  std::string_view text;
+  std::uint8_t akce;
+  std::string_view nazev;
+};
+
+// The first keyword of this list found anywhere in the string wins, whatever its position.
+constexpr std::array<KlicoveSlovo, 5> KlicovaSlova = {{
+    {"/vypnuti", akce::Vypnuti, "Vypnutí"},
+    {"/restart", akce::Restart, "Restartování"},
+    {"/odhlaseni", akce::Odhlaseni, "Odhlášení"},
+    {"/spanek", akce::Spanek, "Spánek"},
+    {"/zamceni", akce::Zamceni, "Uzamčení"},
+}};
+
+// The working copy: options are removed as they are read, so their order does not matter.
+class Retezec {
+ public:
+  explicit Retezec(std::string text) : s_(std::move(text)) {}
+
+  bool Obsahuje(std::string_view co) const { return s_.find(co) != std::string::npos; }
+
+  // Removes the first occurrence; false when there is none.
+  bool Odeber(std::string_view co) {
+    const auto p = s_.find(co);
+    if (p == std::string::npos) return false;
+    s_.erase(p, co.size());
+    posledni_ = p;
+    return true;
+  }
+
+  // The value between the first "/" at or after the place of the last removed option and the next
+  // "/"; both slashes and the value are removed. Nothing when a slash is missing.
+  std::optional<std::string> OdeberHodnotu() {
+    const auto otevreni = s_.find('/', posledni_);
+    if (otevreni == std::string::npos) return std::nullopt;
+    const auto zavreni = s_.find('/', otevreni + 1);
+    if (zavreni == std::string::npos) return std::nullopt;
+    std::string hodnota = s_.substr(otevreni + 1, zavreni - otevreni - 1);
+    s_.erase(otevreni, zavreni - otevreni + 1);
+    return hodnota;
+  }
+
+  // Removes an option together with its slash value, all in one stretch.
+  std::optional<std::string> OdeberUsek(std::string_view volba) {
+    const auto p = s_.find(volba);
+    const auto otevreni = s_.find('/', p + volba.size());
+    if (otevreni == std::string::npos) return std::nullopt;
+    const auto zavreni = s_.find('/', otevreni + 1);
+    if (zavreni == std::string::npos) return std::nullopt;
+    std::string hodnota = s_.substr(otevreni + 1, zavreni - otevreni - 1);
+    s_.erase(p, zavreni - p + 1);
+    return hodnota;
+  }
+
+ private:
+  std::string s_;
+  std::size_t posledni_ = 0;
+};
+
+std::optional<double> Cislo(std::string_view text) {
+  return CtiCeleCislo(text, port<Mistni>().DesetinnyOddelovac());
+}
+
+// A whole number within [od, do], or nothing.
+std::optional<int> CisloVRozsahu(std::string_view text, double od, double po) {
+  const auto hodnota = Cislo(text);
+  if (!hodnota || *hodnota < od || *hodnota > po) return std::nullopt;
+  return static_cast<int>(*hodnota);
+}
+
+struct HodinaMinuta {
+  int hodina;
+  int minuta;
+};
+
+// "H:M" with hour 0 to 24 (24 is midnight at the end of the day) and minute 0 to 59.
+std::optional<HodinaMinuta> CtiCasDne(std::string_view text) {
+  const auto dvojtecka = text.find(':');
+  if (dvojtecka == std::string_view::npos || dvojtecka + 1 == text.size()) return std::nullopt;
+  const auto hodina = CisloVRozsahu(text.substr(0, dvojtecka), 0, 24);
+  const auto minuta = CisloVRozsahu(text.substr(dvojtecka + 1), 0, 59);
+  if (!hodina || !minuta) return std::nullopt;
+  return HodinaMinuta{*hodina, *minuta};
+}
+
+void NastavDenSpusteni() {
+  const DatumCas spusteni = RozlozCas(stav.CasSpusteni);
+  stav.Den = static_cast<std::int16_t>(spusteni.den);
+  stav.Mesic = static_cast<std::int16_t>(spusteni.mesic);
+  stav.Rok = static_cast<std::int16_t>(spusteni.rok);
+}
+
+void NastavOkamzik(Cas okamzik) {
+  const DatumCas d = RozlozCas(okamzik);
+  stav.Rok = static_cast<std::int16_t>(d.rok);
+  stav.Mesic = static_cast<std::int16_t>(d.mesic);
+  stav.Den = static_cast<std::int16_t>(d.den);
+  stav.Hodina = static_cast<std::int16_t>(d.hodina);
+  stav.Minuta = static_cast<std::int16_t>(d.minuta);
+}
+
+// ";od/22:00-06:00/": the window's start and end; false when the window is malformed.
+bool CtiOkno(Retezec& s) {
+  stav.OdDo = 1;
+  stav.Akce = akce::Vypnuti;
+  stav.AkceNazev = "Vypnutí";
+  stav.ZakazStorna = 1;
+  const auto okno = s.OdeberUsek(";od");
+  if (!okno) return false;
+  const auto pomlcka = okno->find('-');
+  if (pomlcka == std::string::npos) return false;
+  NastavDenSpusteni();
+  const auto od = CtiCasDne(std::string_view(*okno).substr(0, pomlcka));
+  const auto po = CtiCasDne(std::string_view(*okno).substr(pomlcka + 1));
+  if (!od || !po) return false;
+  stav.Hodina = static_cast<std::int16_t>(od->hodina);
+  stav.Minuta = static_cast<std::int16_t>(od->minuta);
+  stav.DoHodina = static_cast<std::int16_t>(po->hodina);
+  stav.DoMinuta = static_cast<std::int16_t>(po->minuta);
+  return true;
+}
+
+void CtiAkci(Retezec& s) {
+  for (const auto& slovo : KlicovaSlova) {
+    if (s.Odeber(slovo.text)) {
+      stav.Neaktivni = 1;
+      stav.Akce = slovo.akce;
+      stav.AkceNazev = slovo.nazev;
+      return;
+    }
+  }
+  stav.Akce = akce::Zadna;
+}
+
+std::uint8_t Priznak(Retezec& s, std::string_view volba) { return s.Odeber(volba) ? 1 : 0; }
+
+// ";t/…/": a clock time "H:M" or a number of minutes counted from the program's start.
+bool CtiCas(std::string_view hodnota) {
+  if (hodnota.find(':') != std::string_view::npos) {
+    const auto cas = CtiCasDne(hodnota);
+    if (!cas) return false;
+    stav.Hodina = static_cast<std::int16_t>(cas->hodina);
+    stav.Minuta = static_cast<std::int16_t>(cas->minuta);
+    NastavDenSpusteni();
+    stav.RezimMinuty = 0;
+    return true;
+  }
+  const auto minut = hodnota.size() <= 6 ? Cislo(hodnota) : std::nullopt;
+  if (!minut) return false;
+  stav.RezimMinuty = 1;
+  NastavOkamzik(stav.CasSpusteni + minutes{static_cast<long>(*minut)});
+  return true;
+}
+
+// ";d/…/": "day.month.year".
+bool CtiDatum(std::string_view hodnota) {
+  const auto tecka1 = hodnota.find('.');
+  const auto tecka2 = tecka1 == std::string_view::npos ? tecka1 : hodnota.find('.', tecka1 + 1);
+  if (tecka2 == std::string_view::npos) return false;
+  const auto den = CisloVRozsahu(hodnota.substr(0, tecka1), -1e9, 31);
+  const auto mesic = CisloVRozsahu(hodnota.substr(tecka1 + 1, tecka2 - tecka1 - 1), -1e9, 12);
+  const auto rok = CisloVRozsahu(hodnota.substr(tecka2 + 1), -1e9, 9999);
+  if (!den || *den == 0 || !mesic || !rok) return false;
+  stav.Den = static_cast<std::int16_t>(*den);
+  stav.Mesic = static_cast<std::int16_t>(*mesic);
+  stav.Rok = static_cast<std::int16_t>(*rok);
+  return true;
+}
+
+void Vynuluj() {
+  stav.Neaktivni = 1;
+  stav.KazdyDen = stav.ZakazStorna = stav.KontrolovaneVypnuti = stav.HesloZapnuto = 0;
+  stav.ZbyvaSekund = stav.RezimMinuty = stav.OdDo = stav.SkrytStorno = 0;
+  stav.Heslo.clear();
+  stav.AkceNazev.clear();
+  stav.Akce = akce::Zadna;
+}
+
+bool Odmitni(const Retezec& s, bool BezHlaseni) {
+  Vynuluj();
+  if (BezHlaseni) return false;
+  if (s.Obsahuje("/?")) {
+    port<Dialogy>().Zprava(TextNapovedy(), std::string(NazevAplikace) + " parametrem z příkazového řádku.",
+                           styl::Ok | styl::Informace);
+  } else {
+    std::string text = stav.Parametr;
+    text.append(Radek).append(Radek).append("Neznámé nebo chybné zadání spouštěcího parametru!");
+    text.append(Radek).append(Radek).append(TextNapovedy());
+    port<Dialogy>().Zprava(text, NazevAplikace, styl::Ok | styl::Vykricnik);
+  }
+  return false;
+}
+
+// A schedule whose moment has passed is dropped without a word; at start-up it also leaves the store.
+bool Vyprs() {
+  Vynuluj();
+  if (stav.PriSpusteni == 1) {
+    stav.Parametr.clear();
+    port<Planovac>().UlozNastaveni();
+  }
+  return false;
+}
+
+// Arms the schedule read so far.
+bool Aktivuj(bool NeUkladat) {
+  stav.Neaktivni = 0;
+  if (stav.Rok < RozlozCas(port<Hodiny>().Ted()).rok) return Vyprs();
+  stav.CilovyCas = SlozCas(stav.Rok, stav.Mesic, stav.Den, stav.Hodina, stav.Minuta);
+  if (stav.OdDo == 1) stav.DoCas = hours{stav.DoHodina} + minutes{stav.DoMinuta};
+  if (stav.CilovyCas < port<Hodiny>().Ted()) {
+    if (stav.KazdyDen != 1) return Vyprs();
+    stav.CilovyCas += days{1};
+  }
+  if (stav.OdDo != 1) NastavOkamzik(stav.CilovyCas - minutes{1});
+  if (!NeUkladat) port<Planovac>().UlozNastaveni();
+  return true;
+}
+
+}  // namespace
+
+std::string TextNapovedy() {
+  static constexpr std::array<std::string_view, 15> Radky = {
+      "/vypnuti",
+      "/restart",
+      "/odhlaseni",
+      "/spanek",
+      ";t/12:15/ - ve stanovený čas",
+      ";d/4.5.2005/ - ve stanovený den",
+      ";t/125/ - za stanovený počet minut",
+      ";ss - skrytí tlačítka storno",
+      ";kv - kontrolované vypnutí",
+      ";kd - opakovat každý den",
+      ";zs - zakázat storno před vypnutím (skryje ikonu z lišty)",
+      ";h/heslo/ - nastavení programu chránit heslem",
+      ";od/22:00-06:00/ - vypnuti počitače při spuštění v nastaveném čase",
+      "Při této volbě je automaticky nastaveno vypnutí (/vypnuti) a zákaz stornování (;zs). "
+      "Volitelné zůstává opakovat každý den (;kd) a ochrana nastavení heslem (;h/heslo/). "
+      "Ostaní parametry jsou ignorovány.",
+      "/? - nápověda",
+  };
+  std::string text;
+  for (const auto radek : Radky) text.append(Radek).append(radek);
+  return std::string(Radek) + text;
+}
+
+bool RozeberParametr(const std::string& Text, bool BezHlaseni, bool NeUkladat) {
+  // A string the store cannot hold faithfully is refused before anything changes.
+  if (!NeUkladat && !LzeUlozit(Text)) {
+    port<Dialogy>().Zprava(
+        "Parametr obsahuje znak, který nelze uložit (mimo českou znakovou sadu Windows-1250).\r\n"
+        "Nastavení zůstává beze změny.",
+        NazevAplikace, styl::Ok | styl::Vykricnik);
+    return false;
+  }
+  Retezec s(Text);
+  if (!NeUkladat) stav.Parametr = Text;
+
+  if (s.Obsahuje(";od")) {
+    if (!CtiOkno(s)) stav.Akce = akce::Zadna;
+  } else {
+    stav.OdDo = 0;
+    CtiAkci(s);
+  }
+  if (stav.Akce == akce::Zadna) return Odmitni(s, BezHlaseni);
+
+  stav.KazdyDen = Priznak(s, ";kd");
+  stav.SkrytStorno = Priznak(s, ";ss");
+  stav.HesloZapnuto = 0;
+  stav.Heslo.clear();
+  if (s.Odeber(";h")) {
+    stav.HesloZapnuto = 1;
+    const auto heslo = s.OdeberHodnotu();
+    if (heslo) stav.Heslo = *heslo;
+    else stav.Akce = akce::Zadna;
+  }
+
+  if (stav.OdDo != 1) {
+    stav.ZakazStorna = Priznak(s, ";zs");
+    stav.KontrolovaneVypnuti = Priznak(s, ";kv");
+    if (stav.Akce == akce::Zadna) return Odmitni(s, BezHlaseni);
+
+    if (!s.Odeber(";t")) {
+      port<Planovac>().ProvedAkci(0);
+      return false;
+    }
+    const auto cas = s.OdeberHodnotu();
+    if (!cas || !CtiCas(*cas)) return Odmitni(s, BezHlaseni);
+
+    if (stav.KazdyDen != 1 && stav.RezimMinuty != 1 && s.Odeber(";d")) {
+      const auto datum = s.OdeberHodnotu();
+      if (!datum || !CtiDatum(*datum)) return Odmitni(s, BezHlaseni);
+    }
+  }
+  if (stav.Akce == akce::Zadna) return Odmitni(s, BezHlaseni);
+  return Aktivuj(NeUkladat);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+// Reads a parameter string such as "/vypnuti;t/15:32/" into the schedule state. True when a schedule
+// got armed; false when the string was refused, when the schedule had already expired, and when the
+// action was carried out at once.
+//   BezHlaseni: no error or help box on a refused string.
+//   NeUkladat:  leave Parametr and the settings store as they are (a postponement).
+bool RozeberParametr(const std::string& Text, bool BezHlaseni, bool NeUkladat);
+
+// The list of parameters that the help box and the error box show.
+std::string TextNapovedy();

@@ -1,0 +1,3 @@
+#include "core/stav.h"
+
+StavPlanu stav;

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/kalendar.h"
+
+// Action codes of Akce and of ProvedAkci's argument.
+namespace akce {
+inline constexpr std::uint8_t Zadna = 0;
+inline constexpr std::uint8_t Vypnuti = 1;
+inline constexpr std::uint8_t Restart = 2;
+inline constexpr std::uint8_t Odhlaseni = 3;
+inline constexpr std::uint8_t Spanek = 4;
+inline constexpr std::uint8_t Zamceni = 5;
+}  // namespace akce
+
+inline constexpr const char* NazevAplikace = "Vypnutí počítače";
+
+// The local time as the tick reads it.
+struct MistniCasZaznam {
+  int rok = 0, mesic = 0, den_tydne = 0, den = 0, hodina = 0, minuta = 0, sekunda = 0,
+      milisekundy = 0;
+};
+
+// The one schedule of the process and the few facts about the program's windows that the scheduler
+// needs. Flags hold only 0 or 1. Everything starts zero or empty.
+struct StavPlanu {
+  // The schedule.
+  std::uint8_t Akce = 0;
+  std::string AkceNazev;
+  std::uint8_t OdDo = 0;
+  std::uint8_t RezimMinuty = 0;
+  std::int16_t Den = 0, Mesic = 0, Rok = 0, Hodina = 0, Minuta = 0;  // the warning minute
+  std::int16_t DoHodina = 0, DoMinuta = 0;                          // end of a from-to window
+  std::chrono::seconds DoCas{0};                                     // that end as a time of day
+  Cas CilovyCas{};
+  Cas CasSpusteni{};
+  std::uint8_t KazdyDen = 0;
+  std::uint8_t ZakazStorna = 0;
+  std::uint8_t SkrytStorno = 0;
+  std::uint8_t KontrolovaneVypnuti = 0;
+  std::uint8_t HesloZapnuto = 0;
+  std::string Heslo;
+  std::string Parametr;
+  std::uint8_t Neaktivni = 0;
+  std::uint8_t Posunuti = 0;
+  std::uint8_t PriSpusteni = 0;
+
+  // The windows and the countdown.
+  std::uint8_t HlavniOtevreno = 0;
+  std::uint8_t UpozorneniBezi = 0;
+  std::uint8_t ZbyvaSekund = 0;
+  std::uintptr_t CasovacID = 0;
+  int PosledniMinuta = 0;
+  MistniCasZaznam MistniCas;
+  std::vector<std::uint32_t> UkonceneProcesy;
+  int UkoncenychPocet = 0;
+  int ObrazovkaSirka = 0, ObrazovkaVyska = 0;
+};
+
+extern StavPlanu stav;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string_view>
+
+// Message-box styles and answers, with the values of the platform's message box.
+namespace styl {
+inline constexpr unsigned Ok = 0x00;
+inline constexpr unsigned AnoNe = 0x04;
+inline constexpr unsigned Otaznik = 0x20;
+inline constexpr unsigned Vykricnik = 0x30;
+inline constexpr unsigned Informace = 0x40;
+}  // namespace styl
+
+namespace odpoved {
+inline constexpr int Ok = 1;
+inline constexpr int Ano = 6;
+inline constexpr int Ne = 7;
+}  // namespace odpoved
+
+// Modal message boxes: the program's messages, errors and questions.
+class Dialogy {
+ public:
+  virtual ~Dialogy() = default;
+  virtual int Zprava(std::string_view text, std::string_view titulek, unsigned styl) = 0;
+};

@@ -1,0 +1,25 @@
+#include "platform/win32/text_win.h"
+
+#include <windows.h>
+
+std::wstring Utf16(std::string_view utf8) {
+  if (utf8.empty()) return {};
+  const int delka = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
+                                        static_cast<int>(utf8.size()), nullptr, 0);
+  if (delka <= 0) return {};
+  std::wstring text(static_cast<std::size_t>(delka), L'\0');
+  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()),
+                      text.data(), delka);
+  return text;
+}
+
+std::string Utf8(std::wstring_view utf16) {
+  if (utf16.empty()) return {};
+  const int delka = WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, utf16.data(),
+                                        static_cast<int>(utf16.size()), nullptr, 0, nullptr, nullptr);
+  if (delka <= 0) return {};
+  std::string text(static_cast<std::size_t>(delka), '\0');
+  WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, utf16.data(), static_cast<int>(utf16.size()),
+                      text.data(), delka, nullptr, nullptr);
+  return text;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// UTF-8 (all logic) to UTF-16 (every W call) and back. Empty text gives empty text; text that does not
+// convert (malformed input) also gives empty text.
+std::wstring Utf16(std::string_view utf8);
+std::string Utf8(std::wstring_view utf16);

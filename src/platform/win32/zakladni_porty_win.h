@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/dialogy.h"
+#include "platform/hodiny.h"
+#include "platform/mistni.h"
+
+class HodinyWin final : public Hodiny {
+ public:
+  Cas Ted() override;
+};
+
+class DialogyWin final : public Dialogy {
+ public:
+  int Zprava(std::string_view text, std::string_view titulek, unsigned styl) override;
+};
+
+class MistniWin final : public Mistni {
+ public:
+  std::string DesetinnyOddelovac() override;
+  std::string DenMesicSlovy(int den, int mesic, int rok) override;
+  std::string DlouheDatum(const DatumCas& datum) override;
+};
