@@ -280,6 +280,8 @@ bool RozeberParametr(const std::string& Text, bool BezHlaseni, bool NeUkladat) {
 
   if (s.Obsahuje(";od")) {
     if (!CtiOkno(s)) stav.Akce = akce::Zadna;
+    // ";kv" means nothing in a window, so a flag left by an earlier schedule must not apply.
+    stav.KontrolovaneVypnuti = 0;
   } else {
     stav.OdDo = 0;
     CtiAkci(s);
