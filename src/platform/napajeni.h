@@ -1,0 +1,12 @@
+#pragma once
+
+// The system's power and session calls.
+class Napajeni {
+ public:
+  virtual ~Napajeni() = default;
+  virtual void PovolVypnuti() = 0;  // the shutdown privilege in the process's own token
+  virtual void ExitWindowsEx(unsigned priznaky, unsigned duvod) = 0;
+  virtual void SetSuspendState(bool hibernace, bool vynutit, bool bez_probuzeni) = 0;
+  virtual void LockWorkStation() = 0;
+  virtual void UkonciProgman() = 0;  // ends the old shell's process before a log-off on 9x
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// The program's own windows and its notification icon, as the scheduler sees them.
+
+// The one-second timer of the warning window.
+class CasovacOkna {
+ public:
+  virtual ~CasovacOkna() = default;
+  virtual std::uintptr_t Zapni() = 0;  // 0 when the timer could not be set
+  virtual void Vypni() = 0;
+};
+
+// The warning window: its look only; what it means for the schedule is the scheduler's.
+class OknoUpozorneni {
+ public:
+  virtual ~OknoUpozorneni() = default;
+  // Loads the hidden window, which brings the notification icon and the timer's owner with it.
+  virtual void Nacti() = 0;
+  // On top without taking the focus, the title in the label, the cancel button enabled or not.
+  virtual void Ukaz(bool storno_povoleno) = 0;
+  virtual void Schovej() = 0;
+  virtual void NastavText(std::string_view text) = 0;  // the countdown label
+};
+
+// The icon in the notification area.
+class IkonaListy {
+ public:
+  virtual ~IkonaListy() = default;
+  virtual void NastavTip(std::string_view text) = 0;
+  virtual void Odeber() = 0;
+};
+
+// System icons the status bar can show beside its text.
+namespace ikona {
+inline constexpr int Zadna = 0;
+inline constexpr int Okna = 1;
+inline constexpr int Aplikace = 32512;
+inline constexpr int Vykricnik = 32515;
+inline constexpr int Informace = 32516;
+inline constexpr int Logo = 32517;
+}  // namespace ikona
+
+// The main window, while it is open (stav.HlavniOtevreno), and the way to open it.
+class HlavniOkno {
+ public:
+  virtual ~HlavniOkno() = default;
+  virtual void Otevri() = 0;
+  virtual void UkazCas(std::string_view cas, std::string_view datum) = 0;
+  virtual void StavovyRadek(std::string_view text, int ikona) = 0;
+  // True while a button's hint occupies the status bar.
+  virtual bool mmeActive() = 0;
+  virtual void ZrusHint() = 0;
+};

@@ -1,0 +1,73 @@
+#include "platform/win32/napajeni_win.h"
+
+#include <windows.h>
+#include <powrprof.h>
+
+#include <cstdio>
+
+namespace {
+
+std::string Hex(unsigned hodnota) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08X", hodnota);
+  return text;
+}
+
+}  // namespace
+
+NapajeniWin::NapajeniWin() {
+  wchar_t cesta[MAX_PATH] = {};
+  const DWORD delka = GetEnvironmentVariableW(L"ZDKZ_NANECISTO", cesta, MAX_PATH);
+  if (delka > 0 && delka < MAX_PATH) soubor_nanecisto_ = cesta;
+}
+
+bool NapajeniWin::Zapis(const std::string& radek) {
+  if (soubor_nanecisto_.empty()) return false;
+  if (FILE* soubor = _wfopen(soubor_nanecisto_.c_str(), L"ab")) {
+    std::fprintf(soubor, "%s\r\n", radek.c_str());
+    std::fclose(soubor);
+  }
+  return true;
+}
+
+void NapajeniWin::PovolVypnuti() {
+  LUID identifikator;
+  if (!LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &identifikator)) return;
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return;
+  TOKEN_PRIVILEGES privilegia = {};
+  privilegia.PrivilegeCount = 1;
+  privilegia.Privileges[0].Luid = identifikator;
+  privilegia.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+  AdjustTokenPrivileges(token, FALSE, &privilegia, sizeof privilegia, nullptr, nullptr);
+  CloseHandle(token);
+}
+
+void NapajeniWin::ExitWindowsEx(unsigned priznaky, unsigned duvod) {
+  if (Zapis("ExitWindowsEx " + Hex(priznaky) + " " + Hex(duvod))) return;
+  ::ExitWindowsEx(priznaky, duvod);
+}
+
+void NapajeniWin::SetSuspendState(bool hibernace, bool vynutit, bool bez_probuzeni) {
+  if (Zapis("SetSuspendState " + std::to_string(hibernace) + " " + std::to_string(vynutit) + " " +
+            std::to_string(bez_probuzeni))) {
+    return;
+  }
+  ::SetSuspendState(hibernace, vynutit, bez_probuzeni);
+}
+
+void NapajeniWin::LockWorkStation() {
+  if (Zapis("LockWorkStation")) return;
+  ::LockWorkStation();
+}
+
+void NapajeniWin::UkonciProgman() {
+  if (Zapis("TerminateProcess progman")) return;
+  HWND okno = FindWindowW(L"progman", L"program manager");
+  DWORD proces = 0;
+  if (okno == nullptr || GetWindowThreadProcessId(okno, &proces) == 0) return;
+  HANDLE handle = OpenProcess(PROCESS_TERMINATE, FALSE, proces);
+  if (handle == nullptr) return;
+  TerminateProcess(handle, 1);
+  CloseHandle(handle);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "platform/napajeni.h"
+
+// The real power and session calls. When the environment variable ZDKZ_NANECISTO names a file, every
+// call that would end the session, sleep, lock or kill the shell is only written to that file as one
+// line ("ExitWindowsEx 0x0000000D 0xFFFFFFFF"), for tests and demonstrations.
+class NapajeniWin final : public Napajeni {
+ public:
+  NapajeniWin();
+  void PovolVypnuti() override;
+  void ExitWindowsEx(unsigned priznaky, unsigned duvod) override;
+  void SetSuspendState(bool hibernace, bool vynutit, bool bez_probuzeni) override;
+  void LockWorkStation() override;
+  void UkonciProgman() override;
+
+ private:
+  bool Zapis(const std::string& radek);  // true in a dry run
+  std::wstring soubor_nanecisto_;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/uloziste.h"
+
+// The settings store under HKEY_CURRENT_USER\Software\ZD\ZDKZ, value "parametr", and the value ZDKZ of
+// the current user's Run and RunOnce keys.
+class UlozisteWin final : public Uloziste {
+ public:
+  std::string CtiParametr() override;
+  void ZapisParametr(std::string_view ulozeny_tvar) override;
+  void NastavAutostart(Autostart klic, std::string_view prikaz) override;
+  void SmazAutostart(Autostart klic) override;
+  std::string CestaProgramu() override;
+};

@@ -1,0 +1,63 @@
+#include "scheduler/akce.h"
+
+#include <string_view>
+
+#include "core/stav.h"
+#include "platform/napajeni.h"
+#include "platform/okna_programu.h"
+#include "platform/port.h"
+#include "platform/system.h"
+#include "scheduler/casovac.h"
+#include "scheduler/upozorneni.h"
+#include "scheduler/zavirani.h"
+
+namespace {
+
+// Shut-down, restart and log-off: the timer stops first (which stores or clears the settings), the
+// running programs are asked to close when the schedule says so, and the system forces the rest.
+void UkonciRelaci(unsigned priznaky, bool ukoncit_progman) {
+  Casovac(false);
+  if (stav.KontrolovaneVypnuti == 1) ZavriProgramy();
+  if (ukoncit_progman) port<Napajeni>().UkonciProgman();
+  port<Napajeni>().ExitWindowsEx(priznaky | ewx::Vynutit, ewx::DuvodNeuveden);
+}
+
+// Sleep and lock: the program stays, so the warning goes away and the tooltip reports the action.
+void Ohlas(std::string_view tip) {
+  Skryj();
+  port<IkonaListy>().NastavTip(tip);
+  if (stav.HlavniOtevreno == 1) port<HlavniOkno>().ZrusHint();
+}
+
+}  // namespace
+
+void ProvedAkci(std::uint8_t kod) {
+  const InfoSystemu& system = port<InfoSystemu>();
+  if (system.WinPlatform() == platforma::WindowsNT) port<Napajeni>().PovolVypnuti();
+  const int verze = system.WinVersion();
+  switch (kod != 0 ? kod : stav.Akce) {
+    case akce::Vypnuti:
+      UkonciRelaci(ewx::Vypnout | ewx::VypnoutNapajeni, false);
+      break;
+    case akce::Restart:
+      UkonciRelaci(ewx::Restartovat, false);
+      break;
+    case akce::Odhlaseni:
+      UkonciRelaci(ewx::Odhlasit, verze < verze::NT351);
+      break;
+    case akce::Spanek:
+      if (verze == verze::Win98 || verze == verze::WinME || verze >= verze::WinXP) {
+        Ohlas("Spuštěné uspání dokončeno.");
+        port<Napajeni>().SetSuspendState(true, false, false);
+      }
+      break;
+    case akce::Zamceni:
+      if (verze > verze::NT40) {
+        Ohlas("Spuštěné uzamčení dokončeno.");
+        port<Napajeni>().LockWorkStation();
+      }
+      break;
+    default:
+      break;
+  }
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/kalendar.h"
+
+// The one-second timer that drives the schedule. Switching it off also stores or clears the settings.
+void Casovac(bool zapnout);
+
+// One second of the schedule: the main window's clock, the countdown, the moment of the action or the
+// from-to window, and once a minute the tray tooltip.
+void CasovacTik();
+
+// One step of the warning countdown, tied to the wall clock.
+void KrokOdpoctu();
+
+// Whether the time (hour, minute) lies inside the daily window from (od_h, od_m) to (do_h, do_m),
+// both ends included; a window may run over midnight.
+bool VOknu(int od_h, int od_m, int do_h, int do_m, int hodina, int minuta);
+
+// The tray tooltip of an armed schedule at the given moment.
+std::string TextTipu(Cas ted);

@@ -1,0 +1,31 @@
+#include "scheduler/nastaveni.h"
+
+#include "core/kodovani.h"
+#include "core/stav.h"
+#include "platform/port.h"
+#include "platform/uloziste.h"
+
+// An armed or a daily schedule is stored and registered for the next log-on; an idle one-off
+// schedule is forgotten.
+void UlozNastaveni() {
+  Uloziste& uloziste = port<Uloziste>();
+  if (stav.KazdyDen != 1 && stav.Neaktivni == 1) {
+    uloziste.ZapisParametr("");
+    uloziste.SmazAutostart(Autostart::RunOnce);
+    uloziste.SmazAutostart(Autostart::Run);
+    return;
+  }
+  const std::string ulozeny = UlozenyTvar(stav.Parametr);
+  uloziste.ZapisParametr(ulozeny);
+  const std::string prikaz = PrikazAutostartu(uloziste.CestaProgramu(), ulozeny);
+  uloziste.NastavAutostart(Autostart::RunOnce, prikaz);
+  uloziste.NastavAutostart(Autostart::Run, prikaz);
+}
+
+// The path is quoted: unquoted, a path with a blank would let a planted "C:\Program.exe" run at every
+// log-on.
+std::string PrikazAutostartu(std::string_view cesta_programu, std::string_view ulozeny_tvar) {
+  std::string prikaz = "\"";
+  prikaz.append(cesta_programu).append("\" ").append(ulozeny_tvar);
+  return prikaz;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/planovac.h"
+
+// The parser's requests go to the scheduler itself.
+class PlanovacProgramu final : public Planovac {
+ public:
+  void UlozNastaveni() override;
+  void ProvedAkci(std::uint8_t kod) override;
+};

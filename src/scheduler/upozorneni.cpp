@@ -1,0 +1,27 @@
+#include "scheduler/upozorneni.h"
+
+#include "core/stav.h"
+#include "platform/okna_programu.h"
+#include "platform/port.h"
+
+void Zobraz() {
+  if (stav.SkrytStorno != 1) port<OknoUpozorneni>().Ukaz(stav.ZakazStorna == 0);
+  stav.ZbyvaSekund = 60;
+  stav.UpozorneniBezi = 1;
+  // With cancelling forbidden the icon goes too, so nothing is left to stop the action with.
+  if (stav.ZakazStorna == 1) port<IkonaListy>().Odeber();
+}
+
+void Skryj() {
+  port<OknoUpozorneni>().Schovej();
+  stav.UpozorneniBezi = 0;
+}
+
+void cmKZS_Click() {
+  stav.Neaktivni = 1;
+  Skryj();
+  const std::string text = stav.AkceNazev + " bylo stornováno.";
+  port<IkonaListy>().NastavTip(text);
+  if (stav.HlavniOtevreno == 0) port<HlavniOkno>().Otevri();
+  if (stav.HlavniOtevreno == 1) port<HlavniOkno>().StavovyRadek(text, ikona::Informace);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+// What the warning window does to the schedule; its look is the window's own (OknoUpozorneni).
+
+// The warning minute has come: show the warning (unless hidden by ";ss") and start the countdown.
+void Zobraz();
+// Hide the warning; the countdown stops.
+void Skryj();
+// The cancel button: disarm, report it, and open the main window.
+void cmKZS_Click();

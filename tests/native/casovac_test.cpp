@@ -1,0 +1,206 @@
+#include "scheduler/casovac.h"
+
+#include <gtest/gtest.h>
+
+#include "core/kodovani.h"
+#include "core/parametr.h"
+#include "falesny_svet.h"
+#include "scheduler/upozorneni.h"
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+class Tik : public ::testing::Test {
+ protected:
+  // The program started at this moment with this parameter string, as start-up does it.
+  void Spust(Cas kdy, const std::string& parametr) {
+    svet.hodiny.ted = kdy;
+    stav.CasSpusteni = kdy;
+    ASSERT_TRUE(RozeberParametr(parametr, false, false));
+    Casovac(true);
+    svet.log.clear();
+  }
+  // Ticks once a second up to and including the moment.
+  void TikejDo(Cas konec) {
+    while (svet.hodiny.ted < konec) {
+      svet.hodiny.ted += std::chrono::seconds{1};
+      CasovacTik();
+    }
+  }
+  void TikejV(Cas kdy) {
+    svet.hodiny.ted = kdy;
+    CasovacTik();
+  }
+
+  FalesnySvet svet;
+};
+
+Cas V(int hodina, int minuta, int sekunda = 0) { return SlozCas(2026, 12, 4, hodina, minuta, sekunda); }
+
+}  // namespace
+
+TEST_F(Tik, NaplanovaneVypnutiAzDoKonce) {
+  Spust(V(15, 0, 10), "/vypnuti;t/15:33/");
+  EXPECT_EQ(svet.run, "\"C:\\Program Files\\ZD\\vypnuti.exe\" " + UlozenyTvar("/vypnuti;t/15:33/"));
+
+  TikejDo(V(15, 2, 30));
+  EXPECT_THAT(svet.Log(), ElementsAre("tip Vypnutí za 32 minut.", "tip Vypnutí za 31 minut."));
+
+  svet.log.clear();
+  TikejDo(V(15, 32, 0));
+  EXPECT_EQ(svet.Log().back(), "tip Vypnutí za 1 minutu.");
+  EXPECT_EQ(svet.Log({"tip"}), std::vector<std::string>{"ukaz storno"});
+
+  svet.log.clear();
+  TikejDo(V(15, 32, 58));
+  const auto odpocet = svet.Log();
+  ASSERT_EQ(odpocet.size(), 58u);
+  EXPECT_EQ(odpocet[0], "lblUC Vypnutí za 59 vteřin.");
+  EXPECT_EQ(odpocet[54], "lblUC Vypnutí za 5 vteřin.");
+  EXPECT_EQ(odpocet[55], "lblUC Vypnutí za 4 vteřiny.");
+  EXPECT_EQ(odpocet[57], "lblUC Vypnutí za 2 vteřiny.");
+
+  svet.log.clear();
+  TikejDo(V(15, 32, 59));
+  EXPECT_THAT(svet.Log(), ElementsAre("tip Nashledanou", "lblUC Nashledanou", "privilegium", "KillTimer",
+                                      "ExitWindowsEx 0x0000000D 0xFFFFFFFF"));
+  // A one-off schedule is forgotten once it has been carried out.
+  EXPECT_EQ(svet.ulozeny_parametr, "");
+  EXPECT_EQ(svet.run, "");
+  EXPECT_EQ(svet.run_once, "");
+
+  svet.log.clear();
+  TikejDo(V(15, 40, 0));
+  EXPECT_THAT(svet.Log(), IsEmpty());
+}
+
+TEST_F(Tik, ZmeskanaMinutaVarovaniNikdyNevypne) {
+  Spust(V(15, 0, 10), "/restart;t/15:33/");
+  TikejV(V(15, 31, 30));
+  TikejV(V(15, 34, 10));  // the computer slept through the warning minute
+  TikejDo(V(15, 36, 0));
+  EXPECT_THAT(svet.Log(), ElementsAre("tip Restartování za 2 minuty.", "tip Restartování za -1 minuty.",
+                                      "tip Restartování za -2 minuty.", "tip Restartování za -3 minuty."));
+  EXPECT_EQ(stav.Neaktivni, 0);
+}
+
+TEST_F(Tik, OdpocetMimoMinutu59PokracujeDalsiMinutou) {
+  Spust(V(15, 0, 10), "/vypnuti;t/15:33/");
+  TikejV(V(15, 32, 0));
+  TikejV(V(15, 32, 58));
+  svet.log.clear();
+  TikejV(V(15, 33, 0));  // no tick fell in second 59
+  EXPECT_THAT(svet.Log(), ElementsAre("lblUC Vypnutí za 60 vteřin."));
+}
+
+TEST_F(Tik, PosunutiSeHlasiVTipu) {
+  Spust(V(15, 0, 10), "/vypnuti;t/15:33/");
+  ASSERT_TRUE(RozeberParametr("/vypnuti;t/16:00/", true, true));
+  stav.Posunuti = 1;
+  TikejV(V(15, 1, 0));
+  EXPECT_THAT(svet.Log(), ElementsAre("tip POSUNUTÍ - Vypnutí za 59 minut."));
+}
+
+TEST(OknoOdDo, HodinaAMinutaUvnitr) {
+  const struct {
+    int od_h, od_m, do_h, do_m;
+    const char* uvnitr;  // the minutes of the day inside, as "HH:MM-HH:MM" runs
+  } pripady[] = {
+      {22, 0, 6, 0, "00:00-06:00,22:00-23:59"},
+      {22, 50, 22, 10, ""},  // same hour, end before start: never
+      {22, 10, 22, 50, "22:10-22:50"},
+      {8, 30, 17, 15, "08:30-17:15"},
+      {23, 59, 0, 0, "00:00-00:00,23:59-23:59"},
+  };
+  for (const auto& p : pripady) {
+    std::string uvnitr;
+    int zacatek = -1;
+    for (int m = 0; m <= 1440; ++m) {
+      const bool je = m < 1440 && VOknu(p.od_h, p.od_m, p.do_h, p.do_m, m / 60, m % 60);
+      if (je && zacatek < 0) zacatek = m;
+      if (!je && zacatek >= 0) {
+        if (!uvnitr.empty()) uvnitr += ",";
+        uvnitr += FormatHodinyMinuty(std::chrono::minutes{zacatek}) + "-" +
+                  FormatHodinyMinuty(std::chrono::minutes{m - 1});
+        zacatek = -1;
+      }
+    }
+    EXPECT_EQ(uvnitr, p.uvnitr) << p.od_h << ":" << p.od_m << "-" << p.do_h << ":" << p.do_m;
+  }
+}
+
+TEST_F(Tik, OknoOdDoVypneHnedJakHodinyVstoupi) {
+  Spust(V(5, 0, 10), ";od/22:00-06:00/;kd");
+  TikejV(V(5, 0, 11));  // started inside the window: off at the first tick
+  EXPECT_THAT(svet.Log(), ElementsAre("privilegium", "KillTimer", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"));
+  // A daily window stays registered for the next log-on.
+  EXPECT_EQ(svet.ulozeny_parametr, UlozenyTvar(";od/22:00-06:00/;kd"));
+
+  Spust(V(7, 0, 10), ";od/22:00-06:00/");
+  TikejV(V(7, 1, 0));
+  TikejV(V(21, 59, 30));
+  EXPECT_THAT(svet.Log(), ElementsAre("tip Vypnutí od 22:00 do 06:00.", "tip Vypnutí od 22:00 do 06:00."));
+  svet.log.clear();
+  TikejV(V(22, 0, 0));
+  EXPECT_THAT(svet.Log(), ElementsAre("privilegium", "KillTimer", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"));
+}
+
+TEST_F(Tik, UpozorneniPodleVoleb) {
+  const struct {
+    const char* parametr;
+    std::vector<std::string> pri_varovani;
+  } pripady[] = {
+      {"/vypnuti;t/15:33/", {"ukaz storno", "tip Vypnutí za 1 minutu."}},
+      {"/vypnuti;zs;t/15:33/", {"ukaz bez storna", "ikona pryc", "tip Vypnutí za 1 minutu."}},
+      {"/vypnuti;ss;t/15:33/", {"tip Vypnutí za 1 minutu."}},
+      {"/vypnuti;ss;zs;t/15:33/", {"ikona pryc", "tip Vypnutí za 1 minutu."}},
+  };
+  for (const auto& p : pripady) {
+    stav = StavPlanu{};
+    Spust(V(15, 0, 10), p.parametr);
+    TikejV(V(15, 32, 0));
+    EXPECT_EQ(svet.Log(), p.pri_varovani) << p.parametr;
+    TikejDo(V(15, 32, 59));  // hidden or not, the countdown runs and acts
+    EXPECT_EQ(svet.Log().back(), "ExitWindowsEx 0x0000000D 0xFFFFFFFF") << p.parametr;
+  }
+}
+
+TEST_F(Tik, StornoVOdpoctu) {
+  Spust(V(15, 0, 10), "/spanek;t/15:33/");
+  TikejDo(V(15, 32, 30));
+  svet.log.clear();
+  cmKZS_Click();
+  EXPECT_THAT(svet.Log(), ElementsAre("schovej", "tip Spánek bylo stornováno.", "hlavni okno",
+                                      "sb 32516 Spánek bylo stornováno."));
+  svet.log.clear();
+  TikejDo(V(15, 34, 0));
+  EXPECT_THAT(svet.Log({"hodiny"}), IsEmpty());
+  EXPECT_EQ(stav.Neaktivni, 1);
+}
+
+TEST_F(Tik, HlavniOknoSleduje) {
+  Spust(V(15, 0, 10), "/vypnuti;t/15:33/");
+  stav.HlavniOtevreno = 1;
+  TikejV(V(15, 1, 0));
+  svet.hint = true;  // a button's hint occupies the status bar
+  TikejV(V(15, 2, 0));
+  TikejV(V(15, 32, 1));
+  EXPECT_THAT(svet.Log(), ElementsAre("hodiny 15:01:00 pátek, 4.prosince 2026", "tip Vypnutí za 32 minut.",
+                                      "sb 32516 Vypnutí za 32 minut.", "hodiny 15:02:00 pátek, 4.prosince 2026",
+                                      "tip Vypnutí za 31 minut.", "hodiny 15:32:01 pátek, 4.prosince 2026",
+                                      "ukaz storno", "tip Vypnutí za 1 minutu."));
+  svet.log.clear();
+  TikejV(V(15, 32, 2));  // the countdown ignores the hint
+  EXPECT_THAT(svet.Log({"hodiny"}), ElementsAre("lblUC Vypnutí za 58 vteřin.", "sb 32515 Vypnutí za 58 vteřin."));
+}
+
+TEST_F(Tik, ZastaveniVzdyUlozi) {
+  Casovac(false);  // never started
+  EXPECT_THAT(svet.Log(), ElementsAre("KillTimer"));
+  Casovac(true);
+  Casovac(true);  // already running
+  EXPECT_THAT(svet.Log(), ElementsAre("KillTimer", "SetTimer"));
+  EXPECT_EQ(stav.CasovacID, 1225u);
+}

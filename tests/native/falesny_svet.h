@@ -1,0 +1,120 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/stav.h"
+#include "falesne_porty.h"
+#include "platform/napajeni.h"
+#include "platform/okna_procesu.h"
+#include "platform/okna_programu.h"
+#include "platform/planovac.h"
+#include "platform/system.h"
+#include "platform/uloziste.h"
+#include "scheduler/planovac_programu.h"
+
+// Everything the scheduler reaches, faked in one place: each effect is written to one log as a short
+// line, so a test can compare what happened, in order, with a list.
+class FalesnySvet : public FalesnePorty,
+                    CasovacOkna, OknoUpozorneni, IkonaListy, HlavniOkno, Uloziste, Napajeni,
+                    InfoSystemu, OknaProcesu {
+ public:
+  std::vector<std::string> log;
+  std::string ulozeny_parametr;
+  std::string run, run_once;  // empty: the value does not exist
+  int win_platform = 2, win_version = 11;
+  bool hint = false;
+  bool otevrit_hlavni = true;  // opening the main window succeeds
+
+  FalesnySvet() { stav = StavPlanu{}; }
+  ~FalesnySvet() override { stav = StavPlanu{}; }
+
+  // The log without the lines that start with any of the prefixes.
+  std::vector<std::string> Log(std::initializer_list<std::string_view> bez = {}) const {
+    std::vector<std::string> vysledek;
+    for (const auto& radek : log) {
+      bool vynechat = false;
+      for (auto p : bez) vynechat |= radek.starts_with(p);
+      if (!vynechat) vysledek.push_back(radek);
+    }
+    return vysledek;
+  }
+
+ private:
+  void Zapis(std::string radek) { log.push_back(std::move(radek)); }
+
+  std::uintptr_t Zapni() override { Zapis("SetTimer"); return 1225; }
+  void Vypni() override { Zapis("KillTimer"); }
+
+  void Nacti() override { Zapis("nacti upozorneni"); }
+  void Ukaz(bool storno_povoleno) override { Zapis(storno_povoleno ? "ukaz storno" : "ukaz bez storna"); }
+  void Schovej() override { Zapis("schovej"); }
+  void NastavText(std::string_view text) override { Zapis("lblUC " + std::string(text)); }
+
+  void NastavTip(std::string_view text) override { Zapis("tip " + std::string(text)); }
+  void Odeber() override { Zapis("ikona pryc"); }
+
+  void Otevri() override {
+    Zapis("hlavni okno");
+    if (otevrit_hlavni) stav.HlavniOtevreno = 1;
+  }
+  void UkazCas(std::string_view cas, std::string_view datum) override {
+    Zapis("hodiny " + std::string(cas) + " " + std::string(datum));
+  }
+  void StavovyRadek(std::string_view text, int ikona) override {
+    Zapis("sb " + std::to_string(ikona) + " " + std::string(text));
+  }
+  bool mmeActive() override { return hint; }
+  void ZrusHint() override { hint = false; Zapis("zrus hint"); }
+
+  std::string CtiParametr() override { return ulozeny_parametr; }
+  void ZapisParametr(std::string_view ulozeny_tvar) override { ulozeny_parametr = ulozeny_tvar; }
+  void NastavAutostart(Autostart klic, std::string_view prikaz) override {
+    (klic == Autostart::Run ? run : run_once) = prikaz;
+  }
+  void SmazAutostart(Autostart klic) override { (klic == Autostart::Run ? run : run_once).clear(); }
+  std::string CestaProgramu() override { return "C:\\Program Files\\ZD\\vypnuti.exe"; }
+
+  void PovolVypnuti() override { Zapis("privilegium"); }
+  void ExitWindowsEx(unsigned priznaky, unsigned duvod) override {
+    char text[64];
+    std::snprintf(text, sizeof text, "ExitWindowsEx 0x%08X 0x%08X", priznaky, duvod);
+    Zapis(text);
+  }
+  void SetSuspendState(bool h, bool v, bool b) override {
+    Zapis("SetSuspendState " + std::to_string(h) + " " + std::to_string(v) + " " + std::to_string(b));
+  }
+  void LockWorkStation() override { Zapis("LockWorkStation"); }
+  void UkonciProgman() override { Zapis("TerminateProcess progman"); }
+
+  int WinPlatform() const override { return win_platform; }
+  int WinVersion() const override { return win_version; }
+  std::string WinVersionS() const override { return "Windows"; }
+
+  // No other program runs: the closing of programs only waits.
+  void ProjdiOkna(ZpetneVolani, std::intptr_t) override {}
+  std::uint32_t Styl(HandleOkna) override { return 0; }
+  std::uint32_t RozsirenyStyl(HandleOkna) override { return 0; }
+  std::string Trida(HandleOkna) override { return {}; }
+  std::uint32_t Proces(HandleOkna) override { return 0; }
+  std::uint32_t VlastniProces() override { return 1; }
+  void Posli(HandleOkna, unsigned, std::uintptr_t, std::intptr_t) override {}
+  bool PosliACekej(HandleOkna, unsigned, std::uintptr_t, std::intptr_t, std::uint32_t,
+                   std::uintptr_t&) override {
+    return false;
+  }
+  bool UkonciProces(std::uint32_t) override { return false; }
+  void Cekej(std::uint32_t ms) override { Zapis("cekej " + std::to_string(ms)); }
+
+  PlanovacProgramu planovac_;
+  Pripojeni<CasovacOkna> p1_{*this};
+  Pripojeni<OknoUpozorneni> p2_{*this};
+  Pripojeni<IkonaListy> p3_{*this};
+  Pripojeni<HlavniOkno> p4_{*this};
+  Pripojeni<Uloziste> p5_{*this};
+  Pripojeni<Napajeni> p6_{*this};
+  Pripojeni<InfoSystemu> p7_{*this};
+  Pripojeni<OknaProcesu> p8_{*this};
+  Pripojeni<Planovac> p9_{planovac_};
+};

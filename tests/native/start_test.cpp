@@ -1,0 +1,50 @@
+#include "core/start.h"
+
+#include <gtest/gtest.h>
+
+#include "core/kodovani.h"
+#include "falesny_svet.h"
+
+TEST(Start, KteryParametrPlatiACoSeOtevre) {
+  const std::string ulozeny = UlozenyTvar("/restart;kd;t/20:00/");
+  const struct {
+    std::string v_ulozisti, argument;
+    std::string parametr;  // what the parser got; empty: it was not called
+    bool aktivni;
+  } pripady[] = {
+      {"", "", "", false},
+      {"", "/vypnuti;t/15:32/", "/vypnuti;t/15:32/", true},
+      {"", "/vypnuti;t/9:00/", "", false},  // passed today: dropped, and the store with it
+      {ulozeny, "/vypnuti;t/15:32/", "/restart;kd;t/20:00/", true},
+      {ulozeny, ulozeny, "/restart;kd;t/20:00/", true},  // the autostart entry's own command line
+      {"", ulozeny, "/restart;kd;t/20:00/", true},
+      {"", "/vypnuti;t/99/;x", "/vypnuti;t/99/;x", true},
+      {"", "/foo", "/foo", false},
+  };
+  for (const auto& p : pripady) {
+    FalesnySvet svet;
+    svet.hodiny.ted = SlozCas(2026, 12, 4, 10, 0, 0);
+    stav.CasSpusteni = svet.hodiny.ted;
+    svet.ulozeny_parametr = p.v_ulozisti;
+    Start(p.argument);
+    const std::string kontext = "stored '" + p.v_ulozisti + "', argument '" + p.argument + "'";
+    EXPECT_EQ(stav.Parametr, p.parametr) << kontext;
+    EXPECT_EQ(stav.Neaktivni, p.aktivni ? 0 : 1) << kontext;
+    EXPECT_EQ(stav.PriSpusteni, 0) << kontext;
+    if (p.aktivni) {
+      EXPECT_EQ(svet.Log(), (std::vector<std::string>{"nacti upozorneni", "SetTimer"})) << kontext;
+    } else {
+      EXPECT_EQ(svet.Log(), (std::vector<std::string>{"nacti upozorneni", "SetTimer", "tip Vypnutí počítače",
+                                                      "hlavni okno"}))
+          << kontext;
+    }
+  }
+}
+
+TEST(Start, SpatnyParametrUkazeChybuAUlozenyNecha) {
+  FalesnySvet svet;
+  svet.ulozeny_parametr = UlozenyTvar("/vypnuti;t/1.1/");
+  Start("");
+  EXPECT_EQ(svet.dialogy.zpravy.size(), 1u);
+  EXPECT_EQ(svet.ulozeny_parametr, UlozenyTvar("/vypnuti;t/1.1/"));
+}
