@@ -1,0 +1,76 @@
+#pragma once
+
+#include <array>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/kalendar.h"
+#include "platform/dialogy.h"
+#include "platform/hodiny.h"
+#include "platform/mistni.h"
+#include "platform/port.h"
+
+// A clock standing at whatever the test sets.
+class FalesneHodiny : public Hodiny {
+ public:
+  Cas ted = SlozCas(2026, 12, 4, 10, 0, 0);
+  Cas Ted() override { return ted; }
+};
+
+struct ZaznamZpravy {
+  std::string text, titulek;
+  unsigned styl = 0;
+};
+
+// Records every message box; answers from the script in order, then OK (Yes to a question).
+class FalesneDialogy : public Dialogy {
+ public:
+  std::vector<ZaznamZpravy> zpravy;
+  std::deque<int> odpovedi;
+
+  int Zprava(std::string_view text, std::string_view titulek, unsigned styl) override {
+    zpravy.push_back({std::string(text), std::string(titulek), styl});
+    if (!odpovedi.empty()) {
+      const int odpoved = odpovedi.front();
+      odpovedi.pop_front();
+      return odpoved;
+    }
+    const unsigned tlacitka = styl & 0x0F;
+    return tlacitka == styl::AnoNe || tlacitka == 0x03 /* Yes, No, Cancel */ ? odpoved::Ano : odpoved::Ok;
+  }
+};
+
+// A Czech locale.
+class FalesneMistni : public Mistni {
+ public:
+  std::string oddelovac = ",";
+
+  std::string DesetinnyOddelovac() override { return oddelovac; }
+  std::string DenMesicSlovy(int den, int mesic, int) override {
+    static constexpr std::array<const char*, 12> mesice = {
+        "ledna", "února", "března", "dubna", "května", "června",
+        "července", "srpna", "září", "října", "listopadu", "prosince"};
+    return std::to_string(den) + "." + mesice.at(mesic - 1);
+  }
+  std::string DlouheDatum(const DatumCas& datum) override {
+    static constexpr std::array<const char*, 7> dny = {"neděle", "pondělí", "úterý", "středa",
+                                                       "čtvrtek", "pátek",  "sobota"};
+    return std::string(dny.at(datum.den_tydne)) + ", " + DenMesicSlovy(datum.den, datum.mesic, datum.rok) +
+           " " + std::to_string(datum.rok);
+  }
+};
+
+// All three, installed for the lifetime of the object (e.g. as a member of a test fixture).
+class FalesnePorty {
+ public:
+  FalesneHodiny hodiny;
+  FalesneDialogy dialogy;
+  FalesneMistni mistni;
+
+ private:
+  Pripojeni<Hodiny> hodiny_pripojeni_{hodiny};
+  Pripojeni<Dialogy> dialogy_pripojeni_{dialogy};
+  Pripojeni<Mistni> mistni_pripojeni_{mistni};
+};
