@@ -181,8 +181,8 @@ bool KontrolaData(PoleVstupu& pole) {
   }
   if (mesic.empty()) return kontrola.Odmitni(za_teckou1, DoplnteMesic);
   if (!Cislo(mesic)) {
-    // What follows the month stays; without a year that is the text from the first dot on.
-    pole.text = t.substr(0, tecka1 + 1) + t.substr(s_rokem ? tecka2 : tecka1);
+    // The bad month is cut out and what follows it stays (nothing follows without a year).
+    pole.text = t.substr(0, tecka1 + 1) + (s_rokem ? t.substr(tecka2) : std::string());
     return kontrola.Odmitni(za_teckou1, DoplnteMesic);
   }
   const auto m = CastVRozsahu(mesic, 1, 12);
