@@ -7,6 +7,8 @@
 #include "platform/win32/text_win.h"
 #include "platform/win32/zakladni_porty_win.h"
 #include "platform/planovac.h"
+#include "platform/system.h"
+#include "system/clsosgv.h"
 
 namespace {
 
@@ -30,6 +32,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Pripojeni<Planovac> p4(planovac);
 
   stav.CasSpusteni = hodiny.Ted();
+  // The one system-information object; its probe may show a box, so it comes after the dialog port.
+  clsosgv osgv;
+  Pripojeni<InfoSystemu> p5(osgv);
+
   const std::string radek = Utf8(GetCommandLineW());
   const std::string text{TextArgumentu(radek)};
   if (!text.empty()) {
