@@ -1,5 +1,6 @@
 #include "scheduler/casovac.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "core/kodovani.h"
