@@ -2,7 +2,7 @@
 
 #include "platform/okna_procesu.h"
 
-class OknaProcesuWin final : public OknaProcesu {
+class OknaProcesuWin : public OknaProcesu {
  public:
   void ProjdiOkna(ZpetneVolani volani, std::intptr_t navic) override;
   std::uint32_t Styl(HandleOkna okno) override;
