@@ -64,8 +64,8 @@ int ZavriHlavni(HandleOkna okno, std::intptr_t) {
   return 1;
 }
 
-// The window learns that the session ends only when it agreed to it; a window that did not answer
-// the question is not told anything.
+// The window is told the outcome of its own answer: the session ends if it agreed, not if it refused.
+// A window that did not answer at all is told nothing.
 int UkonciRelaci(HandleOkna okno, std::intptr_t) {
   if (!TestOkna(okno, test_okna::Hlavni)) return 1;
   std::uintptr_t odpoved = 0;
