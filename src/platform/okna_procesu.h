@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// A top-level window of any program, as the closing of programs passes it around.
+using HandleOkna = std::uintptr_t;
+
+// The messages the closing of programs sends, with the platform's values.
+namespace zprava {
+inline constexpr unsigned Zavrit = 0x10;            // WM_CLOSE
+inline constexpr unsigned DotazKonceRelace = 0x11;  // WM_QUERYENDSESSION
+inline constexpr unsigned KonecRelace = 0x16;       // WM_ENDSESSION
+inline constexpr std::intptr_t Odhlaseni = 0x80000000;  // ENDSESSION_LOGOFF, their lParam
+}  // namespace zprava
+
+// All programs' top-level windows and the processes behind them: what the controlled closing of
+// programs reads from them and does to them.
+class OknaProcesu {
+ public:
+  using ZpetneVolani = int (*)(HandleOkna okno, std::intptr_t navic);
+
+  virtual ~OknaProcesu() = default;
+  // Calls volani for each top-level window with navic, while it answers non-zero.
+  virtual void ProjdiOkna(ZpetneVolani volani, std::intptr_t navic) = 0;
+  virtual std::uint32_t Styl(HandleOkna okno) = 0;
+  virtual std::uint32_t RozsirenyStyl(HandleOkna okno) = 0;
+  virtual std::string Trida(HandleOkna okno) = 0;
+  virtual std::uint32_t Proces(HandleOkna okno) = 0;
+  virtual std::uint32_t VlastniProces() = 0;
+  virtual void Posli(HandleOkna okno, unsigned zprava, std::uintptr_t w, std::intptr_t l) = 0;
+  // Sends and waits for the answer at most limit_ms, or not at all for a hung window; false when
+  // the window did not answer.
+  virtual bool PosliACekej(HandleOkna okno, unsigned zprava, std::uintptr_t w, std::intptr_t l,
+                           std::uint32_t limit_ms, std::uintptr_t& odpoved) = 0;
+  // Terminates the process with exit code 0; false when it could not be opened.
+  virtual bool UkonciProces(std::uint32_t proces) = 0;
+  // Waits while the program's own window messages keep flowing.
+  virtual void Cekej(std::uint32_t ms) = 0;
+};
