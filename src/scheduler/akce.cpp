@@ -15,7 +15,7 @@ namespace {
 
 // Shut-down, restart and log-off: the timer stops first (which stores or clears the settings), the
 // running programs are asked to close when the schedule says so, and the system forces the rest.
-void UkonciRelaci(unsigned priznaky, bool ukoncit_progman) {
+void UkonciSezeni(unsigned priznaky, bool ukoncit_progman) {
   Casovac(false);
   if (stav.KontrolovaneVypnuti == 1) ZavriProgramy();
   if (ukoncit_progman) port<Napajeni>().UkonciProgman();
@@ -37,13 +37,13 @@ void ProvedAkci(std::uint8_t kod) {
   const int verze = system.WinVersion();
   switch (kod != 0 ? kod : stav.Akce) {
     case akce::Vypnuti:
-      UkonciRelaci(ewx::Vypnout | ewx::VypnoutNapajeni, false);
+      UkonciSezeni(ewx::Vypnout | ewx::VypnoutNapajeni, false);
       break;
     case akce::Restart:
-      UkonciRelaci(ewx::Restartovat, false);
+      UkonciSezeni(ewx::Restartovat, false);
       break;
     case akce::Odhlaseni:
-      UkonciRelaci(ewx::Odhlasit, verze < verze::NT351);
+      UkonciSezeni(ewx::Odhlasit, verze < verze::NT351);
       break;
     case akce::Spanek:
       if (verze == verze::Win98 || verze == verze::WinME || verze >= verze::WinXP) {
