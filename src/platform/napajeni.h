@@ -9,4 +9,6 @@ class Napajeni {
   virtual void SetSuspendState(bool hibernace, bool vynutit, bool bez_probuzeni) = 0;
   virtual void LockWorkStation() = 0;
   virtual void UkonciProgman() = 0;  // ends the old shell's process before a log-off on 9x
+  // The controlled closing of the other programs; here so that a dry run can leave them alone too.
+  virtual void ZavriProgramy() = 0;
 };

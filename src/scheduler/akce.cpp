@@ -9,7 +9,6 @@
 #include "platform/system.h"
 #include "scheduler/casovac.h"
 #include "scheduler/upozorneni.h"
-#include "scheduler/zavirani.h"
 
 namespace {
 
@@ -17,7 +16,7 @@ namespace {
 // running programs are asked to close when the schedule says so, and the system forces the rest.
 void UkonciSezeni(unsigned priznaky, bool ukoncit_progman) {
   Casovac(false);
-  if (stav.KontrolovaneVypnuti == 1) ZavriProgramy();
+  if (stav.KontrolovaneVypnuti == 1) port<Napajeni>().ZavriProgramy();
   if (ukoncit_progman) port<Napajeni>().UkonciProgman();
   port<Napajeni>().ExitWindowsEx(priznaky | ewx::Vynutit, ewx::DuvodNeuveden);
 }

@@ -13,6 +13,7 @@
 #include "platform/system.h"
 #include "platform/uloziste.h"
 #include "scheduler/planovac_programu.h"
+#include "scheduler/zavirani.h"
 
 // Everything the scheduler reaches, faked in one place: each effect is written to one log as a short
 // line, so a test can compare what happened, in order, with a list.
@@ -87,6 +88,7 @@ class FalesnySvet : public FalesnePorty,
   }
   void LockWorkStation() override { Zapis("LockWorkStation"); }
   void UkonciProgman() override { Zapis("TerminateProcess progman"); }
+  void ZavriProgramy() override { ::ZavriProgramy(); }
 
   int WinPlatform() const override { return win_platform; }
   int WinVersion() const override { return win_version; }

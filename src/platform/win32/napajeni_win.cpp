@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "scheduler/zavirani.h"
+
 namespace {
 
 std::string Hex(unsigned hodnota) {
@@ -70,4 +72,9 @@ void NapajeniWin::UkonciProgman() {
   if (handle == nullptr) return;
   TerminateProcess(handle, 1);
   CloseHandle(handle);
+}
+
+void NapajeniWin::ZavriProgramy() {
+  if (Zapis("ZavriProgramy")) return;
+  ::ZavriProgramy();
 }

@@ -5,8 +5,9 @@
 #include "platform/napajeni.h"
 
 // The real power and session calls. When the environment variable ZDKZ_NANECISTO names a file, every
-// call that would end the session, sleep, lock or kill the shell is only written to that file as one
-// line ("ExitWindowsEx 0x0000000D 0xFFFFFFFF"), for tests and demonstrations.
+// call that would end the session, sleep, lock, kill the shell or close the other programs is only
+// written to that file as one line ("ExitWindowsEx 0x0000000D 0xFFFFFFFF"), for tests and
+// demonstrations.
 class NapajeniWin final : public Napajeni {
  public:
   NapajeniWin();
@@ -15,6 +16,7 @@ class NapajeniWin final : public Napajeni {
   void SetSuspendState(bool hibernace, bool vynutit, bool bez_probuzeni) override;
   void LockWorkStation() override;
   void UkonciProgman() override;
+  void ZavriProgramy() override;
 
  private:
   bool Zapis(const std::string& radek);  // true in a dry run
