@@ -1,0 +1,77 @@
+#include "scheduler/ikona_listy_win.h"
+
+#include <string>
+
+#include "core/stav.h"
+#include "platform/win32/text_win.h"
+#include "scheduler/zpravy_okna.h"
+
+namespace {
+
+// The notification area may not be there yet right after log-on; a few tries a short while apart
+// are enough, and an endless loop would hang the start.
+constexpr int PokusuOPridani = 20;
+constexpr DWORD ProdlevaPokusu = 250;
+
+void ZapisTip(NOTIFYICONDATAW& zaznam, std::string_view text) {
+  constexpr std::size_t NejvyseZnaku = 63;  // the tooltip's limit, whatever the record could hold
+  std::wstring tip = Utf16(text);
+  if (tip.size() > NejvyseZnaku) {
+    const bool pulka_paru = IS_HIGH_SURROGATE(tip[NejvyseZnaku - 1]);
+    tip.resize(pulka_paru ? NejvyseZnaku - 1 : NejvyseZnaku);
+  }
+  tip.copy(zaznam.szTip, tip.size());
+  zaznam.szTip[tip.size()] = L'\0';
+}
+
+}  // namespace
+
+UINT ZpravaVytvoreniListy() {
+  static const UINT zprava = RegisterWindowMessageW(L"TaskbarCreated");
+  return zprava;
+}
+
+IkonaListyWin::~IkonaListyWin() {
+  if (zobrazena_) Shell_NotifyIconW(NIM_DELETE, &IkonaLista);
+  if (IkonaLista.hIcon != nullptr) DestroyIcon(IkonaLista.hIcon);
+}
+
+void IkonaListyWin::Pridej(HWND okno) {
+  IkonaLista.cbSize = sizeof IkonaLista;
+  IkonaLista.hWnd = okno;
+  IkonaLista.uID = 0;
+  IkonaLista.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  IkonaLista.uCallbackMessage = zpravy_okna::ZpravaIkony;
+  const auto male = reinterpret_cast<HICON>(SendMessageW(okno, WM_GETICON, ICON_SMALL, 0));
+  IkonaLista.hIcon = static_cast<HICON>(CopyImage(male, IMAGE_ICON, 16, 16, 0));
+  ZapisTip(IkonaLista, NazevAplikace);
+  for (int pokus = 0; pokus < PokusuOPridani && !ZkusPridat(); ++pokus) Sleep(ProdlevaPokusu);
+}
+
+// Each attempt goes with the next identifier, the first with 1.
+bool IkonaListyWin::ZkusPridat() {
+  ++IkonaLista.uID;
+  zobrazena_ = Shell_NotifyIconW(NIM_ADD, &IkonaLista) != FALSE;
+  return zobrazena_;
+}
+
+void IkonaListyWin::ObnovPoRestartuListy() {
+  if (odebrana_ || IkonaLista.hWnd == nullptr) return;
+  --IkonaLista.uID;  // the same icon as before
+  ZkusPridat();
+}
+
+void IkonaListyWin::NastavTip(std::string_view text) {
+  ZapisTip(IkonaLista, text);
+  if (zobrazena_) Shell_NotifyIconW(NIM_MODIFY, &IkonaLista);
+}
+
+void IkonaListyWin::Odeber() {
+  odebrana_ = true;
+  if (IkonaLista.hIcon != nullptr) {
+    DestroyIcon(IkonaLista.hIcon);
+    IkonaLista.hIcon = nullptr;
+  }
+  if (zobrazena_) Shell_NotifyIconW(NIM_DELETE, &IkonaLista);
+  zobrazena_ = false;
+}

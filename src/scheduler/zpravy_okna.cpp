@@ -1,0 +1,23 @@
+#include "scheduler/zpravy_okna.h"
+
+#include "core/stav.h"
+#include "platform/okna_programu.h"
+#include "platform/port.h"
+#include "scheduler/casovac.h"
+#include "scheduler/nastaveni.h"
+
+void ZpracujZpravuOkna(unsigned zprava, std::uintptr_t w, std::intptr_t l) {
+  switch (zprava) {
+    case zpravy_okna::ZmenaCasu:
+      UlozNastaveni();
+      break;
+    case zpravy_okna::Casovac:
+      if (w == zpravy_okna::IdCasovace) CasovacTik();
+      break;
+    case zpravy_okna::ZpravaIkony:
+      if (l == zpravy_okna::LeveTlacitkoPusteno && stav.HlavniOtevreno == 0) port<HlavniOkno>().Otevri();
+      break;
+    default:
+      break;
+  }
+}
