@@ -1,0 +1,39 @@
+#pragma once
+
+#include <windows.h>
+
+#include "controls/barva.h"
+#include "controls/pismo.h"
+
+int DpiOkna(HWND okno);
+COLORREF BarvaGdi(Barva barva);
+
+// A font made for a screen's dpi, owned by this object.
+class PismoGdi {
+ public:
+  PismoGdi() = default;
+  ~PismoGdi();
+  PismoGdi(const PismoGdi&) = delete;
+  PismoGdi& operator=(const PismoGdi&) = delete;
+
+  void Vytvor(const Pismo& pismo, int dpi);
+  HFONT Handle() const { return pismo_; }
+
+ private:
+  HFONT pismo_ = nullptr;
+};
+
+// An icon owned by this object: a new one replaces and destroys the one held before.
+class VlastniIkona {
+ public:
+  VlastniIkona() = default;
+  ~VlastniIkona();
+  VlastniIkona(const VlastniIkona&) = delete;
+  VlastniIkona& operator=(const VlastniIkona&) = delete;
+
+  void Vymen(HICON nova);
+  HICON Handle() const { return ikona_; }
+
+ private:
+  HICON ikona_ = nullptr;
+};

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "controls/kresleni_win.h"
+#include "controls/soft_button/tltext.h"
+#include "controls/soft_button/tltext_vlastnosti.h"
+
+inline constexpr wchar_t TridaTlText[] = L"tlText";
+
+// The container hands a soft button its access key, or Enter or Escape, with this message;
+// wParam is the character code (13 Enter, 27 Escape).
+inline constexpr UINT ZpravaPristupovaKlavesa = WM_USER + 1;
+
+// The owner-drawn button of the program, a child window of its own class. The object owns its
+// window; the container owns the object.
+class tlText final : public TlTextVlastnosti {
+ public:
+  struct Volby {
+    HWND rodic = nullptr;
+    int id = 0;
+    int left = 0;  // twips in the container
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    Okoli okoli;
+    const BalikVlastnosti* ulozene = nullptr;  // none: newly placed, with the defaults
+    bool viditelne = true;
+    bool Default = false;  // Enter anywhere in the window presses it
+    bool Cancel = false;   // Escape anywhere in the window presses it
+  };
+
+  static std::unique_ptr<tlText> Vytvor(const Volby& volby);
+  ~tlText() override;
+
+  HWND hwnd() const { return hwnd_; }
+  bool Default() const { return Default_; }
+  void Default(bool vDefault) { Default_ = vDefault; }
+  bool Cancel() const { return Cancel_; }
+  void Cancel(bool vCancel) { Cancel_ = vCancel; }
+  void TLMM();
+
+  static bool PrelozKlavesu(const MSG& zprava);
+
+ protected:
+  void Prekresli(Oblast oblast) override;
+  void PouzijEnabled() override;
+  void PouzijPismo() override;
+  void PouzijTitulek() override;
+  void ZmenVelikost(int sirkaTwipy, int vyskaTwipy) override;
+
+ private:
+  tlText() = default;
+  static LRESULT CALLBACK Procedura(HWND okno, UINT zprava, WPARAM w, LPARAM l);
+  LRESULT Zprava(UINT zprava, WPARAM w, LPARAM l);
+  template <class Udalost>
+  bool Prezije(Udalost&& udalost);
+
+  void OnSize();
+  void OnShow();
+  void OnFocus(bool ziskal);
+  void OnPaint();
+  void OnMouseMove(const UdalostMysi& e);
+  void OnButtonDown(const UdalostMysi& e);
+  void OnButtonUp(const UdalostMysi& e);
+  void OnDoubleClick();
+  void OnKeyDown(WPARAM klavesa);
+  void OnKeyUp(WPARAM klavesa);
+  void OnAccessKey(wchar_t znak);
+  bool OnSetCursor(LPARAM l);
+  UdalostMysi Mys(WPARAM w, LPARAM l, std::int16_t tlacitko) const;
+  bool Odpovida(wchar_t znak) const;
+
+  HWND hwnd_ = nullptr;
+  int dpi_ = 96;
+  StavTlText stav_;
+  RECT klient_{};
+  RECT vnitrek_{};
+  PismoGdi pismo_;
+  bool Default_ = false;
+  bool Cancel_ = false;
+  std::shared_ptr<bool> zije_ = std::make_shared<bool>(true);
+};
+
+bool KresliTlText(HDC dc, SIZE velikost, const TlTextVlastnosti& v, HFONT pismo, const StavTlText& stav);
