@@ -18,6 +18,7 @@ clskzsb::~clskzsb() {
 
 // The bar neither sizes nor places itself: sbResize does that, with margins of its own.
 HWND clskzsb::sbCreate(HWND sbhWnd) {
+  if (IsWindow(okno_)) DestroyWindow(okno_);  // created again: the old bar must not linger
   rodic_ = sbhWnd;
   okno_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | CCS_NORESIZE | CCS_NOPARENTALIGN, 0,
                           0, 0, 0, sbhWnd, nullptr, GetModuleHandleW(nullptr), nullptr);
