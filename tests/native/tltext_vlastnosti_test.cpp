@@ -80,13 +80,6 @@ TEST(TlTextVlastnosti, NastaveniMaUcinkyVDanemPoradi) {
 
 TEST(TlTextVlastnosti, HodnotyPoNastaveni) {
   Zaznam t;
-  t.Caption("STORNO");
-  t.Caption("Storno");
-  EXPECT_EQ(t.Caption(), "STORNO");
-  EXPECT_EQ(t.AccessKey(), 0U);
-  t.Caption("&Aktivace");
-  EXPECT_EQ(t.AccessKey(), U'A');
-
   t.DEMove(true);
   t.DEBorder(1);
   EXPECT_EQ(t.DEBorder(), 0);  // a flat button keeps border style 0
