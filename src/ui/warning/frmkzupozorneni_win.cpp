@@ -1,0 +1,194 @@
+#include "ui/warning/frmkzupozorneni_win.h"
+
+#include "app/zdroje.h"
+#include "controls/soft_button/tltext_navrh.h"
+#include "controls/twipy.h"
+#include "core/stav.h"
+#include "platform/win32/text_win.h"
+#include "scheduler/casovac.h"
+#include "scheduler/procedura_okna_win.h"
+#include "scheduler/upozorneni.h"
+#include "scheduler/zpravy_okna.h"
+
+namespace {
+
+constexpr wchar_t TridaOkna[] = L"frmkzupozorneni";
+constexpr COLORREF Modra = RGB(0, 0, 255);
+constexpr COLORREF Zluta = RGB(255, 255, 0);
+constexpr COLORREF Cervena = RGB(255, 0, 0);
+
+// The layout in twips.
+constexpr SIZE KlientOkna = {7170, 1320};
+constexpr RECT PoleUC = {60, 60, 60 + 7035, 60 + 555};
+const Pismo PismoUC = {.jmeno = "MS Sans Serif", .velikost = 24, .vaha = 700, .znakovaSada = 238};
+
+int Px(int twipy, int dpi) { return TwipyNaPixely(twipy, dpi); }
+
+HICON NactiIkonu(int velikost) {
+  return static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VYPNUTI), IMAGE_ICON, velikost, velikost, 0));
+}
+
+}  // namespace
+
+frmkzupozorneni::~frmkzupozorneni() {
+  if (hwnd_ != nullptr) {
+    Form_QueryUnload();
+    DestroyWindow(hwnd_);
+  }
+  if (modra_ != nullptr) DeleteObject(modra_);
+  if (zluta_ != nullptr) DeleteObject(zluta_);
+}
+
+void frmkzupozorneni::Nacti() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW trida = {};
+  trida.cbSize = sizeof trida;
+  trida.lpfnWndProc = &frmkzupozorneni::Procedura;
+  trida.hInstance = instance;
+  trida.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  trida.lpszClassName = TridaOkna;
+  RegisterClassExW(&trida);
+
+  modra_ = CreateSolidBrush(Modra);
+  zluta_ = CreateSolidBrush(Zluta);
+  // A tool window: the warning needs no button on the taskbar.
+  hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, TridaOkna, Utf16(NazevAplikace).c_str(), WS_POPUP, 0, 0, 0, 0,
+                          nullptr, nullptr, instance, this);
+  if (hwnd_ == nullptr) return;
+  velka_.Vymen(NactiIkonu(32));
+  mala_.Vymen(NactiIkonu(16));
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(velka_.Handle()));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(mala_.Handle()));
+
+  lblUC_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER, 0, 0, 0, 0, hwnd_, nullptr,
+                           instance, nullptr);
+  if (const NavrhTlText* navrh = NajdiNavrh("cmKZS")) {
+    const BalikVlastnosti ulozene = UlozeneHodnoty(*navrh);
+    tlText::Volby volby;
+    volby.rodic = hwnd_;
+    volby.left = navrh->left;
+    volby.top = navrh->top;
+    volby.width = navrh->width;
+    volby.height = navrh->height;
+    volby.okoli.jmeno = "cmKZS";
+    volby.ulozene = &ulozene;
+    volby.Cancel = true;
+    cmKZS_ = tlText::Vytvor(volby);
+    if (cmKZS_) cmKZS_->Click = [] { cmKZS_Click(); };
+  }
+  Rozvrhni();
+
+  ikona_.Pridej(hwnd_);
+  NastavHook(hwnd_);
+  ShowWindow(hwnd_, SW_HIDE);
+}
+
+// Sizes follow the window's dpi; the button places itself from its own twips.
+void frmkzupozorneni::Rozvrhni() {
+  const int dpi = DpiOkna(hwnd_);
+  RECT okno = {0, 0, Px(KlientOkna.cx, dpi), Px(KlientOkna.cy, dpi)};
+  AdjustWindowRectEx(&okno, WS_POPUP, FALSE, WS_EX_TOOLWINDOW);
+  SetWindowPos(hwnd_, nullptr, 0, 0, okno.right - okno.left, okno.bottom - okno.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  pismoUC_.Vytvor(PismoUC, dpi);
+  MoveWindow(lblUC_, Px(PoleUC.left, dpi), Px(PoleUC.top, dpi), Px(PoleUC.right - PoleUC.left, dpi),
+             Px(PoleUC.bottom - PoleUC.top, dpi), TRUE);
+  SendMessageW(lblUC_, WM_SETFONT, reinterpret_cast<WPARAM>(pismoUC_.Handle()), TRUE);
+}
+
+// On top without taking the focus from what the user is doing, in the middle of the work area.
+void frmkzupozorneni::Ukaz(bool storno_povoleno) {
+  RECT plocha = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &plocha, 0);
+  RECT okno = {};
+  GetWindowRect(hwnd_, &okno);
+  const int x = plocha.left + (plocha.right - plocha.left - (okno.right - okno.left)) / 2;
+  const int y = plocha.top + (plocha.bottom - plocha.top - (okno.bottom - okno.top)) / 2;
+  SetWindowPos(hwnd_, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+  NastavText(NazevAplikace);
+  if (cmKZS_) cmKZS_->Enabled(storno_povoleno);
+  ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+}
+
+void frmkzupozorneni::Schovej() {
+  if (hwnd_ == nullptr) return;
+  SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+  ShowWindow(hwnd_, SW_HIDE);
+}
+
+void frmkzupozorneni::NastavText(std::string_view text) {
+  if (lblUC_ != nullptr) SetWindowTextW(lblUC_, Utf16(text).c_str());
+}
+
+std::uintptr_t frmkzupozorneni::Zapni() {
+  if (hwnd_ == nullptr) return 0;
+  return SetTimer(hwnd_, zpravy_okna::IdCasovace, 1000, nullptr);
+}
+
+void frmkzupozorneni::Vypni() {
+  if (hwnd_ != nullptr) KillTimer(hwnd_, zpravy_okna::IdCasovace);
+}
+
+// The window is about to go, with the program or with the session: the timer stops (which stores
+// or forgets the schedule), the hook and the icon go. It never refuses.
+void frmkzupozorneni::Form_QueryUnload() {
+  if (zavreno_) return;
+  zavreno_ = true;
+  Casovac(false);
+  ZrusHook();
+  Skryj();
+  ikona_.Odeber();
+}
+
+LRESULT CALLBACK frmkzupozorneni::Procedura(HWND okno, UINT zprava, WPARAM w, LPARAM l) {
+  if (zprava == WM_NCCREATE) {
+    auto* vytvoreni = reinterpret_cast<CREATESTRUCTW*>(l);
+    SetWindowLongPtrW(okno, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(vytvoreni->lpCreateParams));
+    static_cast<frmkzupozorneni*>(vytvoreni->lpCreateParams)->hwnd_ = okno;
+  }
+  auto* self = reinterpret_cast<frmkzupozorneni*>(GetWindowLongPtrW(okno, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(okno, zprava, w, l);
+  try {
+    return self->Zprava(zprava, w, l);
+  } catch (...) {
+    return DefWindowProcW(okno, zprava, w, l);
+  }
+}
+
+LRESULT frmkzupozorneni::Zprava(UINT zprava, WPARAM w, LPARAM l) {
+  if (zprava == ZpravaVytvoreniListy()) {
+    ikona_.ObnovPoRestartuListy();
+    return 0;
+  }
+  switch (zprava) {
+    case WM_ERASEBKGND: {
+      RECT klient;
+      GetClientRect(hwnd_, &klient);
+      FillRect(reinterpret_cast<HDC>(w), &klient, modra_);
+      return 1;
+    }
+    case WM_CTLCOLORSTATIC:
+      SetTextColor(reinterpret_cast<HDC>(w), Cervena);
+      SetBkColor(reinterpret_cast<HDC>(w), Zluta);
+      return reinterpret_cast<LRESULT>(zluta_);
+    case WM_DPICHANGED:
+      Rozvrhni();
+      return 0;
+    case WM_CLOSE:
+      Form_QueryUnload();
+      DestroyWindow(hwnd_);
+      return 0;
+    case WM_ENDSESSION:
+      if (w) Form_QueryUnload();
+      return 0;
+    case WM_DESTROY:
+      hwnd_ = nullptr;
+      lblUC_ = nullptr;
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, zprava, w, l);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "controls/kresleni_win.h"
+#include "controls/soft_button/tltext_win.h"
+#include "platform/okna_programu.h"
+#include "scheduler/ikona_listy_win.h"
+
+// The warning window: a borderless blue window with the countdown and the cancel button, shown for
+// the last minute before an action. Hidden the rest of the time, it is also the program's message
+// window: it owns the notification icon and the one-second timer, and the hook takes its messages.
+class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
+ public:
+  frmkzupozorneni() = default;
+  ~frmkzupozorneni() override;
+  frmkzupozorneni(const frmkzupozorneni&) = delete;
+  frmkzupozorneni& operator=(const frmkzupozorneni&) = delete;
+
+  IkonaListyWin& Ikona() { return ikona_; }
+  HWND hwnd() const { return hwnd_; }
+
+  void Nacti() override;  // Form_Load
+  void Ukaz(bool storno_povoleno) override;
+  void Schovej() override;
+  void NastavText(std::string_view text) override;
+  std::uintptr_t Zapni() override;
+  void Vypni() override;
+
+ private:
+  static LRESULT CALLBACK Procedura(HWND okno, UINT zprava, WPARAM w, LPARAM l);
+  LRESULT Zprava(UINT zprava, WPARAM w, LPARAM l);
+  void Rozvrhni();
+  void Form_QueryUnload();
+
+  HWND hwnd_ = nullptr;
+  HWND lblUC_ = nullptr;
+  std::unique_ptr<tlText> cmKZS_;
+  IkonaListyWin ikona_;
+  PismoGdi pismoUC_;
+  HBRUSH modra_ = nullptr;
+  HBRUSH zluta_ = nullptr;
+  VlastniIkona velka_;
+  VlastniIkona mala_;
+  bool zavreno_ = false;
+};
