@@ -8,8 +8,9 @@ tools/install-deps.sh
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 --target vypnuti >/dev/null
 source tools/wine-env.sh
-[ -n "${DISPLAY:-}" ] || echo "No display: running on Xvfb ${VYPNUTI_XVFB:-:77}; tools/screenshot.sh captures it."
+had_display=${DISPLAY:-}
 vypnuti_wine_ready
+[ -n "$had_display" ] || echo "No display of yours: running on Xvfb $DISPLAY (import -display $DISPLAY -window root shot.png)."
 if [ "${VYPNUTI_NAOSTRO:-0}" != 1 ]; then
   export ZDKZ_NANECISTO=${ZDKZ_NANECISTO:-$PWD/build/nanecisto.txt}
   echo "Dry run: power actions are written to $ZDKZ_NANECISTO"

@@ -7,18 +7,33 @@ export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
-# A display for Wine: the user's own when there is one, otherwise an Xvfb that stays up for later runs.
+# A display for Wine: the user's own when there is one, otherwise an Xvfb of ours that stays up for
+# later runs. Xvfb picks a free display number itself, so a stale lock left by a killed server never
+# gets in the way. VYPNUTI_XVFB names the server, so that separate users can keep separate ones.
 vypnuti_display() {
   [ -n "${DISPLAY:-}" ] && return 0
-  local number=${VYPNUTI_XVFB:-77}
-  local pidfile=/tmp/.vypnuti-xvfb-$number.pid
+  local stavfile=/tmp/.vypnuti-xvfb-${VYPNUTI_XVFB:-77}
+  local pid number
+  if [ -f "$stavfile" ]; then
+    read -r pid number <"$stavfile"
+    if kill -0 "$pid" 2>/dev/null && [ -S "/tmp/.X11-unix/X$number" ]; then
+      export DISPLAY=:$number
+      return 0
+    fi
+  fi
+  local cislo
+  cislo=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$cislo" >/dev/null 2>&1 &
+  pid=$!
+  for _ in $(seq 100); do [ -s "$cislo" ] && break; sleep 0.1; done
+  number=$(tr -dc 0-9 <"$cislo")
+  rm -f "$cislo"
+  if [ -z "$number" ]; then
+    echo "wine-env: Xvfb did not start" >&2
+    return 1
+  fi
+  echo "$pid $number" >"$stavfile"
   export DISPLAY=:$number
-  if [ -f "$pidfile" ] && kill -0 "$(cat "$pidfile")" 2>/dev/null; then return 0; fi
-  Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  echo $! >"$pidfile"
-  for _ in $(seq 50); do [ -S "/tmp/.X11-unix/X$number" ] && return 0; sleep 0.1; done
-  echo "wine-env: Xvfb :$number did not start" >&2
-  return 1
 }
 
 # The prefix, made once: every program opens on one virtual desktop of 1024x768, which gives the
