@@ -7,19 +7,17 @@
 #include "core/stav.h"
 #include "falesne_porty.h"
 #include "platform/napajeni.h"
-#include "platform/okna_procesu.h"
 #include "platform/okna_programu.h"
 #include "platform/planovac.h"
 #include "platform/system.h"
 #include "platform/uloziste.h"
 #include "scheduler/planovac_programu.h"
-#include "scheduler/zavirani.h"
 
 // Everything the scheduler reaches, faked in one place: each effect is written to one log as a short
 // line, so a test can compare what happened, in order, with a list.
 class FalesnySvet : public FalesnePorty,
                     CasovacOkna, OknoUpozorneni, IkonaListy, HlavniOkno, Uloziste, Napajeni,
-                    InfoSystemu, OknaProcesu {
+                    InfoSystemu {
  public:
   std::vector<std::string> log;
   std::string ulozeny_parametr;
@@ -88,26 +86,11 @@ class FalesnySvet : public FalesnePorty,
   }
   void LockWorkStation() override { Zapis("LockWorkStation"); }
   void UkonciProgman() override { Zapis("TerminateProcess progman"); }
-  void ZavriProgramy() override { ::ZavriProgramy(); }
+  void ZavriProgramy() override { Zapis("ZavriProgramy"); }
 
   int WinPlatform() const override { return win_platform; }
   int WinVersion() const override { return win_version; }
   std::string WinVersionS() const override { return "Windows"; }
-
-  // No other program runs: the closing of programs only waits.
-  void ProjdiOkna(ZpetneVolani, std::intptr_t) override {}
-  std::uint32_t Styl(HandleOkna) override { return 0; }
-  std::uint32_t RozsirenyStyl(HandleOkna) override { return 0; }
-  std::string Trida(HandleOkna) override { return {}; }
-  std::uint32_t Proces(HandleOkna) override { return 0; }
-  std::uint32_t VlastniProces() override { return 1; }
-  void Posli(HandleOkna, unsigned, std::uintptr_t, std::intptr_t) override {}
-  bool PosliACekej(HandleOkna, unsigned, std::uintptr_t, std::intptr_t, std::uint32_t,
-                   std::uintptr_t&) override {
-    return false;
-  }
-  bool UkonciProces(std::uint32_t) override { return false; }
-  void Cekej(std::uint32_t ms) override { Zapis("cekej " + std::to_string(ms)); }
 
   PlanovacProgramu planovac_;
   Pripojeni<CasovacOkna> p1_{*this};
@@ -117,6 +100,5 @@ class FalesnySvet : public FalesnePorty,
   Pripojeni<Uloziste> p5_{*this};
   Pripojeni<Napajeni> p6_{*this};
   Pripojeni<InfoSystemu> p7_{*this};
-  Pripojeni<OknaProcesu> p8_{*this};
   Pripojeni<Planovac> p9_{planovac_};
 };

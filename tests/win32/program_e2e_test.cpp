@@ -7,6 +7,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <string>
 #include <thread>
@@ -19,27 +20,16 @@
 namespace {
 
 using namespace std::chrono_literals;
-using Hodiny = std::chrono::steady_clock;
 
-std::wstring Slozka() {
-  wchar_t cesta[MAX_PATH];
-  GetModuleFileNameW(nullptr, cesta, MAX_PATH);
-  return std::filesystem::path(cesta).parent_path().wstring();
-}
+constexpr const wchar_t* KlicRun = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr const wchar_t* KlicRunOnce = L"Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 
-std::wstring SouborNanecisto() {
-  wchar_t slozka[MAX_PATH];
-  GetTempPathW(MAX_PATH, slozka);
-  return std::wstring(slozka) + L"vypnuti-e2e-nanecisto.txt";
-}
+std::filesystem::path SouborNanecisto() { return std::filesystem::temp_directory_path() / "vypnuti-e2e.txt"; }
 
 std::vector<std::string> Zaznamy() {
-  std::ifstream vstup(std::filesystem::path(SouborNanecisto()), std::ios::binary);
+  std::ifstream vstup(SouborNanecisto());
   std::vector<std::string> radky;
-  for (std::string radek; std::getline(vstup, radek);) {
-    if (!radek.empty() && radek.back() == '\r') radek.pop_back();
-    radky.push_back(radek);
-  }
+  for (std::string radek; std::getline(vstup, radek);) radky.push_back(radek.substr(0, radek.find('\r')));
   return radky;
 }
 
@@ -49,24 +39,21 @@ std::optional<std::wstring> HodnotaAutostartu(const wchar_t* klic) {
   if (RegGetValueW(HKEY_CURRENT_USER, klic, L"ZDKZ", RRF_RT_REG_SZ, nullptr, data, &bajtu) != ERROR_SUCCESS) {
     return std::nullopt;
   }
-  return std::wstring(data);
+  return data;
 }
-constexpr const wchar_t* KlicRun = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr const wchar_t* KlicRunOnce = L"Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 
-// Waits until the test holds, checking every 100 ms; false when the time ran out.
+// Waits until the condition holds, checking every 100 ms; false when the time ran out.
 template <class Podminka>
 bool Dockej(Podminka podminka, std::chrono::milliseconds limit) {
-  const auto konec = Hodiny::now() + limit;
-  while (!podminka()) {
-    if (Hodiny::now() > konec) return false;
+  for (auto konec = std::chrono::steady_clock::now() + limit; !podminka();) {
+    if (std::chrono::steady_clock::now() > konec) return false;
     std::this_thread::sleep_for(100ms);
   }
   return true;
 }
 
-// Waits for a second of the wall clock between od and po, so that a countdown (which runs to the end
-// of the present minute) ends a few seconds later.
+// Waits for a second of the wall clock between od and po: a countdown runs to the end of the
+// present minute, so started then it ends a few seconds later.
 void PockejNaSekundu(int od, int po) {
   Dockej(
       [&] {
@@ -77,78 +64,50 @@ void PockejNaSekundu(int od, int po) {
       70s);
 }
 
-struct HledaniOkna {
-  DWORD proces;
-  const wchar_t* trida;
-  HWND nalezeno = nullptr;
-};
-
-HWND OknoProcesu(DWORD proces, const wchar_t* trida) {
-  HledaniOkna h{proces, trida};
-  EnumWindows(
-      [](HWND okno, LPARAM l) -> BOOL {
-        auto* h = reinterpret_cast<HledaniOkna*>(l);
-        DWORD vlastnik = 0;
-        GetWindowThreadProcessId(okno, &vlastnik);
-        wchar_t trida[64] = {};
-        GetClassNameW(okno, trida, 64);
-        if (vlastnik != h->proces || lstrcmpW(trida, h->trida) != 0) return TRUE;
-        h->nalezeno = okno;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&h));
-  return h.nalezeno;
-}
-
-HWND Potomek(HWND rodic, const wchar_t* trida) { return FindWindowExW(rodic, nullptr, trida, nullptr); }
-
 std::wstring Text(HWND okno) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(okno)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(okno, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
-// The program, started with a command line, and closed at the end of the test as the main window's
-// exit would close it (the warning window gets WM_CLOSE), or ended if it does not go.
+// The program started with a command line, closed at the end as the main window's exit would close
+// it (WM_CLOSE to the warning window), or ended if it does not go.
 class Program {
  public:
   explicit Program(const std::wstring& argument) {
-    std::wstring radek = L"\"" + Slozka() + L"\\vypnuti.exe\"";
-    if (!argument.empty()) radek += L" " + argument;
+    wchar_t cesta[MAX_PATH];
+    GetModuleFileNameW(nullptr, cesta, MAX_PATH);
+    std::wstring radek = L"\"" + (std::filesystem::path(cesta).parent_path() / "vypnuti.exe").wstring() + L"\" " + argument;
     STARTUPINFOW si = {};
     si.cb = sizeof si;
-    if (CreateProcessW(nullptr, radek.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_)) {
-      CloseHandle(info_.hThread);
-      WaitForInputIdle(info_.hProcess, 10000);
-    }
+    if (!CreateProcessW(nullptr, radek.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_)) return;
+    CloseHandle(info_.hThread);
+    WaitForInputIdle(info_.hProcess, 10000);
   }
   ~Program() {
-    if (info_.hProcess == nullptr) return;
-    if (Bezi()) {
-      if (HWND okno = Upozorneni()) PostMessageW(okno, WM_CLOSE, 0, 0);
-      if (WaitForSingleObject(info_.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(info_.hProcess, 1);
-    }
+    Zavri();
+    if (Bezi()) TerminateProcess(info_.hProcess, 1);
     CloseHandle(info_.hProcess);
   }
-  Program(const Program&) = delete;
-  Program& operator=(const Program&) = delete;
 
   bool Bezi() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
-  bool Skoncil(std::chrono::milliseconds limit) const {
-    return WaitForSingleObject(info_.hProcess, static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0;
+  bool Skoncil(DWORD ms) const { return WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0; }
+  void Zavri() const {
+    if (HWND okno = Okno(L"frmkzupozorneni")) PostMessageW(okno, WM_CLOSE, 0, 0);
+    Skoncil(10000);
   }
-  HWND Upozorneni() const { return OknoProcesu(info_.dwProcessId, L"frmkzupozorneni"); }
-  HWND Dialog() const { return OknoProcesu(info_.dwProcessId, L"#32770"); }
-  bool UpozorneniViditelne() const {
-    HWND okno = Upozorneni();
-    return okno != nullptr && IsWindowVisible(okno);
+  // The program's top-level window of that class.
+  HWND Okno(const wchar_t* trida) const {
+    for (HWND okno = nullptr; (okno = FindWindowExW(nullptr, okno, trida, nullptr)) != nullptr;) {
+      DWORD vlastnik = 0;
+      GetWindowThreadProcessId(okno, &vlastnik);
+      if (vlastnik == info_.dwProcessId) return okno;
+    }
+    return nullptr;
   }
-  std::wstring Odpocet() const { return Text(Potomek(Upozorneni(), L"Static")); }
-  HWND Storno() const { return Potomek(Upozorneni(), L"tlText"); }
-  void Zavri() {
-    if (HWND okno = Upozorneni()) PostMessageW(okno, WM_CLOSE, 0, 0);
-    Skoncil(10s);
-  }
+  bool UpozorneniViditelne() const { return IsWindowVisible(Okno(L"frmkzupozorneni")); }
+  std::wstring Odpocet() const { return Text(FindWindowExW(Okno(L"frmkzupozorneni"), nullptr, L"Static", nullptr)); }
+  HWND Storno() const { return FindWindowExW(Okno(L"frmkzupozorneni"), nullptr, L"tlText", nullptr); }
 
  private:
   PROCESS_INFORMATION info_ = {};
@@ -168,7 +127,7 @@ class Program_e2e : public ::testing::Test {
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\ZD\\ZDKZ", L"parametr");
     RegDeleteKeyValueW(HKEY_CURRENT_USER, KlicRun, L"ZDKZ");
     RegDeleteKeyValueW(HKEY_CURRENT_USER, KlicRunOnce, L"ZDKZ");
-    DeleteFileW(SouborNanecisto().c_str());
+    std::filesystem::remove(SouborNanecisto());
   }
   UlozisteWin uloziste;
 };
@@ -246,7 +205,7 @@ TEST_F(Program_e2e, DruheSpusteniSkonciHnedANicNezmeni) {
   ASSERT_TRUE(Dockej([&] { return !uloziste.CtiParametr().empty(); }, 5s));
   const std::string ulozeny = uloziste.CtiParametr();
   Program druhy(L"/restart;t/1/");
-  EXPECT_TRUE(druhy.Skoncil(5s));
+  EXPECT_TRUE(druhy.Skoncil(5000));
   EXPECT_EQ(uloziste.CtiParametr(), ulozeny);
   EXPECT_TRUE(prvni.Bezi());
 }
@@ -269,7 +228,7 @@ TEST_F(Program_e2e, ProslyUlozenyPlanZmiziPotichu) {
   Program program(L"");
   EXPECT_TRUE(Dockej([&] { return uloziste.CtiParametr().empty(); }, 5s));
   std::this_thread::sleep_for(1s);
-  EXPECT_EQ(program.Dialog(), nullptr) << "no box";
+  EXPECT_EQ(program.Okno(L"#32770"), nullptr) << "no box";
   EXPECT_EQ(HodnotaAutostartu(KlicRun), std::nullopt);
   EXPECT_TRUE(program.Bezi());
 }
@@ -288,13 +247,12 @@ TEST_F(Program_e2e, NapovedaAChybnyParametr) {
   for (const auto& p : pripady) {
     Program program(p.argument);
     HWND box = nullptr;
-    ASSERT_TRUE(Dockej([&] { return (box = program.Dialog()) != nullptr; }, 5s)) << p.argument;
+    ASSERT_TRUE(Dockej([&] { return (box = program.Okno(L"#32770")) != nullptr; }, 5s)) << p.argument;
     EXPECT_EQ(Text(box), p.titulek);
-    HWND text = GetDlgItem(box, 0xFFFF);  // the message box's text
-    EXPECT_TRUE(Text(text).starts_with(p.zacatek)) << p.argument;
-    EXPECT_TRUE(Text(text).ends_with(L"\r\n/? - n\u00e1pov\u011bda")) << p.argument;
+    const std::wstring text = Text(GetDlgItem(box, 0xFFFF));  // the message box's text
+    EXPECT_TRUE(text.starts_with(p.zacatek) && text.ends_with(L"\r\n/? - n\u00e1pov\u011bda")) << p.argument;
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(Dockej([&] { return program.Dialog() == nullptr; }, 3s));
+    EXPECT_TRUE(Dockej([&] { return program.Okno(L"#32770") == nullptr; }, 3s));
     EXPECT_TRUE(program.Bezi()) << "after OK the program waits with nothing armed ";
   }
 }
