@@ -17,3 +17,10 @@ if(VYPNUTI_SANITIZE AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   endforeach()
 endif()
+
+# Benchmarks print figures; they are not tests. Built when Google Benchmark is installed.
+find_package(benchmark QUIET)
+if(benchmark_FOUND AND NOT VYPNUTI_SANITIZE)
+  add_executable(vypnuti_bench ${CMAKE_SOURCE_DIR}/bench/vypnuti_bench.cpp)
+  target_link_libraries(vypnuti_bench PRIVATE vypnuti_logika benchmark::benchmark)
+endif()

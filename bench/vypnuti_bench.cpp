@@ -1,0 +1,81 @@
+// How long the schedule's own work takes: reading a parameter string, one tick of the timer, the
+// tooltip's sentence, scrambling the stored form. Figures only; nothing here is a test.
+#include <benchmark/benchmark.h>
+
+#include "core/kodovani.h"
+#include "core/parametr.h"
+#include "core/stav.h"
+#include "platform/dialogy.h"
+#include "platform/hodiny.h"
+#include "platform/mistni.h"
+#include "platform/okna_programu.h"
+#include "platform/planovac.h"
+#include "platform/port.h"
+#include "scheduler/casovac.h"
+#include "scheduler/zbyvajici.h"
+
+namespace {
+
+struct TichySvet : Hodiny, Dialogy, Mistni, Planovac, IkonaListy, OknoUpozorneni, HlavniOkno {
+  Cas ted = SlozCas(2026, 12, 5, 10, 0, 0);
+  Cas Ted() override { return ted; }
+  int Zprava(std::string_view, std::string_view, unsigned) override { return odpoved::Ok; }
+  std::string DesetinnyOddelovac() override { return ","; }
+  std::string DenMesicSlovy(int, int, int) override { return {}; }
+  std::string DlouheDatum(const DatumCas&) override { return {}; }
+  void UlozNastaveni() override {}
+  void ProvedAkci(std::uint8_t) override {}
+  void NastavTip(std::string_view) override {}
+  void Odeber() override {}
+  void Nacti() override {}
+  void Ukaz(bool) override {}
+  void Schovej() override {}
+  void NastavText(std::string_view) override {}
+  void Otevri() override {}
+  void UkazCas(std::string_view, std::string_view) override {}
+  void StavovyRadek(std::string_view, int) override {}
+  bool mmeActive() override { return false; }
+  void ZrusHint() override {}
+};
+
+TichySvet svet;
+Pripojeni<Hodiny> p1(svet);
+Pripojeni<Dialogy> p2(svet);
+Pripojeni<Mistni> p3(svet);
+Pripojeni<Planovac> p4(svet);
+Pripojeni<IkonaListy> p5(svet);
+Pripojeni<OknoUpozorneni> p6(svet);
+Pripojeni<HlavniOkno> p7(svet);
+
+void RozborParametru(benchmark::State& s) {
+  stav.CasSpusteni = svet.ted;
+  for (auto _ : s) benchmark::DoNotOptimize(RozeberParametr("/restart;kd;zs;ss;kv;h/heslo/;t/22:30/", true, true));
+}
+BENCHMARK(RozborParametru);
+
+// A tick of an armed schedule that rebuilds the tooltip: the most a tick does before the warning.
+void TikSTipem(benchmark::State& s) {
+  stav.CasSpusteni = svet.ted;
+  RozeberParametr("/vypnuti;t/525600/", true, true);
+  for (auto _ : s) {
+    stav.PosledniMinuta = -1;
+    CasovacTik();
+  }
+}
+BENCHMARK(TikSTipem);
+
+void VetaZbyvajiciDoby(benchmark::State& s) {
+  stav.AkceNazev = "Vypnutí";
+  for (auto _ : s) benchmark::DoNotOptimize(TextZbyvajici(1565));
+}
+BENCHMARK(VetaZbyvajiciDoby);
+
+void UlozenyTvarTamAZpet(benchmark::State& s) {
+  const std::string parametr = "/vypnuti;kd;h/Žluťoučký kůň/;t/22:30/";
+  for (auto _ : s) benchmark::DoNotOptimize(RozbalUlozenyTvar(UlozenyTvar(parametr)));
+}
+BENCHMARK(UlozenyTvarTamAZpet);
+
+}  // namespace
+
+BENCHMARK_MAIN();
