@@ -49,6 +49,6 @@ gtest_discover_tests(testy_win32 DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                      PROPERTIES TIMEOUT 300 RESOURCE_LOCK wine_display)
 
 # The gallery of the controls' looks, captured by tools/screenshot-galerie.sh.
-add_executable(galerie WIN32 ${CMAKE_SOURCE_DIR}/tests/win32/galerie/galerie.cpp ${app_resources})
+add_executable(galerie WIN32 ${CMAKE_SOURCE_DIR}/tools/galerie/galerie.cpp ${app_resources})
 target_link_options(galerie PRIVATE -municode)
 target_link_libraries(galerie PRIVATE vypnuti_win)

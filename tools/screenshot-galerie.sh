@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the gallery of the controls' looks (tests/win32/galerie), runs it under Wine and captures its
+# Builds the gallery of the controls' looks (tools/galerie), runs it under Wine and captures its
 # window into a PNG: build/screenshots/galerie.png, or the file given as the first argument.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -4,24 +4,24 @@
 
 #include "controls/soft_button/tltext_win.h"
 
-// A real top-level window with a client area of the given size, for controls under test.
+// The program's loop: the soft buttons' keys first, then the usual translation.
+inline void Pumpuj() {
+  MSG m;
+  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+    if (tlText::PrelozKlavesu(m)) continue;
+    TranslateMessage(&m);
+    DispatchMessageW(&m);
+  }
+}
+
+// A real top-level window with a client area of the given size, for controls under test. A system
+// class does: the window only has to hold its children.
 class TestovaciOkno {
  public:
   explicit TestovaciOkno(int sirka = 300, int vyska = 200) {
-    static const bool registrovano = [] {
-      WNDCLASSEXW t = {};
-      t.cbSize = sizeof t;
-      t.lpfnWndProc = DefWindowProcW;
-      t.hInstance = GetModuleHandleW(nullptr);
-      t.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-      t.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-      t.lpszClassName = L"TestovaciOkno";
-      return RegisterClassExW(&t) != 0;
-    }();
-    (void)registrovano;
     RECT r{0, 0, sirka, vyska};
     AdjustWindowRectEx(&r, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    hwnd_ = CreateWindowExW(WS_EX_TOPMOST, L"TestovaciOkno", L"Test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+    hwnd_ = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"Test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
                             r.right - r.left, r.bottom - r.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetForegroundWindow(hwnd_);
     Pumpuj();
@@ -31,16 +31,6 @@ class TestovaciOkno {
   TestovaciOkno& operator=(const TestovaciOkno&) = delete;
   HWND hwnd() const { return hwnd_; }
 
-  // The program's loop: the soft buttons' keys first, then the usual translation.
-  static void Pumpuj() {
-    MSG m;
-    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-      if (tlText::PrelozKlavesu(m)) continue;
-      TranslateMessage(&m);
-      DispatchMessageW(&m);
-    }
-  }
-
  private:
   HWND hwnd_ = nullptr;
 };
@@ -48,18 +38,13 @@ class TestovaciOkno {
 // Moves the cursor and waits until it stays there: under Wine the display reports the move a little
 // later, and the moves it reports pass through the message queue like a user's.
 inline void PresunKurzor(POINT kde) {
-  int klidnych = 0;
-  for (int i = 0; i < 200 && klidnych < 3; ++i) {
+  for (int i = 0, klidnych = 0; i < 200 && klidnych < 3; ++i) {
     POINT ted{};
     GetCursorPos(&ted);
-    if (ted.x != kde.x || ted.y != kde.y) {
-      SetCursorPos(kde.x, kde.y);
-      klidnych = 0;
-    } else {
-      ++klidnych;
-    }
+    klidnych = ted.x == kde.x && ted.y == kde.y ? klidnych + 1 : 0;
+    if (klidnych == 0) SetCursorPos(kde.x, kde.y);
     Sleep(10);
-    TestovaciOkno::Pumpuj();
+    Pumpuj();
   }
 }
 
@@ -71,5 +56,5 @@ inline void Mys(UINT zprava, POINT kde, WPARAM tlacitka = 0) {
   if (!cil) cil = WindowFromPoint(kde);
   ScreenToClient(cil, &kde);
   SendMessageW(cil, zprava, tlacitka, MAKELPARAM(kde.x, kde.y));
-  TestovaciOkno::Pumpuj();
+  Pumpuj();
 }
