@@ -135,7 +135,7 @@ class Program_e2e : public ::testing::Test {
 }  // namespace
 
 TEST_F(Program_e2e, OdpocetAVypnuti) {
-  PockejNaSekundu(48, 52);
+  PockejNaSekundu(44, 48);
   Program program(L"/vypnuti;t/1/");
   ASSERT_TRUE(Dockej([&] { return program.UpozorneniViditelne(); }, 5s));
   EXPECT_TRUE(HodnotaAutostartu(KlicRun).has_value());
@@ -150,8 +150,14 @@ TEST_F(Program_e2e, OdpocetAVypnuti) {
       20s);
   EXPECT_EQ(Zaznamy(), std::vector<std::string>{"ExitWindowsEx 0x0000000D 0xFFFFFFFF"});
   texty.insert(program.Odpocet());
-  EXPECT_TRUE(texty.count(L"Vypnut\u00ed za 6 vte\u0159in.")) << "seconds 54";
-  EXPECT_TRUE(texty.count(L"Vypnut\u00ed za 3 vte\u0159iny.")) << "seconds 57";
+  // The seconds counted depend on when the test ran, the forms do not: five and more, two to four.
+  const auto videno = [&](int od, int po, const wchar_t* konec) {
+    for (int n = od; n <= po; ++n)
+      if (texty.count(L"Vypnut\u00ed za " + std::to_wstring(n) + konec)) return true;
+    return false;
+  };
+  EXPECT_TRUE(videno(5, 16, L" vte\u0159in."));
+  EXPECT_TRUE(videno(2, 4, L" vte\u0159iny."));
   EXPECT_TRUE(texty.count(L"Nashledanou"));
   // Carried out, a one-off schedule leaves nothing behind.
   EXPECT_EQ(uloziste.CtiParametr(), "");
@@ -160,7 +166,7 @@ TEST_F(Program_e2e, OdpocetAVypnuti) {
 }
 
 TEST_F(Program_e2e, StornoNechaProgramBezetNaprazdno) {
-  PockejNaSekundu(48, 52);
+  PockejNaSekundu(44, 48);
   Program program(L"/restart;t/1/");
   ASSERT_TRUE(Dockej([&] { return program.UpozorneniViditelne(); }, 5s));
   HWND storno = program.Storno();
