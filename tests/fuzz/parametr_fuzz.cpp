@@ -7,23 +7,10 @@
 #include "core/kodovani.h"
 #include "core/parametr.h"
 #include "core/stav.h"
-#include "platform/dialogy.h"
-#include "platform/hodiny.h"
-#include "platform/mistni.h"
-#include "platform/planovac.h"
 #include "platform/port.h"
+#include "tichy_svet.h"
 
 namespace {
-
-struct TichySvet : Hodiny, Dialogy, Mistni, Planovac {
-  Cas Ted() override { return SlozCas(2026, 12, 5, 18, 30, 15); }
-  int Zprava(std::string_view, std::string_view, unsigned) override { return odpoved::Ok; }
-  std::string DesetinnyOddelovac() override { return ","; }
-  std::string DenMesicSlovy(int, int, int) override { return {}; }
-  std::string DlouheDatum(const DatumCas&) override { return {}; }
-  void UlozNastaveni() override {}
-  void ProvedAkci(std::uint8_t) override {}
-};
 
 void Over(bool podminka) {
   if (!podminka) std::abort();

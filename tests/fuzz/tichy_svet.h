@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/dialogy.h"
+#include "platform/hodiny.h"
+#include "platform/mistni.h"
+#include "platform/planovac.h"
+
+// The parser's outside world, standing still and silent: a fixed clock, every box answered OK, a
+// Czech decimal comma, and a scheduler that stores and does nothing. For the fuzz target and the
+// benchmark, where only the parser's own work counts.
+struct TichySvet : Hodiny, Dialogy, Mistni, Planovac {
+  Cas ted = SlozCas(2026, 12, 5, 18, 30, 15);
+  Cas Ted() override { return ted; }
+  int Zprava(std::string_view, std::string_view, unsigned) override { return odpoved::Ok; }
+  std::string DesetinnyOddelovac() override { return ","; }
+  std::string DenMesicSlovy(int, int, int) override { return {}; }
+  std::string DlouheDatum(const DatumCas&) override { return {}; }
+  void UlozNastaveni() override {}
+  void ProvedAkci(std::uint8_t) override {}
+};
