@@ -38,14 +38,7 @@ std::optional<double> CtiCislo(std::string_view text, std::string_view desetinny
     normalni += '.';
     cislic += PrevezmiCislice(text, i, normalni);
   }
-  if (cislic == 0) return std::nullopt;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    normalni += 'e';
-    ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) normalni += text[i++];
-    if (PrevezmiCislice(text, i, normalni) == 0) return std::nullopt;
-  }
-  if (i != text.size()) return std::nullopt;
+  if (cislic == 0 || i != text.size()) return std::nullopt;
 
   double hodnota = 0;
   const auto [konec, chyba] = std::from_chars(normalni.data(), normalni.data() + normalni.size(), hodnota);

@@ -4,7 +4,8 @@
 #include <string_view>
 
 // Reads a number as the user writes it: blanks around it, an optional sign, digits with the locale's
-// decimal separator and an optional exponent. Anything else, the empty text included, is no number.
+// decimal separator. No exponent: "1e3" is a typing slip, not a thousand. Anything else, the empty
+// text included, is no number.
 std::optional<double> CtiCislo(std::string_view text, std::string_view desetinny_oddelovac);
 
 // The same number rounded to a whole one; halves go to the even neighbour (2,5 gives 2 and 3,5

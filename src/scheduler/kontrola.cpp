@@ -95,9 +95,6 @@ int DoplnenyRok(int den, int mesic) {
   return volba == odpoved::Ne ? dnes.rok - 1 : dnes.rok;
 }
 
-// A year that reads as a number far outside the calendar (say "9e99") has no 29 February either.
-bool MaUnor29(double rok) { return std::abs(rok) <= 9999 && JePrestupny(static_cast<int>(rok)); }
-
 }  // namespace
 
 // The time box holds either a clock time "H:mm" or a number of minutes from now. The parts are
@@ -213,7 +210,7 @@ bool KontrolaData(PoleVstupu& pole) {
     pole.text = t + "." + rok_text;
   }
 
-  if (*m == 2 && *d > 28 && !MaUnor29(rok_hodnota)) {
+  if (*m == 2 && *d > 28 && !JePrestupny(static_cast<int>(rok_hodnota))) {
     pole.text = "28" + pole.text.substr(tecka1);
     kontrola.Hlas("V roce " + rok_text + " má únor 28 dní.\r\nDatum bude automaticky upraveno.",
                   styl::Informace);
