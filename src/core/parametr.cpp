@@ -2,6 +2,7 @@
 
 #include <array>
 #include <chrono>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -180,9 +181,11 @@ bool CtiDatum(std::string_view hodnota) {
   const auto tecka1 = hodnota.find('.');
   const auto tecka2 = tecka1 == std::string_view::npos ? tecka1 : hodnota.find('.', tecka1 + 1);
   if (tecka2 == std::string_view::npos) return false;
-  const auto den = CisloVRozsahu(hodnota.substr(0, tecka1), -1e9, 31);
-  const auto mesic = CisloVRozsahu(hodnota.substr(tecka1 + 1, tecka2 - tecka1 - 1), -1e9, 12);
-  const auto rok = CisloVRozsahu(hodnota.substr(tecka2 + 1), -1e9, 9999);
+  // No lower bound but the 16 bits that hold the parts: a day or month below 1 carries over.
+  constexpr double Dolni = std::numeric_limits<std::int16_t>::min();
+  const auto den = CisloVRozsahu(hodnota.substr(0, tecka1), Dolni, 31);
+  const auto mesic = CisloVRozsahu(hodnota.substr(tecka1 + 1, tecka2 - tecka1 - 1), Dolni, 12);
+  const auto rok = CisloVRozsahu(hodnota.substr(tecka2 + 1), Dolni, 9999);
   if (!den || *den == 0 || !mesic || !rok) return false;
   stav.Den = static_cast<std::int16_t>(*den);
   stav.Mesic = static_cast<std::int16_t>(*mesic);
@@ -239,6 +242,15 @@ bool Aktivuj(bool NeUkladat) {
   return true;
 }
 
+// An action without a time is carried out now and is no schedule: the one in force before stays in
+// force, so nothing of this string reaches the store or the next log-on (";kd" would otherwise
+// repeat it at every log-on).
+bool ProvedHned(const Plan& predtim) {
+  port<Planovac>().ProvedAkci(0);
+  static_cast<Plan&>(stav) = predtim;
+  return false;
+}
+
 }  // namespace
 
 std::string TextNapovedy() {
@@ -275,6 +287,7 @@ bool RozeberParametr(const std::string& Text, bool BezHlaseni, bool NeUkladat) {
         NazevAplikace, styl::Ok | styl::Vykricnik);
     return false;
   }
+  const Plan predtim = stav;
   Retezec s(Text);
   if (!NeUkladat) stav.Parametr = Text;
 
@@ -304,10 +317,7 @@ bool RozeberParametr(const std::string& Text, bool BezHlaseni, bool NeUkladat) {
     stav.KontrolovaneVypnuti = Priznak(s, ";kv");
     if (stav.Akce == akce::Zadna) return Odmitni(s, BezHlaseni);
 
-    if (!s.Odeber(";t")) {
-      port<Planovac>().ProvedAkci(0);
-      return false;
-    }
+    if (!s.Odeber(";t")) return ProvedHned(predtim);
     const auto cas = s.OdeberHodnotu();
     if (!cas || !CtiCas(*cas)) return Odmitni(s, BezHlaseni);
 

@@ -25,10 +25,8 @@ struct MistniCasZaznam {
       milisekundy = 0;
 };
 
-// The one schedule of the process and the few facts about the program's windows that the scheduler
-// needs. Flags hold only 0 or 1. Everything starts zero or empty.
-struct StavPlanu {
-  // The schedule.
+// The schedule: what the parser writes. Flags hold only 0 or 1. Everything starts zero or empty.
+struct Plan {
   std::uint8_t Akce = 0;
   std::string AkceNazev;
   std::uint8_t OdDo = 0;
@@ -48,8 +46,11 @@ struct StavPlanu {
   std::uint8_t Neaktivni = 0;
   std::uint8_t Posunuti = 0;
   std::uint8_t PriSpusteni = 0;
+};
 
-  // The windows and the countdown.
+// The one schedule of the process and the few facts about the program's windows that the scheduler
+// needs.
+struct StavPlanu : Plan {
   std::uint8_t HlavniOtevreno = 0;
   std::uint8_t UpozorneniBezi = 0;
   std::uint8_t ZbyvaSekund = 0;

@@ -8,5 +8,6 @@ class Planovac {
  public:
   virtual ~Planovac() = default;
   virtual void UlozNastaveni() = 0;
+  // An action carried out at once leaves the store and the autostart entries as they are.
   virtual void ProvedAkci(std::uint8_t kod) = 0;
 };

@@ -1,13 +1,23 @@
 #include "scheduler/nastaveni.h"
 
+#include <utility>
+
 #include "core/kodovani.h"
 #include "core/stav.h"
 #include "platform/port.h"
 #include "platform/uloziste.h"
 
+namespace {
+bool ukladani_pozastaveno = false;
+}  // namespace
+
+BezUkladani::BezUkladani() : predtim_(std::exchange(ukladani_pozastaveno, true)) {}
+BezUkladani::~BezUkladani() { ukladani_pozastaveno = predtim_; }
+
 // An armed or a daily schedule is stored and registered for the next log-on; an idle one-off
 // schedule is forgotten.
 void UlozNastaveni() {
+  if (ukladani_pozastaveno) return;
   Uloziste& uloziste = port<Uloziste>();
   if (stav.KazdyDen != 1 && stav.Neaktivni == 1) {
     uloziste.ZapisParametr("");

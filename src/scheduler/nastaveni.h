@@ -6,5 +6,17 @@
 // Keeps the parameter string in force for the next start, or forgets it, as the schedule state says.
 void UlozNastaveni();
 
+// While one lives, UlozNastaveni leaves the store and the autostart entries alone.
+class BezUkladani {
+ public:
+  BezUkladani();
+  ~BezUkladani();
+  BezUkladani(const BezUkladani&) = delete;
+  BezUkladani& operator=(const BezUkladani&) = delete;
+
+ private:
+  bool predtim_;
+};
+
 // The command line that starts the program with a stored parameter string.
 std::string PrikazAutostartu(std::string_view cesta_programu, std::string_view ulozeny_tvar);

@@ -4,4 +4,9 @@
 #include "scheduler/nastaveni.h"
 
 void PlanovacProgramu::UlozNastaveni() { ::UlozNastaveni(); }
-void PlanovacProgramu::ProvedAkci(std::uint8_t kod) { ::ProvedAkci(kod); }
+// A shut-down stops the timer, and stopping the timer stores the schedule; an action carried out at
+// once is no schedule, so the store keeps what it held.
+void PlanovacProgramu::ProvedAkci(std::uint8_t kod) {
+  const BezUkladani bez_ukladani;
+  ::ProvedAkci(kod);
+}

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "core/kodovani.h"
+#include "core/parametr.h"
 #include "falesny_svet.h"
 #include "scheduler/akce.h"
+#include "scheduler/casovac.h"
 #include "scheduler/nastaveni.h"
 
 using ::testing::ElementsAre;
@@ -22,6 +24,7 @@ TEST(ProvedAkci, PodleAkceAVerzeWindows) {
       {0, 1, 2, 8, 1, {"privilegium", "KillTimer", "ZavriProgramy", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"}},
       {4, 0, 2, 7, 0, {"privilegium"}},  // no sleep on Windows 2000
       {4, 0, 1, 2, 0, {"schovej", "tip Spuštěné uspání dokončeno.", "SetSuspendState 1 0 0"}},
+      {4, 0, 2, 8, 0, {"privilegium", "schovej", "tip Spuštěné uspání dokončeno.", "SetSuspendState 1 0 0"}},
       {4, 0, 2, 11, 0, {"privilegium", "schovej", "tip Spuštěné uspání dokončeno.", "SetSuspendState 1 0 0"}},
       {5, 0, 2, 6, 0, {"privilegium"}},  // no lock before Windows 2000
       {5, 0, 2, 7, 0, {"privilegium", "schovej", "tip Spuštěné uzamčení dokončeno.", "LockWorkStation"}},
@@ -64,5 +67,37 @@ TEST(UlozNastaveni, UloziNeboZapomene) {
     EXPECT_EQ(svet.ulozeny_parametr, ulozeny);
     EXPECT_EQ(svet.run, p.ulozeno ? "\"C:\\Program Files\\ZD\\vypnuti.exe\" " + ulozeny : "");
     EXPECT_EQ(svet.run_once, svet.run);
+  }
+}
+
+// An action given without a time, even with ";kd", must never be registered for the next log-on: the
+// computer would shut down again at every log-on. The store keeps what it held before, then and at exit.
+TEST(AkceHned, NechaUlozisteJakBylo) {
+  const struct {
+    const char* predtim;  // the schedule in force before; empty: none
+    const char* text;
+    const char* akce;  // the last line of the log
+  } pripady[] = {
+      {"", "/vypnuti;kd", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"},
+      {"", "/restart;kd;kv", "ExitWindowsEx 0x00000006 0xFFFFFFFF"},
+      {"", "/odhlaseni;kd", "ExitWindowsEx 0x00000004 0xFFFFFFFF"},
+      {"", "/spanek;kd", "SetSuspendState 1 0 0"},
+      {"/vypnuti;t/23:00/", "/restart", "ExitWindowsEx 0x00000006 0xFFFFFFFF"},
+      {"/vypnuti;kd;t/23:00/", "/zamceni", "LockWorkStation"},
+  };
+  for (const auto& p : pripady) {
+    FalesnySvet svet;
+    stav.CasSpusteni = svet.hodiny.ted;
+    if (*p.predtim) ASSERT_TRUE(RozeberParametr(p.predtim, false, false));
+    const std::string ulozeny = svet.ulozeny_parametr, run = svet.run, run_once = svet.run_once;
+    EXPECT_FALSE(RozeberParametr(p.text, false, false)) << p.text;
+    EXPECT_EQ(svet.Log().back(), p.akce) << p.text;
+    for (int exit = 0; exit < 2; ++exit) {
+      EXPECT_EQ(svet.ulozeny_parametr, ulozeny) << p.text << (exit ? " at exit" : "");
+      EXPECT_EQ(svet.run, run) << p.text;
+      EXPECT_EQ(svet.run_once, run_once) << p.text;
+      stav.Neaktivni = static_cast<std::uint8_t>(*p.predtim ? 0 : 1);  // as start-up leaves it
+      Casovac(false);  // the program's exit
+    }
   }
 }

@@ -95,12 +95,17 @@ TEST_F(Parametr, VolbyNastaviPriznakyAHeslo) {
   EXPECT_EQ(Shrnuti(), "1 Vypnutí min h");
 }
 
+// An action without a time runs at once and leaves the schedule in force as it was.
 TEST_F(Parametr, AkceBezCasuSeProvedeHned) {
-  for (const auto& [text, akce] : {std::pair{"/vypnuti", 1}, {"/zamceni/?", 5}, {"/odhlaseni;h/x;t/8:00/", 3}}) {
+  for (const char* text : {"/vypnuti;kd", "/zamceni/?", "/odhlaseni;h/x;t/8:00/"}) {
     Znovu();  // in the last, ";h" takes "x;t" for its password
+    ASSERT_TRUE(RozeberParametr("/restart;t/23:00/", false, false));
+    planovac.ulozeni = 0;
     EXPECT_FALSE(RozeberParametr(text, false, false)) << text;
     EXPECT_EQ(planovac.akce, std::vector<int>{0}) << text;
-    EXPECT_EQ(stav.Akce, akce) << text;
+    EXPECT_EQ(Shrnuti(), "2 Restartování") << text;
+    EXPECT_EQ(stav.Parametr, "/restart;t/23:00/") << text;
+    EXPECT_EQ(stav.Neaktivni, 0) << text;
     EXPECT_EQ(planovac.ulozeni, 0) << text;
     EXPECT_TRUE(porty.dialogy.zpravy.empty()) << text;
   }
@@ -115,6 +120,8 @@ TEST_F(Parametr, ChybnyZapisUkazeChybuNeboNapovedu) {
       {"/VYPNUTI;t/15:32/", false}, {";t/15:32/", false}, {"/vypnuti;t/15:32", false},
       {"/vypnuti;t/25:00/", false}, {"/vypnuti;t/12:60/", false}, {"/vypnuti;t/12:30:00/", false},
       {"/vypnuti;t/1234567/", false}, {"/vypnuti;t/1.5/", false},  // not the Czech decimal separator
+      {"/vypnuti;t/1e3/", false}, {"/vypnuti;t/1e1:30/", false}, {"/vypnuti;t/1e18/", false},  // no exponent
+      {"/vypnuti;t/10:00/;d/1.1.-40000/", false}, {"/vypnuti;t/10:00/;d/-40000.1.2027/", false},  // past 16 bits
       {"/vypnuti;t/8:00/;d/4.5/", false}, {"/vypnuti;t/8:00/;d/0.5.2027/", false},
       {"/vypnuti;t/8:00/;d/32.5.2027/", false}, {"/vypnuti;t/8:00/;d/1.13.2027/", false},
       {"/vypnuti;t/8:00/;d/1.1.10000/", false}, {"/vypnuti;h;t/8:00/", false},  // the password takes ";t"'s value
