@@ -39,7 +39,7 @@ std::string TextTipu(Cas ted) {
     return "Vypnutí od " + FormatHodinyMinuty(zacatek) + " do " + FormatHodinyMinuty(stav.DoCas) + ".";
   }
   const auto minut = (floor<minutes>(stav.CilovyCas) - floor<minutes>(ted)).count();
-  const std::string fraze = TextZbyvajici(static_cast<std::int32_t>(minut));
+  const std::string fraze = TextZbyvajici(minut);
   return stav.Posunuti == 1 ? "POSUNUTÍ - " + fraze : fraze;
 }
 

@@ -4,4 +4,4 @@
 #include <string>
 
 // "Vypnutí za 1 den, 2 hodiny a 5 minut." for the tray tooltip and the status bar.
-std::string TextZbyvajici(std::int32_t minuty);
+std::string TextZbyvajici(std::int64_t minuty);

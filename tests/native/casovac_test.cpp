@@ -87,6 +87,22 @@ TEST_F(Tik, ZmeskanaMinutaVarovaniNikdyNevypne) {
   EXPECT_EQ(stav.Neaktivni, 0);
 }
 
+// A dated schedule waits for its day: the same minute today is not its warning minute.
+TEST_F(Tik, DatovanyPlanCekaNaSvujDen) {
+  Spust(V(15, 0, 10), "/vypnuti;d/5.12.2026/;t/15:33/");
+  TikejV(V(15, 32, 0));
+  EXPECT_THAT(svet.Log(), ElementsAre("tip Vypnutí za 1 den a 1 minutu."));
+  svet.log.clear();
+  TikejV(SlozCas(2026, 12, 5, 15, 32, 0));
+  EXPECT_THAT(svet.Log({"tip"}), ElementsAre("ukaz storno"));
+}
+
+// Minutes to the last day the language allows do not fit 32 bits.
+TEST_F(Tik, VzdalenyCilVTipu) {
+  Spust(V(10, 0, 0), "/vypnuti;d/31.12.9999/;t/23:59/");
+  EXPECT_EQ(TextTipu(V(10, 0, 0)), "Vypnutí za 2\u00A0912\u00A0105 dní, 13 hodin a 59 minut.");
+}
+
 TEST_F(Tik, PosunutiSeHlasiVTipu) {
   Spust(V(15, 0, 10), "/vypnuti;t/15:33/");
   ASSERT_TRUE(RozeberParametr("/vypnuti;t/16:00/", true, true));

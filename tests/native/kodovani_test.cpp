@@ -16,6 +16,11 @@ TEST(Kodovani, DekodujVraciPuvodniText) {
   }
 }
 
+TEST(Kodovani, CeskaPismenaMajiSveBajty) {
+  EXPECT_EQ(DoCp1250("ěščřžýáíéůňťď"), "\xEC\x9A\xE8\xF8\x9E\xFD\xE1\xED\xE9\xF9\xF2\x9D\xEF");
+  EXPECT_EQ(DoCp1250("ĚŠČŘŽÝÁÍÉŮŇŤĎ"), "\xCC\x8A\xC8\xD8\x8E\xDD\xC1\xCD\xC9\xD9\xD2\x8D\xCF");
+}
+
 TEST(Kodovani, ZnakClenSeKlicemPodlePozice) {
   // The same letter in positions 1 and 14 meets the same key character; in position 2 another.
   const std::string z = *DoCp1250(Zakoduj(std::string(14, 'a')));

@@ -92,4 +92,19 @@ TEST(Zavirani, PetPruchoduSeStupnujiciSilou) {
   }
 }
 
+// The shell's own windows are spared, every one of them, in every pass.
+TEST(Zavirani, OknaShelluNechaNaPokoji) {
+  FalesnaOkna okna;
+  Pripojeni<OknaProcesu> pripojeni(okna);
+  for (const char* trida : {"IEFrame", "ExploreWClass", "IEDummyFrame", "Shell_TrayWnd", "Progman",
+                            "CabinetWClass", "BaseBar", "WinPopup"}) {
+    okna.okna = {{Viditelne, 0, trida, 20}, {Viditelne | Vyskakovaci, 0, trida, 21}};
+    okna.zaznam.clear();
+    ZavriProgramy();
+    EXPECT_EQ(okna.zaznam, (std::vector<std::string>{"cekej 3000", "cekej 10000", "cekej 9000", "cekej 3000",
+                                                     "cekej 5000"}))
+        << trida;
+  }
+}
+
 }  // namespace
