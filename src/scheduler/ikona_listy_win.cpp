@@ -55,10 +55,12 @@ bool IkonaListyWin::ZkusPridat() {
   return zobrazena_;
 }
 
+// Anyone may send the broadcast, also while our icon is still there: then the add fails, and the
+// icon is shown all the same.
 void IkonaListyWin::ObnovPoRestartuListy() {
   if (odebrana_ || IkonaLista.hWnd == nullptr) return;
   --IkonaLista.uID;  // the same icon as before
-  ZkusPridat();
+  if (!ZkusPridat()) zobrazena_ = Shell_NotifyIconW(NIM_MODIFY, &IkonaLista) != FALSE;
 }
 
 void IkonaListyWin::NastavTip(std::string_view text) {

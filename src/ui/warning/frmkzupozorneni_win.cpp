@@ -4,6 +4,7 @@
 #include "controls/soft_button/tltext_navrh.h"
 #include "controls/twipy.h"
 #include "core/stav.h"
+#include "platform/port.h"
 #include "platform/win32/text_win.h"
 #include "scheduler/casovac.h"
 #include "scheduler/procedura_okna_win.h"
@@ -24,6 +25,12 @@ const Pismo PismoUC = {.jmeno = "MS Sans Serif", .velikost = 24, .vaha = 700, .z
 
 int Px(int twipy, int dpi) { return TwipyNaPixely(twipy, dpi); }
 
+std::wstring TextOkna(HWND okno) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(okno)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(okno, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 HICON NactiIkonu(int velikost) {
   return static_cast<HICON>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VYPNUTI), IMAGE_ICON, velikost, velikost, 0));
@@ -31,9 +38,11 @@ HICON NactiIkonu(int velikost) {
 
 }  // namespace
 
+// Only what the window owns goes here: the ports it would reach may be gone already, so the end of
+// the schedule belongs to the program's end path (Uvolni), which runs first.
 frmkzupozorneni::~frmkzupozorneni() {
   if (hwnd_ != nullptr) {
-    Form_QueryUnload();
+    if (hWndUpozorneni() == hwnd_) ZrusHook();
     DestroyWindow(hwnd_);
   }
   if (modra_ != nullptr) DeleteObject(modra_);
@@ -61,8 +70,9 @@ void frmkzupozorneni::Nacti() {
   SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(velka_.Handle()));
   SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(mala_.Handle()));
 
-  lblUC_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER, 0, 0, 0, 0, hwnd_, nullptr,
-                           instance, nullptr);
+  // One centred line: a countdown broken over two lines loses its end to the label's height.
+  lblUC_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX,
+                           0, 0, 0, 0, hwnd_, nullptr, instance, nullptr);
   if (const NavrhTlText* navrh = NajdiNavrh("cmKZS")) {
     const BalikVlastnosti ulozene = UlozeneHodnoty(*navrh);
     tlText::Volby volby;
@@ -73,11 +83,11 @@ void frmkzupozorneni::Nacti() {
     volby.height = navrh->height;
     volby.okoli.jmeno = "cmKZS";
     volby.ulozene = &ulozene;
-    volby.Cancel = true;
-    cmKZS_ = tlText::Vytvor(volby);
+    cmKZS_ = tlText::Vytvor(volby);  // no cancel button: Escape must not stop a shut-down by chance
     if (cmKZS_) cmKZS_->Click = [] { cmKZS_Click(); };
   }
-  Rozvrhni();
+  dpi_ = DpiOkna(hwnd_);
+  Rozvrhni(dpi_);
 
   ikona_.Pridej(hwnd_);
   NastavHook(hwnd_);
@@ -85,15 +95,44 @@ void frmkzupozorneni::Nacti() {
 }
 
 // Sizes follow the window's dpi; the button places itself from its own twips.
-void frmkzupozorneni::Rozvrhni() {
-  const int dpi = DpiOkna(hwnd_);
+void frmkzupozorneni::Rozvrhni(int dpi) {
+  dpi_ = dpi;
   RECT okno = {0, 0, Px(KlientOkna.cx, dpi), Px(KlientOkna.cy, dpi)};
   AdjustWindowRectEx(&okno, WS_POPUP, FALSE, WS_EX_TOOLWINDOW);
   SetWindowPos(hwnd_, nullptr, 0, 0, okno.right - okno.left, okno.bottom - okno.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  pismoUC_.Vytvor(PismoUC, dpi);
   MoveWindow(lblUC_, Px(PoleUC.left, dpi), Px(PoleUC.top, dpi), Px(PoleUC.right - PoleUC.left, dpi),
              Px(PoleUC.bottom - PoleUC.top, dpi), TRUE);
+  bodyUC_ = 0;
+  VejdiSe(TextOkna(lblUC_));
+  if (cmKZS_) cmKZS_->ZmenaDpi(dpi);
+}
+
+// The label's font is the designed 24 points unless the text is wider than the label in it (a wider
+// substitute font, a long action name): then a point smaller at a time, down to a readable limit.
+void frmkzupozorneni::VejdiSe(std::wstring_view text) {
+  constexpr double NejmensiBody = 8;
+  RECT pole{};
+  GetClientRect(lblUC_, &pole);
+  HDC dc = GetDC(lblUC_);
+  double body = PismoUC.velikost;
+  for (;; body -= 1) {
+    Pismo pismo = PismoUC;
+    pismo.velikost = body;
+    PismoGdi zkouska;
+    zkouska.Vytvor(pismo, dpi_);
+    SIZE rozmer{};
+    HGDIOBJ puvodni = SelectObject(dc, zkouska.Handle());
+    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &rozmer);
+    SelectObject(dc, puvodni);
+    if (rozmer.cx <= pole.right || body - 1 < NejmensiBody) break;
+  }
+  ReleaseDC(lblUC_, dc);
+  if (body == bodyUC_) return;
+  Pismo pismo = PismoUC;
+  pismo.velikost = body;
+  pismoUC_.Vytvor(pismo, dpi_);
+  bodyUC_ = body;
   SendMessageW(lblUC_, WM_SETFONT, reinterpret_cast<WPARAM>(pismoUC_.Handle()), TRUE);
 }
 
@@ -118,7 +157,10 @@ void frmkzupozorneni::Schovej() {
 }
 
 void frmkzupozorneni::NastavText(std::string_view text) {
-  if (lblUC_ != nullptr) SetWindowTextW(lblUC_, Utf16(text).c_str());
+  if (lblUC_ == nullptr) return;
+  const std::wstring w = Utf16(text);
+  VejdiSe(w);
+  SetWindowTextW(lblUC_, w.c_str());
 }
 
 std::uintptr_t frmkzupozorneni::Zapni() {
@@ -130,8 +172,7 @@ void frmkzupozorneni::Vypni() {
   if (hwnd_ != nullptr) KillTimer(hwnd_, zpravy_okna::IdCasovace);
 }
 
-// The window is about to go, with the program or with the session: the timer stops (which stores
-// or forgets the schedule), the hook and the icon go. It never refuses.
+// The window is about to go, with the program or with the session. It never refuses.
 void frmkzupozorneni::Form_QueryUnload() {
   if (zavreno_) return;
   zavreno_ = true;
@@ -139,6 +180,20 @@ void frmkzupozorneni::Form_QueryUnload() {
   ZrusHook();
   Skryj();
   ikona_.Odeber();
+}
+
+void frmkzupozorneni::Uvolni() {
+  if (hwnd_ == nullptr) return;
+  Form_QueryUnload();
+  DestroyWindow(hwnd_);
+}
+
+// The suggested rectangle keeps the window's place on the new screen; the layout follows in its
+// new pixels.
+void frmkzupozorneni::OnDpiChanged(int dpi, const RECT& navrh) {
+  Rozvrhni(dpi);
+  SetWindowPos(hwnd_, nullptr, navrh.left, navrh.top, navrh.right - navrh.left, navrh.bottom - navrh.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK frmkzupozorneni::Procedura(HWND okno, UINT zprava, WPARAM w, LPARAM l) {
@@ -173,19 +228,19 @@ LRESULT frmkzupozorneni::Zprava(UINT zprava, WPARAM w, LPARAM l) {
       SetBkColor(reinterpret_cast<HDC>(w), Zluta);
       return reinterpret_cast<LRESULT>(zluta_);
     case WM_DPICHANGED:
-      Rozvrhni();
+      OnDpiChanged(LOWORD(w), *reinterpret_cast<const RECT*>(l));
       return 0;
     case WM_CLOSE:
-      Form_QueryUnload();
-      DestroyWindow(hwnd_);
+      port<Aplikace>().Ukonci();
       return 0;
     case WM_ENDSESSION:
-      if (w) Form_QueryUnload();
+      // The session ends, or an installer asks the program to close (ENDSESSION_CLOSEAPP): either way
+      // the program ends, the schedule stored.
+      if (w) port<Aplikace>().Ukonci();
       return 0;
     case WM_DESTROY:
       hwnd_ = nullptr;
       lblUC_ = nullptr;
-      PostQuitMessage(0);
       return 0;
     default:
       break;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string_view>
 
 #include "controls/kresleni_win.h"
 #include "controls/soft_button/tltext_win.h"
@@ -23,6 +24,9 @@ class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
   HWND hwnd() const { return hwnd_; }
 
   void Nacti() override;  // Form_Load
+  // Form_QueryUnload and the window's end: the timer stops (which stores or forgets the schedule),
+  // the hook and the icon go. The program's end path calls it.
+  void Uvolni();
   void Ukaz(bool storno_povoleno) override;
   void Schovej() override;
   void NastavText(std::string_view text) override;
@@ -32,7 +36,9 @@ class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
  private:
   static LRESULT CALLBACK Procedura(HWND okno, UINT zprava, WPARAM w, LPARAM l);
   LRESULT Zprava(UINT zprava, WPARAM w, LPARAM l);
-  void Rozvrhni();
+  void Rozvrhni(int dpi);
+  void OnDpiChanged(int dpi, const RECT& navrh);
+  void VejdiSe(std::wstring_view text);
   void Form_QueryUnload();
 
   HWND hwnd_ = nullptr;
@@ -40,6 +46,8 @@ class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
   std::unique_ptr<tlText> cmKZS_;
   IkonaListyWin ikona_;
   PismoGdi pismoUC_;
+  double bodyUC_ = 0;  // the point size pismoUC_ was made in
+  int dpi_ = 96;
   HBRUSH modra_ = nullptr;
   HBRUSH zluta_ = nullptr;
   VlastniIkona velka_;

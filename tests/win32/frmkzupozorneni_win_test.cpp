@@ -1,0 +1,87 @@
+// The real warning window, loaded as start-up loads it: its icon, its countdown label and its layout.
+#include "ui/warning/frmkzupozorneni_win.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "controls/twipy.h"
+#include "testovaci_okno.h"
+
+namespace {
+
+HWND Popisek(const frmkzupozorneni& okno) { return FindWindowExW(okno.hwnd(), nullptr, L"Static", nullptr); }
+HWND Storno(const frmkzupozorneni& okno) { return FindWindowExW(okno.hwnd(), nullptr, TridaTlText, nullptr); }
+
+LOGFONTW PismoOkna(HWND okno) {
+  LOGFONTW lf{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(okno, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+  return lf;
+}
+
+// The width of the window's text in the window's own font.
+int SirkaTextu(HWND okno) {
+  wchar_t text[128] = {};
+  const int delka = GetWindowTextW(okno, text, 128);
+  HDC dc = GetDC(okno);
+  HGDIOBJ puvodni = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(okno, WM_GETFONT, 0, 0)));
+  SIZE rozmer{};
+  GetTextExtentPoint32W(dc, text, delka, &rozmer);
+  SelectObject(dc, puvodni);
+  ReleaseDC(okno, dc);
+  return rozmer.cx;
+}
+
+}  // namespace
+
+// Any program may send the taskbar's broadcast while our icon is there: the icon stays ours, is
+// updated and is removed at the end.
+TEST(Upozorneni, IkonaPrezijeCiziOhlaseniListy) {
+  frmkzupozorneni okno;
+  okno.Nacti();
+  ASSERT_TRUE(okno.Ikona().JeZobrazena());
+  SendMessageW(okno.hwnd(), ZpravaVytvoreniListy(), 0, 0);
+  EXPECT_TRUE(okno.Ikona().JeZobrazena());
+  NOTIFYICONDATAW kopie = okno.Ikona().Zaznam();
+  kopie.uFlags = NIF_TIP;
+  EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &kopie)) << "the same icon, not a second one";
+  okno.Ikona().Odeber();
+  EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &kopie)) << "the icon is gone";
+}
+
+// The countdown stays on one line in the label: in the designed 24 points when it fits, smaller when not.
+TEST(Upozorneni, OdpocetSeVejdeNaJedenRadek) {
+  frmkzupozorneni okno;
+  okno.Nacti();
+  const HWND popisek = Popisek(okno);
+  RECT pole{};
+  GetClientRect(popisek, &pole);
+  for (const char* text : {"Restartování za 46 vteřin.", "Odhlášení za 59 vteřin.", "Nashledanou"}) {
+    okno.NastavText(text);
+    EXPECT_LE(SirkaTextu(popisek), pole.right) << text;
+  }
+  EXPECT_EQ(PismoOkna(popisek).lfHeight, -MulDiv(24, DpiOkna(popisek), 72)) << "a short text keeps the design";
+}
+
+// Moved to a screen of 144 dpi, the window takes the suggested rectangle and STORNO its new pixels.
+TEST(Upozorneni, ZmenaDpiPrerovnaITlacitko) {
+  frmkzupozorneni okno;
+  okno.Nacti();
+  const int dpi = 144;
+  const RECT navrh{50, 60, 50 + TwipyNaPixely(7170, dpi), 60 + TwipyNaPixely(1320, dpi)};
+  SendMessageW(okno.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&navrh));
+  RECT r{};
+  GetWindowRect(okno.hwnd(), &r);
+  EXPECT_TRUE(EqualRect(&r, &navrh));
+
+  const HWND storno = Storno(okno);
+  GetWindowRect(storno, &r);
+  MapWindowPoints(nullptr, okno.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, TwipyNaPixely(2580, dpi));
+  EXPECT_EQ(r.top, TwipyNaPixely(720, dpi));
+  EXPECT_EQ(r.right - r.left, TwipyNaPixely(2205, dpi));
+  EXPECT_EQ(r.bottom - r.top, TwipyNaPixely(495, dpi));
+  EXPECT_EQ(PismoOkna(storno).lfHeight, -27) << "13.5 points at 144 dpi";
+  GetWindowRect(Popisek(okno), &r);
+  EXPECT_EQ(r.right - r.left, TwipyNaPixely(7035, dpi));
+}
