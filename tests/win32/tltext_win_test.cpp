@@ -87,6 +87,23 @@ TEST(TlTextMys, PohybAStiskyTlacitek) {
   }
 }
 
+// A window shown without activation (the warning) gets no capture, so the button also asks the system
+// to tell it when the pointer leaves, and that notice alone ends the hover.
+TEST(TlTextMys, OdchodOznamiISystem) {
+  Tlacitko b;
+  POINT kde{10, 10};
+  ClientToScreen(b.t->hwnd(), &kde);
+  Mys(WM_MOUSEMOVE, kde);
+  TRACKMOUSEEVENT dotaz{sizeof dotaz, TME_QUERY, nullptr, 0};
+  TrackMouseEvent(&dotaz);
+  EXPECT_EQ(dotaz.hwndTrack, b.t->hwnd());
+  EXPECT_TRUE(dotaz.dwFlags & TME_LEAVE);
+  ReleaseCapture();
+  PostMessageW(b.t->hwnd(), WM_MOUSELEAVE, 0, 0);
+  Pumpuj();
+  EXPECT_EQ(b.udalosti, "Enter Leave ");
+}
+
 TEST(TlTextKlavesy, MezernikPristupovaKlavesaEnterAEscape) {
   using Zprava = std::pair<UINT, WPARAM>;
   const Zprava mezera{WM_KEYDOWN, VK_SPACE}, mezeraPusti{WM_KEYUP, VK_SPACE}, altA{WM_SYSCHAR, 'a'},

@@ -64,12 +64,25 @@ std::unique_ptr<tlText> tlText::Vytvor(const Volby& v) {
     t->Nacti(*v.ulozene, v.okoli);
   else
     t->NovePolozeni(v.okoli);
-  const int d = t->dpi_;
-  SetWindowPos(t->hwnd_, nullptr, TwipyNaPixely(v.left, d), TwipyNaPixely(v.top, d), TwipyNaPixely(v.width, d),
-               TwipyNaPixely(v.height, d), SWP_NOZORDER | SWP_NOACTIVATE);
+  t->twipy_ = {v.left, v.top, v.width, v.height};
+  t->Umisti();
   if (t->prvniVelikost_) t->OnSize();  // a placement of the same size sends no resize
   if (v.viditelne) ShowWindow(t->hwnd_, SW_SHOWNA);
   return t;
+}
+
+void tlText::Umisti() {
+  const int d = dpi_;
+  SetWindowPos(hwnd_, nullptr, TwipyNaPixely(twipy_.left, d), TwipyNaPixely(twipy_.top, d),
+               TwipyNaPixely(twipy_.right, d), TwipyNaPixely(twipy_.bottom, d), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void tlText::ZmenaDpi(int dpi) {
+  if (!hwnd_ || dpi <= 0) return;
+  dpi_ = dpi;
+  PouzijPismo();
+  Umisti();
+  Prekresli(Oblast::klient);
 }
 
 tlText::~tlText() {
@@ -125,6 +138,9 @@ LRESULT tlText::Zprava(UINT zprava, WPARAM w, LPARAM l) {
       return 0;
     case WM_MOUSEMOVE:
       OnMouseMove(Mys(w, l, 0));
+      return 0;
+    case WM_MOUSELEAVE:
+      if (mysUvnitr_) Opustil();
       return 0;
     case WM_LBUTTONDOWN:
       OnButtonDown(Mys(w, l, LeveTlacitko));
@@ -211,29 +227,40 @@ void tlText::OnPaint() {
 
 // The button keeps the mouse captured while the cursor is over it, so it hears the move that
 // leaves it and lets the capture go then; a press held while leaving pops up and is not completed.
+// A window shown without activation (the warning) gets no capture, so the system's leave notice
+// tells the button as well.
 void tlText::OnMouseMove(const UdalostMysi& e) {
   POINT p{};
   GetCursorPos(&p);
   ScreenToClient(hwnd_, &p);
-  bool zmena = false;
+  const auto zije = zije_;
   if (!PtInRect(&klient_, p)) {
-    if (GetCapture() == hwnd_) ReleaseCapture();
-    stav_.hover = false;
-    if (!Prezije([&] { if (auto f = MouseMoveEnabled) f(false); })) return;
-    zmena = true;
+    Opustil();
   } else {
     if (GetCapture() != hwnd_) SetCapture(hwnd_);
-    if (!stav_.hover) {
-      stav_.hover = true;
-      if (!Prezije([&] { if (auto f = MouseMoveEnabled) f(true); })) return;
-      zmena = true;
-    }
+    if (!stav_.hover) Vstoupil();
   }
-  if (zmena) {
-    stav_.pressed = false;
-    Prekresli(Oblast::klient);
-  }
+  if (!*zije) return;
   if (auto f = MouseMove) f(e);
+}
+
+void tlText::Vstoupil() {
+  TRACKMOUSEEVENT sledovani{sizeof sledovani, TME_LEAVE, hwnd_, 0};
+  TrackMouseEvent(&sledovani);
+  stav_.hover = true;
+  mysUvnitr_ = true;
+  if (!Prezije([&] { if (auto f = MouseMoveEnabled) f(true); })) return;
+  stav_.pressed = false;
+  Prekresli(Oblast::klient);
+}
+
+void tlText::Opustil() {
+  if (GetCapture() == hwnd_) ReleaseCapture();
+  stav_.hover = false;
+  mysUvnitr_ = false;
+  if (!Prezije([&] { if (auto f = MouseMoveEnabled) f(false); })) return;
+  stav_.pressed = false;
+  Prekresli(Oblast::klient);
 }
 
 void tlText::TLMM() { OnMouseMove({}); }
@@ -333,6 +360,8 @@ void tlText::PouzijTitulek() {
 }
 
 void tlText::ZmenVelikost(int sirkaTwipy, int vyskaTwipy) {
+  twipy_.right = sirkaTwipy;
+  twipy_.bottom = vyskaTwipy;
   if (!hwnd_) return;
   SetWindowPos(hwnd_, nullptr, 0, 0, TwipyNaPixely(sirkaTwipy, dpi_), TwipyNaPixely(vyskaTwipy, dpi_),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -36,6 +36,8 @@ class tlText final : public TlTextVlastnosti {
   ~tlText() override;
 
   HWND hwnd() const { return hwnd_; }
+  // The window moved to a screen of another dpi: the same twips, in the new pixels and font.
+  void ZmenaDpi(int dpi);
   bool Default() const { return Default_; }
   void Default(bool vDefault) { Default_ = vDefault; }
   bool Cancel() const { return Cancel_; }
@@ -72,9 +74,14 @@ class tlText final : public TlTextVlastnosti {
   bool OnSetCursor(LPARAM l);
   UdalostMysi Mys(WPARAM w, LPARAM l, std::int16_t tlacitko) const;
   bool Odpovida(wchar_t znak) const;
+  void Umisti();
+  void Vstoupil();
+  void Opustil();
 
   HWND hwnd_ = nullptr;
   int dpi_ = 96;
+  RECT twipy_{};  // the place in the container, in twips (right and bottom hold width and height)
+  bool mysUvnitr_ = false;  // MouseMoveEnabled(true) was the last of the two raised
   StavTlText stav_;
   RECT klient_{};
   RECT vnitrek_{};
