@@ -54,3 +54,11 @@ class HlavniOkno {
   virtual bool mmeActive() = 0;
   virtual void ZrusHint() = 0;
 };
+
+// The program as a whole, and its one way to end: the schedule stored, the icon and the windows gone,
+// the message loop left. The exit button, the end of the session and a close request all take it.
+class Aplikace {
+ public:
+  virtual ~Aplikace() = default;
+  virtual void Ukonci() = 0;
+};

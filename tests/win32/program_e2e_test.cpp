@@ -1,6 +1,7 @@
 // The real vypnuti.exe, started as a user or the autostart entry would start it, in dry-run mode:
 // what the user sees (windows, texts, boxes), what is left in the registry, the recorded action.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -91,6 +92,12 @@ class Program {
   }
 
   bool Bezi() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+  DWORD KodUkonceni() const {
+    DWORD kod = 0;
+    GetExitCodeProcess(info_.hProcess, &kod);
+    return kod;
+  }
+  DWORD Vlakno() const { return info_.dwThreadId; }
   bool Skoncil(DWORD ms) const { return WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0; }
   void Zavri() const {
     if (HWND okno = Okno(L"frmkzupozorneni")) PostMessageW(okno, WM_CLOSE, 0, 0);
@@ -261,4 +268,60 @@ TEST_F(Program_e2e, NapovedaAChybnyParametr) {
     EXPECT_TRUE(Dockej([&] { return program.Okno(L"#32770") == nullptr; }, 3s));
     EXPECT_TRUE(program.Bezi()) << "after OK the program waits with nothing armed ";
   }
+}
+
+// Given once with ";kd", an action without a time would come back at every log-on: it must run and
+// leave the store and the autostart entries alone.
+TEST_F(Program_e2e, AkceHnedSeNeulozi) {
+  Program program(L"/vypnuti;kd");
+  ASSERT_TRUE(Dockej([&] { return !Zaznamy().empty(); }, 5s));
+  EXPECT_EQ(Zaznamy(), std::vector<std::string>{"ExitWindowsEx 0x0000000D 0xFFFFFFFF"});
+  const auto nic_ulozeno = [&] {
+    EXPECT_EQ(uloziste.CtiParametr(), "");
+    EXPECT_EQ(HodnotaAutostartu(KlicRun), std::nullopt);
+    EXPECT_EQ(HodnotaAutostartu(KlicRunOnce), std::nullopt);
+  };
+  nic_ulozeno();
+  program.Zavri();
+  nic_ulozeno();
+}
+
+// The end by a WM_QUIT from anyone, and by the close request of an installer (the session-end
+// messages with ENDSESSION_CLOSEAPP): the program ends cleanly, its icon gone, its schedule kept.
+TEST_F(Program_e2e, KonecZvenkuUlozi) {
+  for (const bool relace : {false, true}) {
+    Program program(L"/restart;t/30/");
+    HWND okno = nullptr;
+    ASSERT_TRUE(Dockej([&] { return (okno = program.Okno(L"frmkzupozorneni")) != nullptr; }, 5s));
+    NOTIFYICONDATAW ikona{};
+    ikona.cbSize = sizeof ikona;
+    ikona.hWnd = okno;
+    ikona.uID = 1;
+    ikona.uFlags = NIF_TIP;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &ikona)) << "the icon is there";
+    if (relace) {
+      EXPECT_TRUE(SendMessageW(okno, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP));
+      SendMessageW(okno, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+    } else {
+      PostThreadMessageW(program.Vlakno(), WM_QUIT, 0, 0);
+    }
+    ASSERT_TRUE(program.Skoncil(5000)) << relace;
+    EXPECT_EQ(program.KodUkonceni(), 0u) << relace;
+    EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &ikona)) << relace;
+    EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), "/restart;t/30/") << relace;
+    EXPECT_TRUE(HodnotaAutostartu(KlicRun).has_value()) << relace;
+    Uklid();
+  }
+}
+
+// STORNO is the warning's only way to cancel; a stray Escape must not stop a shut-down.
+TEST_F(Program_e2e, EscapeNestornuje) {
+  Program program(L"/vypnuti;t/1/");
+  ASSERT_TRUE(Dockej([&] { return program.UpozorneniViditelne(); }, 5s));
+  for (HWND cil : {program.Storno(), program.Okno(L"frmkzupozorneni")}) {
+    PostMessageW(cil, WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageW(cil, WM_KEYUP, VK_ESCAPE, 0);
+  }
+  std::this_thread::sleep_for(1s);
+  EXPECT_TRUE(program.UpozorneniViditelne());
 }

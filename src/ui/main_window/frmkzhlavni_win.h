@@ -7,6 +7,7 @@
 class frmkzhlavni final : public HlavniOkno {
  public:
   void Otevri() override;
+  void Zavri() {}
   void UkazCas(std::string_view cas, std::string_view datum) override;
   void StavovyRadek(std::string_view text, int ikona) override;
   bool mmeActive() override { return mmeActive_; }

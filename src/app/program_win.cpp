@@ -1,0 +1,55 @@
+#include "app/program_win.h"
+
+#include <windows.h>
+
+#include "controls/soft_button/tltext_win.h"
+#include "core/start.h"
+#include "core/stav.h"
+#include "scheduler/casovac.h"
+
+namespace {
+
+// On the 95/98/ME family the program registers as a service process, so that logging off does not
+// end it; the function exists only there, so it is looked up at run time.
+void RegistrujSluzbu(const clsosgv& osgv) {
+  if (osgv.WinPlatform() != platforma::Windows) return;
+  if (!clsosgv::gvGetExistFunctionInDLL("kernel32.dll", "RegisterServiceProcess")) return;
+  using RegisterServiceProcess = DWORD(WINAPI*)(DWORD, DWORD);
+  const auto registruj = reinterpret_cast<RegisterServiceProcess>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "RegisterServiceProcess")));
+  if (registruj != nullptr) registruj(GetCurrentProcessId(), 1);
+}
+
+int SmyckaZprav() {
+  MSG zprava;
+  while (GetMessageW(&zprava, nullptr, 0, 0) > 0) {
+    if (tlText::PrelozKlavesu(zprava)) continue;
+    TranslateMessage(&zprava);
+    DispatchMessageW(&zprava);
+  }
+  return static_cast<int>(zprava.wParam);
+}
+
+}  // namespace
+
+Program::~Program() { Ukonci(); }
+
+int Program::Bez(std::string_view argument) {
+  stav.CasSpusteni = hodiny_.Ted();
+  RegistrujSluzbu(osgv_);
+  Start(argument);
+  const int vysledek = SmyckaZprav();
+  Ukonci();  // the loop may also end by a WM_QUIT that someone else posted
+  return vysledek;
+}
+
+// Stopping the timer stores or forgets the schedule; the windows go after it, the warning window
+// taking the hook and the icon with it.
+void Program::Ukonci() {
+  if (ukonceno_) return;
+  ukonceno_ = true;
+  Casovac(false);
+  hlavni_.Zavri();
+  upozorneni_.Uvolni();
+  PostQuitMessage(0);
+}
