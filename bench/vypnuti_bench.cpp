@@ -16,6 +16,7 @@ namespace {
 // The parser's quiet world, and the windows the tick reaches, doing nothing.
 struct TichySvetSOkny : TichySvet, IkonaListy, OknoUpozorneni, HlavniOkno {
   void NastavTip(std::string_view) override {}
+  std::string Tip() const override { return {}; }
   void Odeber() override {}
   void Nacti() override {}
   void Ukaz(bool) override {}

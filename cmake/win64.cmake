@@ -2,7 +2,7 @@
 enable_language(RC)
 
 set(win_sources ${all_sources})
-list(FILTER win_sources INCLUDE REGEX "(_win\\.cpp$|/src/platform/win32/|/src/ui/)")
+list(FILTER win_sources INCLUDE REGEX "(_win\\.cpp$|/src/platform/win32/)")
 
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 # Nothing but system DLLs at run time: the C++ runtime and winpthread go into the program.

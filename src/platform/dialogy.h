@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 // Message-box styles and answers, with the values of the platform's message box.
@@ -17,9 +19,11 @@ inline constexpr int Ano = 6;
 inline constexpr int Ne = 7;
 }  // namespace odpoved
 
-// Modal message boxes: the program's messages, errors and questions.
+// Modal message boxes: the program's messages, errors and questions, and a one-line input box.
 class Dialogy {
  public:
   virtual ~Dialogy() = default;
   virtual int Zprava(std::string_view text, std::string_view titulek, unsigned styl) = 0;
+  // What the user typed and confirmed with OK; nothing when the box was cancelled.
+  virtual std::optional<std::string> Vstup(std::string_view vyzva, std::string_view titulek) = 0;
 };

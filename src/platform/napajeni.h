@@ -11,4 +11,7 @@ class Napajeni {
   virtual void UkonciProgman() = 0;  // ends the old shell's process before a log-off on 9x
   // The controlled closing of the other programs; here so that a dry run can leave them alone too.
   virtual void ZavriProgramy() = 0;
+  // The system's dialog for shutting down computers on the network ("shutdown.exe /i"), not waited
+  // for; false when it could not be started.
+  virtual bool DialogVzdalenychPC() = 0;
 };

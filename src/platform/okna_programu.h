@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // The program's own windows and its notification icon, as the scheduler sees them.
@@ -30,6 +31,7 @@ class IkonaListy {
  public:
   virtual ~IkonaListy() = default;
   virtual void NastavTip(std::string_view text) = 0;
+  virtual std::string Tip() const = 0;
   virtual void Odeber() = 0;
 };
 

@@ -88,7 +88,9 @@ TEST(AkceHned, NechaUlozisteJakBylo) {
   for (const auto& p : pripady) {
     FalesnySvet svet;
     stav.CasSpusteni = svet.hodiny.ted;
-    if (*p.predtim) ASSERT_TRUE(RozeberParametr(p.predtim, false, false));
+    if (*p.predtim) {
+      ASSERT_TRUE(RozeberParametr(p.predtim, false, false));
+    }
     const std::string ulozeny = svet.ulozeny_parametr, run = svet.run, run_once = svet.run_once;
     EXPECT_FALSE(RozeberParametr(p.text, false, false)) << p.text;
     EXPECT_EQ(svet.Log().back(), p.akce) << p.text;

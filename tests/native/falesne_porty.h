@@ -2,6 +2,7 @@
 
 #include <array>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,11 +25,23 @@ struct ZaznamZpravy {
   unsigned styl = 0;
 };
 
-// Records every message box; answers from the script in order, then OK (Yes to a question).
+// Records every message box; answers from the script in order, then OK (Yes to a question). The
+// input box is written down as a box too, with the answer "|" and what was typed (or "|zrušeno").
 class FalesneDialogy : public Dialogy {
  public:
   std::vector<ZaznamZpravy> zpravy;
   std::deque<int> odpovedi;
+  std::deque<std::optional<std::string>> vstupy;
+
+  std::optional<std::string> Vstup(std::string_view vyzva, std::string_view titulek) override {
+    std::optional<std::string> vstup;
+    if (!vstupy.empty()) {
+      vstup = vstupy.front();
+      vstupy.pop_front();
+    }
+    zpravy.push_back({std::string(vyzva) + "|" + vstup.value_or("zrušeno"), std::string(titulek), 0});
+    return vstup;
+  }
 
   int Zprava(std::string_view text, std::string_view titulek, unsigned styl) override {
     zpravy.push_back({std::string(text), std::string(titulek), styl});

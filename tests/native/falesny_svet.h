@@ -9,6 +9,7 @@
 #include "platform/napajeni.h"
 #include "platform/okna_programu.h"
 #include "platform/planovac.h"
+#include "platform/plocha.h"
 #include "platform/system.h"
 #include "platform/uloziste.h"
 #include "scheduler/planovac_programu.h"
@@ -17,7 +18,7 @@
 // line, so a test can compare what happened, in order, with a list.
 class FalesnySvet : public FalesnePorty,
                     CasovacOkna, OknoUpozorneni, IkonaListy, HlavniOkno, Uloziste, Napajeni,
-                    InfoSystemu {
+                    InfoSystemu, Plocha, Aplikace {
  public:
   std::vector<std::string> log;
   std::string ulozeny_parametr;
@@ -25,6 +26,9 @@ class FalesnySvet : public FalesnePorty,
   int win_platform = 2, win_version = 11;
   bool hint = false;
   bool otevrit_hlavni = true;  // opening the main window succeeds
+  bool vzdalena_pc = true;      // the remote-PC dialog starts
+  bool zastupce = false;        // the desktop shortcut exists
+  std::string tip;              // the tray icon's text
 
   FalesnySvet() { stav = StavPlanu{}; }
   ~FalesnySvet() override { stav = StavPlanu{}; }
@@ -51,7 +55,11 @@ class FalesnySvet : public FalesnePorty,
   void Schovej() override { Zapis("schovej"); }
   void NastavText(std::string_view text) override { Zapis("lblUC " + std::string(text)); }
 
-  void NastavTip(std::string_view text) override { Zapis("tip " + std::string(text)); }
+  void NastavTip(std::string_view text) override {
+    tip = text;
+    Zapis("tip " + tip);
+  }
+  std::string Tip() const override { return tip; }
   void Odeber() override { Zapis("ikona pryc"); }
 
   void Otevri() override {
@@ -87,6 +95,22 @@ class FalesnySvet : public FalesnePorty,
   void LockWorkStation() override { Zapis("LockWorkStation"); }
   void UkonciProgman() override { Zapis("TerminateProcess progman"); }
   void ZavriProgramy() override { Zapis("ZavriProgramy"); }
+  bool DialogVzdalenychPC() override {
+    Zapis("shutdown.exe /i");
+    return vzdalena_pc;
+  }
+
+  bool MaZastupce() override { return zastupce; }
+  void SmazZastupce() override {
+    zastupce = false;
+    Zapis("smaz zastupce");
+  }
+  void VytvorZastupce() override {
+    zastupce = true;
+    Zapis("vytvor zastupce");
+  }
+
+  void Ukonci() override { Zapis("konec programu"); }
 
   int WinPlatform() const override { return win_platform; }
   int WinVersion() const override { return win_version; }
@@ -101,4 +125,6 @@ class FalesnySvet : public FalesnePorty,
   Pripojeni<Napajeni> p6_{*this};
   Pripojeni<InfoSystemu> p7_{*this};
   Pripojeni<Planovac> p9_{planovac_};
+  Pripojeni<Plocha> p10_{*this};
+  Pripojeni<Aplikace> p11_{*this};
 };

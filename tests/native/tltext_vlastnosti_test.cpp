@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/soft_button/tltext_navrh.h"
+#include "ui/navrh_oken.h"
 #include "platform/port.h"
 #include "platform/shell.h"
 
@@ -87,7 +87,7 @@ TEST(TlTextVlastnosti, VychoziHodnotyAUlozeniTamAZpet) {
   novy.NovePolozeni(okoli);
   EXPECT_EQ(prazdny.Uloz().Polozky(), novy.Uloz().Polozky());
 
-  const BalikVlastnosti navrh = UlozeneHodnoty(*NajdiNavrh("cmKZS"));
+  const BalikVlastnosti navrh = UlozeneHodnoty(Navrh(Ovladac::cmKZS));
   storno.Nacti(navrh, okoli);
   EXPECT_EQ(storno.Uloz().Polozky(), navrh.Polozky());
 }

@@ -12,7 +12,7 @@
 
 #include "app/zdroje.h"
 #include "controls/kresleni_win.h"
-#include "controls/soft_button/tltext_navrh.h"
+#include "ui/navrh_oken.h"
 #include "controls/soft_button/tltext_win.h"
 #include "controls/status_bar/clskzsb_win.h"
 #include "platform/win32/text_win.h"
@@ -186,15 +186,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   PridejListy(okno);
 
   // The warning window's cancel button as the program will create it, from the design table.
-  if (const NavrhTlText* navrh = NajdiNavrh("cmKZS")) {
-    const BalikVlastnosti ulozene = UlozeneHodnoty(*navrh);
+  {
+    const NavrhOvladace& navrh = Navrh(Ovladac::cmKZS);
+    const BalikVlastnosti ulozene = UlozeneHodnoty(navrh);
     tlText::Volby volby;
     volby.rodic = okno;
     volby.left = 240;
     volby.top = 40 * 15 + 3 * Radek * 15 + 420;
-    volby.width = navrh->width;
-    volby.height = navrh->height;
-    volby.okoli.jmeno = std::string(navrh->jmeno);
+    volby.width = navrh.width;
+    volby.height = navrh.height;
+    volby.okoli.jmeno = std::string(navrh.jmeno);
     volby.ulozene = &ulozene;
     galerie.zive = tlText::Vytvor(volby);
   }

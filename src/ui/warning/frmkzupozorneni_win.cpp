@@ -1,7 +1,6 @@
 #include "ui/warning/frmkzupozorneni_win.h"
 
 #include "app/zdroje.h"
-#include "controls/soft_button/tltext_navrh.h"
 #include "controls/twipy.h"
 #include "core/stav.h"
 #include "platform/port.h"
@@ -10,6 +9,7 @@
 #include "scheduler/procedura_okna_win.h"
 #include "scheduler/upozorneni.h"
 #include "scheduler/zpravy_okna.h"
+#include "ui/navrh_oken.h"
 
 namespace {
 
@@ -73,19 +73,18 @@ void frmkzupozorneni::Nacti() {
   // One centred line: a countdown broken over two lines loses its end to the label's height.
   lblUC_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX,
                            0, 0, 0, 0, hwnd_, nullptr, instance, nullptr);
-  if (const NavrhTlText* navrh = NajdiNavrh("cmKZS")) {
-    const BalikVlastnosti ulozene = UlozeneHodnoty(*navrh);
-    tlText::Volby volby;
-    volby.rodic = hwnd_;
-    volby.left = navrh->left;
-    volby.top = navrh->top;
-    volby.width = navrh->width;
-    volby.height = navrh->height;
-    volby.okoli.jmeno = "cmKZS";
-    volby.ulozene = &ulozene;
-    cmKZS_ = tlText::Vytvor(volby);  // no cancel button: Escape must not stop a shut-down by chance
-    if (cmKZS_) cmKZS_->Click = [] { cmKZS_Click(); };
-  }
+  const NavrhOvladace& navrh = Navrh(Ovladac::cmKZS);
+  const BalikVlastnosti ulozene = UlozeneHodnoty(navrh);
+  tlText::Volby volby;
+  volby.rodic = hwnd_;
+  volby.left = navrh.left;
+  volby.top = navrh.top;
+  volby.width = navrh.width;
+  volby.height = navrh.height;
+  volby.okoli.jmeno = std::string(navrh.jmeno);
+  volby.ulozene = &ulozene;
+  cmKZS_ = tlText::Vytvor(volby);  // no cancel button: Escape must not stop a shut-down by chance
+  if (cmKZS_) cmKZS_->Click = [] { cmKZS_Click(); };
   dpi_ = DpiOkna(hwnd_);
   Rozvrhni(dpi_);
 

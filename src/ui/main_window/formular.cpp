@@ -1,0 +1,27 @@
+#include "ui/main_window/formular.h"
+
+Formular::Formular() {
+  for (const NavrhOvladace& n : NavrhHlavnihoOkna()) {
+    StavOvladace& s = (*this)[n.id];
+    s.text = n.Caption;
+    s.viditelny = n.viditelny;
+    s.povoleny = n.povoleny;
+    s.barva = n.ForeColor;
+  }
+  (*this)[Ovladac::opHN0].hodnota = 1;  // "no action" is selected at design
+}
+
+bool Formular::Aktivni(Ovladac o) const {
+  const Ovladac ram = Navrh(o).kontejner;
+  return (*this)[o].povoleny && (ram == Ovladac::Formular || (*this)[ram].povoleny);
+}
+
+void VyberVolbu(Formular& f, int index) {
+  for (int i = 0; i <= 5; ++i) f[opHN(i)].hodnota = i == index ? 1 : 0;
+}
+
+int VybranaVolba(const Formular& f) {
+  for (int i = 1; i <= 5; ++i)
+    if (f[opHN(i)].hodnota == 1) return i;
+  return 0;
+}

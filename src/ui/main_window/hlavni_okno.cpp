@@ -1,0 +1,88 @@
+#include "ui/main_window/hlavni_okno.h"
+
+#include "core/parametr.h"
+#include "core/stav.h"
+#include "platform/dialogy.h"
+#include "platform/hodiny.h"
+#include "platform/mistni.h"
+#include "platform/napajeni.h"
+#include "platform/okna_programu.h"
+#include "platform/plocha.h"
+#include "platform/port.h"
+#include "platform/system.h"
+#include "scheduler/akce.h"
+#include "ui/main_window/zobraz_nastaveni.h"
+
+using O = Ovladac;
+
+void UkazCas(Formular& f) {
+  const Cas ted = port<Hodiny>().Ted();
+  f[O::lblVC].text = FormatCasSekundy(ted);
+  f[O::lblVD].text = port<Mistni>().DlouheDatum(RozlozCas(ted));
+}
+
+void NactiHlavniOkno(Formular& f, std::string_view verze) {
+  UkazCas(f);
+  f.sbText = port<IkonaListy>().Tip();
+  f.sbIkona = ikona::Informace;
+  stav.HlavniOtevreno = 1;
+  f[O::txtHNHeslo].maska = true;
+  ZobrazNastaveni(f, false);
+  f[O::lblHA].text = verze;
+  // Version 6 and later begin the description with the edition's blank (" Professional ...").
+  const std::string system = port<InfoSystemu>().WinVersionS();
+  const std::size_t zacatek = system.find_first_not_of(' ');
+  f[O::lblHOS].text = zacatek == std::string::npos ? "" : system.substr(zacatek);
+}
+
+void Form_Unload() { stav.HlavniOtevreno = 0; }
+
+std::string TextVerze(std::string_view pravni, int hlavni, int vedlejsi, int revize) {
+  return std::string(pravni) + " (" + std::to_string(hlavni) + "." + std::to_string(vedlejsi) + "." +
+         std::to_string(revize) + ")";
+}
+
+Bod UmisteniOkna(const Obdelnik& plocha, int sirka, int vyska) {
+  return {plocha.right - sirka, plocha.bottom - vyska};
+}
+
+// The only password is the schedule's own; a cancelled prompt refuses without a word.
+bool NastaveniHeslo() {
+  if (stav.HesloZapnuto != 1) return true;
+  const auto odpoved = port<Dialogy>().Vstup("Zadejte heslo!", NazevAplikace);
+  if (!odpoved) return false;
+  if (*odpoved == stav.Heslo) return true;
+  port<Dialogy>().Zprava("Neplatné heslo.", NazevAplikace, styl::Ok | styl::Vykricnik);
+  return false;
+}
+
+void tlHZavrit_Click() {
+  if (!NastaveniHeslo()) return;
+  const std::string otazka = std::string("Přejete si aplikaci \"") + NazevAplikace + "\" ukončit?";
+  if (port<Dialogy>().Zprava(otazka, NazevAplikace, styl::AnoNe | styl::Otaznik) != odpoved::Ano) return;
+  port<Aplikace>().Ukonci();
+}
+
+std::string TextParametru() {
+  return "Parametry řaďte za sebou bez mezer. Třeba si přejete vypnout počítač odpoledne v 15:32.\r\n\r\n"
+         "/vypnuti;t/15:32/" +
+         TextNapovedy();
+}
+
+// No guard and no question: the hint has warned of unsaved work before the click.
+void tlKZ_Click(int Index) {
+  if (Index >= 0 && Index <= 4) {
+    ProvedAkci(static_cast<std::uint8_t>(Index + 1));
+  } else if (Index == 5) {
+    if (!port<Napajeni>().DialogVzdalenychPC()) {
+      port<Dialogy>().Zprava("Dialog pro vypnutí vzdálených počítačů (shutdown.exe /i) se nepodařilo spustit.",
+                             NazevAplikace, styl::Ok | styl::Vykricnik);
+    }
+  } else if (Index == 6) {
+    Plocha& plocha = port<Plocha>();
+    if (plocha.MaZastupce()) plocha.SmazZastupce();
+    else plocha.VytvorZastupce();
+  } else if (Index == 7) {
+    port<Dialogy>().Zprava(TextParametru(), NazevAplikace, styl::Ok | styl::Informace);
+  }
+}

@@ -1,0 +1,56 @@
+#include "ui/main_window/napovedy.h"
+
+#include "core/stav.h"
+#include "platform/okna_programu.h"
+#include "platform/port.h"
+
+using O = Ovladac;
+
+namespace {
+
+constexpr const char* Pozor = "P O Z O R - ";
+
+}  // namespace
+
+Napoveda NapovedaTlacitka(const Formular& f, Ovladac o) {
+  switch (o) {
+    case O::tlKZ0: return {std::string(Pozor) + "Počítač bude vypnut bez uložení rozpracovaných dat.", ikona::Vykricnik};
+    case O::tlKZ1: return {std::string(Pozor) + "Počítač bude restartován bez uložení rozpracovaných dat.", ikona::Vykricnik};
+    case O::tlKZ2: return {std::string(Pozor) + "Aktuální uživatel bude odhlášen bez uložení rozpracovaných dat.", ikona::Vykricnik};
+    case O::tlKZ3: return {"Přejdete do režimu spánku.", ikona::Informace};
+    case O::tlKZ4: return {"Uzamčete počítač.", ikona::Informace};
+    case O::tlKZ5: return {"Můžete ovládat vzdálená PC na síti, pokud máte příslušná oprávnění (správce).", ikona::Aplikace};
+    case O::tlKZ6: return {"Přidáte nebo odeberete zástupce na ploše.", ikona::Okna};
+    case O::tlKZ7: return {"Seznam parametrů příkazového řádku.", ikona::Informace};
+    case O::tlKZ8:
+    case O::tlKZ9: return {std::string(Navrh(o).SEFile), ikona::Zadna};
+    case O::tlHNastaveni: return {"Zadáte požadovanou akci a její parametry.", ikona::Okna};
+    case O::tlHNastaveniZ: return {"Můžete změnit akci a její parametry.", ikona::Okna};
+    case O::tlHNastaveniP: return {"Můžete změnit čas. Po restartu bude obnoveno původní nastavení.", ikona::Informace};
+    case O::tlHNOdDo:
+      return {f[O::tlHNOdDo].TrueFalse ? "Vrátíte se do nastavení Čas - Datum."
+                                       : "Aktivujete nastavení vypnutí v čase Od - Do.",
+              ikona::Vykricnik};
+    case O::tlHNStop:
+      return {stav.Posunuti == 1 ? "Zrušíte posunutí a aktivujete původní nastavení."
+                                 : "Stornujete (ukončíte) aktivní nastavení.",
+              ikona::Vykricnik};
+    case O::tlHNAktivace: return {"Potvrdíte nastavenou akci a aktivujete nastané parametry.", ikona::Vykricnik};
+    case O::tlHNStorno: return {"Opustíte nastavení parametrů.", ikona::Informace};
+    case O::tlHNParametr: return {"Zkopírujete nastavené parametry do schránky.", ikona::Logo};
+    case O::tlHZavrit: return {"Ukončíte program. Naplánovaná akce počká na příští přihlášení.", ikona::Informace};
+    default: return {};
+  }
+}
+
+void tl_MouseMoveEnabled(Formular& f, Ovladac tlacitko, bool mme) {
+  f.mmeActive = mme;
+  if (mme) {
+    const Napoveda napoveda = NapovedaTlacitka(f, tlacitko);
+    f.sbText = napoveda.text;
+    f.sbIkona = napoveda.ikona;
+  } else {
+    f.sbText = port<IkonaListy>().Tip();
+    f.sbIkona = ikona::Informace;
+  }
+}

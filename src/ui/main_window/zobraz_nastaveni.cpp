@@ -1,0 +1,53 @@
+#include "ui/main_window/zobraz_nastaveni.h"
+
+#include <chrono>
+
+#include "core/stav.h"
+#include "ui/main_window/editor.h"
+
+using O = Ovladac;
+using namespace std::chrono;
+
+namespace {
+
+int Priznak(std::uint8_t hodnota) { return hodnota == 1 ? 1 : 0; }  // a flag counts only as exactly 1
+
+std::string HodinyMinuty(Cas cas) { return FormatHodinyMinuty(cas - floor<days>(cas)); }
+
+}  // namespace
+
+void ZobrazNastaveni(Formular& f, bool bezRezimu) {
+  VyberVolbu(f, stav.Akce);
+  NastavZaskrtnuti(f, 0, Priznak(stav.KazdyDen));
+  NastavZaskrtnuti(f, 1, Priznak(stav.ZakazStorna));
+  NastavZaskrtnuti(f, 2, Priznak(stav.HesloZapnuto));
+  NastavZaskrtnuti(f, 3, Priznak(stav.KontrolovaneVypnuti));
+  NastavZaskrtnuti(f, 4, Priznak(stav.SkrytStorno));
+  // Whatever the boxes held before: with the cancel button hidden, cancelling is forbidden too.
+  if (f[chHN(4)].hodnota == 1) chHN_Click(f, 4);
+  if (!bezRezimu) {
+    f[O::tlHNOdDo].TrueFalse = stav.OdDo != 1;  // the switch flips it
+    tlHNOdDo_Click(f);
+  }
+  if (stav.Akce != 0) {
+    f[O::txtHNCas].text = HodinyMinuty(stav.CilovyCas);
+    if (stav.OdDo != 1) {
+      f[O::lblHN].text = stav.AkceNazev + " " + FormatDatum(stav.CilovyCas) + " v " + HodinyMinuty(stav.CilovyCas) + ".";
+      f[O::txtHNDatum].text = FormatDatum(stav.CilovyCas);
+    } else {
+      f[O::lblHN].text = "Vypnutí od " + HodinyMinuty(stav.CilovyCas) + " do " + FormatHodinyMinuty(stav.DoCas) + ".";
+      f[O::txtHNDatum].text = FormatHodinyMinuty(stav.DoCas);
+    }
+    f[O::tlHNastaveniZ].viditelny = true;
+    f[O::tlHNastaveniP].viditelny = true;
+  } else {
+    f[O::lblHN].text.clear();
+    f[O::txtHNDatum].text.clear();
+    f[O::txtHNCas].text.clear();
+    f[O::tlHNastaveniZ].viditelny = false;
+    f[O::tlHNastaveniP].viditelny = false;
+    f[O::tlHNStop].viditelny = false;
+  }
+  f[O::txtHNHeslo].text = stav.Heslo;
+  f[O::tlHNastaveniP].barva = stav.Posunuti == 1 ? Rgb(255, 0, 0) : BarvaTextuTlacitka;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "ui/main_window/formular.h"
+
+// Brings the main window into line with the schedule state: the action's option, the option boxes,
+// the time, date and password boxes, the summary line, which of "Změnit", "Posunutí" and "S" show,
+// and the colour of "Posunutí". With bezRezimu false it also puts the editor into the mode (time and
+// date, or from-to) that the schedule asks for.
+void ZobrazNastaveni(Formular& f, bool bezRezimu);

@@ -1,0 +1,202 @@
+#include "ui/navrh_oken.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+
+#include "app/zdroje.h"
+
+namespace {
+
+using O = Ovladac;
+using D = Druh;
+using Z = Zarovnani;
+
+constexpr Barva Seda = Rgb(128, 128, 128);
+constexpr Barva TmaveModra = Rgb(0, 0, 128);
+constexpr Barva Modra = Rgb(0, 0, 255);
+constexpr Barva Zelena = Rgb(0, 255, 0);
+constexpr Barva Cervena = Rgb(255, 0, 0);
+constexpr Barva TmaveSeda = Rgb(64, 64, 64);
+const Pismo Tucne = {.vaha = 700};
+
+// The warning window's cancel button; the rest of that window is laid out in its own code.
+const NavrhOvladace navrhUpozorneni[] = {
+    {.id = O::cmKZS, .jmeno = "cmKZS", .druh = D::TlText, .Caption = "S T O R N O", .left = 2580, .top = 720,
+     .width = 2205, .height = 495, .Font = {.velikost = 13.5, .vaha = 700}, .ForeColor = Cervena,
+     .MoveColor = Rgb(0, 192, 0), .DownColor = Zelena, .FocusDraw = 2, .DEBorder = 2},
+};
+
+// The main window. Soft buttons not named otherwise turn blue under the pointer and green when pressed.
+const NavrhOvladace navrhHlavnihoOkna[] = {
+    // On the window itself.
+    {.id = O::frHA, .jmeno = "frHA", .druh = D::Ram, .left = 60, .top = 0, .width = 6345, .height = 465, .tab = 34},
+    {.id = O::lblVD, .jmeno = "lblVD", .druh = D::Popisek, .left = 120, .top = 630, .width = 2355, .height = 195,
+     .tab = 32, .ForeColor = Seda, .zarovnani = Z::Na_stred},
+    {.id = O::lblVC, .jmeno = "lblVC", .druh = D::Popisek, .left = 120, .top = 870, .width = 2355, .height = 345,
+     .tab = 33, .Font = {.velikost = 13.5, .vaha = 700}, .ForeColor = Seda, .zarovnani = Z::Na_stred},
+    {.id = O::lblHN, .jmeno = "lblHN", .druh = D::Popisek, .left = 2640, .top = 570, .width = 3705, .height = 285,
+     .tab = 35, .Font = {.velikost = 9.75, .vaha = 700}, .ForeColor = TmaveModra, .zarovnani = Z::Vpravo},
+    {.id = O::tlHNastaveni, .jmeno = "tlHNastaveni", .druh = D::TlText, .Caption = "Nové", .left = 3510, .top = 930,
+     .width = 915, .height = 315, .tab = 0, .MoveColor = Modra, .DownColor = Zelena, .DEBorder = 2},
+    {.id = O::tlHNastaveniZ, .jmeno = "tlHNastaveniZ", .druh = D::TlText, .Caption = "Změnit", .left = 4470,
+     .top = 930, .width = 915, .height = 315, .tab = 1, .viditelny = false, .MoveColor = Modra, .DownColor = Zelena,
+     .DEBorder = 2},
+    {.id = O::tlHNastaveniP, .jmeno = "tlHNastaveniP", .druh = D::TlText, .Caption = "Posunutí", .left = 5430,
+     .top = 930, .width = 915, .height = 315, .tab = 2, .MoveColor = Modra, .DownColor = Zelena},
+    {.id = O::frHN, .jmeno = "frHN", .druh = D::Ram, .left = 60, .top = 1290, .width = 6345, .height = 1815,
+     .tab = 28, .povoleny = false},
+    {.id = O::tlKZ8, .jmeno = "tlKZ", .druh = D::TlText, .Caption = "E-mail", .left = 30, .top = 3180, .width = 645,
+     .height = 285, .tab = 40, .ForeColor = Rgb(0, 0, 0), .MoveColor = Modra, .DownColor = Cervena, .FocusDraw = 2,
+     .DEBorder = 3, .SEMode = 2, .SEFile = "vypnuti@example.com"},
+    {.id = O::tlKZ9, .jmeno = "tlKZ", .druh = D::TlText, .Caption = "Internet", .left = 690, .top = 3180,
+     .width = 645, .height = 285, .tab = 41, .ForeColor = Rgb(0, 0, 0), .MoveColor = Modra, .DownColor = Cervena,
+     .FocusDraw = 2, .DEBorder = 3, .SEMode = 1, .SEFile = "www.example.com/vypnuti"},
+    {.id = O::tlKZ6, .jmeno = "tlKZ", .druh = D::TlText, .Caption = "Zástupce", .left = 4830, .top = 3180,
+     .width = 765, .height = 285, .tab = 31, .MoveColor = TmaveModra, .DownColor = Zelena, .FocusDraw = 2,
+     .DEMove = true},
+    {.id = O::tlKZ7, .jmeno = "tlKZ", .druh = D::TlText, .Caption = "Parametr", .left = 5610, .top = 3180,
+     .width = 765, .height = 285, .tab = 39, .MoveColor = TmaveModra, .DownColor = Zelena, .FocusDraw = 2,
+     .DEMove = true},
+    {.id = O::lblHOS, .jmeno = "lblHOS", .druh = D::Popisek, .left = 1380, .top = 3240, .width = 3405,
+     .height = 195, .tab = 43, .ForeColor = Seda, .zarovnani = Z::Na_stred},
+    {.id = O::Line1, .jmeno = "Line1", .druh = D::Cara, .left = 30, .top = 3510, .width = 6330, .height = 0},
+    {.id = O::tlHZavrit, .jmeno = "tlHZavrit", .druh = D::TlText, .Caption = "Ukončit", .left = 5340, .top = 3570,
+     .width = 1035, .height = 345, .tab = 27, .MoveColor = Modra, .DownColor = Zelena},
+    {.id = O::lblHA, .jmeno = "lblHA", .druh = D::Popisek, .left = 30, .top = 3690, .width = 5235, .height = 195,
+     .tab = 42, .ForeColor = Seda},
+
+    // In frHA: the immediate actions and the remote-PC dialog.
+    {.id = O::tlKZ0, .jmeno = "tlKZ", .druh = D::TlText, .kontejner = O::frHA, .Caption = "Vypnutí", .left = 30,
+     .top = 120, .width = 1035, .height = 315, .tab = 21, .MoveColor = Cervena, .DownColor = Zelena,
+     .FocusDraw = 2, .DEMove = true},
+    {.id = O::tlKZ1, .jmeno = "tlKZ", .druh = D::TlText, .kontejner = O::frHA, .Caption = "Restart", .left = 1080,
+     .top = 120, .width = 1035, .height = 315, .tab = 22, .MoveColor = Rgb(0, 128, 0), .DownColor = Zelena,
+     .FocusDraw = 2, .DEMove = true},
+    {.id = O::tlKZ2, .jmeno = "tlKZ", .druh = D::TlText, .kontejner = O::frHA, .Caption = "Odhlášení", .left = 2130,
+     .top = 120, .width = 1035, .height = 315, .tab = 23, .MoveColor = Rgb(192, 64, 0), .DownColor = Zelena,
+     .FocusDraw = 2, .DEMove = true},
+    {.id = O::tlKZ3, .jmeno = "tlKZ", .druh = D::TlText, .kontejner = O::frHA, .Caption = "Spánek", .left = 3180,
+     .top = 120, .width = 1035, .height = 315, .tab = 24, .MoveColor = Rgb(0, 128, 128), .DownColor = Zelena,
+     .FocusDraw = 2, .DEMove = true},
+    {.id = O::tlKZ4, .jmeno = "tlKZ", .druh = D::TlText, .kontejner = O::frHA, .Caption = "Zamčení", .left = 4230,
+     .top = 120, .width = 1035, .height = 315, .tab = 25, .MoveColor = Rgb(0, 128, 128), .DownColor = Zelena,
+     .FocusDraw = 2, .DEMove = true},
+    {.id = O::tlKZ5, .jmeno = "tlKZ", .druh = D::TlText, .kontejner = O::frHA, .Caption = "Vzdálené PC",
+     .left = 5280, .top = 120, .width = 1035, .height = 315, .tab = 26, .MoveColor = TmaveModra,
+     .DownColor = Zelena, .FocusDraw = 2, .DEMove = true},
+
+    // In frHN: the settings editor.
+    {.id = O::chHN0, .jmeno = "chHN", .druh = D::Zaskrtavaci, .kontejner = O::frHN, .Caption = "Opakovat každý den",
+     .left = 60, .top = 150, .width = 1815, .height = 195, .tab = 10},
+    {.id = O::chHN1, .jmeno = "chHN", .druh = D::Zaskrtavaci, .kontejner = O::frHN, .Caption = "Zakázat stornování",
+     .left = 60, .top = 360, .width = 1815, .height = 195, .tab = 11},
+    {.id = O::chHN3, .jmeno = "chHN", .druh = D::Zaskrtavaci, .kontejner = O::frHN,
+     .Caption = "Kontrolované vypnutí programů", .left = 60, .top = 570, .width = 2535, .height = 195, .tab = 8},
+    {.id = O::chHN4, .jmeno = "chHN", .druh = D::Zaskrtavaci, .kontejner = O::frHN,
+     .Caption = "Skrýt upozornění \"Storno\"", .left = 60, .top = 810, .width = 2535, .height = 195, .tab = 9},
+    {.id = O::chHN2, .jmeno = "chHN", .druh = D::Zaskrtavaci, .kontejner = O::frHN,
+     .Caption = "Nastavení chránit heslem", .left = 60, .top = 1020, .width = 2115, .height = 195, .tab = 12},
+    {.id = O::txtHNHeslo, .jmeno = "txtHNHeslo", .druh = D::Text, .kontejner = O::frHN, .left = 60, .top = 1230,
+     .width = 2085, .height = 285, .tab = 13},
+    {.id = O::opHN1, .jmeno = "opHN", .druh = D::Volba, .kontejner = O::frHN, .Caption = "Vypnout", .left = 60,
+     .top = 1560, .width = 885, .height = 195, .tab = 14},
+    {.id = O::opHN2, .jmeno = "opHN", .druh = D::Volba, .kontejner = O::frHN, .Caption = "Restartovat", .left = 960,
+     .top = 1560, .width = 1125, .height = 195, .tab = 15},
+    {.id = O::opHN3, .jmeno = "opHN", .druh = D::Volba, .kontejner = O::frHN, .Caption = "Odhlásit", .left = 2100,
+     .top = 1560, .width = 885, .height = 195, .tab = 16},
+    {.id = O::opHN4, .jmeno = "opHN", .druh = D::Volba, .kontejner = O::frHN, .Caption = "Uspat", .left = 3000,
+     .top = 1560, .width = 735, .height = 195, .tab = 17},
+    {.id = O::opHN5, .jmeno = "opHN", .druh = D::Volba, .kontejner = O::frHN, .Caption = "Zamknout", .left = 3750,
+     .top = 1560, .width = 1035, .height = 195, .tab = 18},
+    {.id = O::opHN0, .jmeno = "opHN", .druh = D::Volba, .kontejner = O::frHN, .Caption = "Option1", .left = 2190,
+     .top = 1290, .width = 165, .height = 195, .tab = 38, .viditelny = false},
+    {.id = O::tlHNOdDo, .jmeno = "tlHNOdDo", .druh = D::TlText, .kontejner = O::frHN, .Caption = "Od - Do",
+     .left = 2670, .top = 150, .width = 795, .height = 315, .tab = 5, .MoveColor = Modra, .DownColor = Zelena},
+    {.id = O::lblN0, .jmeno = "lblN", .druh = D::Popisek, .kontejner = O::frHN, .Caption = "Čas", .left = 3570,
+     .top = 240, .width = 270, .height = 195, .tab = 30, .zarovnani = Z::Vpravo},
+    {.id = O::txtHNCas, .jmeno = "txtHNCas", .druh = D::Text, .kontejner = O::frHN, .left = 3870, .top = 180,
+     .width = 945, .height = 285, .tab = 6},
+    {.id = O::Label2, .jmeno = "Label2", .druh = D::Popisek, .kontejner = O::frHN, .Caption = "hodina:minuta",
+     .left = 3840, .top = 480, .width = 990, .height = 195, .tab = 37, .ForeColor = Seda},
+    {.id = O::lblN1, .jmeno = "lblN", .druh = D::Popisek, .kontejner = O::frHN, .Caption = "Datum", .left = 3360,
+     .top = 780, .width = 465, .height = 195, .tab = 29, .zarovnani = Z::Vpravo},
+    {.id = O::txtHNDatum, .jmeno = "txtHNDatum", .druh = D::Text, .kontejner = O::frHN, .left = 3870, .top = 720,
+     .width = 945, .height = 285, .tab = 7},
+    {.id = O::Label1, .jmeno = "Label1", .druh = D::Popisek, .kontejner = O::frHN, .Caption = "den.měsíc.rok",
+     .left = 3840, .top = 1020, .width = 1005, .height = 195, .tab = 36, .ForeColor = Seda},
+    {.id = O::tlHNParametr, .jmeno = "tlHNParametr", .druh = D::TlText, .kontejner = O::frHN, .Caption = "P",
+     .left = 4980, .top = 150, .width = 315, .height = 315, .tab = 4, .Font = Tucne, .ForeColor = TmaveSeda,
+     .MoveColor = Modra, .DownColor = Zelena, .FocusDraw = 2, .DEBorder = 2},
+    {.id = O::tlHNStop, .jmeno = "tlHNStop", .druh = D::TlText, .kontejner = O::frHN, .Caption = "S", .left = 4980,
+     .top = 480, .width = 315, .height = 315, .tab = 3, .Font = Tucne, .ForeColor = TmaveSeda, .viditelny = false,
+     .MoveColor = Cervena, .DownColor = Zelena, .FocusDraw = 2, .DEBorder = 2},
+    {.id = O::tlHNAktivace, .jmeno = "tlHNAktivace", .druh = D::TlText, .kontejner = O::frHN,
+     .Caption = "&Aktivace", .left = 5310, .top = 150, .width = 975, .height = 315, .tab = 20, .MoveColor = Modra,
+     .DownColor = Zelena},
+    {.id = O::tlHNStorno, .jmeno = "tlHNStorno", .druh = D::TlText, .kontejner = O::frHN, .Caption = "&Storno",
+     .left = 5310, .top = 480, .width = 975, .height = 315, .tab = 19, .MoveColor = Modra, .DownColor = Zelena},
+};
+
+constexpr std::array<Ovladac, 10> PoleKZ = {O::tlKZ0, O::tlKZ1, O::tlKZ2, O::tlKZ3, O::tlKZ4,
+                                             O::tlKZ5, O::tlKZ6, O::tlKZ7, O::tlKZ8, O::tlKZ9};
+constexpr std::array<Ovladac, 5> PoleHN = {O::chHN0, O::chHN1, O::chHN2, O::chHN3, O::chHN4};
+constexpr std::array<Ovladac, 6> PoleOp = {O::opHN0, O::opHN1, O::opHN2, O::opHN3, O::opHN4, O::opHN5};
+constexpr std::array<Ovladac, 2> PoleN = {O::lblN0, O::lblN1};
+
+template <std::size_t N>
+int Index(const std::array<Ovladac, N>& pole, Ovladac o) {
+  const auto i = std::find(pole.begin(), pole.end(), o);
+  return i == pole.end() ? -1 : static_cast<int>(i - pole.begin());
+}
+
+}  // namespace
+
+Ovladac tlKZ(int index) { return PoleKZ.at(static_cast<std::size_t>(index)); }
+Ovladac chHN(int index) { return PoleHN.at(static_cast<std::size_t>(index)); }
+Ovladac opHN(int index) { return PoleOp.at(static_cast<std::size_t>(index)); }
+Ovladac lblN(int index) { return PoleN.at(static_cast<std::size_t>(index)); }
+
+int IndexPole(Ovladac o) {
+  for (const int i : {Index(PoleKZ, o), Index(PoleHN, o), Index(PoleOp, o), Index(PoleN, o)})
+    if (i >= 0) return i;
+  return -1;
+}
+
+const NavrhOvladace& Navrh(Ovladac o) {
+  for (const auto tabulka : {std::span<const NavrhOvladace>(navrhUpozorneni), NavrhHlavnihoOkna()}) {
+    const auto radek = std::find_if(tabulka.begin(), tabulka.end(), [o](const auto& n) { return n.id == o; });
+    if (radek != tabulka.end()) return *radek;
+  }
+  static const NavrhOvladace zadny;
+  return zadny;
+}
+
+std::span<const NavrhOvladace> NavrhHlavnihoOkna() { return navrhHlavnihoOkna; }
+
+// Every button of the program has the button-face background, the light green focus line and the
+// pointing hand.
+BalikVlastnosti UlozeneHodnoty(const NavrhOvladace& n) {
+  auto cislo = [](Barva b) { return static_cast<std::int32_t>(b); };
+  BalikVlastnosti b;
+  b.Zapis(klic::FocusDraw, n.FocusDraw);
+  b.Zapis(klic::FocusColor, cislo(Rgb(192, 255, 192)));
+  b.Zapis(klic::SEParameters, std::string());
+  b.Zapis(klic::SEFile, std::string(n.SEFile));
+  b.Zapis(klic::SEMode, n.SEMode);
+  b.Zapis(klic::DEMove, n.DEMove);
+  b.Zapis(klic::DEBorder, n.DEBorder);
+  b.Zapis(klic::Enabled, n.povoleny);
+  b.Zapis(klic::BackColor, cislo(BarvaPlochyTlacitka));
+  b.Zapis(klic::ForeColor, cislo(n.ForeColor));
+  b.Zapis(klic::MoveColor, cislo(n.MoveColor));
+  b.Zapis(klic::DownColor, cislo(n.DownColor));
+  b.Zapis(klic::Font, n.Font);
+  b.Zapis(klic::Caption, std::string(n.Caption));
+  b.Zapis(klic::MousePointer, std::int32_t{99});
+  b.Zapis(klic::MouseIcon, Obrazek{IDC_RUKA});
+  b.Zapis(klic::TrueFalse, false);
+  b.Zapis(klic::StyleForList, false);
+  b.Zapis(klic::HelpTools, std::uint8_t{0});
+  return b;
+}

@@ -1,0 +1,199 @@
+#include "ui/main_window/hlavni_okno.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/parametr.h"
+#include "falesny_svet.h"
+#include "ui/main_window/napovedy.h"
+
+using ::testing::ElementsAre;
+using O = Ovladac;
+
+namespace {
+
+// The boxes shown, one line each: text, or the input box as "prompt|answer".
+std::vector<std::string> Okna(const FalesnySvet& svet) {
+  std::vector<std::string> texty;
+  for (const auto& z : svet.dialogy.zpravy) texty.push_back(z.text);
+  return texty;
+}
+
+}  // namespace
+
+TEST(NastaveniHeslo, PustiJenPresneHeslo) {
+  const struct {
+    const char* heslo;  // nullptr: no password set
+    std::optional<std::string> odpoved;
+    bool pusti;
+    std::vector<std::string> okna;
+  } pripady[] = {
+      {nullptr, std::nullopt, true, {}},
+      {"Tajné", "Tajné", true, {"Zadejte heslo!|Tajné"}},
+      {"Tajné", "tajné", false, {"Zadejte heslo!|tajné", "Neplatné heslo."}},
+      {"Tajné", " Tajné", false, {"Zadejte heslo!| Tajné", "Neplatné heslo."}},
+      {"Tajné", "", false, {"Zadejte heslo!|", "Neplatné heslo."}},
+      {"Tajné", std::nullopt, false, {"Zadejte heslo!|zrušeno"}},
+  };
+  for (const auto& p : pripady) {
+    FalesnySvet svet;
+    stav.HesloZapnuto = p.heslo ? 1 : 0;
+    stav.Heslo = p.heslo ? p.heslo : "";
+    svet.dialogy.vstupy = {p.odpoved};
+    EXPECT_EQ(NastaveniHeslo(), p.pusti) << p.odpoved.value_or("(cancel)");
+    EXPECT_EQ(Okna(svet), p.okna) << p.odpoved.value_or("(cancel)");
+    for (const auto& z : svet.dialogy.zpravy) EXPECT_EQ(z.titulek, "Vypnutí počítače");
+    if (svet.dialogy.zpravy.size() == 2) {
+      EXPECT_EQ(svet.dialogy.zpravy[1].styl, styl::Vykricnik);
+    }
+  }
+}
+
+TEST(Ukoncit, StrazOtazkaAKonec) {
+  const struct {
+    std::optional<std::string> heslo;  // the answer to the password prompt
+    int odpoved;                        // to the question
+    bool konec;
+  } pripady[] = {{"x", odpoved::Ano, true}, {"x", odpoved::Ne, false}, {"y", odpoved::Ano, false},
+                 {std::nullopt, odpoved::Ano, false}};
+  for (const auto& p : pripady) {
+    FalesnySvet svet;
+    stav.HesloZapnuto = 1;
+    stav.Heslo = "x";
+    svet.dialogy.vstupy = {p.heslo};
+    svet.dialogy.odpovedi = {p.odpoved};
+    tlHZavrit_Click();
+    EXPECT_EQ(svet.Log() == std::vector<std::string>{"konec programu"}, p.konec) << p.heslo.value_or("-");
+    if (p.heslo == "x") {
+      const ZaznamZpravy& otazka = svet.dialogy.zpravy.back();
+      EXPECT_EQ(otazka.text, "Přejete si aplikaci \"Vypnutí počítače\" ukončit?");
+      EXPECT_EQ(otazka.styl, styl::AnoNe | styl::Otaznik);
+    }
+  }
+}
+
+// No password and no question before a tool button's action, even with settings protected.
+TEST(NastrojovaTlacitka, KazdeDelaSve) {
+  const struct {
+    int index;
+    std::vector<std::string> log;
+  } pripady[] = {
+      {0, {"privilegium", "KillTimer", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"}},
+      {1, {"privilegium", "KillTimer", "ExitWindowsEx 0x00000006 0xFFFFFFFF"}},
+      {2, {"privilegium", "KillTimer", "ExitWindowsEx 0x00000004 0xFFFFFFFF"}},
+      {3, {"privilegium", "schovej", "tip Spuštěné uspání dokončeno.", "SetSuspendState 1 0 0"}},
+      {4, {"privilegium", "schovej", "tip Spuštěné uzamčení dokončeno.", "LockWorkStation"}},
+      {5, {"shutdown.exe /i"}},
+      {6, {"vytvor zastupce"}},
+      {8, {}},
+      {9, {}},
+  };
+  for (const auto& p : pripady) {
+    FalesnySvet svet;
+    stav.HesloZapnuto = 1;
+    tlKZ_Click(p.index);
+    EXPECT_EQ(svet.Log(), p.log) << p.index;
+    EXPECT_TRUE(svet.dialogy.zpravy.empty()) << p.index;
+  }
+}
+
+TEST(NastrojovaTlacitka, ZastupceSePrepinaAChybySeHlasi) {
+  FalesnySvet svet;
+  tlKZ_Click(6);
+  tlKZ_Click(6);
+  EXPECT_THAT(svet.Log(), ElementsAre("vytvor zastupce", "smaz zastupce"));
+
+  svet.vzdalena_pc = false;
+  tlKZ_Click(5);
+  ASSERT_EQ(svet.dialogy.zpravy.size(), 1u);
+  EXPECT_EQ(svet.dialogy.zpravy[0].styl, styl::Vykricnik);
+
+  svet.dialogy.zpravy.clear();
+  tlKZ_Click(7);
+  ASSERT_EQ(svet.dialogy.zpravy.size(), 1u);
+  const ZaznamZpravy& seznam = svet.dialogy.zpravy[0];
+  EXPECT_EQ(seznam.styl, styl::Informace);
+  EXPECT_TRUE(seznam.text.starts_with("Parametry řaďte za sebou bez mezer. Třeba si přejete vypnout počítač "
+                                      "odpoledne v 15:32.\r\n\r\n/vypnuti;t/15:32/\r\n\r\n/vypnuti\r\n/restart\r\n"));
+  EXPECT_TRUE(seznam.text.ends_with("\r\n/? - nápověda"));
+}
+
+TEST(Napovedy, TextAIkonaKazdehoTlacitka) {
+  const struct {
+    Ovladac tlacitko;
+    const char* text;
+    int ikona;
+  } pripady[] = {
+      {O::tlKZ0, "P O Z O R - Počítač bude vypnut bez uložení rozpracovaných dat.", 32515},
+      {O::tlKZ2, "P O Z O R - Aktuální uživatel bude odhlášen bez uložení rozpracovaných dat.", 32515},
+      {O::tlKZ4, "Uzamčete počítač.", 32516},
+      {O::tlKZ5, "Můžete ovládat vzdálená PC na síti, pokud máte příslušná oprávnění (správce).", 32512},
+      {O::tlKZ6, "Přidáte nebo odeberete zástupce na ploše.", 1},
+      {O::tlKZ8, "vypnuti@example.com", 0},
+      {O::tlKZ9, "www.example.com/vypnuti", 0},
+      {O::tlHNastaveni, "Zadáte požadovanou akci a její parametry.", 1},
+      {O::tlHNastaveniP, "Můžete změnit čas. Po restartu bude obnoveno původní nastavení.", 32516},
+      {O::tlHNOdDo, "Aktivujete nastavení vypnutí v čase Od - Do.", 32515},
+      {O::tlHNStop, "Stornujete (ukončíte) aktivní nastavení.", 32515},
+      {O::tlHNAktivace, "Potvrdíte nastavenou akci a aktivujete nastané parametry.", 32515},
+      {O::tlHNParametr, "Zkopírujete nastavené parametry do schránky.", 32517},
+  };
+  FalesnySvet svet;
+  Formular f;
+  for (const auto& p : pripady) EXPECT_EQ(NapovedaTlacitka(f, p.tlacitko), (Napoveda{p.text, p.ikona})) << p.text;
+  // Two hints follow the editor's state.
+  f[O::tlHNOdDo].TrueFalse = true;
+  stav.Posunuti = 1;
+  EXPECT_EQ(NapovedaTlacitka(f, O::tlHNOdDo).text, "Vrátíte se do nastavení Čas - Datum.");
+  EXPECT_EQ(NapovedaTlacitka(f, O::tlHNStop).text, "Zrušíte posunutí a aktivujete původní nastavení.");
+}
+
+// The pointer on a button puts its hint in the status bar; leaving puts the tray text back.
+TEST(Napovedy, NaTlacitkuANaOdchodu) {
+  FalesnySvet svet;
+  svet.tip = "Vypnutí za 5 minut.";
+  Formular f;
+  tl_MouseMoveEnabled(f, O::tlKZ3, true);
+  EXPECT_EQ(f.sbText + " " + std::to_string(f.sbIkona), "Přejdete do režimu spánku. 32516");
+  EXPECT_TRUE(f.mmeActive);
+  tl_MouseMoveEnabled(f, O::tlKZ3, false);
+  EXPECT_EQ(f.sbText + " " + std::to_string(f.sbIkona), "Vypnutí za 5 minut. 32516");
+  EXPECT_FALSE(f.mmeActive);
+}
+
+TEST(HlavniOkno, UmisteniVPracovniPlose) {
+  const struct {
+    const char* lista;
+    Obdelnik plocha;
+    Bod roh;
+  } pripady[] = {
+      {"bottom", {0, 0, 1024, 738}, {1024 - 441, 738 - 332}},
+      {"left", {60, 0, 1024, 768}, {1024 - 441, 768 - 332}},
+      {"top", {0, 30, 1024, 768}, {1024 - 441, 768 - 332}},
+      {"none", {0, 0, 1280, 1024}, {1280 - 441, 1024 - 332}},
+  };
+  for (const auto& p : pripady) EXPECT_EQ(UmisteniOkna(p.plocha, 441, 332), p.roh) << p.lista;
+}
+
+TEST(HlavniOkno, NacteniUkazeStavAVerzi) {
+  FalesnySvet svet;
+  svet.tip = "Vypnutí počítače";
+  svet.hodiny.ted = SlozCas(2026, 12, 5, 7, 5, 9);
+  Formular f;
+  NactiHlavniOkno(f, TextVerze("© 2026 ZD", 2008, 1, 23));
+  EXPECT_EQ(f[O::lblVC].text, "7:05:09");
+  EXPECT_EQ(f[O::lblVD].text, "sobota, 5.prosince 2026");
+  EXPECT_EQ(f[O::lblHA].text, "© 2026 ZD (2008.1.23)");
+  EXPECT_EQ(f[O::lblHOS].text, "Windows");
+  EXPECT_EQ(f.sbText + " " + std::to_string(f.sbIkona), "Vypnutí počítače 32516");
+  EXPECT_TRUE(f[O::txtHNHeslo].maska);
+  EXPECT_EQ(stav.HlavniOtevreno, 1);
+  EXPECT_EQ(f[O::tlHNOdDo].text, "Od-Do");
+  EXPECT_FALSE(f.Aktivni(O::txtHNCas)) << "the editor waits for Nové";
+  Form_Unload();
+  EXPECT_EQ(stav.HlavniOtevreno, 0);
+}
