@@ -8,7 +8,7 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 # Nothing but system DLLs at run time: the C++ runtime and winpthread go into the program.
 add_link_options(-static)
 
-set(system_libraries user32 gdi32 kernel32 advapi32 shell32 comctl32 ole32 uuid powrprof)
+set(system_libraries user32 gdi32 kernel32 advapi32 shell32 comctl32 ole32 uuid powrprof version)
 
 add_library(vypnuti_win STATIC ${win_sources})
 target_link_libraries(vypnuti_win PUBLIC vypnuti_logika ${system_libraries})
@@ -47,6 +47,11 @@ endforeach()
 # mouse, so they take turns.
 gtest_discover_tests(testy_win32 DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                      PROPERTIES TIMEOUT 300 RESOURCE_LOCK wine_display)
+# The program must behave the same under an English Windows: a few end-to-end tests once more so.
+add_test(NAME anglicky_e2e COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:testy_win32>
+         --gtest_filter=HlavniOkno_e2e.AnglickyTaky:HlavniOkno_e2e.UkoncitSHeslem:Program_e2e.NapovedaAChybnyParametr)
+set_tests_properties(anglicky_e2e PROPERTIES ENVIRONMENT VYPNUTI_LOCALE=C.UTF-8 TIMEOUT 300
+                     RESOURCE_LOCK wine_display)
 
 # The gallery of the controls' looks, captured by tools/screenshot-galerie.sh.
 add_executable(galerie WIN32 ${CMAKE_SOURCE_DIR}/tools/galerie/galerie.cpp ${app_resources})

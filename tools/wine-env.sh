@@ -6,6 +6,9 @@ export WINEPREFIX=${WINEPREFIX:-$vypnuti_root/build/wineprefix}
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# Our users are Czech: Wine takes the user's locale (day and month names, the buttons of the message
+# boxes, the decimal comma) from this. tools/install-deps.sh generates it.
+export LC_ALL=${VYPNUTI_LOCALE:-cs_CZ.UTF-8}
 
 # A display for Wine: the user's own when there is one, otherwise an Xvfb of ours that stays up for
 # later runs. Xvfb picks a free display number itself, so a stale lock left by a killed server never
@@ -49,6 +52,12 @@ vypnuti_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.vypnuti-ready"
   ) 9>"$WINEPREFIX.lock"
+  # Wine's own fonts (MS Sans Serif, Tahoma) where Windows keeps its fonts: Debian's Wine does not
+  # find them in its data folder, and without them every window falls back to a wider font.
+  local fonty=$WINEPREFIX/drive_c/windows/Fonts
+  if [ -d /usr/share/wine/fonts ] && [ ! -e "$fonty/ms_sans_serif.ttf" ]; then
+    mkdir -p "$fonty" && cp -n /usr/share/wine/fonts/* "$fonty"/
+  fi
 }
 
 # Keeps the Wine server (and with it the desktop) up between runs: a program then starts in a fraction

@@ -20,17 +20,18 @@ void RegistrujSluzbu(const clsosgv& osgv) {
   if (registruj != nullptr) registruj(GetCurrentProcessId(), 1);
 }
 
-int SmyckaZprav() {
+}  // namespace
+
+// The soft buttons' keys first, then the main window's dialog keys (Tab and the arrows).
+int Program::SmyckaZprav() {
   MSG zprava;
   while (GetMessageW(&zprava, nullptr, 0, 0) > 0) {
-    if (tlText::PrelozKlavesu(zprava)) continue;
+    if (tlText::PrelozKlavesu(zprava) || hlavni_.PrelozZpravu(zprava)) continue;
     TranslateMessage(&zprava);
     DispatchMessageW(&zprava);
   }
   return static_cast<int>(zprava.wParam);
 }
-
-}  // namespace
 
 Program::~Program() { Ukonci(); }
 

@@ -6,6 +6,7 @@
 #include "platform/port.h"
 #include "platform/win32/napajeni_win.h"
 #include "platform/win32/okna_procesu_win.h"
+#include "platform/win32/plocha_win.h"
 #include "platform/win32/shell_win.h"
 #include "platform/win32/uloziste_win.h"
 #include "platform/win32/zakladni_porty_win.h"
@@ -30,6 +31,8 @@ class Program final : public Aplikace {
   void Ukonci() override;
 
  private:
+  int SmyckaZprav();
+
   HodinyWin hodiny_;
   DialogyWin dialogy_;
   MistniWin mistni_;
@@ -37,6 +40,7 @@ class Program final : public Aplikace {
   NapajeniWin napajeni_;
   OknaProcesuWin okna_procesu_;
   SpoustecWin spoustec_;
+  PlochaWin plocha_;
   PlanovacProgramu planovac_;
   Pripojeni<Hodiny> hodiny_port_{hodiny_};
   Pripojeni<Dialogy> dialogy_port_{dialogy_};
@@ -45,6 +49,7 @@ class Program final : public Aplikace {
   Pripojeni<Napajeni> napajeni_port_{napajeni_};
   Pripojeni<OknaProcesu> okna_procesu_port_{okna_procesu_};
   Pripojeni<Spoustec> spoustec_port_{spoustec_};
+  Pripojeni<Plocha> plocha_port_{plocha_};
   Pripojeni<Planovac> planovac_port_{planovac_};
 
   clsosgv osgv_;

@@ -1,5 +1,10 @@
 #pragma once
 
 // Identifiers of the program's resources (vypnuti.rc).
-#define IDC_RUKA 101
 #define IDI_VYPNUTI 100
+#define IDC_RUKA 101
+
+// The input box: the prompt, the line the user types into.
+#define IDD_VSTUP 200
+#define IDC_VYZVA 201
+#define IDC_VSTUP 202

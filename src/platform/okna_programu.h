@@ -49,7 +49,7 @@ inline constexpr int Logo = 32517;
 class HlavniOkno {
  public:
   virtual ~HlavniOkno() = default;
-  virtual void Otevri() = 0;
+  virtual void Otevri() = 0;  // loads and shows it, or brings the open window to the front
   virtual void UkazCas(std::string_view cas, std::string_view datum) = 0;
   virtual void StavovyRadek(std::string_view text, int ikona) = 0;
   // True while a button's hint occupies the status bar.

@@ -68,6 +68,8 @@ void IkonaListyWin::NastavTip(std::string_view text) {
   if (zobrazena_) Shell_NotifyIconW(NIM_MODIFY, &IkonaLista);
 }
 
+std::string IkonaListyWin::Tip() const { return Utf8(IkonaLista.szTip); }
+
 void IkonaListyWin::Odeber() {
   odebrana_ = true;
   if (IkonaLista.hIcon != nullptr) {

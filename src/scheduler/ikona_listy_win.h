@@ -22,6 +22,7 @@ class IkonaListyWin final : public IkonaListy {
   const NOTIFYICONDATAW& Zaznam() const { return IkonaLista; }
 
   void NastavTip(std::string_view text) override;
+  std::string Tip() const override;
   void Odeber() override;
 
  private:

@@ -22,6 +22,6 @@ void cmKZS_Click() {
   Skryj();
   const std::string text = stav.AkceNazev + " bylo stornováno.";
   port<IkonaListy>().NastavTip(text);
-  if (stav.HlavniOtevreno == 0) port<HlavniOkno>().Otevri();
+  port<HlavniOkno>().Otevri();  // opens it, or brings it to the front
   if (stav.HlavniOtevreno == 1) port<HlavniOkno>().StavovyRadek(text, ikona::Informace);
 }

@@ -15,7 +15,7 @@ void ZpracujZpravuOkna(unsigned zprava, std::uintptr_t w, std::intptr_t l) {
       if (w == zpravy_okna::IdCasovace) CasovacTik();
       break;
     case zpravy_okna::ZpravaIkony:
-      if (l == zpravy_okna::LeveTlacitkoPusteno && stav.HlavniOtevreno == 0) port<HlavniOkno>().Otevri();
+      if (l == zpravy_okna::LeveTlacitkoPusteno) port<HlavniOkno>().Otevri();  // opens it, or to the front
       break;
     default:
       break;

@@ -21,6 +21,9 @@ enum class Ovladac : std::uint8_t {
   tlHNParametr, tlHNStop, tlHNAktivace, tlHNStorno,
 };
 
+// The identifier of the control's window, as a dialog template would give it.
+constexpr int IdOvladace(Ovladac o) { return 100 + static_cast<int>(o); }
+
 // The members of the control arrays by their index, and back (-1: not a member).
 Ovladac tlKZ(int index);
 Ovladac chHN(int index);

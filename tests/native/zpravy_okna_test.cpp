@@ -15,7 +15,7 @@ TEST(ZpravyOkna, JenSveZpravy) {
       {0x113, 1225, 0, 0, {"tip Vypnutí za 2 minuty."}},
       {0x113, 7, 0, 0, {}},  // somebody else's timer
       {1125, 0, 0x202, 0, {"hlavni okno"}},
-      {1125, 0, 0x202, 1, {}},  // open already
+      {1125, 0, 0x202, 1, {"hlavni okno"}},  // open already: to the front
       {1125, 0, 0x205, 0, {}},  // the right button does nothing
       {1125, 0, 0x203, 0, {}},  // nor a double click
       {0x1E, 0, 0, 0, {}},

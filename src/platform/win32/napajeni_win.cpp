@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <powrprof.h>
+#include <shellapi.h>
 
 #include <cstdio>
 
@@ -72,6 +73,13 @@ void NapajeniWin::UkonciProgman() {
   if (handle == nullptr) return;
   TerminateProcess(handle, 1);
   CloseHandle(handle);
+}
+
+// shutdown.exe can end the session too, so a dry run only writes it down.
+bool NapajeniWin::DialogVzdalenychPC() {
+  if (Zapis("shutdown.exe /i")) return true;
+  const auto vysledek = ShellExecuteW(nullptr, nullptr, L"shutdown.exe", L"/i", nullptr, SW_SHOWNORMAL);
+  return reinterpret_cast<INT_PTR>(vysledek) > 32;
 }
 
 void NapajeniWin::ZavriProgramy() {

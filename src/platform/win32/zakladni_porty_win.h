@@ -12,6 +12,7 @@ class HodinyWin final : public Hodiny {
 class DialogyWin final : public Dialogy {
  public:
   int Zprava(std::string_view text, std::string_view titulek, unsigned styl) override;
+  std::optional<std::string> Vstup(std::string_view vyzva, std::string_view titulek) override;
 };
 
 class MistniWin final : public Mistni {

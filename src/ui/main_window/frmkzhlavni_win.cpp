@@ -1,6 +1,432 @@
 #include "ui/main_window/frmkzhlavni_win.h"
 
-// There is no main window to load yet, so HlavniOtevreno stays 0 and nothing reaches the two below.
-void frmkzhlavni::Otevri() {}
-void frmkzhlavni::UkazCas(std::string_view, std::string_view) {}
-void frmkzhlavni::StavovyRadek(std::string_view, int) {}
+#include <algorithm>
+#include <vector>
+
+#include "app/zdroje.h"
+#include "controls/twipy.h"
+#include "core/stav.h"
+#include "platform/win32/text_win.h"
+#include "ui/main_window/editor.h"
+#include "ui/main_window/hlavni_okno.h"
+#include "ui/main_window/napovedy.h"
+
+namespace {
+
+constexpr wchar_t TridaOkna[] = L"frmkzhlavni";
+// A fixed layout: the window can be moved and minimised, not resized.
+constexpr DWORD StylOkna = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr int PrvniId = IdOvladace(Ovladac::Formular);
+
+int Id(Ovladac o) { return IdOvladace(o); }
+Ovladac OvladacZId(int id) { return static_cast<Ovladac>(id - PrvniId); }
+
+HICON NactiIkonu(int velikost) {
+  return static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VYPNUTI), IMAGE_ICON, velikost, velikost, 0));
+}
+
+std::wstring TextOkna(HWND okno) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(okno)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(okno, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// The legal notice and the version numbers of the program's own version resource.
+std::string VerzeProgramu() {
+  HRSRC zdroj = FindResourceW(nullptr, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16));
+  HGLOBAL data = zdroj ? LoadResource(nullptr, zdroj) : nullptr;
+  const void* obsah = data ? LockResource(data) : nullptr;
+  if (!obsah) return {};
+  // VerQueryValueW wants a copy it may write into.
+  const auto* zacatek = static_cast<const char*>(obsah);
+  std::vector<char> kopie(zacatek, zacatek + SizeofResource(nullptr, zdroj));
+  VS_FIXEDFILEINFO* cisla = nullptr;
+  wchar_t* pravni = nullptr;
+  UINT delka = 0;
+  if (!VerQueryValueW(kopie.data(), L"\\", reinterpret_cast<void**>(&cisla), &delka) || !cisla) return {};
+  if (!VerQueryValueW(kopie.data(), L"\\StringFileInfo\\040504B0\\LegalCopyright", reinterpret_cast<void**>(&pravni),
+                      &delka)) {
+    pravni = nullptr;
+  }
+  return TextVerze(pravni ? Utf8(pravni) : std::string(), HIWORD(cisla->dwFileVersionMS),
+                   LOWORD(cisla->dwFileVersionMS), LOWORD(cisla->dwFileVersionLS));
+}
+
+// The window class and styles of each kind of control; soft buttons are made by tlText.
+struct TridaOvladace {
+  const wchar_t* trida;
+  DWORD styl;
+  DWORD rozsireny;
+};
+
+TridaOvladace Trida(const NavrhOvladace& n) {
+  switch (n.druh) {
+    case Druh::Zaskrtavaci: return {L"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0};
+    case Druh::Volba: return {L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0};
+    case Druh::Text: return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case Druh::Popisek: {
+      const DWORD zarovnani = n.zarovnani == Zarovnani::Na_stred ? SS_CENTER
+                              : n.zarovnani == Zarovnani::Vpravo ? SS_RIGHT
+                                                                 : SS_LEFT;
+      return {L"STATIC", zarovnani | SS_NOPREFIX, 0};
+    }
+    default: return {nullptr, 0, 0};
+  }
+}
+
+// The whole layout in the order of the tab indexes: Windows tabs through children in the order
+// they were made. Controls without a tab index come last.
+std::vector<const NavrhOvladace*> PodleTabulatoru() {
+  std::vector<const NavrhOvladace*> poradi;
+  for (const NavrhOvladace& n : NavrhHlavnihoOkna()) poradi.push_back(&n);
+  std::stable_sort(poradi.begin(), poradi.end(), [](const NavrhOvladace* a, const NavrhOvladace* b) {
+    return static_cast<unsigned>(a->tab) < static_cast<unsigned>(b->tab);
+  });
+  return poradi;
+}
+
+}  // namespace
+
+frmkzhlavni::~frmkzhlavni() { Zavri(); }
+
+void frmkzhlavni::Otevri() {
+  if (hwnd_) {
+    if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+    SetForegroundWindow(hwnd_);
+    return;
+  }
+  if (!Vytvor()) return;
+  RECT okno{};
+  GetWindowRect(hwnd_, &okno);
+  RECT plocha{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &plocha, 0);
+  const Bod roh = UmisteniOkna({plocha.left, plocha.top, plocha.right, plocha.bottom}, okno.right - okno.left,
+                               okno.bottom - okno.top);
+  SetWindowPos(hwnd_, nullptr, roh.x, roh.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  NactiHlavniOkno(f_, VerzeProgramu());
+  Zrcadli();
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+}
+
+void frmkzhlavni::Zavri() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void frmkzhlavni::UkazCas(std::string_view cas, std::string_view datum) {
+  f_[Ovladac::lblVC].text = cas;
+  f_[Ovladac::lblVD].text = datum;
+  Zrcadli();
+}
+
+void frmkzhlavni::StavovyRadek(std::string_view text, int ikona) {
+  f_.sbText = text;
+  f_.sbIkona = ikona;
+  Zrcadli();
+}
+
+bool frmkzhlavni::PrelozZpravu(MSG& zprava) {
+  if (!hwnd_ || (zprava.hwnd != hwnd_ && !IsChild(hwnd_, zprava.hwnd))) return false;
+  return IsDialogMessageW(hwnd_, &zprava) != FALSE;
+}
+
+// The window with every control of the layout, at the dpi of the screen it opens on, still hidden.
+bool frmkzhlavni::Vytvor() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  static const bool registrovano = [instance] {
+    WNDCLASSEXW trida = {};
+    trida.cbSize = sizeof trida;
+    trida.lpfnWndProc = &frmkzhlavni::Procedura;
+    trida.hInstance = instance;
+    trida.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    trida.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    trida.lpszClassName = TridaOkna;
+    return RegisterClassExW(&trida) != 0;
+  }();
+  if (!registrovano) return false;
+  f_ = Formular{};
+  zrcadleno_ = false;
+  dpi_ = DpiOkna(nullptr);
+  CreateWindowExW(0, TridaOkna, Utf16(NazevAplikace).c_str(), StylOkna, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
+                  nullptr, nullptr, instance, this);
+  if (!hwnd_) return false;
+  velka_.Vymen(NactiIkonu(GetSystemMetrics(SM_CXICON)));
+  mala_.Vymen(NactiIkonu(GetSystemMetrics(SM_CXSMICON)));
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(velka_.Handle()));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(mala_.Handle()));
+
+  for (const NavrhOvladace* n : PodleTabulatoru()) VytvorOvladac(*n);
+  sbMain_ = std::make_unique<clskzsb>();
+  sbMain_->sbCreate(hwnd_);
+  Rozvrhni(DpiOkna(hwnd_));
+  return true;
+}
+
+void frmkzhlavni::VytvorOvladac(const NavrhOvladace& n) {
+  if (n.druh == Druh::TlText) {
+    VytvorTlacitko(n);
+    return;
+  }
+  const TridaOvladace trida = Trida(n);
+  if (!trida.trida) return;  // frames and the line are painted by the window
+  // Every control is a group of its own for the arrow keys, except the run of action options.
+  const bool vSkupine = n.druh == Druh::Volba && n.id != opHN(1);
+  const DWORD styl = WS_CHILD | WS_CLIPSIBLINGS | trida.styl | (vSkupine ? 0 : WS_GROUP);
+  HWND okno = CreateWindowExW(trida.rozsireny, trida.trida, Utf16(n.Caption).c_str(), styl, 0, 0, 0, 0, hwnd_,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id(n.id))), GetModuleHandleW(nullptr),
+                              nullptr);
+  Okno(n.id) = okno;
+}
+
+void frmkzhlavni::VytvorTlacitko(const NavrhOvladace& n) {
+  const BalikVlastnosti ulozene = UlozeneHodnoty(n);
+  const NavrhOvladace& ram = Navrh(n.kontejner);
+  tlText::Volby volby;
+  volby.rodic = hwnd_;
+  volby.id = Id(n.id);
+  volby.left = ram.left + n.left;
+  volby.top = ram.top + n.top;
+  volby.width = n.width;
+  volby.height = n.height;
+  volby.okoli.jmeno = std::string(n.jmeno);
+  volby.ulozene = &ulozene;
+  volby.viditelne = false;  // the first mirror shows what is to be seen
+  auto t = tlText::Vytvor(volby);
+  if (!t) return;
+  const Ovladac o = n.id;
+  t->Click = [this, o] { Udalost([this, o] { Klik(o); }); };
+  t->MouseMoveEnabled = [this, o](bool mme) { Udalost([this, o, mme] { tl_MouseMoveEnabled(f_, o, mme); }); };
+  Okno(o) = t->hwnd();
+  Tlacitko(o) = std::move(t);
+}
+
+RECT frmkzhlavni::Obdelnik(const NavrhOvladace& n) const {
+  const NavrhOvladace& ram = Navrh(n.kontejner);
+  const int left = ram.left + n.left, top = ram.top + n.top;
+  return {TwipyNaPixely(left, dpi_), TwipyNaPixely(top, dpi_), TwipyNaPixely(left + n.width, dpi_),
+          TwipyNaPixely(top + n.height, dpi_)};
+}
+
+// Sizes, places and fonts for the dpi: on opening and when the window moves to another screen.
+void frmkzhlavni::Rozvrhni(int dpi) {
+  dpi_ = dpi;
+  RECT okno{0, 0, TwipyNaPixely(SirkaHlavnihoOkna, dpi), TwipyNaPixely(VyskaHlavnihoOkna, dpi)};
+  AdjustWindowRectEx(&okno, StylOkna, FALSE, 0);
+  SetWindowPos(hwnd_, nullptr, 0, 0, okno.right - okno.left, okno.bottom - okno.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  pisma_.clear();
+  for (const NavrhOvladace& n : NavrhHlavnihoOkna()) {
+    if (const auto& t = Tlacitko(n.id)) {
+      t->ZmenaDpi(dpi);
+      continue;
+    }
+    HWND h = Okno(n.id);
+    if (!h) continue;
+    const RECT r = Obdelnik(n);
+    MoveWindow(h, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(PismoPro(n.Font)), TRUE);
+  }
+  if (sbMain_) sbMain_->sbResize();
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// One font per look, made for the window's dpi.
+HFONT frmkzhlavni::PismoPro(const Pismo& pismo) {
+  for (const auto& [vzhled, gdi] : pisma_)
+    if (vzhled == pismo) return gdi->Handle();
+  auto gdi = std::make_unique<PismoGdi>();
+  gdi->Vytvor(pismo, dpi_);
+  HFONT handle = gdi->Handle();
+  pisma_.emplace_back(pismo, std::move(gdi));
+  return handle;
+}
+
+// Only what changed since the last mirror reaches the controls, so that the clock's tick every
+// second does not repaint the window.
+void frmkzhlavni::Zrcadli() {
+  if (!hwnd_) return;
+  for (const NavrhOvladace& n : NavrhHlavnihoOkna()) ZrcadliOvladac(n, !zrcadleno_);
+  if (sbMain_ && (!zrcadleno_ || f_.sbText != zobrazeno_.sbText || f_.sbIkona != zobrazeno_.sbIkona)) {
+    sbMain_->sbSetIconText(f_.sbText, 0, f_.sbIkona);
+  }
+  if (f_.fokus) {
+    if (HWND cil = Okno(*f_.fokus)) SetFocus(cil);
+    f_.fokus.reset();
+  }
+  zobrazeno_ = f_;
+  zrcadleno_ = true;
+}
+
+void frmkzhlavni::ZrcadliOvladac(const NavrhOvladace& n, bool vse) {
+  const StavOvladace& s = f_[n.id];
+  const StavOvladace& z = zobrazeno_[n.id];
+  const bool aktivni = f_.Aktivni(n.id);
+  const bool zmena_aktivni = vse || aktivni != zobrazeno_.Aktivni(n.id);
+  const bool zmena_viditelny = vse || s.viditelny != z.viditelny;
+  if (tlText* t = Tlacitko(n.id).get()) {
+    if (vse || s.text != z.text) t->Caption(s.text);
+    if (vse || s.barva != z.barva) t->ForeColor(s.barva);
+    if (vse || s.TrueFalse != z.TrueFalse) t->TrueFalse(s.TrueFalse);
+    if (zmena_aktivni) t->Enabled(aktivni);
+    if (zmena_viditelny) ShowWindow(t->hwnd(), s.viditelny ? SW_SHOWNA : SW_HIDE);
+    return;
+  }
+  HWND h = Okno(n.id);
+  if (!h) return;
+  switch (n.druh) {
+    case Druh::Zaskrtavaci:
+    case Druh::Volba:
+      if (vse || s.hodnota != z.hodnota) SendMessageW(h, BM_SETCHECK, s.hodnota == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+      break;
+    case Druh::Text:
+      if (vse || s.maska != z.maska) {
+        SendMessageW(h, EM_SETPASSWORDCHAR, s.maska ? L'*' : 0, 0);
+        InvalidateRect(h, nullptr, TRUE);
+      }
+      if (Utf8(TextOkna(h)) != s.text) SetWindowTextW(h, Utf16(s.text).c_str());
+      break;
+    case Druh::Popisek:
+      if (vse || s.text != z.text) SetWindowTextW(h, Utf16(s.text).c_str());
+      if (vse || s.barva != z.barva) InvalidateRect(h, nullptr, TRUE);
+      break;
+    default:
+      break;
+  }
+  if (zmena_viditelny) ShowWindow(h, s.viditelny ? SW_SHOWNA : SW_HIDE);
+  if (zmena_aktivni) EnableWindow(h, aktivni);
+}
+
+// A handler may end the whole program (Ukončit): the mirror runs only while the window is there.
+template <class Obsluha>
+void frmkzhlavni::Udalost(Obsluha&& obsluha) {
+  obsluha();
+  Zrcadli();
+}
+
+void frmkzhlavni::Klik(Ovladac o) {
+  const int index = IndexPole(o);
+  switch (o) {
+    case Ovladac::tlHZavrit:
+      tlHZavrit_Click();
+      break;
+    case Ovladac::tlHNOdDo:
+      tlHNOdDo_Click(f_);
+      break;
+    case Ovladac::tlKZ0: case Ovladac::tlKZ1: case Ovladac::tlKZ2: case Ovladac::tlKZ3:
+    case Ovladac::tlKZ4: case Ovladac::tlKZ5: case Ovladac::tlKZ6: case Ovladac::tlKZ7:
+      tlKZ_Click(index);
+      break;
+    default:
+      break;
+  }
+}
+
+void frmkzhlavni::OnCommand(WPARAM w, LPARAM) {
+  const int id = LOWORD(w);
+  if (id < PrvniId || id >= PrvniId + static_cast<int>(PocetOvladacu)) return;
+  const Ovladac o = OvladacZId(id);
+  const NavrhOvladace& n = Navrh(o);
+  const int index = IndexPole(o);
+  if (n.druh == Druh::Zaskrtavaci && HIWORD(w) == BN_CLICKED) {
+    Udalost([&] { NastavZaskrtnuti(f_, index, f_[o].hodnota == 1 ? 0 : 1); });
+  } else if (n.druh == Druh::Volba && HIWORD(w) == BN_CLICKED) {
+    Udalost([&] { VyberVolbu(f_, index); });
+  } else if (n.druh == Druh::Text && HIWORD(w) == EN_CHANGE) {
+    f_[o].text = zobrazeno_[o].text = Utf8(TextOkna(Okno(o)));
+  }
+}
+
+LRESULT frmkzhlavni::OnCtlColorStatic(HDC dc, HWND ovladac) {
+  const int id = GetDlgCtrlID(ovladac);
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  if (id >= PrvniId && id < PrvniId + static_cast<int>(PocetOvladacu) &&
+      Navrh(OvladacZId(id)).druh == Druh::Popisek) {
+    SetTextColor(dc, BarvaGdi(f_[OvladacZId(id)].barva));
+  } else {
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  }
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+// The frames and the separator line are only borders, etched as the system draws its own; a frame
+// that is a window of its own would paint over the controls it holds.
+void frmkzhlavni::OnPaint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  for (const NavrhOvladace& n : NavrhHlavnihoOkna()) {
+    if (n.druh != Druh::Ram && n.druh != Druh::Cara) continue;
+    RECT r = Obdelnik(n);
+    if (n.druh == Druh::Cara) r.bottom = r.top + 2;
+    DrawEdge(dc, &r, EDGE_ETCHED, n.druh == Druh::Cara ? BF_TOP : BF_RECT);
+  }
+  EndPaint(hwnd_, &ps);
+}
+
+LRESULT CALLBACK frmkzhlavni::Procedura(HWND okno, UINT zprava, WPARAM w, LPARAM l) {
+  if (zprava == WM_NCCREATE) {
+    auto* self = static_cast<frmkzhlavni*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+    self->hwnd_ = okno;
+    SetWindowLongPtrW(okno, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<frmkzhlavni*>(GetWindowLongPtrW(okno, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(okno, zprava, w, l);
+  try {
+    return self->Zprava(zprava, w, l);
+  } catch (...) {
+    return DefWindowProcW(okno, zprava, w, l);
+  }
+}
+
+LRESULT frmkzhlavni::Zprava(UINT zprava, WPARAM w, LPARAM l) {
+  HWND okno = hwnd_;
+  switch (zprava) {
+    case WM_COMMAND:
+      OnCommand(w, l);
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      return OnCtlColorStatic(reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l));
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_SIZE:
+      if (sbMain_) sbMain_->sbResize();  // Form_Resize: nothing else follows the size
+      return 0;
+    case WM_DPICHANGED: {
+      Rozvrhni(LOWORD(w));
+      const auto* navrh = reinterpret_cast<const RECT*>(l);
+      SetWindowPos(hwnd_, nullptr, navrh->left, navrh->top, navrh->right - navrh->left, navrh->bottom - navrh->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_ACTIVATE:
+      // The focus comes back to the control that had it when the user returns to the window.
+      if (LOWORD(w) == WA_INACTIVE) {
+        HWND fokus = GetFocus();
+        if (fokus && IsChild(hwnd_, fokus)) posledniFokus_ = fokus;
+      } else {
+        HWND cil = posledniFokus_ && IsWindowEnabled(posledniFokus_) && IsWindowVisible(posledniFokus_)
+                       ? posledniFokus_
+                       : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+        if (cil) SetFocus(cil);
+      }
+      return 0;
+    case WM_CLOSE:
+      DestroyWindow(hwnd_);  // only the window: the schedule, the icon and the warning window stay
+      return 0;
+    case WM_DESTROY:
+      Form_Unload();
+      return 0;
+    case WM_NCDESTROY:
+      for (auto& t : tlacitka_) t.reset();
+      okna_.fill(nullptr);
+      sbMain_.reset();
+      posledniFokus_ = nullptr;
+      hwnd_ = nullptr;
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(okno, zprava, w, l);
+}

@@ -1,18 +1,76 @@
 #pragma once
 
-#include "platform/okna_programu.h"
+#include <windows.h>
 
-// The main window as the rest of the program reaches it. Loading it is the one call Otevri; the
-// window itself, with its clock, editor and tool buttons, comes in with its own work.
+#include <array>
+#include <memory>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "controls/kresleni_win.h"
+#include "controls/soft_button/tltext_win.h"
+#include "controls/status_bar/clskzsb_win.h"
+#include "platform/okna_programu.h"
+#include "ui/main_window/formular.h"
+
+// The main window: the one interactive window, loaded on demand and released when it closes. It is
+// made from the layout table at its dpi and only mirrors its form model into the real controls; what
+// the controls mean is the portable logic's (hlavni_okno.h, editor.h, zobraz_nastaveni.h).
 class frmkzhlavni final : public HlavniOkno {
  public:
+  frmkzhlavni() = default;
+  ~frmkzhlavni() override;
+  frmkzhlavni(const frmkzhlavni&) = delete;
+  frmkzhlavni& operator=(const frmkzhlavni&) = delete;
+
+  // Loads and shows the window, or brings the open one to the front.
   void Otevri() override;
-  void Zavri() {}
+  // Unloads the window (the program's end).
+  void Zavri();
   void UkazCas(std::string_view cas, std::string_view datum) override;
   void StavovyRadek(std::string_view text, int ikona) override;
-  bool mmeActive() override { return mmeActive_; }
-  void ZrusHint() override { mmeActive_ = false; }
+  bool mmeActive() override { return f_.mmeActive; }
+  void ZrusHint() override { f_.mmeActive = false; }
+
+  HWND hwnd() const { return hwnd_; }
+  // The keyboard of a dialog (Tab, arrows among the options) for the open window; true when the
+  // message was handled and must go no further.
+  bool PrelozZpravu(MSG& zprava);
 
  private:
-  bool mmeActive_ = false;
+  static constexpr std::size_t PocetOvladacu = static_cast<std::size_t>(Ovladac::tlHNStorno) + 1;
+
+  static LRESULT CALLBACK Procedura(HWND okno, UINT zprava, WPARAM w, LPARAM l);
+  LRESULT Zprava(UINT zprava, WPARAM w, LPARAM l);
+  bool Vytvor();
+  void VytvorOvladac(const NavrhOvladace& n);
+  void VytvorTlacitko(const NavrhOvladace& n);
+  void Rozvrhni(int dpi);
+  RECT Obdelnik(const NavrhOvladace& n) const;
+  void Zrcadli();
+  void ZrcadliOvladac(const NavrhOvladace& n, bool vse);
+  template <class Obsluha>
+  void Udalost(Obsluha&& obsluha);
+  void OnCommand(WPARAM w, LPARAM l);
+  LRESULT OnCtlColorStatic(HDC dc, HWND ovladac);
+  void OnPaint();
+  void OnDestroy();
+  void Klik(Ovladac o);
+  HFONT PismoPro(const Pismo& pismo);
+
+  HWND& Okno(Ovladac o) { return okna_[static_cast<std::size_t>(o)]; }
+  std::unique_ptr<tlText>& Tlacitko(Ovladac o) { return tlacitka_[static_cast<std::size_t>(o)]; }
+
+  HWND hwnd_ = nullptr;
+  int dpi_ = 96;
+  Formular f_;
+  Formular zobrazeno_;  // what the real controls show now
+  bool zrcadleno_ = false;
+  std::array<HWND, PocetOvladacu> okna_{};
+  std::array<std::unique_ptr<tlText>, PocetOvladacu> tlacitka_;
+  std::unique_ptr<clskzsb> sbMain_;
+  std::vector<std::pair<Pismo, std::unique_ptr<PismoGdi>>> pisma_;  // one font per look, for dpi_
+  VlastniIkona velka_, mala_;
+  HWND posledniFokus_ = nullptr;
 };

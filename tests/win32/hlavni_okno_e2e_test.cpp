@@ -1,0 +1,201 @@
+// The main window of the real vypnuti.exe, used from outside as a user would use it: where it opens,
+// what it says, its close box, the tray icon's click, "Ukončit" with a password, the tool buttons.
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "core/kodovani.h"
+#include "platform/win32/text_win.h"
+#include "program_e2e.h"
+#include "ui/navrh_oken.h"
+
+namespace {
+
+HWND Tlacitko(const Program& program, const wchar_t* titulek) { return Potomek(program.Hlavni(), L"tlText", titulek); }
+// The status bar's text: it has to be read into memory of the program's own.
+std::wstring StavovyRadek(const Program& program) {
+  HWND lista = FindWindowExW(program.Hlavni(), nullptr, STATUSCLASSNAMEW, nullptr);
+  constexpr SIZE_T Velikost = 512 * sizeof(wchar_t);
+  void* cizi = VirtualAllocEx(program.Proces(), nullptr, Velikost, MEM_COMMIT, PAGE_READWRITE);
+  if (!lista || !cizi) return L"(no status bar)";
+  wchar_t text[512] = {};
+  SendMessageW(lista, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(cizi));
+  ReadProcessMemory(program.Proces(), cizi, text, Velikost - sizeof(wchar_t), nullptr);
+  VirtualFreeEx(program.Proces(), cizi, 0, MEM_RELEASE);
+  return text;
+}
+
+// The pointer moved as the user's mouse moves it.
+void PresunUkazatel(int x, int y) {
+  INPUT vstup{};
+  vstup.type = INPUT_MOUSE;
+  vstup.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  vstup.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  vstup.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &vstup, sizeof vstup);
+}
+
+// The left click on the tray icon, as the notification area reports it to the program.
+void KlikNaIkonu(const Program& program) {
+  PostMessageW(program.Okno(L"frmkzupozorneni"), WM_USER + 101, 0, WM_LBUTTONUP);
+}
+
+// Waits for a box of the program and answers it with the button's identifier.
+std::wstring OdpovezBoxu(const Program& program, int tlacitko) {
+  HWND box = nullptr;
+  if (!Dockej([&] { return (box = program.Dialog()) != nullptr; }, 5s)) return L"(no box)";
+  const std::wstring text = TextZpravy(box);
+  PostMessageW(box, WM_COMMAND, tlacitko, 0);
+  Dockej([&] { return program.Dialog() == nullptr; }, 5s);
+  return text;
+}
+
+// Waits for the password prompt and types the answer into it.
+std::wstring ZadejHeslo(const Program& program, const wchar_t* heslo) {
+  HWND box = nullptr;
+  if (!Dockej([&] { return (box = program.Dialog()) != nullptr; }, 5s)) return L"(no prompt)";
+  const std::wstring vyzva = Text(box) + L"|" + Text(GetDlgItem(box, 201));
+  SetDlgItemTextW(box, 202, heslo);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  Dockej([&] { return program.Dialog() != box; }, 5s);
+  return vyzva;
+}
+
+std::filesystem::path ZastupceNaPlose() {
+  wchar_t plocha[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, plocha);
+  return std::filesystem::path(plocha) / L"Vypnut\u00ed po\u010d\u00edta\u010de.lnk";
+}
+
+class HlavniOkno_e2e : public Program_e2e {};
+
+}  // namespace
+
+TEST_F(HlavniOkno_e2e, OteviraSeVpravoDoleSeVsimATika) {
+  Program program(L"");
+  HWND okno = nullptr;
+  ASSERT_TRUE(Dockej([&] { return (okno = program.Hlavni()) != nullptr && IsWindowVisible(okno); }, 5s));
+  EXPECT_EQ(Text(okno), L"Vypnut\u00ed po\u010d\u00edta\u010de");
+  RECT r{}, plocha{};
+  GetWindowRect(okno, &r);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &plocha, 0);
+  EXPECT_EQ(r.right, plocha.right);
+  EXPECT_EQ(r.bottom, plocha.bottom);
+
+  std::set<std::wstring> viditelne;
+  for (HWND t = nullptr; (t = FindWindowExW(okno, t, L"tlText", nullptr)) != nullptr;)
+    if (IsWindowVisible(t)) viditelne.insert(Text(t));
+  EXPECT_EQ(viditelne, (std::set<std::wstring>{L"Vypnut\u00ed", L"Restart", L"Odhl\u00e1\u0161en\u00ed", L"Sp\u00e1nek",
+                                               L"Zam\u010den\u00ed", L"Vzd\u00e1len\u00e9 PC", L"Nov\u00e9",
+                                               L"Od-Do", L"P", L"&Aktivace", L"&Storno", L"Z\u00e1stupce",
+                                               L"Parametr", L"E-mail", L"Internet", L"Ukon\u010dit"}))
+      << "nothing armed: no Změnit, Posunutí or S";
+  EXPECT_EQ(StavovyRadek(program), L"Vypnut\u00ed po\u010d\u00edta\u010de");
+
+  HWND hodiny = GetDlgItem(okno, IdOvladace(Ovladac::lblVC));
+  const std::wstring predtim = Text(hodiny);
+  EXPECT_EQ(predtim.size(), predtim[1] == L':' ? 7u : 8u) << "H:mm:ss";
+  EXPECT_TRUE(Dockej([&] { return Text(hodiny) != predtim; }, 3s)) << "the clock ticks";
+  wchar_t dnes[64] = {};
+  GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, 0, nullptr, L"dddd, d.MMMM yyyy", dnes, 64, nullptr);
+  EXPECT_EQ(Text(GetDlgItem(okno, IdOvladace(Ovladac::lblVD))), dnes);
+}
+
+TEST_F(HlavniOkno_e2e, ZavrenimZustaneVListeAIkonaHoOtevre) {
+  Program program(L"");
+  ASSERT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 5s));
+  PostMessageW(program.Hlavni(), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(Dockej([&] { return program.Hlavni() == nullptr; }, 3s));
+  EXPECT_TRUE(program.Bezi());
+  KlikNaIkonu(program);
+  EXPECT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 3s));
+  KlikNaIkonu(program);  // open already: still one window
+  std::this_thread::sleep_for(500ms);
+  EXPECT_EQ(FindWindowExW(nullptr, program.Hlavni(), L"frmkzhlavni", nullptr), nullptr);
+}
+
+// "Ukončit" asks for the schedule's password: a wrong one is refused and the program goes on; the
+// right one and "Ano" end it, the armed schedule stored for the next log-on.
+TEST_F(HlavniOkno_e2e, UkoncitSHeslem) {
+  Program program(L"/vypnuti;h/tajne/;t/120/");
+  ASSERT_TRUE(Dockej([&] { return program.Okno(L"frmkzupozorneni") != nullptr; }, 5s));
+  EXPECT_EQ(program.Hlavni(), nullptr) << "armed: the program starts in the tray";
+  KlikNaIkonu(program);
+  ASSERT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 3s));
+  EXPECT_EQ(Text(GetDlgItem(program.Hlavni(), IdOvladace(Ovladac::lblHN))).substr(0, 8), L"Vypnut\u00ed ");
+
+  Klikni(Tlacitko(program, L"Ukon\u010dit"));
+  EXPECT_EQ(ZadejHeslo(program, L"Tajne"), L"Vypnut\u00ed po\u010d\u00edta\u010de|Zadejte heslo!");
+  EXPECT_EQ(OdpovezBoxu(program, IDOK), L"Neplatn\u00e9 heslo.");
+  EXPECT_TRUE(program.Bezi());
+
+  Klikni(Tlacitko(program, L"Ukon\u010dit"));
+  ZadejHeslo(program, L"tajne");
+  EXPECT_EQ(OdpovezBoxu(program, IDYES), L"P\u0159ejete si aplikaci \"Vypnut\u00ed po\u010d\u00edta\u010de\" ukon\u010dit?");
+  ASSERT_TRUE(program.Skoncil(5000));
+  EXPECT_EQ(program.KodUkonceni(), 0u);
+  EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), "/vypnuti;h/tajne/;t/120/");
+  EXPECT_TRUE(HodnotaAutostartu(KlicRun).has_value());
+}
+
+TEST_F(HlavniOkno_e2e, NastrojovaTlacitka) {
+  Program program(L"");
+  ASSERT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 5s));
+
+  Klikni(Tlacitko(program, L"Parametr"));
+  EXPECT_TRUE(OdpovezBoxu(program, IDOK).starts_with(L"Parametry \u0159a\u010fte za sebou bez mezer."));
+
+  std::filesystem::remove(ZastupceNaPlose());
+  Klikni(Tlacitko(program, L"Z\u00e1stupce"));
+  EXPECT_TRUE(Dockej([] { return std::filesystem::exists(ZastupceNaPlose()); }, 5s));
+  Klikni(Tlacitko(program, L"Z\u00e1stupce"));
+  EXPECT_TRUE(Dockej([] { return !std::filesystem::exists(ZastupceNaPlose()); }, 5s));
+
+  Klikni(Tlacitko(program, L"Vypnut\u00ed"));
+  EXPECT_TRUE(Dockej([] { return !Zaznamy().empty(); }, 3s));
+  EXPECT_EQ(Zaznamy(), std::vector<std::string>{"ExitWindowsEx 0x0000000D 0xFFFFFFFF"});
+  EXPECT_EQ(program.Dialog(), nullptr) << "no question before an immediate action";
+}
+
+// The pointer resting on a button shows its hint in the status bar; leaving it brings the tray
+// icon's text back.
+TEST_F(HlavniOkno_e2e, NapovedaPodUkazatelem) {
+  Program program(L"");
+  ASSERT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 5s));
+  RECT r{};
+  GetWindowRect(Tlacitko(program, L"Vypnut\u00ed"), &r);
+  PresunUkazatel((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  EXPECT_TRUE(Dockej(
+      [&] {
+        return StavovyRadek(program) ==
+               L"P O Z O R - Po\u010d\u00edta\u010d bude vypnut bez ulo\u017een\u00ed rozpracovan\u00fdch dat.";
+      },
+      3s));
+  PresunUkazatel(r.left - 200, r.top - 200);
+  EXPECT_TRUE(Dockej([&] { return StavovyRadek(program) == L"Vypnut\u00ed po\u010d\u00edta\u010de"; }, 3s));
+}
+
+// Under an English Windows the program behaves the same; only the system's own words differ. CTest
+// runs this, and a few of the tests above, once more with an English locale (cmake/win64.cmake).
+TEST_F(HlavniOkno_e2e, AnglickyTaky) {
+  wchar_t jazyk[LOCALE_NAME_MAX_LENGTH] = {};
+  GetUserDefaultLocaleName(jazyk, LOCALE_NAME_MAX_LENGTH);
+  if (std::wstring(jazyk).starts_with(L"cs")) GTEST_SKIP() << "runs in the English pass";
+  Program program(L"/restart;t/30/");
+  ASSERT_TRUE(Dockej([&] { return program.Okno(L"frmkzupozorneni") != nullptr; }, 5s));
+  KlikNaIkonu(program);
+  ASSERT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 3s));
+  Klikni(Tlacitko(program, L"Ukon\u010dit"));
+  HWND box = nullptr;
+  ASSERT_TRUE(Dockej([&] { return (box = program.Dialog()) != nullptr; }, 5s));
+  EXPECT_EQ(Text(GetDlgItem(box, IDYES)), L"&Yes");
+  PostMessageW(box, WM_COMMAND, IDYES, 0);
+  EXPECT_TRUE(program.Skoncil(5000));
+  EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), "/restart;t/30/");
+}

@@ -1,0 +1,156 @@
+#pragma once
+// The real vypnuti.exe for the end-to-end tests: started as a user or the autostart entry would start
+// it, in dry-run mode, and what can be seen of it from outside.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/win32/uloziste_win.h"
+
+using namespace std::chrono_literals;
+
+inline constexpr const wchar_t* KlicRun = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr const wchar_t* KlicRunOnce = L"Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+
+inline std::filesystem::path SouborNanecisto() { return std::filesystem::temp_directory_path() / "vypnuti-e2e.txt"; }
+
+inline std::vector<std::string> Zaznamy() {
+  std::ifstream vstup(SouborNanecisto());
+  std::vector<std::string> radky;
+  for (std::string radek; std::getline(vstup, radek);) radky.push_back(radek.substr(0, radek.find('\r')));
+  return radky;
+}
+
+inline std::optional<std::wstring> HodnotaAutostartu(const wchar_t* klic) {
+  wchar_t data[2048];
+  DWORD bajtu = sizeof data;
+  if (RegGetValueW(HKEY_CURRENT_USER, klic, L"ZDKZ", RRF_RT_REG_SZ, nullptr, data, &bajtu) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return data;
+}
+
+// Waits until the condition holds, checking every 100 ms; false when the time ran out.
+template <class Podminka>
+bool Dockej(Podminka podminka, std::chrono::milliseconds limit) {
+  for (auto konec = std::chrono::steady_clock::now() + limit; !podminka();) {
+    if (std::chrono::steady_clock::now() > konec) return false;
+    std::this_thread::sleep_for(100ms);
+  }
+  return true;
+}
+
+// Waits for a second of the wall clock between od and po: a countdown runs to the end of the
+// present minute, so started then it ends a few seconds later.
+inline void PockejNaSekundu(int od, int po) {
+  Dockej(
+      [&] {
+        SYSTEMTIME t;
+        GetLocalTime(&t);
+        return t.wSecond >= od && t.wSecond <= po;
+      },
+      70s);
+}
+
+inline std::wstring Text(HWND okno) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(okno)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(okno, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// The program started with a command line, closed at the end as the main window's exit would close
+// it (WM_CLOSE to the warning window), or ended if it does not go.
+class Program {
+ public:
+  explicit Program(const std::wstring& argument) {
+    wchar_t cesta[MAX_PATH];
+    GetModuleFileNameW(nullptr, cesta, MAX_PATH);
+    std::wstring radek = L"\"" + (std::filesystem::path(cesta).parent_path() / "vypnuti.exe").wstring() + L"\" " + argument;
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    if (!CreateProcessW(nullptr, radek.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_)) return;
+    CloseHandle(info_.hThread);
+    WaitForInputIdle(info_.hProcess, 10000);
+  }
+  ~Program() {
+    Zavri();
+    if (Bezi()) TerminateProcess(info_.hProcess, 1);
+    CloseHandle(info_.hProcess);
+  }
+
+  bool Bezi() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+  DWORD KodUkonceni() const {
+    DWORD kod = 0;
+    GetExitCodeProcess(info_.hProcess, &kod);
+    return kod;
+  }
+  DWORD Vlakno() const { return info_.dwThreadId; }
+  HANDLE Proces() const { return info_.hProcess; }
+  bool Skoncil(DWORD ms) const { return WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0; }
+  void Zavri() const {
+    if (HWND okno = Okno(L"frmkzupozorneni")) PostMessageW(okno, WM_CLOSE, 0, 0);
+    Skoncil(10000);
+  }
+  // The program's top-level window of that class.
+  HWND Okno(const wchar_t* trida) const {
+    for (HWND okno = nullptr; (okno = FindWindowExW(nullptr, okno, trida, nullptr)) != nullptr;) {
+      DWORD vlastnik = 0;
+      GetWindowThreadProcessId(okno, &vlastnik);
+      if (vlastnik == info_.dwProcessId) return okno;
+    }
+    return nullptr;
+  }
+  HWND Hlavni() const { return Okno(L"frmkzhlavni"); }
+  // A box (a message box or the input box) that the program shows.
+  HWND Dialog() const { return Okno(L"#32770"); }
+  bool UpozorneniViditelne() const { return IsWindowVisible(Okno(L"frmkzupozorneni")); }
+  std::wstring Odpocet() const { return Text(FindWindowExW(Okno(L"frmkzupozorneni"), nullptr, L"Static", nullptr)); }
+  HWND Storno() const { return FindWindowExW(Okno(L"frmkzupozorneni"), nullptr, L"tlText", nullptr); }
+
+ private:
+  PROCESS_INFORMATION info_ = {};
+};
+
+// A child window of that class and text, as a user finds a button by its caption.
+inline HWND Potomek(HWND rodic, const wchar_t* trida, const std::wstring& text) {
+  for (HWND okno = nullptr; (okno = FindWindowExW(rodic, okno, trida, nullptr)) != nullptr;)
+    if (Text(okno) == text) return okno;
+  return nullptr;
+}
+
+// A left click as the button hears it.
+inline void Klikni(HWND okno) {
+  PostMessageW(okno, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageW(okno, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
+// The text of a message box.
+inline std::wstring TextZpravy(HWND box) { return Text(GetDlgItem(box, 0xFFFF)); }
+
+class Program_e2e : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Uklid();
+    SetEnvironmentVariableW(L"ZDKZ_NANECISTO", SouborNanecisto().c_str());
+  }
+  void TearDown() override {
+    SetEnvironmentVariableW(L"ZDKZ_NANECISTO", nullptr);
+    Uklid();
+  }
+  static void Uklid() {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\ZD\\ZDKZ", L"parametr");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, KlicRun, L"ZDKZ");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, KlicRunOnce, L"ZDKZ");
+    std::filesystem::remove(SouborNanecisto());
+  }
+  UlozisteWin uloziste;
+};
+
