@@ -53,6 +53,12 @@ add_test(NAME anglicky_e2e COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FIL
 set_tests_properties(anglicky_e2e PROPERTIES ENVIRONMENT VYPNUTI_LOCALE=C.UTF-8 TIMEOUT 300
                      RESOURCE_LOCK wine_display)
 
+# The screenshot scripts drive the real program with this, as the end-to-end tests do.
+add_executable(ovladej ${CMAKE_SOURCE_DIR}/tools/ovladej/ovladej.cpp)
+target_include_directories(ovladej PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
+target_link_options(ovladej PRIVATE -municode)
+target_link_libraries(ovladej PRIVATE user32)
+
 # The gallery of the controls' looks, captured by tools/screenshot-galerie.sh.
 add_executable(galerie WIN32 ${CMAKE_SOURCE_DIR}/tools/galerie/galerie.cpp ${app_resources})
 target_link_options(galerie PRIVATE -municode)

@@ -31,20 +31,6 @@ std::wstring StavovyRadek(const Program& program) {
   return text;
 }
 
-// The pointer moved as the user's mouse moves it.
-void PresunUkazatel(int x, int y) {
-  INPUT vstup{};
-  vstup.type = INPUT_MOUSE;
-  vstup.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  vstup.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  vstup.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &vstup, sizeof vstup);
-}
-
-// The left click on the tray icon, as the notification area reports it to the program.
-void KlikNaIkonu(const Program& program) {
-  PostMessageW(program.Okno(L"frmkzupozorneni"), WM_USER + 101, 0, WM_LBUTTONUP);
-}
 
 // Waits for a box of the program and answers it with the button's identifier.
 std::wstring OdpovezBoxu(const Program& program, int tlacitko) {
@@ -113,9 +99,9 @@ TEST_F(HlavniOkno_e2e, ZavrenimZustaneVListeAIkonaHoOtevre) {
   PostMessageW(program.Hlavni(), WM_CLOSE, 0, 0);
   ASSERT_TRUE(Dockej([&] { return program.Hlavni() == nullptr; }, 3s));
   EXPECT_TRUE(program.Bezi());
-  KlikNaIkonu(program);
+  KlikNaIkonu(program.Okno(L"frmkzupozorneni"));
   EXPECT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 3s));
-  KlikNaIkonu(program);  // open already: still one window
+  KlikNaIkonu(program.Okno(L"frmkzupozorneni"));  // open already: still one window
   std::this_thread::sleep_for(500ms);
   EXPECT_EQ(FindWindowExW(nullptr, program.Hlavni(), L"frmkzhlavni", nullptr), nullptr);
 }
@@ -126,7 +112,7 @@ TEST_F(HlavniOkno_e2e, UkoncitSHeslem) {
   Program program(L"/vypnuti;h/tajne/;t/120/");
   ASSERT_TRUE(Dockej([&] { return program.Okno(L"frmkzupozorneni") != nullptr; }, 5s));
   EXPECT_EQ(program.Hlavni(), nullptr) << "armed: the program starts in the tray";
-  KlikNaIkonu(program);
+  KlikNaIkonu(program.Okno(L"frmkzupozorneni"));
   ASSERT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 3s));
   EXPECT_EQ(Text(GetDlgItem(program.Hlavni(), IdOvladace(Ovladac::lblHN))).substr(0, 8), L"Vypnut\u00ed ");
 
@@ -168,15 +154,16 @@ TEST_F(HlavniOkno_e2e, NastrojovaTlacitka) {
 TEST_F(HlavniOkno_e2e, NapovedaPodUkazatelem) {
   Program program(L"");
   ASSERT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 5s));
-  RECT r{};
-  GetWindowRect(Tlacitko(program, L"Vypnut\u00ed"), &r);
-  PresunUkazatel((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  HWND vypnuti = Tlacitko(program, L"Vypnut\u00ed");
+  NajedNa(vypnuti);
   EXPECT_TRUE(Dockej(
       [&] {
         return StavovyRadek(program) ==
                L"P O Z O R - Po\u010d\u00edta\u010d bude vypnut bez ulo\u017een\u00ed rozpracovan\u00fdch dat.";
       },
       3s));
+  RECT r{};
+  GetWindowRect(vypnuti, &r);
   PresunUkazatel(r.left - 200, r.top - 200);
   EXPECT_TRUE(Dockej([&] { return StavovyRadek(program) == L"Vypnut\u00ed po\u010d\u00edta\u010de"; }, 3s));
 }
@@ -189,7 +176,7 @@ TEST_F(HlavniOkno_e2e, AnglickyTaky) {
   if (std::wstring(jazyk).starts_with(L"cs")) GTEST_SKIP() << "runs in the English pass";
   Program program(L"/restart;t/30/");
   ASSERT_TRUE(Dockej([&] { return program.Okno(L"frmkzupozorneni") != nullptr; }, 5s));
-  KlikNaIkonu(program);
+  KlikNaIkonu(program.Okno(L"frmkzupozorneni"));
   ASSERT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 3s));
   Klikni(Tlacitko(program, L"Ukon\u010dit"));
   HWND box = nullptr;

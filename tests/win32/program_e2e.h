@@ -13,9 +13,9 @@
 #include <thread>
 #include <vector>
 
+#include "ovladani.h"
 #include "platform/win32/uloziste_win.h"
 
-using namespace std::chrono_literals;
 
 inline constexpr const wchar_t* KlicRun = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr const wchar_t* KlicRunOnce = L"Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
@@ -38,16 +38,6 @@ inline std::optional<std::wstring> HodnotaAutostartu(const wchar_t* klic) {
   return data;
 }
 
-// Waits until the condition holds, checking every 100 ms; false when the time ran out.
-template <class Podminka>
-bool Dockej(Podminka podminka, std::chrono::milliseconds limit) {
-  for (auto konec = std::chrono::steady_clock::now() + limit; !podminka();) {
-    if (std::chrono::steady_clock::now() > konec) return false;
-    std::this_thread::sleep_for(100ms);
-  }
-  return true;
-}
-
 // Waits for a second of the wall clock between od and po: a countdown runs to the end of the
 // present minute, so started then it ends a few seconds later.
 inline void PockejNaSekundu(int od, int po) {
@@ -58,12 +48,6 @@ inline void PockejNaSekundu(int od, int po) {
         return t.wSecond >= od && t.wSecond <= po;
       },
       70s);
-}
-
-inline std::wstring Text(HWND okno) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(okno)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(okno, text.data(), static_cast<int>(text.size()))));
-  return text;
 }
 
 // The program started with a command line, closed at the end as the main window's exit would close
@@ -119,20 +103,7 @@ class Program {
   PROCESS_INFORMATION info_ = {};
 };
 
-// A child window of that class and text, as a user finds a button by its caption.
-inline HWND Potomek(HWND rodic, const wchar_t* trida, const std::wstring& text) {
-  for (HWND okno = nullptr; (okno = FindWindowExW(rodic, okno, trida, nullptr)) != nullptr;)
-    if (Text(okno) == text) return okno;
-  return nullptr;
-}
 
-// A left click as the button hears it.
-inline void Klikni(HWND okno) {
-  PostMessageW(okno, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  PostMessageW(okno, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-}
-
-// The text of a message box.
 inline std::wstring TextZpravy(HWND box) { return Text(GetDlgItem(box, 0xFFFF)); }
 
 class Program_e2e : public ::testing::Test {

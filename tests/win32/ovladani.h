@@ -1,0 +1,61 @@
+#pragma once
+// What a user does to the program from outside, for the end-to-end tests and the screenshot tool:
+// find a window or a button by what it shows, click it, move the pointer onto it, click the tray icon.
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+// Waits until the condition holds, checking every 100 ms; false when the time ran out.
+template <class Podminka>
+bool Dockej(Podminka podminka, std::chrono::milliseconds limit) {
+  for (auto konec = std::chrono::steady_clock::now() + limit; !podminka();) {
+    if (std::chrono::steady_clock::now() > konec) return false;
+    std::this_thread::sleep_for(100ms);
+  }
+  return true;
+}
+
+inline std::wstring Text(HWND okno) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(okno)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(okno, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// A child window of that class and text, as a user finds a button by its caption.
+inline HWND Potomek(HWND rodic, const wchar_t* trida, const std::wstring& text) {
+  for (HWND okno = nullptr; (okno = FindWindowExW(rodic, okno, trida, nullptr)) != nullptr;)
+    if (Text(okno) == text) return okno;
+  return nullptr;
+}
+
+// A left click as the button hears it.
+inline void Klikni(HWND okno) {
+  PostMessageW(okno, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageW(okno, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
+// The pointer moved as the user's mouse moves it.
+inline void PresunUkazatel(int x, int y) {
+  INPUT vstup{};
+  vstup.type = INPUT_MOUSE;
+  vstup.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  vstup.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  vstup.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &vstup, sizeof vstup);
+}
+
+// The centre of a window, reached by the pointer the way a hand moves it: over its edge first.
+inline void NajedNa(HWND okno) {
+  RECT r{};
+  GetWindowRect(okno, &r);
+  PresunUkazatel(r.left + 1, r.top + 1);
+  std::this_thread::sleep_for(150ms);
+  PresunUkazatel((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+// The left click on the tray icon, as the notification area reports it to the program's window.
+inline void KlikNaIkonu(HWND upozorneni) { PostMessageW(upozorneni, WM_USER + 101, 0, WM_LBUTTONUP); }
