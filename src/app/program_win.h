@@ -7,6 +7,7 @@
 #include "platform/win32/napajeni_win.h"
 #include "platform/win32/okna_procesu_win.h"
 #include "platform/win32/plocha_win.h"
+#include "platform/win32/schranka_win.h"
 #include "platform/win32/shell_win.h"
 #include "platform/win32/uloziste_win.h"
 #include "platform/win32/zakladni_porty_win.h"
@@ -41,6 +42,7 @@ class Program final : public Aplikace {
   OknaProcesuWin okna_procesu_;
   SpoustecWin spoustec_;
   PlochaWin plocha_;
+  SchrankaWin schranka_;
   PlanovacProgramu planovac_;
   Pripojeni<Hodiny> hodiny_port_{hodiny_};
   Pripojeni<Dialogy> dialogy_port_{dialogy_};
@@ -50,6 +52,7 @@ class Program final : public Aplikace {
   Pripojeni<OknaProcesu> okna_procesu_port_{okna_procesu_};
   Pripojeni<Spoustec> spoustec_port_{spoustec_};
   Pripojeni<Plocha> plocha_port_{plocha_};
+  Pripojeni<Schranka> schranka_port_{schranka_};
   Pripojeni<Planovac> planovac_port_{planovac_};
 
   clsosgv osgv_;

@@ -28,6 +28,8 @@ const NavrhOvladace navrhUpozorneni[] = {
 };
 
 // The main window. Soft buttons not named otherwise turn blue under the pointer and green when pressed.
+// The tab order runs through the editor as it reads: the option boxes from the top, then the action,
+// "&Aktivace" before "&Storno".
 const NavrhOvladace navrhHlavnihoOkna[] = {
     // On the window itself.
     {.id = O::frHA, .jmeno = "frHA", .druh = D::Ram, .left = 60, .top = 0, .width = 6345, .height = 465, .tab = 34},
@@ -88,13 +90,13 @@ const NavrhOvladace navrhHlavnihoOkna[] = {
 
     // In frHN: the settings editor.
     {.id = O::chHN0, .jmeno = "chHN", .druh = D::Zaskrtavaci, .kontejner = O::frHN, .Caption = "Opakovat každý den",
-     .left = 60, .top = 150, .width = 1815, .height = 195, .tab = 10},
+     .left = 60, .top = 150, .width = 1815, .height = 195, .tab = 8},
     {.id = O::chHN1, .jmeno = "chHN", .druh = D::Zaskrtavaci, .kontejner = O::frHN, .Caption = "Zakázat stornování",
-     .left = 60, .top = 360, .width = 1815, .height = 195, .tab = 11},
+     .left = 60, .top = 360, .width = 1815, .height = 195, .tab = 9},
     {.id = O::chHN3, .jmeno = "chHN", .druh = D::Zaskrtavaci, .kontejner = O::frHN,
-     .Caption = "Kontrolované vypnutí programů", .left = 60, .top = 570, .width = 2535, .height = 195, .tab = 8},
+     .Caption = "Kontrolované vypnutí programů", .left = 60, .top = 570, .width = 2535, .height = 195, .tab = 10},
     {.id = O::chHN4, .jmeno = "chHN", .druh = D::Zaskrtavaci, .kontejner = O::frHN,
-     .Caption = "Skrýt upozornění \"Storno\"", .left = 60, .top = 810, .width = 2535, .height = 195, .tab = 9},
+     .Caption = "Skrýt upozornění \"Storno\"", .left = 60, .top = 810, .width = 2535, .height = 195, .tab = 11},
     {.id = O::chHN2, .jmeno = "chHN", .druh = D::Zaskrtavaci, .kontejner = O::frHN,
      .Caption = "Nastavení chránit heslem", .left = 60, .top = 1020, .width = 2115, .height = 195, .tab = 12},
     {.id = O::txtHNHeslo, .jmeno = "txtHNHeslo", .druh = D::Text, .kontejner = O::frHN, .left = 60, .top = 1230,
@@ -132,10 +134,10 @@ const NavrhOvladace navrhHlavnihoOkna[] = {
      .top = 480, .width = 315, .height = 315, .tab = 3, .Font = Tucne, .ForeColor = TmaveSeda, .viditelny = false,
      .MoveColor = Cervena, .DownColor = Zelena, .FocusDraw = 2, .DEBorder = 2},
     {.id = O::tlHNAktivace, .jmeno = "tlHNAktivace", .druh = D::TlText, .kontejner = O::frHN,
-     .Caption = "&Aktivace", .left = 5310, .top = 150, .width = 975, .height = 315, .tab = 20, .MoveColor = Modra,
+     .Caption = "&Aktivace", .left = 5310, .top = 150, .width = 975, .height = 315, .tab = 19, .MoveColor = Modra,
      .DownColor = Zelena},
     {.id = O::tlHNStorno, .jmeno = "tlHNStorno", .druh = D::TlText, .kontejner = O::frHN, .Caption = "&Storno",
-     .left = 5310, .top = 480, .width = 975, .height = 315, .tab = 19, .MoveColor = Modra, .DownColor = Zelena},
+     .left = 5310, .top = 480, .width = 975, .height = 315, .tab = 20, .MoveColor = Modra, .DownColor = Zelena},
 };
 
 constexpr std::array<Ovladac, 10> PoleKZ = {O::tlKZ0, O::tlKZ1, O::tlKZ2, O::tlKZ3, O::tlKZ4,

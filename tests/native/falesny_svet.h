@@ -10,6 +10,7 @@
 #include "platform/okna_programu.h"
 #include "platform/planovac.h"
 #include "platform/plocha.h"
+#include "platform/schranka.h"
 #include "platform/system.h"
 #include "platform/uloziste.h"
 #include "scheduler/planovac_programu.h"
@@ -18,7 +19,7 @@
 // line, so a test can compare what happened, in order, with a list.
 class FalesnySvet : public FalesnePorty,
                     CasovacOkna, OknoUpozorneni, IkonaListy, HlavniOkno, Uloziste, Napajeni,
-                    InfoSystemu, Plocha, Aplikace {
+                    InfoSystemu, Plocha, Aplikace, Schranka {
  public:
   std::vector<std::string> log;
   std::string ulozeny_parametr;
@@ -29,6 +30,7 @@ class FalesnySvet : public FalesnePorty,
   bool vzdalena_pc = true;      // the remote-PC dialog starts
   bool zastupce = false;        // the desktop shortcut exists
   std::string tip;              // the tray icon's text
+  std::string schranka = "(nic)";  // the clipboard
 
   FalesnySvet() { stav = StavPlanu{}; }
   ~FalesnySvet() override { stav = StavPlanu{}; }
@@ -111,6 +113,7 @@ class FalesnySvet : public FalesnePorty,
   }
 
   void Ukonci() override { Zapis("konec programu"); }
+  void Vloz(std::string_view text) override { schranka = text; }
 
   int WinPlatform() const override { return win_platform; }
   int WinVersion() const override { return win_version; }
@@ -127,4 +130,5 @@ class FalesnySvet : public FalesnePorty,
   Pripojeni<Planovac> p9_{planovac_};
   Pripojeni<Plocha> p10_{*this};
   Pripojeni<Aplikace> p11_{*this};
+  Pripojeni<Schranka> p12_{*this};
 };

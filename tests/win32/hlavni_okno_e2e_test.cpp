@@ -18,18 +18,6 @@
 namespace {
 
 HWND Tlacitko(const Program& program, const wchar_t* titulek) { return Potomek(program.Hlavni(), L"tlText", titulek); }
-// The status bar's text: it has to be read into memory of the program's own.
-std::wstring StavovyRadek(const Program& program) {
-  HWND lista = FindWindowExW(program.Hlavni(), nullptr, STATUSCLASSNAMEW, nullptr);
-  constexpr SIZE_T Velikost = 512 * sizeof(wchar_t);
-  void* cizi = VirtualAllocEx(program.Proces(), nullptr, Velikost, MEM_COMMIT, PAGE_READWRITE);
-  if (!lista || !cizi) return L"(no status bar)";
-  wchar_t text[512] = {};
-  SendMessageW(lista, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(cizi));
-  ReadProcessMemory(program.Proces(), cizi, text, Velikost - sizeof(wchar_t), nullptr);
-  VirtualFreeEx(program.Proces(), cizi, 0, MEM_RELEASE);
-  return text;
-}
 
 
 // Waits for a box of the program and answers it with the button's identifier.

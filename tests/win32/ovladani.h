@@ -19,9 +19,12 @@ bool Dockej(Podminka podminka, std::chrono::milliseconds limit) {
   return true;
 }
 
+// A window's text as its own window procedure answers it: GetWindowTextW does not ask the controls
+// of another program, and an edit box keeps its text there.
 inline std::wstring Text(HWND okno) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(okno)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(okno, text.data(), static_cast<int>(text.size()))));
+  std::wstring text(static_cast<std::size_t>(SendMessageW(okno, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      SendMessageW(okno, WM_GETTEXT, static_cast<WPARAM>(text.size()), reinterpret_cast<LPARAM>(text.data()))));
   return text;
 }
 
@@ -56,6 +59,27 @@ inline void NajedNa(HWND okno) {
   std::this_thread::sleep_for(150ms);
   PresunUkazatel((r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
+
+// Keys as they reach the window that has the focus in the foreground, through the program's own
+// message loop: typed characters, a key pressed and let go, Alt or Ctrl with a letter.
+inline HWND Fokus() {
+  GUITHREADINFO vlakno{};
+  vlakno.cbSize = sizeof vlakno;
+  return GetGUIThreadInfo(0, &vlakno) ? vlakno.hwndFocus : nullptr;
+}
+
+inline void Napis(const std::wstring& text) {
+  for (const wchar_t znak : text) PostMessageW(Fokus(), WM_CHAR, znak, 1);
+}
+
+inline void Stiskni(WORD klavesa) {
+  HWND cil = Fokus();
+  PostMessageW(cil, WM_KEYDOWN, klavesa, 1);
+  PostMessageW(cil, WM_KEYUP, klavesa, 0xC0000001);
+}
+
+inline void AltA(wchar_t pismeno) { PostMessageW(Fokus(), WM_SYSCHAR, pismeno, 0x20000001); }
+inline void CtrlA(wchar_t pismeno) { PostMessageW(Fokus(), WM_CHAR, pismeno - L'A' + 1, 1); }
 
 // The left click on the tray icon, as the notification area reports it to the program's window.
 inline void KlikNaIkonu(HWND upozorneni) { PostMessageW(upozorneni, WM_USER + 101, 0, WM_LBUTTONUP); }

@@ -2,6 +2,7 @@
 // The real vypnuti.exe for the end-to-end tests: started as a user or the autostart entry would start
 // it, in dry-run mode, and what can be seen of it from outside.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -105,6 +106,19 @@ class Program {
 
 
 inline std::wstring TextZpravy(HWND box) { return Text(GetDlgItem(box, 0xFFFF)); }
+
+// The status bar's text: it has to be read into memory of the program's own.
+inline std::wstring StavovyRadek(const Program& program) {
+  HWND lista = FindWindowExW(program.Hlavni(), nullptr, STATUSCLASSNAMEW, nullptr);
+  constexpr SIZE_T Velikost = 512 * sizeof(wchar_t);
+  void* cizi = VirtualAllocEx(program.Proces(), nullptr, Velikost, MEM_COMMIT, PAGE_READWRITE);
+  if (!lista || !cizi) return L"(no status bar)";
+  wchar_t text[512] = {};
+  SendMessageW(lista, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(cizi));
+  ReadProcessMemory(program.Proces(), cizi, text, Velikost - sizeof(wchar_t), nullptr);
+  VirtualFreeEx(program.Proces(), cizi, 0, MEM_RELEASE);
+  return text;
+}
 
 class Program_e2e : public ::testing::Test {
  protected:

@@ -1,5 +1,20 @@
 #include "ui/main_window/editor.h"
 
+#include <string>
+#include <string_view>
+
+#include "core/parametr.h"
+#include "core/stav.h"
+#include "platform/dialogy.h"
+#include "platform/hodiny.h"
+#include "platform/okna_programu.h"
+#include "platform/port.h"
+#include "scheduler/casovac.h"
+#include "scheduler/kontrola.h"
+#include "scheduler/nastaveni.h"
+#include "ui/main_window/hlavni_okno.h"
+#include "ui/main_window/napovedy.h"
+#include "ui/main_window/parametr_z_formulare.h"
 #include "ui/main_window/zobraz_nastaveni.h"
 
 using O = Ovladac;
@@ -72,4 +87,154 @@ void tlHNOdDo_Click(Formular& f) {
     f[O::txtHNDatum].text.clear();
   }
   if (f[O::frHN].povoleny) f.fokus = O::txtHNCas;
+}
+
+namespace {
+
+// The tray icon's text, and the same in the status bar.
+void Publikuj(Formular& f, std::string_view text) {
+  port<IkonaListy>().NastavTip(text);
+  f.sbText = text;
+  f.sbIkona = ikona::Informace;
+}
+
+// What the tray says of the schedule in force: the time left, or the application title when idle.
+void PublikujPlan(Formular& f) {
+  Publikuj(f, stav.Neaktivni == 0 ? TextTipu(port<Hodiny>().Ted()) : std::string(NazevAplikace));
+}
+
+void OtevriEditor(Formular& f) {
+  f[O::frHA].povoleny = false;
+  f[O::frHN].povoleny = true;
+  f.fokus = O::txtHNCas;
+}
+
+}  // namespace
+
+void tlHNastaveni_Click(Formular& f) {
+  if (!NastaveniHeslo()) return;
+  OtevriEditor(f);
+  f[O::txtHNDatum].text.clear();
+  f[O::txtHNCas].text.clear();
+  VyberVolbu(f, 0);
+  for (int i = 0; i <= 4; ++i) NastavZaskrtnuti(f, i, 0);
+  f[O::txtHNHeslo].text.clear();
+  f[O::txtHNHeslo].maska = false;
+  f.fokus = O::txtHNCas;
+  f[O::tlHNastaveni].povoleny = false;
+  f[O::tlHNastaveniZ].viditelny = false;
+  f[O::tlHNastaveniP].viditelny = false;
+  tl_MouseMoveEnabled(f, O::tlHNastaveni, false);
+  f[O::tlHNStop].viditelny = false;
+}
+
+// The controls keep the schedule in force that ZobrazNastaveni put there.
+void tlHNastaveniZ_Click(Formular& f) {
+  if (!NastaveniHeslo()) return;
+  OtevriEditor(f);
+  f[O::txtHNHeslo].maska = false;
+  for (const O o : {O::tlHNastaveni, O::tlHNastaveniZ, O::tlHNastaveniP}) f[o].povoleny = false;
+  tl_MouseMoveEnabled(f, O::tlHNastaveniZ, false);
+  f[O::tlHNStop].viditelny = true;
+}
+
+// Only the time can change: what is stored stays, and comes back after a restart.
+void tlHNastaveniP_Click(Formular& f) {
+  if (!NastaveniHeslo()) return;
+  f[O::tlHNastaveniP].TrueFalse = true;
+  OtevriEditor(f);
+  for (const O o : {O::tlHNastaveni, O::tlHNastaveniZ, O::tlHNastaveniP}) f[o].povoleny = false;
+  tl_MouseMoveEnabled(f, O::tlHNastaveniP, false);
+  f[O::tlHNStop].viditelny = true;
+  f[O::tlHNOdDo].viditelny = false;
+  for (int i = 1; i <= 5; ++i) f[opHN(i)].povoleny = false;
+  for (int i = 0; i <= 4; ++i) f[chHN(i)].povoleny = false;
+  f[O::txtHNHeslo].povoleny = false;
+  f[O::txtHNDatum].povoleny = false;
+}
+
+void tlHNStorno_Click(Formular& f) {
+  f[O::tlHNStorno].TrueFalse = true;
+  f[O::frHN].povoleny = false;
+  f[O::frHA].povoleny = true;
+  if (f[O::tlHNastaveniP].TrueFalse) {
+    f[O::tlHNOdDo].viditelny = true;
+    for (int i = 1; i <= 5; ++i) f[opHN(i)].povoleny = true;
+    for (int i = 0; i <= 4; ++i) f[chHN(i)].povoleny = true;
+    f[O::txtHNHeslo].povoleny = true;
+    f[O::txtHNDatum].povoleny = true;
+  } else {
+    stav.Posunuti = 0;
+  }
+  f[O::tlHNastaveniP].TrueFalse = false;
+  f[O::txtHNHeslo].maska = true;
+  ZobrazNastaveni(f, false);
+  tl_MouseMoveEnabled(f, O::tlHNStorno, false);
+  for (const O o : {O::tlHNastaveni, O::tlHNastaveniZ, O::tlHNastaveniP}) f[o].povoleny = true;
+  f[O::tlHNStop].viditelny = false;
+  f[O::tlHNStorno].TrueFalse = false;
+}
+
+// The string in force is kept aside before the parse: whatever the parser refuses (a time already
+// passed, say), the schedule that was armed stays armed, and an action without a time, which the
+// parser carries out at once, is never carried out twice.
+void tlHNAktivace_Click(Formular& f) {
+  if (const auto chybi = CoChybi(f)) {
+    port<Dialogy>().Zprava(*chybi, NazevAplikace, styl::Ok | styl::Vykricnik);
+    return;
+  }
+  if (port<Dialogy>().Zprava("Opravdu si přejete aktivovat nastavené parametry?", NazevAplikace,
+                             styl::AnoNe | styl::Otaznik) != odpoved::Ano) {
+    tlHNStorno_Click(f);
+    return;
+  }
+  const bool posunuti = f[O::tlHNastaveniP].TrueFalse;
+  const bool hned = !OdDo(f) && f[O::txtHNCas].text.find_first_not_of(' ') == std::string::npos;
+  const Plan vPlatnosti = stav;
+  stav.Neaktivni = 1;
+  f[O::lblHN].text.clear();
+  Publikuj(f, NazevAplikace);
+  tlHNParametr_Click(f);
+  if (RozeberParametr(f.Tag, true, posunuti)) {
+    if (posunuti) stav.Posunuti = 1;
+    tlHNStorno_Click(f);
+    f[O::lblHN].text = stav.AkceNazev + " " + TextCile(stav.CilovyCas);
+    PublikujPlan(f);
+    return;
+  }
+  static_cast<Plan&>(stav) = vPlatnosti;
+  PublikujPlan(f);
+  if (hned) {
+    tlHNStorno_Click(f);
+    return;
+  }
+  // The user's entries stay in the editor to be put right.
+  f[O::lblHN].text = TextShrnuti();
+  port<Dialogy>().Zprava("Nastavení nebylo aktivováno: zadaný čas už uplynul nebo zadání není platné.",
+                         NazevAplikace, styl::Ok | styl::Vykricnik);
+  f.fokus = O::txtHNCas;
+}
+
+void tlHNStop_Click(Formular& f) {
+  if (stav.Posunuti != 1) {
+    stav.Neaktivni = 1;
+    Publikuj(f, stav.AkceNazev + " bylo stornováno.");
+    f.Tag.clear();
+    RozeberParametr(f.Tag, true, false);
+    UlozNastaveni();  // forgotten at once, not only when the program ends
+  } else {
+    RozeberParametr(stav.Parametr, true, true);
+    stav.Posunuti = 0;
+    PublikujPlan(f);
+  }
+  tlHNStorno_Click(f);
+}
+
+void KontrolaPriOdchodu(Formular& f, Ovladac pole) {
+  PoleVstupu vstup{f[pole].text, 0};
+  const bool prijato = pole == O::txtHNCas || OdDo(f) ? KontrolaCasu(vstup) : KontrolaData(vstup);
+  f[pole].text = vstup.text;
+  if (prijato) return;
+  f.fokus = pole;
+  f.kurzor = vstup.kurzor;
 }

@@ -35,6 +35,7 @@ class Formular {
   int sbIkona = 0;
   bool mmeActive = false;  // a button's hint occupies the status bar
   std::optional<Ovladac> fokus;  // where the focus is to go next; the window moves it and clears this
+  std::optional<int> kurzor;     // and where the caret goes in it, counted in characters
   std::string Tag;         // tlHNParametr's Tag: the parameter string the builder made last
 
  private:

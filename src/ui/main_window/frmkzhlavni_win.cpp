@@ -1,5 +1,7 @@
 #include "ui/main_window/frmkzhlavni_win.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -9,7 +11,9 @@
 #include "platform/win32/text_win.h"
 #include "ui/main_window/editor.h"
 #include "ui/main_window/hlavni_okno.h"
+#include "ui/main_window/filtr_klaves.h"
 #include "ui/main_window/napovedy.h"
+#include "ui/main_window/parametr_z_formulare.h"
 
 namespace {
 
@@ -17,6 +21,7 @@ constexpr wchar_t TridaOkna[] = L"frmkzhlavni";
 // A fixed layout: the window can be moved and minimised, not resized.
 constexpr DWORD StylOkna = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr int PrvniId = IdOvladace(Ovladac::Formular);
+constexpr UINT ZpravaKontroly = WM_APP + 1;  // wParam: the box that lost the focus
 
 int Id(Ovladac o) { return IdOvladace(o); }
 Ovladac OvladacZId(int id) { return static_cast<Ovladac>(id - PrvniId); }
@@ -24,6 +29,19 @@ Ovladac OvladacZId(int id) { return static_cast<Ovladac>(id - PrvniId); }
 HICON NactiIkonu(int velikost) {
   return static_cast<HICON>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VYPNUTI), IMAGE_ICON, velikost, velikost, 0));
+}
+
+std::wstring TextSchranky() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* znaky = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = znaky;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
 }
 
 std::wstring TextOkna(HWND okno) {
@@ -178,6 +196,27 @@ void frmkzhlavni::VytvorOvladac(const NavrhOvladace& n) {
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id(n.id))), GetModuleHandleW(nullptr),
                               nullptr);
   Okno(n.id) = okno;
+  if (n.id == Ovladac::txtHNCas || n.id == Ovladac::txtHNDatum) {
+    SetWindowSubclass(okno, &frmkzhlavni::PoleCasu, 0, reinterpret_cast<DWORD_PTR>(this));
+  }
+}
+
+// The time and date boxes take only what their key filter lets through, typed or pasted: Ctrl+V is
+// swallowed as a key, and a paste by Shift+Insert or the box's menu is filtered like typing.
+LRESULT CALLBACK frmkzhlavni::PoleCasu(HWND okno, UINT zprava, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
+  auto* self = reinterpret_cast<frmkzhlavni*>(data);
+  const bool datum = GetDlgCtrlID(okno) == Id(Ovladac::txtHNDatum);
+  const bool odDo = self->f_[Ovladac::tlHNOdDo].TrueFalse;
+  if (zprava == WM_CHAR) {
+    const std::int16_t znak = datum ? FiltrData(static_cast<std::int16_t>(w), odDo) : FiltrCasu(static_cast<std::int16_t>(w));
+    if (znak == 0) return 0;
+    w = static_cast<WPARAM>(znak);
+  } else if (zprava == WM_PASTE) {
+    const std::wstring vlozit = Utf16(FiltrujVlozeni(Utf8(TextSchranky()), datum, odDo));
+    SendMessageW(okno, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(vlozit.c_str()));
+    return 0;
+  }
+  return DefSubclassProc(okno, zprava, w, l);
 }
 
 void frmkzhlavni::VytvorTlacitko(const NavrhOvladace& n) {
@@ -252,8 +291,12 @@ void frmkzhlavni::Zrcadli() {
     sbMain_->sbSetIconText(f_.sbText, 0, f_.sbIkona);
   }
   if (f_.fokus) {
-    if (HWND cil = Okno(*f_.fokus)) SetFocus(cil);
+    if (HWND cil = Okno(*f_.fokus)) {
+      SetFocus(cil);
+      if (f_.kurzor) SendMessageW(cil, EM_SETSEL, *f_.kurzor, *f_.kurzor);
+    }
     f_.fokus.reset();
+    f_.kurzor.reset();
   }
   zobrazeno_ = f_;
   zrcadleno_ = true;
@@ -305,6 +348,18 @@ void frmkzhlavni::Udalost(Obsluha&& obsluha) {
   Zrcadli();
 }
 
+// The check of a box the user has left. While its message is up, and while it puts the focus back,
+// the other box's loss of the focus is no leaving of it: no second check, no loop of messages.
+void frmkzhlavni::OnKontrola(Ovladac pole) {
+  if (!hwnd_ || !f_.Aktivni(pole) || !f_[pole].viditelny) return;
+  kontrola_ = true;
+  KontrolaPriOdchodu(f_, pole);
+  kontrola_ = false;
+  vraciFokus_ = true;
+  Zrcadli();
+  vraciFokus_ = false;
+}
+
 void frmkzhlavni::Klik(Ovladac o) {
   const int index = IndexPole(o);
   switch (o) {
@@ -313,6 +368,27 @@ void frmkzhlavni::Klik(Ovladac o) {
       break;
     case Ovladac::tlHNOdDo:
       tlHNOdDo_Click(f_);
+      break;
+    case Ovladac::tlHNastaveni:
+      tlHNastaveni_Click(f_);
+      break;
+    case Ovladac::tlHNastaveniZ:
+      tlHNastaveniZ_Click(f_);
+      break;
+    case Ovladac::tlHNastaveniP:
+      tlHNastaveniP_Click(f_);
+      break;
+    case Ovladac::tlHNParametr:
+      tlHNParametr_Click(f_);
+      break;
+    case Ovladac::tlHNStop:
+      tlHNStop_Click(f_);
+      break;
+    case Ovladac::tlHNAktivace:
+      tlHNAktivace_Click(f_);
+      break;
+    case Ovladac::tlHNStorno:
+      tlHNStorno_Click(f_);
       break;
     case Ovladac::tlKZ0: case Ovladac::tlKZ1: case Ovladac::tlKZ2: case Ovladac::tlKZ3:
     case Ovladac::tlKZ4: case Ovladac::tlKZ5: case Ovladac::tlKZ6: case Ovladac::tlKZ7:
@@ -335,6 +411,10 @@ void frmkzhlavni::OnCommand(WPARAM w, LPARAM) {
     Udalost([&] { VyberVolbu(f_, index); });
   } else if (n.druh == Druh::Text && HIWORD(w) == EN_CHANGE) {
     f_[o].text = zobrazeno_[o].text = Utf8(TextOkna(Okno(o)));
+  } else if ((o == Ovladac::txtHNCas || o == Ovladac::txtHNDatum) && HIWORD(w) == EN_KILLFOCUS &&
+             !kontrola_ && !vraciFokus_) {
+    // After the focus has moved: a box to be put right takes it back then.
+    PostMessageW(hwnd_, ZpravaKontroly, static_cast<WPARAM>(o), 0);
   }
 }
 
@@ -384,6 +464,9 @@ LRESULT frmkzhlavni::Zprava(UINT zprava, WPARAM w, LPARAM l) {
   switch (zprava) {
     case WM_COMMAND:
       OnCommand(w, l);
+      return 0;
+    case ZpravaKontroly:
+      OnKontrola(static_cast<Ovladac>(w));
       return 0;
     case WM_CTLCOLORSTATIC:
       return OnCtlColorStatic(reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l));

@@ -57,6 +57,8 @@ class frmkzhlavni final : public HlavniOkno {
   void OnPaint();
   void OnDestroy();
   void Klik(Ovladac o);
+  void OnKontrola(Ovladac pole);
+  static LRESULT CALLBACK PoleCasu(HWND okno, UINT zprava, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data);
   HFONT PismoPro(const Pismo& pismo);
 
   HWND& Okno(Ovladac o) { return okna_[static_cast<std::size_t>(o)]; }
@@ -73,4 +75,6 @@ class frmkzhlavni final : public HlavniOkno {
   std::vector<std::pair<Pismo, std::unique_ptr<PismoGdi>>> pisma_;  // one font per look, for dpi_
   VlastniIkona velka_, mala_;
   HWND posledniFokus_ = nullptr;
+  bool kontrola_ = false;    // a box's check is running (its message may be up)
+  bool vraciFokus_ = false;  // the check puts the focus back
 };

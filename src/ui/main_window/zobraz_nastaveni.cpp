@@ -16,6 +16,17 @@ std::string HodinyMinuty(Cas cas) { return FormatHodinyMinuty(cas - floor<days>(
 
 }  // namespace
 
+std::string TextCile(Cas cil) { return FormatDatum(cil) + " v " + HodinyMinuty(cil); }
+
+// The from-to mode always shuts down, whatever the action's name holds.
+std::string TextShrnuti() {
+  if (stav.Akce == 0) return {};
+  if (stav.OdDo == 1) {
+    return "Vypnutí od " + HodinyMinuty(stav.CilovyCas) + " do " + FormatHodinyMinuty(stav.DoCas) + ".";
+  }
+  return stav.AkceNazev + " " + TextCile(stav.CilovyCas) + ".";
+}
+
 void ZobrazNastaveni(Formular& f, bool bezRezimu) {
   VyberVolbu(f, stav.Akce);
   NastavZaskrtnuti(f, 0, Priznak(stav.KazdyDen));
@@ -29,19 +40,13 @@ void ZobrazNastaveni(Formular& f, bool bezRezimu) {
     f[O::tlHNOdDo].TrueFalse = stav.OdDo != 1;  // the switch flips it
     tlHNOdDo_Click(f);
   }
+  f[O::lblHN].text = TextShrnuti();
   if (stav.Akce != 0) {
     f[O::txtHNCas].text = HodinyMinuty(stav.CilovyCas);
-    if (stav.OdDo != 1) {
-      f[O::lblHN].text = stav.AkceNazev + " " + FormatDatum(stav.CilovyCas) + " v " + HodinyMinuty(stav.CilovyCas) + ".";
-      f[O::txtHNDatum].text = FormatDatum(stav.CilovyCas);
-    } else {
-      f[O::lblHN].text = "Vypnutí od " + HodinyMinuty(stav.CilovyCas) + " do " + FormatHodinyMinuty(stav.DoCas) + ".";
-      f[O::txtHNDatum].text = FormatHodinyMinuty(stav.DoCas);
-    }
+    f[O::txtHNDatum].text = stav.OdDo != 1 ? FormatDatum(stav.CilovyCas) : FormatHodinyMinuty(stav.DoCas);
     f[O::tlHNastaveniZ].viditelny = true;
     f[O::tlHNastaveniP].viditelny = true;
   } else {
-    f[O::lblHN].text.clear();
     f[O::txtHNDatum].text.clear();
     f[O::txtHNCas].text.clear();
     f[O::tlHNastaveniZ].viditelny = false;

@@ -1,0 +1,77 @@
+#include "ui/main_window/parametr_z_formulare.h"
+
+#include <array>
+#include <string_view>
+
+#include "core/kodovani.h"
+#include "platform/port.h"
+#include "platform/schranka.h"
+#include "ui/main_window/editor.h"
+
+using O = Ovladac;
+
+namespace {
+
+constexpr std::array<std::string_view, 6> KlicovaSlova = {"", "/vypnuti", "/restart", "/odhlaseni", "/spanek",
+                                                          "/zamceni"};
+
+std::string Orizni(std::string_view text) {
+  const auto zacatek = text.find_first_not_of(' ');
+  if (zacatek == std::string_view::npos) return {};
+  return std::string(text.substr(zacatek, text.find_last_not_of(' ') - zacatek + 1));
+}
+
+bool Zaskrtnuto(const Formular& f, int index) { return f[chHN(index)].hodnota == 1; }
+bool OdDo(const Formular& f) { return f[O::tlHNOdDo].TrueFalse; }
+
+}  // namespace
+
+std::string SestavParametr(const Formular& f) {
+  const std::string cas = Orizni(f[O::txtHNCas].text);
+  const std::string datum = Orizni(f[O::txtHNDatum].text);
+  const std::string heslo = Orizni(f[O::txtHNHeslo].text);
+  std::string s;
+  if (OdDo(f)) {
+    if (cas.empty() || datum.empty()) return {};
+    s = ";od/" + cas + "-" + datum + "/";
+  } else {
+    s = KlicovaSlova[static_cast<std::size_t>(VybranaVolba(f))];
+    if (s.empty()) return {};
+  }
+  if (Zaskrtnuto(f, 0)) s += ";kd";
+  if (Zaskrtnuto(f, 1)) s += ";zs";
+  if (Zaskrtnuto(f, 2) && !heslo.empty()) s += ";h/" + heslo + "/";
+  if (Zaskrtnuto(f, 4)) s += ";ss";
+  if (!OdDo(f)) {
+    if (Zaskrtnuto(f, 3)) s += ";kv";
+    if (!cas.empty()) s += ";t/" + cas + "/";
+    if (!Zaskrtnuto(f, 0) && !datum.empty()) s += ";d/" + datum + "/";
+  }
+  return s;
+}
+
+// A password with "/" would end its own option early and leave the user with only its first part.
+std::optional<std::string> CoChybi(const Formular& f) {
+  if (OdDo(f)) {
+    if (Orizni(f[O::txtHNCas].text).empty() || Orizni(f[O::txtHNDatum].text).empty()) {
+      return "Zadejte oba časy, od kdy a do kdy má být počítač vypnutý.";
+    }
+  } else if (VybranaVolba(f) == 0) {
+    return "Vyberte akci: Vypnout, Restartovat, Odhlásit, Uspat nebo Zamknout.";
+  }
+  if (Zaskrtnuto(f, 2)) {
+    const std::string& heslo = f[O::txtHNHeslo].text;
+    if (heslo.find('/') != std::string::npos) return "Heslo nesmí obsahovat lomítko \"/\".";
+    if (!LzeUlozit(heslo)) return "Heslo obsahuje znak, který nelze uložit. Použijte písmena české abecedy a číslice.";
+  }
+  return std::nullopt;
+}
+
+void tlHNParametr_Click(Formular& f) {
+  if (OdDo(f)) {
+    VyberVolbu(f, 1);
+    NastavZaskrtnuti(f, 1, 1);
+  }
+  f.Tag = SestavParametr(f);
+  port<Schranka>().Vloz(f.Tag);
+}

@@ -1,0 +1,311 @@
+#include "ui/main_window/editor.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/kodovani.h"
+#include "core/parametr.h"
+#include "falesny_svet.h"
+#include "ui/main_window/filtr_klaves.h"
+#include "ui/main_window/hlavni_okno.h"
+#include "ui/main_window/parametr_z_formulare.h"
+
+using O = Ovladac;
+
+namespace {
+
+// The program started at 10:00 on 4 December 2026 with this schedule, its main window loaded.
+class Editor : public ::testing::Test {
+ protected:
+  void Spust(const char* parametr) {
+    stav.CasSpusteni = svet.hodiny.ted;
+    if (*parametr) {
+      ASSERT_TRUE(RozeberParametr(parametr, false, false)) << parametr;
+    }
+    f = Formular{};
+    NactiHlavniOkno(f, "");
+    svet.log.clear();
+    svet.dialogy.zpravy.clear();
+  }
+  std::vector<std::string> Okna() const {
+    std::vector<std::string> texty;
+    for (const auto& z : svet.dialogy.zpravy) texty.push_back(z.text);
+    return texty;
+  }
+
+  FalesnySvet svet;
+  Formular f;
+};
+
+// Which controls the user can reach ('+'), sees greyed ('-') or does not see ('.'), in a fixed order:
+// frHA, Nové, Změnit, Posunutí, S, Od-Do, Čas, Datum, Heslo, the five actions, the five boxes.
+std::string Dosah(const Formular& f) {
+  std::string s;
+  for (const O o : {O::tlKZ0, O::tlHNastaveni, O::tlHNastaveniZ, O::tlHNastaveniP, O::tlHNStop, O::tlHNOdDo,
+                    O::txtHNCas, O::txtHNDatum, O::txtHNHeslo, O::opHN1, O::opHN2, O::opHN3, O::opHN4, O::opHN5,
+                    O::chHN0, O::chHN1, O::chHN2, O::chHN3, O::chHN4}) {
+    s += !f[o].viditelny ? '.' : f.Aktivni(o) ? '+' : '-';
+  }
+  return s;
+}
+
+}  // namespace
+
+TEST_F(Editor, StavyEditoru) {
+  const struct {
+    const char* stav;
+    void (*vstup)(Formular&);
+    const char* dosah;
+    bool maska;
+  } pripady[] = {
+      {"View", nullptr, "++++.--------------", true},
+      {"New", tlHNastaveni_Click, "--...++++++++++++++", false},
+      {"Change", tlHNastaveniZ_Click, "----+++++++++++++++", false},
+      {"Postponement", tlHNastaveniP_Click, "----+.+------------", true},
+  };
+  for (const auto& p : pripady) {
+    Spust("/restart;t/22:30/");
+    if (p.vstup) p.vstup(f);
+    const std::string dosah = Dosah(f);
+    EXPECT_EQ(dosah, p.dosah) << p.stav;
+    EXPECT_EQ(f[O::txtHNHeslo].maska, p.maska) << p.stav;
+    if (p.vstup) {
+      EXPECT_EQ(f.fokus, O::txtHNCas) << p.stav;
+    }
+    tlHNStorno_Click(f);
+    EXPECT_EQ(Dosah(f), std::string(pripady[0].dosah)) << "back from " << p.stav;
+  }
+}
+
+// What the user set in the editor, written as the test's shorthand: the action's index (0 none),
+// "od" for the from-to mode, the boxes checked (their indexes), and the three texts.
+struct Zadani {
+  int akce = 0;
+  bool od_do = false;
+  std::vector<int> boxy{};
+  const char* cas = "";
+  const char* datum = "";
+  const char* heslo = "";
+};
+
+void Zadej(Formular& f, const Zadani& z) {
+  f[O::frHN].povoleny = true;
+  if (z.od_do) tlHNOdDo_Click(f);
+  VyberVolbu(f, z.akce);
+  for (const int i : z.boxy) NastavZaskrtnuti(f, i, 1);
+  f[O::txtHNCas].text = z.cas;
+  f[O::txtHNDatum].text = z.datum;
+  f[O::txtHNHeslo].text = z.heslo;
+}
+
+TEST_F(Editor, SestaveniParametru) {
+  const struct {
+    Zadani zadani;
+    const char* parametr;
+  } pripady[] = {
+      {{.akce = 1, .boxy = {0}, .cas = "22:30", .datum = "4.5.2027"}, "/vypnuti;kd;t/22:30/"},
+      {{.akce = 2, .boxy = {1}, .cas = "15:32", .datum = "4.5.2005"}, "/restart;zs;t/15:32/;d/4.5.2005/"},
+      {{.akce = 4, .cas = "125"}, "/spanek;t/125/"},
+      {{.akce = 5, .boxy = {3, 4, 2}, .cas = " 1:00 ", .heslo = " tajné"}, "/zamceni;zs;h/tajné/;ss;kv;t/1:00/"},
+      {{.akce = 3, .boxy = {2}, .cas = "8:00"}, "/odhlaseni;t/8:00/"},  // no password, no ";h"
+      {{.akce = 1}, "/vypnuti"},                                        // at once
+      {{.od_do = true, .boxy = {0}, .cas = "22:00", .datum = "06:00"}, ";od/22:00-06:00/;kd;zs"},
+      {{.od_do = true, .cas = "22:00"}, ""},
+      {{.cas = "15:32"}, ""},  // no action
+  };
+  for (const auto& p : pripady) {
+    Spust("");
+    Zadej(f, p.zadani);
+    tlHNParametr_Click(f);
+    EXPECT_EQ(f.Tag, p.parametr) << p.parametr;
+    EXPECT_EQ(svet.schranka, p.parametr) << "the clipboard holds the same, an empty text too";
+  }
+  // ";kv" checked before the switch to the from-to mode is cleared and hidden by it.
+  Spust("");
+  NastavZaskrtnuti(f, 3, 1);
+  Zadej(f, {.od_do = true, .cas = "22:00", .datum = "6:00"});
+  tlHNParametr_Click(f);
+  EXPECT_EQ(f.Tag, ";od/22:00-6:00/;zs");
+}
+
+TEST_F(Editor, PrepinaniOdDoTamAZpet) {
+  Spust("/restart;t/22:30/");
+  tlHNastaveniZ_Click(f);
+  tlHNOdDo_Click(f);
+  EXPECT_EQ(f[O::txtHNCas].text + "|" + f[O::txtHNDatum].text, "|");
+  EXPECT_EQ(VybranaVolba(f), 1);
+  EXPECT_FALSE(f.Aktivni(O::opHN1));
+  EXPECT_EQ(f[chHN(1)].hodnota, 1);
+  EXPECT_EQ(f.fokus, O::txtHNCas);
+  tlHNOdDo_Click(f);
+  EXPECT_EQ(f[O::txtHNCas].text + "|" + f[O::txtHNDatum].text, "22:30|4.12.2026");
+  EXPECT_EQ(VybranaVolba(f), 2) << "the schedule in force again";
+  EXPECT_EQ(f[chHN(1)].hodnota, 0);
+  EXPECT_TRUE(f.Aktivni(O::opHN1));
+}
+
+TEST_F(Editor, PravidlaZaskrtavacichPoli) {
+  Spust("");
+  tlHNastaveni_Click(f);
+  NastavZaskrtnuti(f, 0, 1);
+  EXPECT_FALSE(f[O::txtHNDatum].viditelny || f[O::Label1].viditelny || f[lblN(1)].viditelny);
+  NastavZaskrtnuti(f, 0, 0);
+  EXPECT_TRUE(f[O::txtHNDatum].viditelny && f[O::Label1].viditelny && f[lblN(1)].viditelny);
+  tlHNOdDo_Click(f);
+  NastavZaskrtnuti(f, 0, 1);
+  EXPECT_TRUE(f[O::txtHNDatum].viditelny) << "the from-to mode keeps its end time";
+
+  f.fokus.reset();
+  NastavZaskrtnuti(f, 2, 1);
+  EXPECT_EQ(f.fokus, O::txtHNHeslo);
+  f[O::txtHNHeslo].text = "x";
+  NastavZaskrtnuti(f, 2, 0);
+  EXPECT_EQ(f[O::txtHNHeslo].text, "");
+
+  tlHNOdDo_Click(f);  // back to the time and date
+  NastavZaskrtnuti(f, 4, 1);
+  EXPECT_EQ(f[chHN(1)].hodnota, 1);
+  EXPECT_FALSE(f.Aktivni(chHN(1)));
+  NastavZaskrtnuti(f, 4, 0);
+  EXPECT_EQ(f[chHN(1)].hodnota, 0);
+  EXPECT_TRUE(f.Aktivni(chHN(1)));
+}
+
+TEST(FiltrKlaves, KazdaTridaZnaku) {
+  const struct {
+    int znak;
+    int cas, datum, datum_od_do;
+  } pripady[] = {
+      {'0', '0', '0', '0'}, {'9', '9', '9', '9'}, {':', ':', '.', ':'}, {',', ':', '.', ':'}, {'.', ':', '.', ':'},
+      {8, 8, 8, 8},          // Backspace
+      {13, 0, 0, 0},         // Enter
+      {22, 0, 0, 0},         // Ctrl+V
+      {'a', 0, 0, 0}, {'Z', 0, 0, 0}, {' ', 0, 0, 0}, {'-', 0, 0, 0}, {'/', 0, 0, 0}, {0x11B, 0, 0, 0},  // ě
+  };
+  for (const auto& p : pripady) {
+    const auto znak = static_cast<std::int16_t>(p.znak);
+    EXPECT_EQ(FiltrCasu(znak), p.cas) << p.znak;
+    EXPECT_EQ(FiltrData(znak, false), p.datum) << p.znak;
+    EXPECT_EQ(FiltrData(znak, true), p.datum_od_do) << p.znak;
+  }
+  EXPECT_EQ(FiltrujVlozeni("15.32 hod", false, false), "15:32");
+  EXPECT_EQ(FiltrujVlozeni("4,5,2005\r\n", true, false), "4.5.2005");
+  EXPECT_EQ(FiltrujVlozeni("6.00 ráno", true, true), "6:00");
+}
+
+TEST_F(Editor, Aktivace) {
+  const std::string naplanovano = UlozenyTvar("/vypnuti;t/23:00/");
+  const struct {
+    const char* jak;
+    void (*vstup)(Formular&);
+    Zadani zadani;
+    int odpoved;
+    std::string ulozeno;  // the store afterwards
+    const char* souhrn;   // lblHN
+    const char* tip;
+    bool editor_otevreny;
+    std::vector<std::string> log;  // the power actions
+  } pripady[] = {
+      {"new", tlHNastaveni_Click, {.akce = 2, .cas = "15:32"}, odpoved::Ano, UlozenyTvar("/restart;t/15:32/"),
+       "Restartování 4.12.2026 v 15:32", "Restartování za 5 hodin a 32 minut.", false, {}},
+      {"answered No", tlHNastaveni_Click, {.akce = 2, .cas = "15:32"}, odpoved::Ne, naplanovano,
+       "Vypnutí 4.12.2026 v 23:00.", "Vypnutí počítače", false, {}},
+      {"time passed", tlHNastaveni_Click, {.akce = 2, .cas = "8:00"}, odpoved::Ano, naplanovano,
+       "Vypnutí 4.12.2026 v 23:00.", "Vypnutí za 13 hodin.", true, {}},
+      {"at once", tlHNastaveni_Click, {.akce = 5}, odpoved::Ano, naplanovano, "Vypnutí 4.12.2026 v 23:00.",
+       "Vypnutí za 13 hodin.", false, {"privilegium", "schovej", "zrus hint", "LockWorkStation"}},
+      {"postponed", tlHNastaveniP_Click, {.cas = "23:30"}, odpoved::Ano, naplanovano, "Vypnutí 4.12.2026 v 23:30",
+       "POSUNUTÍ - Vypnutí za 13 hodin a 30 minut.", false, {}},
+  };
+  for (const auto& p : pripady) {
+    Spust("/vypnuti;t/23:00/");
+    svet.tip = "Vypnutí počítače";
+    p.vstup(f);
+    f[O::txtHNCas].text = p.zadani.cas;
+    if (p.zadani.akce) VyberVolbu(f, p.zadani.akce);
+    svet.dialogy.odpovedi = {p.odpoved};
+    tlHNAktivace_Click(f);
+    EXPECT_EQ(svet.ulozeny_parametr, p.ulozeno) << p.jak;
+    EXPECT_EQ(f[O::lblHN].text, p.souhrn) << p.jak;
+    EXPECT_EQ(svet.tip, p.tip) << p.jak;
+    EXPECT_EQ(f.Aktivni(O::txtHNCas), p.editor_otevreny) << p.jak;
+    EXPECT_EQ(svet.Log({"tip", "KillTimer"}), p.log) << p.jak;
+    EXPECT_EQ(stav.Neaktivni, 0) << p.jak << ": a schedule stays armed";
+    EXPECT_EQ(stav.Posunuti, std::string(p.jak) == "postponed" ? 1 : 0) << p.jak;
+  }
+}
+
+// Nothing chosen: the editor says what is missing and stays open, and the schedule in force stays.
+TEST_F(Editor, AktivaceBezAkceNebOdDoBezCasu) {
+  for (const Zadani& zadani : {Zadani{.cas = "15:32"}, Zadani{.od_do = true, .cas = "22:00"},
+                               Zadani{.akce = 1, .boxy = {2}, .cas = "22:00", .heslo = "a/b"}}) {
+    Spust("/vypnuti;t/23:00/");
+    tlHNastaveni_Click(f);
+    Zadej(f, zadani);
+    tlHNAktivace_Click(f);
+    ASSERT_EQ(svet.dialogy.zpravy.size(), 1u);
+    EXPECT_EQ(svet.dialogy.zpravy[0].styl, styl::Ok | styl::Vykricnik);
+    EXPECT_TRUE(f.Aktivni(O::txtHNCas));
+    EXPECT_EQ(stav.Parametr, "/vypnuti;t/23:00/");
+    EXPECT_EQ(stav.Neaktivni, 0);
+  }
+}
+
+TEST_F(Editor, Stop) {
+  // Without a postponement "S" cancels the schedule, and the store forgets it at once.
+  Spust("/vypnuti;t/23:00/");
+  tlHNastaveniZ_Click(f);
+  tlHNStop_Click(f);
+  EXPECT_EQ(stav.Neaktivni, 1);
+  EXPECT_EQ(svet.tip, "Vypnutí bylo stornováno.");
+  EXPECT_EQ(svet.ulozeny_parametr, "");
+  EXPECT_FALSE(f[O::tlHNastaveniZ].viditelny);
+
+  // With one it drops the postponement and arms the stored schedule again.
+  Spust("/vypnuti;t/23:00/");
+  tlHNastaveniP_Click(f);
+  f[O::txtHNCas].text = "23:30";
+  tlHNAktivace_Click(f);
+  ASSERT_EQ(stav.Posunuti, 1);
+  EXPECT_EQ(f[O::tlHNastaveniP].barva, Rgb(255, 0, 0));
+  tlHNastaveniZ_Click(f);
+  tlHNStop_Click(f);
+  EXPECT_EQ(stav.Posunuti, 0);
+  EXPECT_EQ(stav.Neaktivni, 0);
+  EXPECT_EQ(stav.Minuta, 59) << "23:00 again";
+  EXPECT_EQ(svet.tip, "Vypnutí za 13 hodin.");
+  EXPECT_EQ(f[O::tlHNastaveniP].barva, BarvaTextuTlacitka);
+}
+
+TEST_F(Editor, HesloHlidaVstupDoEditoru) {
+  Spust("/vypnuti;h/tajne/;t/23:00/");
+  for (void (*vstup)(Formular&) : {tlHNastaveni_Click, tlHNastaveniZ_Click, tlHNastaveniP_Click}) {
+    svet.dialogy.vstupy = {"spatne"};
+    vstup(f);
+    EXPECT_FALSE(f.Aktivni(O::txtHNCas));
+  }
+  svet.dialogy.vstupy = {"tajne"};
+  tlHNastaveni_Click(f);
+  EXPECT_TRUE(f.Aktivni(O::txtHNCas));
+}
+
+TEST_F(Editor, KontrolaPriOdchoduZPole) {
+  Spust("");
+  tlHNastaveni_Click(f);
+  f.fokus.reset();
+  f[O::txtHNCas].text = "12:x";
+  KontrolaPriOdchodu(f, O::txtHNCas);
+  EXPECT_EQ(f[O::txtHNCas].text, "12:");
+  EXPECT_EQ(f.fokus, O::txtHNCas);
+  EXPECT_EQ(f.kurzor, 3);
+
+  f.fokus.reset();
+  tlHNOdDo_Click(f);
+  f.fokus.reset();
+  f[O::txtHNDatum].text = "6:00";  // the end time in the from-to mode: a time, not a date
+  KontrolaPriOdchodu(f, O::txtHNDatum);
+  EXPECT_FALSE(f.fokus.has_value());
+  EXPECT_EQ(Okna(), (std::vector<std::string>{"Doplňte prosím minuty."}));
+}

@@ -1,0 +1,147 @@
+// The settings editor of the real vypnuti.exe, driven with the mouse and the keyboard as a user
+// drives it: a new schedule, a postponement and its end, a from-to window, what the time box refuses.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/kalendar.h"
+#include "core/kodovani.h"
+#include "platform/win32/text_win.h"
+#include "program_e2e.h"
+#include "ui/navrh_oken.h"
+
+namespace {
+
+class Editor_e2e : public Program_e2e {
+ protected:
+  // The program with nothing armed and its main window open.
+  void Otevri(Program& program) {
+    ASSERT_TRUE(Dockej([&] { return program.Hlavni() != nullptr && IsWindowVisible(program.Hlavni()); }, 5s));
+
+  }
+  static HWND Pole(const Program& program, Ovladac o) { return GetDlgItem(program.Hlavni(), IdOvladace(o)); }
+  static void Klik(const Program& program, Ovladac o) { Klikni(Pole(program, o)); }
+  // Answers the question of "&Aktivace".
+  static std::wstring Ano(const Program& program) {
+    HWND box = nullptr;
+    if (!Dockej([&] { return (box = program.Dialog()) != nullptr; }, 5s)) return L"(no box)";
+    const std::wstring text = TextZpravy(box);
+    PostMessageW(box, WM_COMMAND, IDYES, 0);
+    Dockej([&] { return program.Dialog() == nullptr; }, 5s);
+    return text;
+  }
+  // A click into the box, then typing over what it holds once it has the focus.
+  static void NapisDo(const Program& program, Ovladac o, const std::wstring& text) {
+    if (Fokus() != Pole(program, o)) Klikni(Pole(program, o));
+    Dockej([&] { return Fokus() == Pole(program, o); }, 3s);
+    PostMessageW(Pole(program, o), EM_SETSEL, 0, -1);
+    Napis(text);
+    Dockej([&] { return Text(Pole(program, o)).size() >= text.size(); }, 2s);
+  }
+  static std::wstring Schranka() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+      text = static_cast<const wchar_t*>(GlobalLock(data));
+      GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+  }
+};
+
+std::wstring Souhrn(const Program& program) { return Text(GetDlgItem(program.Hlavni(), IdOvladace(Ovladac::lblHN))); }
+
+}  // namespace
+
+// "Nové", "Restartovat", a time typed with a dot and a date with commas, Alt+A, "Ano"; then a
+// postponement, and "S" that drops it again.
+TEST_F(Editor_e2e, NovePosunutiAStop) {
+  Program program(L"");
+  Otevri(program);
+  SYSTEMTIME t;
+  GetLocalTime(&t);
+  const DatumCas zitra = RozlozCas(SlozCas(t.wYear, t.wMonth, t.wDay + 1));
+  const std::wstring datum = std::to_wstring(zitra.den) + L"." + std::to_wstring(zitra.mesic) + L"." +
+                             std::to_wstring(zitra.rok);
+
+  Klik(program, Ovladac::tlHNastaveni);
+  Klik(program, Ovladac::opHN2);
+  NapisDo(program, Ovladac::txtHNCas, L"23.59");
+  EXPECT_EQ(Text(Pole(program, Ovladac::txtHNCas)), L"23:59");
+  Stiskni(VK_TAB);
+  NapisDo(program, Ovladac::txtHNDatum, std::to_wstring(zitra.den) + L"," + std::to_wstring(zitra.mesic) + L"," +
+                                            std::to_wstring(zitra.rok));
+  EXPECT_EQ(Text(Pole(program, Ovladac::txtHNDatum)), datum);
+  AltA(L'a');
+  EXPECT_EQ(Ano(program), L"Opravdu si p\u0159ejete aktivovat nastaven\u00e9 parametry?");
+  const std::string parametr = "/restart;t/23:59/;d/" + Utf8(datum) + "/";
+  EXPECT_TRUE(Dockej([&] { return uloziste.CtiParametr() == UlozenyTvar(parametr); }, 3s));
+  EXPECT_TRUE(HodnotaAutostartu(KlicRun).has_value() && HodnotaAutostartu(KlicRunOnce).has_value());
+  EXPECT_EQ(Souhrn(program), L"Restartov\u00e1n\u00ed " + datum + L" v 23:59");
+  EXPECT_EQ(Schranka(), Utf16(parametr));
+
+  Klik(program, Ovladac::tlHNastaveniP);
+  NapisDo(program, Ovladac::txtHNCas, L"90");  // a postponement by minutes from the start
+  AltA(L'a');
+  Ano(program);
+  EXPECT_TRUE(Dockej([&] { return Souhrn(program).ends_with(L" v " + Text(Pole(program, Ovladac::txtHNCas))); }, 3s));
+  HWND posunuti = Pole(program, Ovladac::tlHNastaveniP);
+  RECT r{};
+  GetWindowRect(posunuti, &r);
+  bool cervena = false;
+  HDC obrazovka = GetDC(nullptr);
+  for (int x = r.left; x < r.right && !cervena; ++x)
+    for (int y = r.top; y < r.bottom && !cervena; ++y) cervena = GetPixel(obrazovka, x, y) == RGB(255, 0, 0);
+  ReleaseDC(nullptr, obrazovka);
+  EXPECT_TRUE(cervena) << "\"Posunutí\" turns red";
+  EXPECT_TRUE(StavovyRadek(program).starts_with(L"POSUNUT\u00cd - ")) << "the tray text with it";
+  EXPECT_EQ(uloziste.CtiParametr(), UlozenyTvar(parametr)) << "a postponement is not stored";
+
+  Klik(program, Ovladac::tlHNastaveniZ);
+  Klik(program, Ovladac::tlHNStop);
+  EXPECT_TRUE(Dockej([&] { return Souhrn(program) == L"Restartov\u00e1n\u00ed " + datum + L" v 23:59."; }, 3s));
+  EXPECT_EQ(uloziste.CtiParametr(), UlozenyTvar(parametr));
+}
+
+// The time box takes digits and separators only, whether typed or pasted.
+TEST_F(Editor_e2e, CasovePoleOdmitnePismenaAVlozeni) {
+  Program program(L"");
+  Otevri(program);
+  Klik(program, Ovladac::tlHNastaveni);
+  NapisDo(program, Ovladac::txtHNCas, L"7");
+  Napis(L"x");
+  if (OpenClipboard(Fokus())) {
+    EmptyClipboard();
+    HGLOBAL pamet = GlobalAlloc(GMEM_MOVEABLE, 16);
+    wcscpy(static_cast<wchar_t*>(GlobalLock(pamet)), L"ab:c5");
+    GlobalUnlock(pamet);
+    SetClipboardData(CF_UNICODETEXT, pamet);
+    CloseClipboard();
+  }
+  CtrlA(L'V');
+  std::this_thread::sleep_for(300ms);
+  EXPECT_EQ(Text(Pole(program, Ovladac::txtHNCas)), L"7") << "no letter, no Ctrl+V";
+  SendMessageW(Pole(program, Ovladac::txtHNCas), WM_PASTE, 0, 0);  // as the box's own menu pastes
+  EXPECT_EQ(Text(Pole(program, Ovladac::txtHNCas)), L"7:5");
+}
+
+// A from-to window entered in the window is the same schedule as on the command line.
+TEST_F(Editor_e2e, OknoOdDo) {
+  Program program(L"");
+  Otevri(program);
+  Klik(program, Ovladac::tlHNastaveni);
+  Klik(program, Ovladac::tlHNOdDo);
+  EXPECT_TRUE(Dockej([&] { return Text(Pole(program, Ovladac::lblN0)) == L"Od"; }, 3s));
+  NapisDo(program, Ovladac::txtHNCas, L"22.00");
+  Stiskni(VK_TAB);
+  NapisDo(program, Ovladac::txtHNDatum, L"6.00");
+  EXPECT_EQ(Text(Pole(program, Ovladac::txtHNDatum)), L"6:00");
+  PostMessageW(Pole(program, Ovladac::chHN0), BM_CLICK, 0, 0);
+  Klik(program, Ovladac::tlHNAktivace);
+  Ano(program);
+  EXPECT_TRUE(Dockej([&] { return RozbalUlozenyTvar(uloziste.CtiParametr()) == ";od/22:00-6:00/;kd;zs"; }, 3s));
+}
