@@ -2,6 +2,9 @@
 # Captures the main window under Wine, on the virtual desktop with its taskbar, in dry-run mode, into
 # build/screenshots/ (or the folder given as the first argument):
 #   hlavni-prazdne.png      started with nothing armed
+#   hlavni-nove.png         the editor opened by "Nové"
+#   hlavni-oddo.png         the editor in the from-to mode
+#   hlavni-posunuti.png     a postponement in force: "Posunutí" red
 #   hlavni-naplanovano.png  an armed schedule, opened from the tray icon, with its summary
 #   hlavni-napoveda.png     the pointer resting on "Vypnutí": its hint in the status bar
 #   hlavni-heslo.png        "Ukončit" with a password: the prompt
@@ -34,6 +37,23 @@ snimek() { sleep "${2:-0.7}"; import -display "$DISPLAY" -window root -crop 1024
 spust
 ovladej cekej frmkzhlavni
 snimek hlavni-prazdne.png
+ovladej klik "Nové"
+snimek hlavni-nove.png
+ovladej klik "Od-Do"
+snimek hlavni-oddo.png
+
+spust "/vypnuti;t/120/"
+ovladej cekej frmkzupozorneni || true
+sleep 1
+ovladej ikona
+ovladej cekej frmkzhlavni
+ovladej klik "Posunutí"
+sleep 0.5
+ovladej pis "150"
+ovladej klik "&Aktivace"
+ovladej cekej '#32770'
+ovladej ano
+snimek hlavni-posunuti.png
 
 spust "/restart;kd;h/tajne/;t/22:30/"
 ovladej cekej frmkzupozorneni || true
