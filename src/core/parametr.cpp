@@ -202,9 +202,9 @@ void Vynuluj() {
   stav.Akce = akce::Zadna;
 }
 
-bool Odmitni(const Retezec& s, bool BezHlaseni) {
+Rozbor Odmitni(const Retezec& s, bool BezHlaseni) {
   Vynuluj();
-  if (BezHlaseni) return false;
+  if (BezHlaseni) return Rozbor::Odmitnuto;
   if (s.Obsahuje("/?")) {
     port<Dialogy>().Zprava(TextNapovedy(), std::string(NazevAplikace) + " parametrem z příkazového řádku.",
                            styl::Ok | styl::Informace);
@@ -214,21 +214,21 @@ bool Odmitni(const Retezec& s, bool BezHlaseni) {
     text.append(Radek).append(Radek).append(TextNapovedy());
     port<Dialogy>().Zprava(text, NazevAplikace, styl::Ok | styl::Vykricnik);
   }
-  return false;
+  return Rozbor::Odmitnuto;
 }
 
 // A schedule whose moment has passed is dropped without a word; at start-up it also leaves the store.
-bool Vyprs() {
+Rozbor Vyprs() {
   Vynuluj();
   if (stav.PriSpusteni == 1) {
     stav.Parametr.clear();
     port<Planovac>().UlozNastaveni();
   }
-  return false;
+  return Rozbor::Vyprselo;
 }
 
 // Arms the schedule read so far.
-bool Aktivuj(bool NeUkladat) {
+Rozbor Aktivuj(bool NeUkladat) {
   stav.Neaktivni = 0;
   if (stav.Rok < RozlozCas(port<Hodiny>().Ted()).rok) return Vyprs();
   stav.CilovyCas = SlozCas(stav.Rok, stav.Mesic, stav.Den, stav.Hodina, stav.Minuta);
@@ -239,16 +239,16 @@ bool Aktivuj(bool NeUkladat) {
   }
   if (stav.OdDo != 1) NastavOkamzik(stav.CilovyCas - minutes{1});
   if (!NeUkladat) port<Planovac>().UlozNastaveni();
-  return true;
+  return Rozbor::Aktivni;
 }
 
 // An action without a time is carried out now and is no schedule: the one in force before stays in
 // force, so nothing of this string reaches the store or the next log-on (";kd" would otherwise
 // repeat it at every log-on).
-bool ProvedHned(const Plan& predtim) {
+Rozbor ProvedHned(const Plan& predtim) {
   port<Planovac>().ProvedAkci(0);
   static_cast<Plan&>(stav) = predtim;
-  return false;
+  return Rozbor::Provedeno;
 }
 
 }  // namespace
@@ -279,13 +279,17 @@ std::string TextNapovedy() {
 }
 
 bool RozeberParametr(const std::string& Text, bool BezHlaseni, bool NeUkladat) {
+  return Rozeber(Text, BezHlaseni, NeUkladat) == Rozbor::Aktivni;
+}
+
+Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat) {
   // A string the store cannot hold faithfully is refused before anything changes.
   if (!NeUkladat && !LzeUlozit(Text)) {
     port<Dialogy>().Zprava(
         "Parametr obsahuje znak, který nelze uložit (mimo českou znakovou sadu Windows-1250).\r\n"
         "Nastavení zůstává beze změny.",
         NazevAplikace, styl::Ok | styl::Vykricnik);
-    return false;
+    return Rozbor::Odmitnuto;
   }
   const Plan predtim = stav;
   Retezec s(Text);

@@ -9,5 +9,14 @@
 //   NeUkladat:  leave Parametr and the settings store as they are (a postponement).
 bool RozeberParametr(const std::string& Text, bool BezHlaseni, bool NeUkladat);
 
+// The same, with what became of the string.
+enum class Rozbor {
+  Aktivni,    // a schedule is armed
+  Odmitnuto,  // malformed: nothing armed
+  Vyprselo,   // its moment has passed: nothing armed
+  Provedeno,  // an action without a time, carried out at once; the schedule in force stays
+};
+Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat);
+
 // The list of parameters that the help box and the error box show.
 std::string TextNapovedy();

@@ -41,10 +41,19 @@ TEST(Start, KteryParametrPlatiACoSeOtevre) {
   }
 }
 
-TEST(Start, SpatnyParametrUkazeChybuAUlozenyNecha) {
-  FalesnySvet svet;
-  svet.ulozeny_parametr = UlozenyTvar("/vypnuti;t/1.1/");
-  Start("");
-  EXPECT_EQ(svet.dialogy.zpravy.size(), 1u);
-  EXPECT_EQ(svet.ulozeny_parametr, UlozenyTvar("/vypnuti;t/1.1/"));
+// A damaged stored string goes with one box, and the command line, if any, then counts as usual.
+TEST(Start, PoskozenyUlozenyRetezecZmiziJednou) {
+  for (const char* argument : {"", "/restart;t/30/"}) {
+    FalesnySvet svet;
+    stav.CasSpusteni = svet.hodiny.ted;
+    svet.ulozeny_parametr = UlozenyTvar("/vypnuti;t/1.1/");
+    svet.run = svet.run_once = "\"C:\\vypnuti.exe\" " + svet.ulozeny_parametr;
+    Start(argument);
+    ASSERT_EQ(svet.dialogy.zpravy.size(), 1u) << argument;
+    EXPECT_EQ(svet.dialogy.zpravy[0].text,
+              "Uložené nastavení programu bylo poškozené, a proto bylo odstraněno.\r\nZadejte prosím nastavení znovu.");
+    EXPECT_EQ(svet.ulozeny_parametr, *argument ? UlozenyTvar(argument) : "") << argument;
+    EXPECT_EQ(svet.run.empty(), !*argument) << argument;
+    EXPECT_EQ(stav.Neaktivni, *argument ? 0 : 1) << argument;
+  }
 }

@@ -189,13 +189,13 @@ void tlHNAktivace_Click(Formular& f) {
     return;
   }
   const bool posunuti = f[O::tlHNastaveniP].TrueFalse;
-  const bool hned = !OdDo(f) && f[O::txtHNCas].text.find_first_not_of(' ') == std::string::npos;
   const Plan vPlatnosti = stav;
   stav.Neaktivni = 1;
   f[O::lblHN].text.clear();
   Publikuj(f, NazevAplikace);
   tlHNParametr_Click(f);
-  if (RozeberParametr(f.Tag, true, posunuti)) {
+  const Rozbor rozbor = Rozeber(f.Tag, true, posunuti);
+  if (rozbor == Rozbor::Aktivni) {
     if (posunuti) stav.Posunuti = 1;
     tlHNStorno_Click(f);
     f[O::lblHN].text = stav.AkceNazev + " " + TextCile(stav.CilovyCas);
@@ -204,13 +204,14 @@ void tlHNAktivace_Click(Formular& f) {
   }
   static_cast<Plan&>(stav) = vPlatnosti;
   PublikujPlan(f);
-  if (hned) {
+  if (rozbor == Rozbor::Provedeno) {
     tlHNStorno_Click(f);
     return;
   }
   // The user's entries stay in the editor to be put right.
   f[O::lblHN].text = TextShrnuti();
-  port<Dialogy>().Zprava("Nastavení nebylo aktivováno: zadaný čas už uplynul nebo zadání není platné.",
+  port<Dialogy>().Zprava(rozbor == Rozbor::Vyprselo ? "Nastavení nebylo aktivováno: zadaný čas už uplynul."
+                                                    : "Nastavení nebylo aktivováno: zadání není platné.",
                          NazevAplikace, styl::Ok | styl::Vykricnik);
   f.fokus = O::txtHNCas;
 }
