@@ -7,6 +7,7 @@
 #include "core/stav.h"
 #include "platform/okna_programu.h"
 #include "platform/port.h"
+#include "platform/probouzeni.h"
 #include "scheduler/casovac.h"
 #include "scheduler/zbyvajici.h"
 #include "tichy_svet.h"
@@ -14,9 +15,12 @@
 namespace {
 
 // The parser's quiet world, and the windows the tick reaches, doing nothing.
-struct TichySvetSOkny : TichySvet, IkonaListy, OknoUpozorneni, HlavniOkno {
+struct TichySvetSOkny : TichySvet, IkonaListy, OknoUpozorneni, HlavniOkno, Probouzeni {
+  void Nastav(Cas) override {}
+  void Zrus() override {}
   void NastavTip(std::string_view) override {}
   std::string Tip() const override { return {}; }
+  void Bublina(std::string_view) override {}
   void Odeber() override {}
   void Nacti() override {}
   void Ukaz(bool) override {}
@@ -37,6 +41,7 @@ Pripojeni<Planovac> p4(svet);
 Pripojeni<IkonaListy> p5(svet);
 Pripojeni<OknoUpozorneni> p6(svet);
 Pripojeni<HlavniOkno> p7(svet);
+Pripojeni<Probouzeni> p8(svet);
 
 void RozborParametru(benchmark::State& s) {
   stav.CasSpusteni = svet.ted;

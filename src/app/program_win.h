@@ -7,6 +7,7 @@
 #include "platform/win32/napajeni_win.h"
 #include "platform/win32/okna_procesu_win.h"
 #include "platform/win32/plocha_win.h"
+#include "platform/win32/probouzeni_win.h"
 #include "platform/win32/schranka_win.h"
 #include "platform/win32/shell_win.h"
 #include "platform/win32/uloziste_win.h"
@@ -43,6 +44,7 @@ class Program final : public Aplikace {
   SpoustecWin spoustec_;
   PlochaWin plocha_;
   SchrankaWin schranka_;
+  ProbouzeniWin probouzeni_;
   PlanovacProgramu planovac_;
   Pripojeni<Hodiny> hodiny_port_{hodiny_};
   Pripojeni<Dialogy> dialogy_port_{dialogy_};
@@ -53,6 +55,7 @@ class Program final : public Aplikace {
   Pripojeni<Spoustec> spoustec_port_{spoustec_};
   Pripojeni<Plocha> plocha_port_{plocha_};
   Pripojeni<Schranka> schranka_port_{schranka_};
+  Pripojeni<Probouzeni> probouzeni_port_{probouzeni_};
   Pripojeni<Planovac> planovac_port_{planovac_};
 
   clsosgv osgv_;

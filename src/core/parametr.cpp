@@ -237,7 +237,7 @@ Rozbor Aktivuj(bool NeUkladat) {
     if (stav.KazdyDen != 1) return Vyprs();
     stav.CilovyCas += days{1};
   }
-  if (stav.OdDo != 1) NastavOkamzik(stav.CilovyCas - minutes{1});
+  if (stav.OdDo != 1) NastavMinutuVarovani();
   if (!NeUkladat) port<Planovac>().UlozNastaveni();
   return Rozbor::Aktivni;
 }
@@ -252,6 +252,8 @@ Rozbor ProvedHned(const Plan& predtim) {
 }
 
 }  // namespace
+
+void NastavMinutuVarovani() { NastavOkamzik(stav.CilovyCas - minutes{1}); }
 
 std::string TextNapovedy() {
   static constexpr std::array<std::string_view, 15> Radky = {

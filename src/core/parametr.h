@@ -18,5 +18,8 @@ enum class Rozbor {
 };
 Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat);
 
+// The warning minute (Rok, Mesic, Den, Hodina, Minuta): one minute before the target moment.
+void NastavMinutuVarovani();
+
 // The list of parameters that the help box and the error box show.
 std::string TextNapovedy();

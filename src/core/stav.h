@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,9 @@ struct StavPlanu : Plan {
   std::uint8_t UpozorneniBezi = 0;
   std::uint8_t ZbyvaSekund = 0;
   std::uintptr_t CasovacID = 0;
+  std::chrono::milliseconds KonecOdpoctu{0};  // when the countdown ends, on the steady clock
+  std::chrono::milliseconds PosledniTik{0};   // the steady clock at the last tick
+  std::optional<Cas> Probuzeni;               // the moment the computer is to wake for, when set
   int PosledniMinuta = 0;
   MistniCasZaznam MistniCas;
   std::vector<std::uint32_t> UkonceneProcesy;

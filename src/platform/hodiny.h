@@ -1,10 +1,14 @@
 #pragma once
 
+#include <chrono>
+
 #include "core/kalendar.h"
 
-// The local wall clock.
+// The local wall clock, and a steady one beside it.
 class Hodiny {
  public:
   virtual ~Hodiny() = default;
   virtual Cas Ted() = 0;
+  // Milliseconds since the system started, sleep included; never set back, whatever the wall clock does.
+  virtual std::chrono::milliseconds Tik() = 0;
 };

@@ -32,6 +32,8 @@ class IkonaListy {
   virtual ~IkonaListy() = default;
   virtual void NastavTip(std::string_view text) = 0;
   virtual std::string Tip() const = 0;
+  // A balloon over the icon: something the user must hear of although no window is open.
+  virtual void Bublina(std::string_view text) = 0;
   virtual void Odeber() = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "scheduler/casovac.h"
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -11,7 +12,9 @@
 #include "scheduler/akce.h"
 #include "scheduler/nastaveni.h"
 #include "scheduler/upozorneni.h"
+#include "scheduler/probuzeni.h"
 #include "scheduler/zbyvajici.h"
+#include "scheduler/zmeskane.h"
 
 using namespace std::chrono;
 
@@ -22,6 +25,7 @@ void Casovac(bool zapnout) {
   }
   port<CasovacOkna>().Vypni();
   stav.CasovacID = 0;
+  ZrusProbuzeni();
   UlozNastaveni();
 }
 
@@ -38,7 +42,8 @@ std::string TextTipu(Cas ted) {
     const seconds zacatek = stav.CilovyCas - floor<days>(stav.CilovyCas);
     return "Vypnutí od " + FormatHodinyMinuty(zacatek) + " do " + FormatHodinyMinuty(stav.DoCas) + ".";
   }
-  const auto minut = (floor<minutes>(stav.CilovyCas) - floor<minutes>(ted)).count();
+  // Never a negative count: a moment that has passed is being carried out, or is caught as missed.
+  const auto minut = std::max<std::int64_t>((floor<minutes>(stav.CilovyCas) - floor<minutes>(ted)).count(), 1);
   const std::string fraze = TextZbyvajici(minut);
   return stav.Posunuti == 1 ? "POSUNUTÍ - " + fraze : fraze;
 }
@@ -63,9 +68,7 @@ void ObnovTip(Cas ted) {
   }
 }
 
-}  // namespace
-
-void CasovacTik() {
+void KrokPlanu() {
   const Cas ted = port<Hodiny>().Ted();
   if (stav.HlavniOtevreno == 1) {
     port<HlavniOkno>().UkazCas(FormatCasSekundy(ted), port<Mistni>().DlouheDatum(RozlozCas(ted)));
@@ -84,18 +87,30 @@ void CasovacTik() {
       return;
     }
   } else if (JeMinutaVarovani(t)) {
-    Zobraz();
+    Zobraz(seconds{60 - t.sekunda});
+  } else {
+    HlidejZmeskane();
   }
-  if (t.minuta != stav.PosledniMinuta) {
+  if (stav.Neaktivni == 0 && t.minuta != stav.PosledniMinuta) {
     stav.PosledniMinuta = t.minuta;
     ObnovTip(ted);
   }
 }
 
+}  // namespace
+
+void CasovacTik() {
+  KrokPlanu();
+  HlidejProbuzeni();
+  stav.PosledniTik = port<Hodiny>().Tik();
+}
+
+// The seconds left are read off the steady clock: ticks that did not come, or a clock set back in the
+// middle of the countdown, change nothing of its end.
 void KrokOdpoctu() {
   if (stav.ZbyvaSekund > 1) {
-    stav.MistniCas = Zaznam(port<Hodiny>().Ted());
-    stav.ZbyvaSekund = static_cast<std::uint8_t>(60 - stav.MistniCas.sekunda);
+    const auto zbyva = round<seconds>(stav.KonecOdpoctu - port<Hodiny>().Tik()).count();
+    stav.ZbyvaSekund = static_cast<std::uint8_t>(std::clamp<std::int64_t>(zbyva, 0, 60));
   }
   const int n = stav.ZbyvaSekund;
   const bool akce_na_rade = n < 2;
@@ -110,5 +125,11 @@ void KrokOdpoctu() {
   }
   port<OknoUpozorneni>().NastavText(text);
   if (stav.HlavniOtevreno == 1) port<HlavniOkno>().StavovyRadek(text, ikona::Vykricnik);
-  if (akce_na_rade) ProvedAkci(0);
+  if (!akce_na_rade) return;
+  ProvedAkci(0);
+  // Sleep and lock leave the program running: a daily one waits for tomorrow, not for the next log-on.
+  if (stav.KazdyDen == 1 && (stav.Akce == akce::Spanek || stav.Akce == akce::Zamceni)) {
+    PrenesNaDalsiDen();
+    stav.Neaktivni = 0;
+  }
 }

@@ -1,5 +1,7 @@
 #include "scheduler/ikona_listy_win.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "core/stav.h"
@@ -69,6 +71,21 @@ void IkonaListyWin::NastavTip(std::string_view text) {
 }
 
 std::string IkonaListyWin::Tip() const { return Utf8(IkonaLista.szTip); }
+
+// Shown once: the record forgets the balloon again, so that the next tooltip change does not repeat it.
+void IkonaListyWin::Bublina(std::string_view text) {
+  const std::wstring titulek = Utf16(NazevAplikace);
+  const std::wstring zprava = Utf16(text).substr(0, std::size(IkonaLista.szInfo) - 1);
+  titulek.copy(IkonaLista.szInfoTitle, std::size(IkonaLista.szInfoTitle) - 1);
+  IkonaLista.szInfoTitle[std::min(titulek.size(), std::size(IkonaLista.szInfoTitle) - 1)] = L'\0';
+  zprava.copy(IkonaLista.szInfo, zprava.size());
+  IkonaLista.szInfo[zprava.size()] = L'\0';
+  IkonaLista.dwInfoFlags = NIIF_WARNING;
+  IkonaLista.uFlags |= NIF_INFO;
+  if (zobrazena_) Shell_NotifyIconW(NIM_MODIFY, &IkonaLista);
+  IkonaLista.uFlags &= ~NIF_INFO;
+  IkonaLista.szInfo[0] = L'\0';
+}
 
 void IkonaListyWin::Odeber() {
   odebrana_ = true;

@@ -23,6 +23,7 @@ class IkonaListyWin final : public IkonaListy {
 
   void NastavTip(std::string_view text) override;
   std::string Tip() const override;
+  void Bublina(std::string_view text) override;
   void Odeber() override;
 
  private:

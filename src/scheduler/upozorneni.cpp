@@ -1,12 +1,14 @@
 #include "scheduler/upozorneni.h"
 
 #include "core/stav.h"
+#include "platform/hodiny.h"
 #include "platform/okna_programu.h"
 #include "platform/port.h"
 
-void Zobraz() {
+void Zobraz(std::chrono::seconds odpocet) {
   if (stav.SkrytStorno != 1) port<OknoUpozorneni>().Ukaz(stav.ZakazStorna == 0);
   stav.ZbyvaSekund = 60;
+  stav.KonecOdpoctu = port<Hodiny>().Tik() + odpocet;
   stav.UpozorneniBezi = 1;
   // With cancelling forbidden the icon goes too, so nothing is left to stop the action with.
   if (stav.ZakazStorna == 1) port<IkonaListy>().Odeber();

@@ -2,8 +2,11 @@
 
 // What the warning window does to the schedule; its look is the window's own (OknoUpozorneni).
 
-// The warning minute has come: show the warning (unless hidden by ";ss") and start the countdown.
-void Zobraz();
+#include <chrono>
+
+// The warning minute has come: show the warning (unless hidden by ";ss") and start a countdown of
+// the given length.
+void Zobraz(std::chrono::seconds odpocet);
 // Hide the warning; the countdown stops.
 void Skryj();
 // The cancel button: disarm, report it, and open the main window.

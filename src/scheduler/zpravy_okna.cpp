@@ -5,11 +5,16 @@
 #include "platform/port.h"
 #include "scheduler/casovac.h"
 #include "scheduler/nastaveni.h"
+#include "scheduler/zmeskane.h"
 
 void ZpracujZpravuOkna(unsigned zprava, std::uintptr_t w, std::intptr_t l) {
   switch (zprava) {
     case zpravy_okna::ZmenaCasu:
       UlozNastaveni();
+      HlidejZmeskane();
+      break;
+    case zpravy_okna::Napajeni:
+      if (w == zpravy_okna::Probuzeni) HlidejZmeskane();
       break;
     case zpravy_okna::Casovac:
       if (w == zpravy_okna::IdCasovace) CasovacTik();

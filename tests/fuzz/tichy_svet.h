@@ -11,6 +11,7 @@
 struct TichySvet : Hodiny, Dialogy, Mistni, Planovac {
   Cas ted = SlozCas(2026, 12, 5, 18, 30, 15);
   Cas Ted() override { return ted; }
+  std::chrono::milliseconds Tik() override { return ted.time_since_epoch(); }
   int Zprava(std::string_view, std::string_view, unsigned) override { return odpoved::Ok; }
   std::optional<std::string> Vstup(std::string_view, std::string_view) override { return std::nullopt; }
   std::string DesetinnyOddelovac() override { return ","; }

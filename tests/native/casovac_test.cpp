@@ -77,16 +77,6 @@ TEST_F(Tik, NaplanovaneVypnutiAzDoKonce) {
   EXPECT_THAT(svet.Log(), IsEmpty());
 }
 
-TEST_F(Tik, ZmeskanaMinutaVarovaniNikdyNevypne) {
-  Spust(V(15, 0, 10), "/restart;t/15:33/");
-  TikejV(V(15, 31, 30));
-  TikejV(V(15, 34, 10));  // the computer slept through the warning minute
-  TikejDo(V(15, 36, 0));
-  EXPECT_THAT(svet.Log(), ElementsAre("tip Restartování za 2 minuty.", "tip Restartování za -1 minuty.",
-                                      "tip Restartování za -2 minuty.", "tip Restartování za -3 minuty."));
-  EXPECT_EQ(stav.Neaktivni, 0);
-}
-
 // A dated schedule waits for its day: the same minute today is not its warning minute.
 TEST_F(Tik, DatovanyPlanCekaNaSvujDen) {
   Spust(V(15, 0, 10), "/vypnuti;d/5.12.2026/;t/15:33/");

@@ -13,11 +13,18 @@
 #include "platform/mistni.h"
 #include "platform/port.h"
 
-// A clock standing at whatever the test sets.
+// A clock standing at whatever the test sets. The steady clock follows it, unless the test sets the
+// wall clock alone (Posun: what a user or daylight saving does to the clock).
 class FalesneHodiny : public Hodiny {
  public:
   Cas ted = SlozCas(2026, 12, 4, 10, 0, 0);
+  std::chrono::milliseconds posun{0};
   Cas Ted() override { return ted; }
+  std::chrono::milliseconds Tik() override { return ted.time_since_epoch() + posun; }
+  void Posun(std::chrono::seconds o) {
+    ted += o;
+    posun -= o;
+  }
 };
 
 struct ZaznamZpravy {

@@ -10,6 +10,7 @@
 #include "platform/okna_programu.h"
 #include "platform/planovac.h"
 #include "platform/plocha.h"
+#include "platform/probouzeni.h"
 #include "platform/schranka.h"
 #include "platform/system.h"
 #include "platform/uloziste.h"
@@ -19,7 +20,7 @@
 // line, so a test can compare what happened, in order, with a list.
 class FalesnySvet : public FalesnePorty,
                     CasovacOkna, OknoUpozorneni, IkonaListy, HlavniOkno, Uloziste, Napajeni,
-                    InfoSystemu, Plocha, Aplikace, Schranka {
+                    InfoSystemu, Plocha, Aplikace, Schranka, Probouzeni {
  public:
   std::vector<std::string> log;
   std::string ulozeny_parametr;
@@ -31,6 +32,7 @@ class FalesnySvet : public FalesnePorty,
   bool zastupce = false;        // the desktop shortcut exists
   std::string tip;              // the tray icon's text
   std::string schranka = "(nic)";  // the clipboard
+  std::vector<std::string> probuzeni;  // the wake timer: each moment set, "zrus" for each cancel
 
   FalesnySvet() { stav = StavPlanu{}; }
   ~FalesnySvet() override { stav = StavPlanu{}; }
@@ -62,6 +64,7 @@ class FalesnySvet : public FalesnePorty,
     Zapis("tip " + tip);
   }
   std::string Tip() const override { return tip; }
+  void Bublina(std::string_view text) override { Zapis("bublina " + std::string(text)); }
   void Odeber() override { Zapis("ikona pryc"); }
 
   void Otevri() override {
@@ -114,6 +117,8 @@ class FalesnySvet : public FalesnePorty,
 
   void Ukonci() override { Zapis("konec programu"); }
   void Vloz(std::string_view text) override { schranka = text; }
+  void Nastav(Cas kdy) override { probuzeni.push_back(FormatDatum(kdy) + " " + FormatCasSekundy(kdy)); }
+  void Zrus() override { probuzeni.push_back("zrus"); }
 
   int WinPlatform() const override { return win_platform; }
   int WinVersion() const override { return win_version; }
@@ -131,4 +136,5 @@ class FalesnySvet : public FalesnePorty,
   Pripojeni<Plocha> p10_{*this};
   Pripojeni<Aplikace> p11_{*this};
   Pripojeni<Schranka> p12_{*this};
+  Pripojeni<Probouzeni> p13_{*this};
 };

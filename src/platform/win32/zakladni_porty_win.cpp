@@ -10,6 +10,9 @@ Cas HodinyWin::Ted() {
   return SlozCas(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond);
 }
 
+// The tick count goes on through sleep and is never set back.
+std::chrono::milliseconds HodinyWin::Tik() { return std::chrono::milliseconds(GetTickCount64()); }
+
 // Modal to whatever window of ours is active, so that the box comes up in front of it.
 int DialogyWin::Zprava(std::string_view text, std::string_view titulek, unsigned styl) {
   HWND vlastnik = GetActiveWindow();

@@ -7,6 +7,7 @@
 class HodinyWin final : public Hodiny {
  public:
   Cas Ted() override;
+  std::chrono::milliseconds Tik() override;
 };
 
 class DialogyWin final : public Dialogy {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/probouzeni.h"
+
+// A waitable timer that resumes the computer from sleep at the set moment. The object owns it.
+class ProbouzeniWin final : public Probouzeni {
+ public:
+  ProbouzeniWin() = default;
+  ~ProbouzeniWin() override;
+  ProbouzeniWin(const ProbouzeniWin&) = delete;
+  ProbouzeniWin& operator=(const ProbouzeniWin&) = delete;
+
+  void Nastav(Cas kdy) override;
+  void Zrus() override;
+
+ private:
+  HANDLE casovac_ = nullptr;
+};

@@ -1,0 +1,82 @@
+#include "scheduler/zmeskane.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "core/parametr.h"
+#include "core/stav.h"
+#include "platform/hodiny.h"
+#include "platform/okna_programu.h"
+#include "platform/port.h"
+#include "scheduler/nastaveni.h"
+#include "scheduler/upozorneni.h"
+
+using namespace std::chrono;
+
+namespace {
+
+constexpr minutes NejvyseZpozdeni{10};
+
+// Czech says "ve" before the hours that begin with a cluster when read aloud (ve dvě, ve třináct, ve
+// dvacet) and "v" before the others (v jednu, v pět, v patnáct).
+std::string VHodin(Cas kdy) {
+  const DatumCas d = RozlozCas(kdy);
+  const bool ve = d.hodina == 2 || d.hodina == 3 || d.hodina == 4 || (d.hodina >= 12 && d.hodina <= 14) ||
+                  d.hodina >= 20;
+  return std::string(ve ? "ve " : "v ") + FormatHodinyMinuty(kdy - floor<days>(kdy));
+}
+
+std::string Kdy(Cas kdy, Cas ted) {
+  const auto den = floor<days>(kdy) - floor<days>(ted);
+  if (den == days{0}) return "dnes " + VHodin(kdy);
+  if (den == days{1}) return "zítra " + VHodin(kdy);
+  return FormatDatum(kdy) + " " + VHodin(kdy);
+}
+
+}  // namespace
+
+// "Spánek" is masculine, the other actions' names neuter.
+std::string TextZmeskani(Cas zmeskany, Cas ted, std::optional<Cas> pristi) {
+  const bool muzsky = stav.Akce == 4;
+  const bool dnes = floor<days>(zmeskany) == floor<days>(ted);
+  std::string text = stav.AkceNazev + (muzsky ? " naplánovaný na " : " naplánované na ") +
+                     (dnes ? FormatHodinyMinuty(zmeskany - floor<days>(zmeskany))
+                           : FormatDatum(zmeskany) + " " + VHodin(zmeskany)) +
+                     (muzsky ? " neproběhl" : " neproběhlo") + ", počítač v tu dobu nebyl v provozu.";
+  if (pristi) text += " Příště proběhne " + Kdy(*pristi, ted) + ".";
+  return text;
+}
+
+void PrenesNaDalsiDen() {
+  const Cas ted = port<Hodiny>().Ted();
+  while (stav.CilovyCas - minutes{1} <= floor<minutes>(ted)) stav.CilovyCas += days{1};
+  NastavMinutuVarovani();
+}
+
+// How long ago the warning minute passed, in the time that really went by: a clock set forward over
+// it (or the hour daylight saving skips) passes it in no time, and the warning is still due.
+void HlidejZmeskane() {
+  if (stav.Neaktivni != 0 || stav.UpozorneniBezi == 1 || stav.OdDo == 1) return;
+  const Cas ted = port<Hodiny>().Ted();
+  const Cas varovani = stav.CilovyCas - minutes{1};
+  const minutes podle_hodin = floor<minutes>(ted - varovani);
+  if (podle_hodin < minutes{1}) return;  // not passed yet; its own minute is the tick's
+  const minutes opravdu =
+      stav.PosledniTik > milliseconds{0} ? floor<minutes>(port<Hodiny>().Tik() - stav.PosledniTik) : podle_hodin;
+  if (std::min(podle_hodin, opravdu) <= NejvyseZpozdeni) {
+    Zobraz(seconds{60});
+    return;
+  }
+  const Cas zmeskany = stav.CilovyCas;
+  std::optional<Cas> pristi;
+  if (stav.KazdyDen == 1) {
+    PrenesNaDalsiDen();
+    pristi = stav.CilovyCas;
+  } else {
+    stav.Neaktivni = 1;
+    UlozNastaveni();
+  }
+  const std::string text = TextZmeskani(zmeskany, ted, pristi);
+  port<IkonaListy>().Bublina(text);
+  if (stav.HlavniOtevreno == 1) port<HlavniOkno>().StavovyRadek(text, ikona::Vykricnik);
+}

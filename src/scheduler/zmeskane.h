@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/kalendar.h"
+
+// A warning minute that passed without its warning: the computer slept through it, the clock was set
+// past it, daylight saving time skipped it. Noticed on the tick, on a change of the clock and on
+// resume: missed by at most 10 minutes, the warning starts at once with its whole minute; missed by
+// more, a daily schedule moves on to its next day and a one-off one is forgotten, and a balloon over
+// the tray icon says so.
+void HlidejZmeskane();
+
+// A daily schedule armed for its next moment that is still to come.
+void PrenesNaDalsiDen();
+
+// The balloon's words: what did not happen, when and why, and for a daily schedule when it comes next.
+std::string TextZmeskani(Cas zmeskany, Cas ted, std::optional<Cas> pristi);

@@ -1,0 +1,158 @@
+// Sleep, changes of the clock and the wake timer: no schedule is silently lost or left armed in the past.
+#include "scheduler/zmeskane.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/kodovani.h"
+#include "core/parametr.h"
+#include "falesny_svet.h"
+#include "scheduler/casovac.h"
+#include "scheduler/upozorneni.h"
+#include "scheduler/zpravy_okna.h"
+
+using ::testing::ElementsAre;
+using namespace std::chrono;
+
+namespace {
+
+Cas V(int hodina, int minuta, int sekunda = 0, int den = 4) { return SlozCas(2026, 12, den, hodina, minuta, sekunda); }
+
+class Zmeskane : public ::testing::Test {
+ protected:
+  void Spust(Cas kdy, const std::string& parametr) {
+    svet.hodiny.ted = kdy;
+    stav.CasSpusteni = kdy;
+    ASSERT_TRUE(RozeberParametr(parametr, false, false));
+    Casovac(true);
+    CasovacTik();
+    svet.log.clear();
+  }
+  // Ticks once a second for the given time; true when the action came within it.
+  bool Tikej(seconds jak_dlouho) {
+    for (seconds s{0}; s < jak_dlouho; ++s) {
+      svet.hodiny.ted += seconds{1};
+      CasovacTik();
+    }
+    return !svet.Log({"tip", "lblUC", "ukaz", "hodiny", "sb"}).empty();
+  }
+  // The computer asleep for a while, then resumed: the system says so before the next tick.
+  void Spi(seconds jak_dlouho) {
+    svet.hodiny.ted += jak_dlouho;
+    ZpracujZpravuOkna(zpravy_okna::Napajeni, zpravy_okna::Probuzeni, 0);
+  }
+
+  FalesnySvet svet;
+};
+
+}  // namespace
+
+// Missed by up to 10 minutes, the warning comes at once with its whole minute; by more, a one-off
+// schedule is forgotten and a daily one moves to tomorrow, and a balloon tells why.
+TEST_F(Zmeskane, SpankemPresMinutuVarovani) {
+  const struct {
+    const char* parametr;
+    int minut;  // asleep from 15:30:30 for this many minutes and 30 s
+    bool varovani;
+    const char* bublina;  // empty: none
+    const char* ulozeno;  // what the store holds afterwards
+  } pripady[] = {
+      {"/restart;t/15:33/", 3, true, "", ""},   // missed by 1; carried out, and forgotten then
+      {"/restart;t/15:33/", 12, true, "", ""},  // by 10
+      {"/restart;t/15:33/", 13, false, "Restartování naplánované na 15:33 neproběhlo, počítač v tu dobu nebyl v provozu.",
+       ""},                                                            // by 11
+      {"/spanek;kd;t/15:33/", 13, false,
+       "Spánek naplánovaný na 15:33 neproběhl, počítač v tu dobu nebyl v provozu. Příště proběhne zítra v 15:33.",
+       "/spanek;kd;t/15:33/"},
+  };
+  for (const auto& p : pripady) {
+    stav = StavPlanu{};
+    Spust(V(15, 30, 30), p.parametr);
+    Spi(minutes{p.minut});
+    const auto log = svet.Log();
+    if (p.varovani) {
+      EXPECT_THAT(log, ElementsAre("ukaz storno")) << p.parametr << " " << p.minut;
+      EXPECT_FALSE(Tikej(seconds{58})) << "the whole minute to cancel";
+      EXPECT_TRUE(Tikej(seconds{2})) << p.parametr;
+    } else {
+      EXPECT_THAT(log, ElementsAre(std::string("bublina ") + p.bublina)) << p.parametr;
+      svet.log.clear();
+      EXPECT_FALSE(Tikej(hours{23})) << "nothing more today";
+    }
+    EXPECT_EQ(svet.ulozeny_parametr, *p.ulozeno ? UlozenyTvar(p.ulozeno) : "") << p.parametr;
+  }
+  // The daily one is armed for tomorrow.
+  EXPECT_EQ(stav.Neaktivni, 0);
+  EXPECT_EQ(FormatDatum(stav.CilovyCas) + " " + FormatCasSekundy(stav.CilovyCas), "5.12.2026 15:33:00");
+}
+
+// The clock set forward over the moment, and the hour that daylight saving skips: no time went by, so
+// the warning is due at once; set back over it, it comes once, not twice.
+TEST_F(Zmeskane, PosunyHodin) {
+  Spust(V(1, 59, 58), "/vypnuti;t/2:30/");
+  svet.hodiny.Posun(hours{1});  // 2:00 is 3:00
+  Tikej(seconds{1});
+  EXPECT_THAT(svet.Log({"tip"}), ElementsAre("ukaz storno"));
+  EXPECT_TRUE(Tikej(seconds{60}));
+
+  stav = StavPlanu{};
+  Spust(V(2, 28, 0), "/vypnuti;t/2:30/");
+  EXPECT_TRUE(Tikej(minutes{2}));
+  svet.log.clear();
+  svet.hodiny.Posun(-hours{1});  // 3:00 is 2:00 again
+  EXPECT_FALSE(Tikej(hours{1}));
+
+  stav = StavPlanu{};
+  Spust(V(10, 0, 0), "/vypnuti;t/15:33/");
+  svet.hodiny.Posun(hours{6});  // set forward by hand: the clock says the time has come
+  ZpracujZpravuOkna(zpravy_okna::ZmenaCasu, 0, 0);
+  EXPECT_THAT(svet.Log({"tip"}), ElementsAre("ukaz storno"));
+}
+
+// A clock set back in the middle of the countdown neither stops it nor starts it again.
+TEST_F(Zmeskane, OdpocetBeziPoOpravdovemCase) {
+  Spust(V(15, 31, 59), "/vypnuti;t/15:33/");
+  Tikej(seconds{31});  // the warning at 15:32:00, now 15:32:30
+  svet.hodiny.Posun(-minutes{10});
+  EXPECT_FALSE(Tikej(seconds{28}));
+  EXPECT_TRUE(Tikej(seconds{2}));
+  EXPECT_EQ(svet.Log().back(), "ExitWindowsEx 0x0000000D 0xFFFFFFFF");
+}
+
+TEST_F(Zmeskane, TipNikdyNepocitaZaporne) {
+  Spust(V(15, 0, 0), "/vypnuti;t/15:33/");
+  EXPECT_EQ(TextTipu(V(15, 40, 0)), "Vypnutí za 1 minutu.");
+}
+
+// Sleep and lock leave the program running: a daily one is armed for the next day, not the next log-on.
+TEST_F(Zmeskane, DenniSpanekAZamceniZnovu) {
+  for (const char* parametr : {"/spanek;kd;t/15:33/", "/zamceni;kd;t/15:33/"}) {
+    stav = StavPlanu{};
+    Spust(V(15, 31, 0), parametr);
+    EXPECT_TRUE(Tikej(minutes{2}));
+    EXPECT_EQ(stav.Neaktivni, 0) << parametr;
+    EXPECT_EQ(stav.CilovyCas, V(15, 33, 0, 5)) << parametr;
+    svet.log.clear();
+    EXPECT_FALSE(Tikej(hours{23}));
+    EXPECT_TRUE(Tikej(hours{1})) << parametr << " again the next day";
+  }
+}
+
+// The wake timer follows a shut-down or restart schedule: set, moved, and cancelled with it.
+TEST_F(Zmeskane, ProbuzeniSeSchematem) {
+  Spust(V(10, 0, 0), "/vypnuti;t/15:33/");
+  ASSERT_TRUE(RozeberParametr("/restart;t/16:00/", true, false));
+  CasovacTik();
+  cmKZS_Click();
+  CasovacTik();
+  ASSERT_TRUE(RozeberParametr("/spanek;t/16:00/", true, false));  // sleep needs no waking
+  CasovacTik();
+  ASSERT_TRUE(RozeberParametr("/vypnuti;t/10:02/", true, false));
+  CasovacTik();
+  Tikej(seconds{60});  // the warning is on: nothing more to wake for
+  EXPECT_THAT(svet.probuzeni, ElementsAre("4.12.2026 15:32:00", "4.12.2026 15:59:00", "zrus", "4.12.2026 10:01:00",
+                                          "zrus"));
+  Casovac(true);
+  Casovac(false);
+  EXPECT_EQ(svet.probuzeni.size(), 5u) << "nothing set: nothing to cancel";
+}

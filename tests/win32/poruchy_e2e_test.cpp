@@ -1,0 +1,79 @@
+// Faults from outside, against the real vypnuti.exe in dry-run mode: a damaged stored string, the
+// notification area going and coming back, the process killed in the middle of a countdown.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/kodovani.h"
+#include "program_e2e.h"
+
+namespace {
+
+// The program's tray icon, as the notification area knows it (its window and identifier 1).
+NOTIFYICONDATAW Ikona(const Program& program) {
+  NOTIFYICONDATAW ikona{};
+  ikona.cbSize = sizeof ikona;
+  ikona.hWnd = program.Okno(L"frmkzupozorneni");
+  ikona.uID = 1;
+  ikona.uFlags = NIF_TIP;
+  return ikona;
+}
+
+bool IkonaJe(const Program& program) {
+  NOTIFYICONDATAW ikona = Ikona(program);
+  return Shell_NotifyIconW(NIM_MODIFY, &ikona) != FALSE;
+}
+
+}  // namespace
+
+// A stored string that does not parse goes with one box; the next start neither shows it nor has it.
+TEST_F(Program_e2e, PoskozenyUlozenyRetezecZmiziJednou) {
+  uloziste.ZapisParametr(UlozenyTvar("/vypnuti;t/99:99/"));
+  {
+    Program program(L"");
+    HWND box = nullptr;
+    ASSERT_TRUE(Dockej([&] { return (box = program.Dialog()) != nullptr; }, 5s));
+    EXPECT_EQ(TextZpravy(box), L"Ulo\u017een\u00e9 nastaven\u00ed programu bylo po\u0161kozen\u00e9, a proto bylo "
+                               L"odstran\u011bno.\r\nZadejte pros\u00edm nastaven\u00ed znovu.");
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 5s)) << "then nothing armed: the window";
+    EXPECT_EQ(uloziste.CtiParametr(), "");
+    EXPECT_EQ(HodnotaAutostartu(KlicRun), std::nullopt);
+  }
+  Program znovu(L"");
+  ASSERT_TRUE(Dockej([&] { return znovu.Hlavni() != nullptr; }, 5s));
+  EXPECT_EQ(znovu.Dialog(), nullptr);
+}
+
+// Any program may announce a new taskbar; and a notification area that went and came back gets the
+// icon again.
+TEST_F(Program_e2e, IkonaSeVratiSOblastiOznameni) {
+  Program program(L"/vypnuti;t/30/");
+  ASSERT_TRUE(Dockej([&] { return program.Okno(L"frmkzupozorneni") != nullptr && IkonaJe(program); }, 5s));
+  const UINT novaLista = RegisterWindowMessageW(L"TaskbarCreated");
+  SendMessageW(program.Okno(L"frmkzupozorneni"), novaLista, 0, 0);
+  EXPECT_TRUE(IkonaJe(program)) << "announced while it was there";
+
+  NOTIFYICONDATAW ikona = Ikona(program);
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &ikona));  // the area went, and the icon with it
+  EXPECT_FALSE(IkonaJe(program));
+  SendMessageW(program.Okno(L"frmkzupozorneni"), novaLista, 0, 0);
+  EXPECT_TRUE(IkonaJe(program)) << "back with the area";
+}
+
+// Killed in the middle of its countdown, the program leaves what brings the schedule back.
+TEST_F(Program_e2e, ZabityUprostredOdpoctuSeVrati) {
+  {
+    Program program(L"/vypnuti;t/1/");
+    ASSERT_TRUE(Dockej([&] { return program.UpozorneniViditelne(); }, 5s));
+    TerminateProcess(program.Proces(), 1);
+    ASSERT_TRUE(program.Skoncil(5000));
+  }
+  EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), "/vypnuti;t/1/");
+  ASSERT_TRUE(HodnotaAutostartu(KlicRun).has_value());
+  Program znovu(L"");
+  EXPECT_TRUE(Dockej([&] { return znovu.UpozorneniViditelne(); }, 5s)) << "armed again: the warning is due";
+}
