@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 
-fuzz_seconds=${VYPNUTI_FUZZ_SECONDS:-30}
+fuzz_seconds=${VYPNUTI_FUZZ_SECONDS:-20}
 total=0
 count_tests() { # the number of tests CTest ran, from its summary line
   sed -n 's/.*tests passed, [0-9]* tests failed out of \([0-9]*\).*/\1/p' "$1" | tail -n 1
@@ -30,16 +30,6 @@ for preset in native native-asan win64; do
 done
 
 echo "== fuzzing ${fuzz_seconds}s per target under ASan + UBSan"
-for target in build/native-asan/*_fuzz; do
-  [ -x "$target" ] || continue
-  corpus=build/native-asan/corpus/$(basename "$target")
-  mkdir -p "$corpus"
-  cp -n tests/fuzz/seeds/* "$corpus"/ 2>/dev/null || true
-  if ! "$target" -max_total_time="$fuzz_seconds" -print_final_stats=0 "$corpus" >build/native-asan/$(basename "$target").log 2>&1; then
-    tail -n 40 build/native-asan/$(basename "$target").log
-    echo "FAILED: $(basename "$target") found a crash"; exit 1
-  fi
-  echo "$(basename "$target"): $(grep -o 'Done [0-9]* runs' build/native-asan/$(basename "$target").log | tail -n 1), no crash"
-done
+tools/fuzz.sh "$fuzz_seconds"
 
 echo "All $total tests passed (native, native-asan, win64), fuzzing clean."
