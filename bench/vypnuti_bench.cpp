@@ -26,6 +26,7 @@ struct TichySvetSOkny : TichySvet, IkonaListy, OknoUpozorneni, HlavniOkno, Probo
   void Ukaz(bool) override {}
   void Schovej() override {}
   void NastavText(std::string_view) override {}
+  void Ohlas() override {}
   void Otevri() override {}
   void UkazCas(std::string_view, std::string_view) override {}
   void StavovyRadek(std::string_view, int) override {}

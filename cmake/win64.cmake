@@ -8,7 +8,7 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 # Nothing but system DLLs at run time: the C++ runtime and winpthread go into the program.
 add_link_options(-static)
 
-set(system_libraries user32 gdi32 kernel32 advapi32 shell32 comctl32 ole32 uuid powrprof version)
+set(system_libraries user32 gdi32 kernel32 advapi32 shell32 comctl32 ole32 oleaut32 oleacc uuid powrprof version)
 
 add_library(vypnuti_win STATIC ${win_sources})
 target_link_libraries(vypnuti_win PUBLIC vypnuti_logika ${system_libraries})

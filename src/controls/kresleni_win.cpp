@@ -18,6 +18,13 @@ int DpiOkna(HWND okno) {
   return dpi > 0 ? dpi : 96;
 }
 
+// Asked at every paint: the answer changes while the program runs, and the call costs next to nothing.
+bool VysokyKontrast() {
+  HIGHCONTRASTW kontrast{sizeof kontrast, 0, nullptr};
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof kontrast, &kontrast, 0) &&
+         (kontrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 // A system colour reference becomes the system's present colour for that index.
 COLORREF BarvaGdi(Barva barva) {
   if (barva & SystemovaBarvaPriznak) return GetSysColor(static_cast<int>(barva & 0xFF));

@@ -6,6 +6,8 @@
 #include "controls/pismo.h"
 
 int DpiOkna(HWND okno);
+// The user chose a high-contrast theme: the program's designed colours give way to the system's.
+bool VysokyKontrast();
 COLORREF BarvaGdi(Barva barva);
 
 // A font made for a screen's dpi, owned by this object.

@@ -24,6 +24,7 @@ class OknoUpozorneni {
   virtual void Ukaz(bool storno_povoleno) = 0;
   virtual void Schovej() = 0;
   virtual void NastavText(std::string_view text) = 0;  // the countdown label
+  virtual void Ohlas() = 0;  // a screen reader is to read the label now
 };
 
 // The icon in the notification area.

@@ -29,6 +29,8 @@ void Casovac(bool zapnout) {
   UlozNastaveni();
 }
 
+bool OhlasitOdpocet(int zbyvaSekund) { return zbyvaSekund > 0 && (zbyvaSekund % 10 == 0 || zbyvaSekund == 5); }
+
 bool VOknu(int od_h, int od_m, int do_h, int do_m, int hodina, int minuta) {
   if (od_h == do_h) return hodina == od_h && minuta >= od_m && minuta <= do_m;
   const bool na_zacatku = hodina == od_h && minuta >= od_m;
@@ -124,6 +126,7 @@ void KrokOdpoctu() {
     text = stav.AkceNazev + " za " + std::to_string(n) + (n <= 4 ? " vteřiny." : " vteřin.");
   }
   port<OknoUpozorneni>().NastavText(text);
+  if (stav.SkrytStorno != 1 && OhlasitOdpocet(n)) port<OknoUpozorneni>().Ohlas();
   if (stav.HlavniOtevreno == 1) port<HlavniOkno>().StavovyRadek(text, ikona::Vykricnik);
   if (!akce_na_rade) return;
   ProvedAkci(0);

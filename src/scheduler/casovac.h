@@ -11,8 +11,12 @@ void Casovac(bool zapnout);
 // from-to window, and once a minute the tray tooltip.
 void CasovacTik();
 
-// One step of the warning countdown, tied to the wall clock.
+// One step of the warning countdown.
 void KrokOdpoctu();
+
+// Whether a screen reader is to hear the countdown at this many seconds left: every ten seconds and
+// once more at five (its start is announced by the window's showing).
+bool OhlasitOdpocet(int zbyvaSekund);
 
 // Whether the time (hour, minute) lies inside the daily window from (od_h, od_m) to (do_h, do_m),
 // both ends included; a window may run over midnight.

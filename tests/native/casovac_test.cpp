@@ -135,6 +135,20 @@ TEST_F(Tik, OknoOdDoVypneHnedJakHodinyVstoupi) {
   EXPECT_THAT(svet.Log(), ElementsAre("privilegium", "KillTimer", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"));
 }
 
+// A screen reader hears the countdown every ten seconds and once more at five, while it is shown.
+TEST_F(Tik, OhlaseniOdpoctu) {
+  for (const char* parametr : {"/vypnuti;t/15:33/", "/vypnuti;ss;t/15:33/"}) {
+    stav = StavPlanu{};
+    svet.ohlasy.clear();
+    Spust(V(15, 31, 59), parametr);
+    TikejDo(V(15, 32, 59));
+    EXPECT_EQ(svet.ohlasy, std::string(parametr).find(";ss") == std::string::npos
+                               ? std::vector<int>({50, 40, 30, 20, 10, 5})
+                               : std::vector<int>())
+        << parametr;
+  }
+}
+
 TEST_F(Tik, UpozorneniPodleVoleb) {
   const struct {
     const char* parametr;

@@ -33,6 +33,7 @@ class FalesnySvet : public FalesnePorty,
   std::string tip;              // the tray icon's text
   std::string schranka = "(nic)";  // the clipboard
   std::vector<std::string> probuzeni;  // the wake timer: each moment set, "zrus" for each cancel
+  std::vector<int> ohlasy;              // the seconds left at each announcement of the countdown
 
   FalesnySvet() { stav = StavPlanu{}; }
   ~FalesnySvet() override { stav = StavPlanu{}; }
@@ -58,6 +59,7 @@ class FalesnySvet : public FalesnePorty,
   void Ukaz(bool storno_povoleno) override { Zapis(storno_povoleno ? "ukaz storno" : "ukaz bez storna"); }
   void Schovej() override { Zapis("schovej"); }
   void NastavText(std::string_view text) override { Zapis("lblUC " + std::string(text)); }
+  void Ohlas() override { ohlasy.push_back(stav.ZbyvaSekund); }
 
   void NastavTip(std::string_view text) override {
     tip = text;

@@ -46,6 +46,8 @@ TEST(TlTextKresba, BarvaFokusHranaPodleStavu) {
       {"focus line", {.focused = true}, 0, false, true, fore, Fokus::cara, true},
       {"focus rectangle", {.focused = true}, 1, false, true, fore, Fokus::obdelnik, true},
       {"no focus look", {.focused = true}, 2, false, true, fore, Fokus::zadny, true},
+      {"no focus look, but come by the keyboard", {.focused = true, .zKlavesnice = true}, 2, false, true, fore,
+       Fokus::obdelnik, true},
       {"pressed hides focus", {.focused = true, .pressed = true}, 0, false, true, fore, Fokus::zadny, true},
       {"flat, mouse away", {}, 2, true, true, fore, Fokus::zadny, false},
       {"flat, mouse over", {.hover = true}, 2, true, true, move, Fokus::zadny, true},
@@ -65,6 +67,21 @@ TEST(TlTextKresba, BarvaFokusHranaPodleStavu) {
     EXPECT_EQ(plan.hrana, (Obdelnik{0, 0, 69 - cara, 23 - cara})) << p.jak;
     EXPECT_EQ(std::vector<Bod>(plan.caraFokusu, plan.caraFokusu + 3),
               (cara ? std::vector<Bod>{{68, 0}, {68, 22}, {-1, 22}} : std::vector<Bod>(3))) << p.jak;
+  }
+}
+
+TEST(TlTextTitulek, CoUslysiCtecka) {
+  const struct {
+    const char* caption;
+    const char* nazev;
+    const char* zkratka;
+  } pripady[] = {
+      {"&Aktivace", "Aktivace", "Alt+A"}, {"&Storno", "Storno", "Alt+S"}, {"Ukončit", "Ukončit", ""},
+      {"&Čas", "Čas", "Alt+Č"},           {"A && B", "A & B", ""},         {"A&", "A", ""},
+  };
+  for (const auto& p : pripady) {
+    EXPECT_EQ(NazevProCtecku(p.caption), p.nazev) << p.caption;
+    EXPECT_EQ(KlavesovaZkratka(p.caption), p.zkratka) << p.caption;
   }
 }
 

@@ -174,3 +174,43 @@ TEST_F(HlavniOkno_e2e, AnglickyTaky) {
   EXPECT_TRUE(program.Skoncil(5000));
   EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), "/restart;t/30/");
 }
+
+// The Tab key walks the window in the order the README documents: in view the new schedule, the row of
+// actions, "Ukončit" and the row of tools (each row one stop, its arrows inside it); in the editor
+// every box in reading order.
+TEST_F(HlavniOkno_e2e, TabulatorVeZdokumentovanemPoradi) {
+  Program program(L"");
+  ASSERT_TRUE(Dockej([&] { return program.Hlavni() != nullptr && Fokus() != nullptr; }, 5s));
+  const auto obejdi = [&](int kroku) {
+    std::vector<int> poradi;
+    for (int i = 0; i < kroku; ++i) {
+      poradi.push_back(GetDlgCtrlID(Fokus()));
+      Stiskni(VK_TAB);
+      const HWND predtim = Fokus();
+      Dockej([&] { return Fokus() != predtim; }, 1s);
+    }
+    return poradi;
+  };
+  const auto id = [](std::initializer_list<Ovladac> ovladace) {
+    std::vector<int> ids;
+    for (const Ovladac o : ovladace) ids.push_back(IdOvladace(o));
+    return ids;
+  };
+  using O = Ovladac;
+  EXPECT_EQ(obejdi(5), id({O::tlHNastaveni, O::tlKZ0, O::tlHZavrit, O::tlKZ8, O::tlHNastaveni}));
+
+  Stiskni(VK_TAB);  // onto the row of actions: the arrows move inside it, and its stop with them
+  Stiskni(VK_RIGHT);
+  EXPECT_TRUE(Dockej([] { return GetDlgCtrlID(Fokus()) == IdOvladace(O::tlKZ1); }, 1s));
+  Stiskni(VK_TAB);
+  Stiskni(VK_TAB);
+  Stiskni(VK_TAB);
+  Stiskni(VK_TAB);
+  EXPECT_TRUE(Dockej([] { return GetDlgCtrlID(Fokus()) == IdOvladace(O::tlKZ1); }, 1s)) << "round and back";
+
+  Klikni(GetDlgItem(program.Hlavni(), IdOvladace(O::tlHNastaveni)));
+  ASSERT_TRUE(Dockej([] { return GetDlgCtrlID(Fokus()) == IdOvladace(O::txtHNCas); }, 3s));
+  EXPECT_EQ(obejdi(20), id({O::txtHNCas, O::txtHNDatum, O::chHN0, O::chHN1, O::chHN3, O::chHN4, O::chHN2,
+                            O::txtHNHeslo, O::opHN1, O::opHN2, O::opHN3, O::opHN4, O::opHN5, O::tlHNParametr,
+                            O::tlHNAktivace, O::tlHNStorno, O::tlHZavrit, O::tlKZ8, O::tlHNOdDo, O::txtHNCas}));
+}

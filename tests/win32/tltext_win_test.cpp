@@ -6,7 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include <oleacc.h>
+
 #include "controls/twipy.h"
+#include "platform/win32/text_win.h"
 #include "testovaci_okno.h"
 
 namespace {
@@ -132,5 +135,63 @@ TEST(TlTextKlavesy, MezernikPristupovaKlavesaEnterAEscape) {
     for (auto [zprava, klavesa] : p.zpravy) PostMessageW(cil, zprava, klavesa, 0);
     Pumpuj();
     EXPECT_EQ(b.udalosti, p.udalosti) << p.jak;
+  }
+}
+
+// What a screen reader learns of a soft button: its role, name, state, shortcut, description and
+// default action; and the default action presses it.
+TEST(TlTextCtecka, RoleJmenoStavAkce) {
+  const struct {
+    const char* caption;
+    bool Enabled, Prepinac, TrueFalse, fokus;
+    long role, stav;  // the state's flags of interest
+    const char* zkratka;
+  } pripady[] = {
+      {"&Aktivace", true, false, false, false, ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSABLE, "Alt+A"},
+      {"Ukončit", true, false, false, true, ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED, ""},
+      {"Zpět", true, true, true, false, ROLE_SYSTEM_CHECKBUTTON,
+       STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_CHECKED | STATE_SYSTEM_PRESSED, ""},
+      {"Od-Do", true, true, false, false, ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_FOCUSABLE, ""},
+      {"&Storno", false, false, false, false, ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_UNAVAILABLE, "Alt+S"},
+  };
+  const long Sledovane = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED |
+                         STATE_SYSTEM_PRESSED | STATE_SYSTEM_UNAVAILABLE;
+  const auto Text = [](HRESULT (STDMETHODCALLTYPE IAccessible::*dotaz)(VARIANT, BSTR*), IAccessible* a) {
+    VARIANT sam{};
+    sam.vt = VT_I4;
+    sam.lVal = CHILDID_SELF;
+    BSTR text = nullptr;
+    (a->*dotaz)(sam, &text);
+    const std::string vysledek = text ? Utf8(text) : "";
+    SysFreeString(text);
+    return vysledek;
+  };
+  for (const auto& p : pripady) {
+    Tlacitko b(p.Enabled);
+    b.t->Caption(p.caption);
+    b.t->Prepinac = p.Prepinac;
+    b.t->TrueFalse(p.TrueFalse);
+    b.t->PopisProCtecku = [] { return std::string("Opustíte nastavení parametrů."); };
+    if (p.fokus) SetFocus(b.t->hwnd());
+    IAccessible* a = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(b.t->hwnd(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                         reinterpret_cast<void**>(&a)),
+              S_OK)
+        << p.caption;
+    VARIANT sam{}, role{}, stav{};
+    sam.vt = VT_I4;
+    sam.lVal = CHILDID_SELF;
+    a->get_accRole(sam, &role);
+    a->get_accState(sam, &stav);
+    EXPECT_EQ(role.lVal, p.role) << p.caption;
+    EXPECT_EQ(stav.lVal & Sledovane, p.stav) << p.caption;
+    EXPECT_EQ(Text(&IAccessible::get_accName, a), NazevProCtecku(p.caption)) << p.caption;
+    EXPECT_EQ(Text(&IAccessible::get_accKeyboardShortcut, a), p.zkratka) << p.caption;
+    EXPECT_EQ(Text(&IAccessible::get_accDefaultAction, a), "Stisknout") << p.caption;
+    EXPECT_EQ(Text(&IAccessible::get_accDescription, a), "Opustíte nastavení parametrů.") << p.caption;
+    a->accDoDefaultAction(sam);
+    Pumpuj();
+    EXPECT_EQ(b.udalosti, p.Enabled ? "Click " : "") << p.caption;
+    a->Release();
   }
 }

@@ -70,7 +70,9 @@ PlanKresby NaplanujKresbu(const VstupKresby& v) {
       plan.caraFokusu[2] = {-1, v.vyska - 1};
       plan.hrana.right = v.sirka - 1;
       plan.hrana.bottom = v.vyska - 1;
-    } else if (v.FocusDraw == 1) {
+    } else if (v.FocusDraw == 1 || s.zKlavesnice) {
+      // A button that shows no focus by design still shows it to the keyboard's user, who has no
+      // pointer to tell where the keys go.
       plan.fokus = Fokus::obdelnik;
     }
   }
@@ -133,6 +135,26 @@ char32_t MalePismeno(char32_t z) {
   if (z == 0x178) return 0xFF;
   if (z >= 0x179 && z <= 0x17E && z % 2 == 1) return z + 1;
   return z;
+}
+
+std::string NazevProCtecku(std::string_view caption) {
+  std::string nazev;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+    else if (caption[i] == '&') continue;
+    nazev += caption[i];
+  }
+  return nazev;
+}
+
+std::string KlavesovaZkratka(std::string_view caption) {
+  const std::size_t amp = caption.find('&');
+  if (amp == std::string_view::npos || amp + 1 >= caption.size() || caption[amp + 1] == '&') return {};
+  std::size_t konec = amp + 2;
+  while (konec < caption.size() && (static_cast<unsigned char>(caption[konec]) & 0xC0) == 0x80) ++konec;
+  std::string klavesa(caption.substr(amp + 1, konec - amp - 1));
+  if (klavesa.size() == 1 && klavesa[0] >= 'a' && klavesa[0] <= 'z') klavesa[0] = static_cast<char>(klavesa[0] - 32);
+  return "Alt+" + klavesa;
 }
 
 bool StejneBezVelikosti(std::string_view a, std::string_view b) {

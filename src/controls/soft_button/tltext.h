@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "controls/barva.h"
@@ -35,6 +36,7 @@ struct StavTlText {
   bool pressed = false;
   bool hover = false;
   bool releasing = false;
+  bool zKlavesnice = false;  // the focus came by the keyboard (Tab, an arrow), not by a click
 };
 
 // What a paint needs besides the state: the client size, the measured caption and the properties.
@@ -71,5 +73,9 @@ struct PlanKresby {
 PlanKresby NaplanujKresbu(const VstupKresby& vstup);
 
 char32_t PristupovaKlavesa(std::string_view caption);
+// What a screen reader says of a caption: the text without its access-key mark ("&&" is one "&"),
+// and the shortcut, e.g. "Alt+A" for "&Aktivace" (empty when there is none).
+std::string NazevProCtecku(std::string_view caption);
+std::string KlavesovaZkratka(std::string_view caption);
 char32_t MalePismeno(char32_t znak);
 bool StejneBezVelikosti(std::string_view a, std::string_view b);

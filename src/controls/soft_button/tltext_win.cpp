@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "controls/kontrast.h"
+#include "controls/soft_button/tltext_pristupnost_win.h"
 #include "controls/twipy.h"
 #include "platform/win32/text_win.h"
 
@@ -168,6 +170,17 @@ LRESULT tlText::Zprava(UINT zprava, WPARAM w, LPARAM l) {
       break;
     case WM_GETFONT:
       return reinterpret_cast<LRESULT>(pismo_.Handle());
+    case WM_GETOBJECT:
+      if (static_cast<LONG>(l) == OBJID_CLIENT) {
+        IAccessible* pristupnost = VytvorPristupnost(hwnd_);
+        const LRESULT vysledek = LresultFromObject(__uuidof(IAccessible), w, pristupnost);
+        pristupnost->Release();
+        return vysledek;
+      }
+      break;
+    case ZpravaStisk:
+      if (IsWindowEnabled(hwnd_)) SEExecute(false);
+      return 0;
     default:
       break;
   }
@@ -198,6 +211,7 @@ void tlText::OnShow() {
 void tlText::OnFocus(bool ziskal) {
   if (ziskal) {
     stav_.focused = true;
+    stav_.zKlavesnice = !klikMysi_;
   } else {
     if (!stav_.focused) return;
     stav_ = {};
@@ -266,7 +280,10 @@ void tlText::Opustil() {
 void tlText::TLMM() { OnMouseMove({}); }
 
 void tlText::OnButtonDown(const UdalostMysi& e) {
+  klikMysi_ = true;
   if (GetFocus() != hwnd_) SetFocus(hwnd_);
+  klikMysi_ = false;
+  stav_.zKlavesnice = false;
   stav_.pressed = true;
   Prekresli(Oblast::klient);
   if (auto f = MouseDown) f(e);
@@ -370,7 +387,19 @@ void tlText::ZmenVelikost(int sirkaTwipy, int vyskaTwipy) {
 // The container's share of the keyboard, called from its message loop before the message is
 // translated: Alt with an access key, Enter and Escape go to the soft button they belong to, anywhere
 // in the same top-level window. True when the message was delivered and must go no further.
+const tlText* tlText::Z(HWND okno) {
+  wchar_t trida[16] = {};
+  GetClassNameW(okno, trida, 16);
+  if (lstrcmpW(trida, TridaTlText) != 0) return nullptr;
+  return reinterpret_cast<const tlText*>(GetWindowLongPtrW(okno, GWLP_USERDATA));
+}
+
 bool tlText::PrelozKlavesu(const MSG& m) {
+  // Enter presses the soft button that has the focus, as it presses any other button.
+  if (m.message == WM_KEYDOWN && m.wParam == VK_RETURN && Z(m.hwnd) && IsWindowEnabled(m.hwnd)) {
+    SendMessageW(m.hwnd, ZpravaStisk, 0, 0);
+    return true;
+  }
   wchar_t znak = 0;
   if (m.message == WM_SYSCHAR) {
     znak = static_cast<wchar_t>(m.wParam);
@@ -390,11 +419,8 @@ bool tlText::PrelozKlavesu(const MSG& m) {
       GetAncestor(m.hwnd, GA_ROOT),
       [](HWND okno, LPARAM l) -> BOOL {
         auto* h = reinterpret_cast<Hledani*>(l);
-        wchar_t trida[16] = {};
-        GetClassNameW(okno, trida, 16);
-        if (lstrcmpW(trida, TridaTlText) != 0 || !IsWindowVisible(okno) || !IsWindowEnabled(okno)) return TRUE;
-        const auto* t = reinterpret_cast<const tlText*>(GetWindowLongPtrW(okno, GWLP_USERDATA));
-        if (!t || !t->Odpovida(h->znak)) return TRUE;
+        const tlText* t = Z(okno);
+        if (!t || !IsWindowVisible(okno) || !IsWindowEnabled(okno) || !t->Odpovida(h->znak)) return TRUE;
         h->nalezeno = okno;
         return FALSE;
       },
@@ -406,9 +432,11 @@ bool tlText::PrelozKlavesu(const MSG& m) {
 
 // The paint of a soft button, shared by its window and by anything that shows how it looks.
 // Returns true when the paint drew the normal colours over a hover, which ends the hover.
+// In high-contrast mode the colours are the user's system colours, whatever the design says.
 bool KresliTlText(HDC dc, SIZE velikost, const TlTextVlastnosti& v, HFONT pismo, const StavTlText& stav) {
+  const bool kontrast = VysokyKontrast();
   RECT klient{0, 0, velikost.cx, velikost.cy};
-  if (HBRUSH pozadi = CreateSolidBrush(BarvaGdi(v.BackColor()))) {
+  if (HBRUSH pozadi = CreateSolidBrush(BarvaGdi(BarvaVKontrastu(v.BackColor(), UcelBarvy::PlochaTlacitka, kontrast)))) {
     FillRect(dc, &klient, pozadi);
     DeleteObject(pozadi);
   }
@@ -426,9 +454,9 @@ bool KresliTlText(HDC dc, SIZE velikost, const TlTextVlastnosti& v, HFONT pismo,
                                           .DEMove = v.DEMove(),
                                           .DEBorder = v.DEBorder(),
                                           .FocusDraw = v.FocusDraw(),
-                                          .ForeColor = v.ForeColor(),
-                                          .MoveColor = v.MoveColor(),
-                                          .DownColor = v.DownColor()});
+                                          .ForeColor = BarvaVKontrastu(v.ForeColor(), UcelBarvy::TextTlacitka, kontrast),
+                                          .MoveColor = BarvaVKontrastu(v.MoveColor(), UcelBarvy::Pohyb, kontrast),
+                                          .DownColor = BarvaVKontrastu(v.DownColor(), UcelBarvy::Stisk, kontrast)});
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, BarvaGdi(plan.barvaTextu));
   if (!text.empty())
@@ -436,7 +464,7 @@ bool KresliTlText(HDC dc, SIZE velikost, const TlTextVlastnosti& v, HFONT pismo,
                plan.titulek.x, plan.titulek.y, 0, 0, plan.priznakyTitulku);
 
   if (plan.fokus == Fokus::cara) {
-    if (HPEN pero = CreatePen(PS_SOLID, 1, BarvaGdi(v.FocusColor()))) {
+    if (HPEN pero = CreatePen(PS_SOLID, 1, BarvaGdi(BarvaVKontrastu(v.FocusColor(), UcelBarvy::TextTlacitka, kontrast)))) {
       HGDIOBJ puvodniPero = SelectObject(dc, pero);
       const POINT body[3] = {{plan.caraFokusu[0].x, plan.caraFokusu[0].y},
                              {plan.caraFokusu[1].x, plan.caraFokusu[1].y},
@@ -448,7 +476,7 @@ bool KresliTlText(HDC dc, SIZE velikost, const TlTextVlastnosti& v, HFONT pismo,
   } else if (plan.fokus == Fokus::obdelnik) {
     RECT vnitrek = klient;
     InflateRect(&vnitrek, -OdsazeniVnitrku, -OdsazeniVnitrku);
-    SetTextColor(dc, BarvaGdi(v.ForeColor()));
+    SetTextColor(dc, BarvaGdi(BarvaVKontrastu(v.ForeColor(), UcelBarvy::TextTlacitka, kontrast)));
     DrawFocusRect(dc, &vnitrek);
   }
 

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "controls/kresleni_win.h"
 #include "controls/soft_button/tltext.h"
@@ -13,6 +15,8 @@ inline constexpr wchar_t TridaTlText[] = L"tlText";
 // The container hands a soft button its access key, or Enter or Escape, with this message;
 // wParam is the character code (13 Enter, 27 Escape).
 inline constexpr UINT ZpravaPristupovaKlavesa = WM_USER + 1;
+// A press asked for from outside (a screen reader's default action): the button runs its action.
+inline constexpr UINT ZpravaStisk = WM_USER + 2;
 
 // The owner-drawn button of the program, a child window of its own class. The object owns its
 // window; the container owns the object.
@@ -43,8 +47,16 @@ class tlText final : public TlTextVlastnosti {
   bool Cancel() const { return Cancel_; }
   void Cancel(bool vCancel) { Cancel_ = vCancel; }
   void TLMM();
+  bool Stisknuto() const { return stav_.pressed; }
+
+  // What a screen reader is told besides the caption: the hint that describes the button, and whether
+  // the container uses TrueFalse as a toggle (then the button is a check button, pressed while true).
+  std::function<std::string()> PopisProCtecku;
+  bool Prepinac = false;
 
   static bool PrelozKlavesu(const MSG& zprava);
+  // The button behind a window of the class, or nothing.
+  static const tlText* Z(HWND okno);
 
  protected:
   void Prekresli(Oblast oblast) override;
@@ -88,6 +100,7 @@ class tlText final : public TlTextVlastnosti {
   PismoGdi pismo_;
   bool Default_ = false;
   bool Cancel_ = false;
+  bool klikMysi_ = false;  // the focus is being taken by a click
   std::shared_ptr<bool> zije_ = std::make_shared<bool>(true);
 };
 

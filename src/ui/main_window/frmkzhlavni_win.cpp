@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/zdroje.h"
+#include "controls/kontrast.h"
 #include "controls/twipy.h"
 #include "core/stav.h"
 #include "platform/win32/text_win.h"
@@ -147,7 +148,81 @@ void frmkzhlavni::StavovyRadek(std::string_view text, int ikona) {
 
 bool frmkzhlavni::PrelozZpravu(MSG& zprava) {
   if (!hwnd_ || (zprava.hwnd != hwnd_ && !IsChild(hwnd_, zprava.hwnd))) return false;
+  if (zprava.message == WM_KEYDOWN && zprava.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
+    PosunTabulatorem(GetKeyState(VK_SHIFT) < 0);
+    return true;
+  }
+  if (zprava.message == WM_KEYDOWN && PosunVRade(zprava.hwnd, static_cast<UINT>(zprava.wParam))) return true;
   return IsDialogMessageW(hwnd_, &zprava) != FALSE;
+}
+
+// Tab and Shift+Tab go through the controls in the order of making, over those that can take the keys
+// now. Every action option is a stop of its own: an option button keeps its tab stop only while it is
+// chosen, and a new schedule starts with none chosen.
+void frmkzhlavni::PosunTabulatorem(bool zpet) {
+  std::vector<HWND> zastavky;
+  for (const NavrhOvladace* n : PodleTabulatoru()) {
+    HWND h = Okno(n->id);
+    const bool zastavka = n->druh == Druh::Volba || (GetWindowLongPtrW(h, GWL_STYLE) & WS_TABSTOP);
+    if (h && IsWindowVisible(h) && IsWindowEnabled(h) && zastavka) {
+      zastavky.push_back(h);
+    }
+  }
+  if (zastavky.empty()) return;
+  const auto ted = std::find(zastavky.begin(), zastavky.end(), GetFocus());
+  const std::size_t pocet = zastavky.size();
+  std::size_t dalsi = zpet ? pocet - 1 : 0;
+  if (ted != zastavky.end()) {
+    const auto i = static_cast<std::size_t>(ted - zastavky.begin());
+    dalsi = zpet ? (i + pocet - 1) % pocet : (i + 1) % pocet;
+  }
+  HWND cil = zastavky[dalsi];
+  SetFocus(cil);
+  if (Navrh(OvladacZId(GetDlgCtrlID(cil))).druh == Druh::Text) SendMessageW(cil, EM_SETSEL, 0, -1);
+}
+
+// The two rows of tool buttons are one stop each for the Tab key; the arrows (and Home and End) move
+// inside a row, as in a toolbar. The stop stays on the button last reached.
+bool frmkzhlavni::PosunVRade(HWND fokus, UINT klavesa) {
+  for (std::size_t r = 0; r < Rady.size(); ++r) {
+    const auto& rada = Rady[r];
+    const auto kde = std::find_if(rada.begin(), rada.end(), [&](Ovladac o) { return Okno(o) == fokus; });
+    if (kde == rada.end()) continue;
+    const int pocet = static_cast<int>(rada.size());
+    int i = static_cast<int>(kde - rada.begin());
+    int krok = 0;
+    if (klavesa == VK_RIGHT || klavesa == VK_DOWN) krok = 1;
+    else if (klavesa == VK_LEFT || klavesa == VK_UP) krok = -1;
+    else if (klavesa == VK_HOME) i = -1, krok = 1;
+    else if (klavesa == VK_END) i = pocet, krok = -1;
+    else return false;
+    for (int pokus = 0; pokus < pocet; ++pokus) {
+      i = (i + krok + pocet) % pocet;
+      HWND cil = Okno(rada[static_cast<std::size_t>(i)]);
+      if (IsWindowVisible(cil) && IsWindowEnabled(cil)) {
+        zastavkaRady_[r] = i;
+        SetFocus(cil);
+        NastavTabulatory();
+        break;
+      }
+    }
+    return true;
+  }
+  return false;
+}
+
+// "P" and "S" sit in the editor's Tab order; of each row of tools one button does.
+void frmkzhlavni::NastavTabulatory() {
+  const auto zastavka = [](HWND okno, bool ano) {
+    const LONG_PTR styl = GetWindowLongPtrW(okno, GWL_STYLE);
+    const LONG_PTR novy = ano ? styl | WS_TABSTOP : styl & ~WS_TABSTOP;
+    if (novy != styl) SetWindowLongPtrW(okno, GWL_STYLE, novy);
+  };
+  zastavka(Okno(Ovladac::tlHNParametr), true);
+  zastavka(Okno(Ovladac::tlHNStop), true);
+  for (std::size_t r = 0; r < Rady.size(); ++r)
+    for (std::size_t i = 0; i < Rady[r].size(); ++i)
+      zastavka(Okno(Rady[r][i]), static_cast<int>(i) == zastavkaRady_[r]);
 }
 
 // The window with every control of the layout, at the dpi of the screen it opens on, still hidden.
@@ -189,9 +264,9 @@ void frmkzhlavni::VytvorOvladac(const NavrhOvladace& n) {
   }
   const TridaOvladace trida = Trida(n);
   if (!trida.trida) return;  // frames and the line are painted by the window
-  // Every control is a group of its own for the arrow keys, except the run of action options.
-  const bool vSkupine = n.druh == Druh::Volba && n.id != opHN(1);
-  const DWORD styl = WS_CHILD | WS_CLIPSIBLINGS | trida.styl | (vSkupine ? 0 : WS_GROUP);
+  // Every control is a group of its own, the action options too: the Tab key stops at each option
+  // (PosunTabulatorem), and Space chooses it.
+  const DWORD styl = WS_CHILD | WS_CLIPSIBLINGS | WS_GROUP | trida.styl;
   HWND okno = CreateWindowExW(trida.rozsireny, trida.trida, Utf16(n.Caption).c_str(), styl, 0, 0, 0, 0, hwnd_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id(n.id))), GetModuleHandleW(nullptr),
                               nullptr);
@@ -235,6 +310,10 @@ void frmkzhlavni::VytvorTlacitko(const NavrhOvladace& n) {
   auto t = tlText::Vytvor(volby);
   if (!t) return;
   const Ovladac o = n.id;
+  // Each button a group of its own, so that the arrow keys of the options never wander onto one.
+  SetWindowLongPtrW(t->hwnd(), GWL_STYLE, GetWindowLongPtrW(t->hwnd(), GWL_STYLE) | WS_GROUP);
+  t->PopisProCtecku = [this, o] { return NapovedaTlacitka(f_, o).text; };
+  t->Prepinac = o == Ovladac::tlHNOdDo;
   t->Click = [this, o] { Udalost([this, o] { Klik(o); }); };
   t->MouseMoveEnabled = [this, o](bool mme) { Udalost([this, o, mme] { tl_MouseMoveEnabled(f_, o, mme); }); };
   Okno(o) = t->hwnd();
@@ -290,6 +369,7 @@ void frmkzhlavni::Zrcadli() {
   if (sbMain_ && (!zrcadleno_ || f_.sbText != zobrazeno_.sbText || f_.sbIkona != zobrazeno_.sbIkona)) {
     sbMain_->sbSetIconText(f_.sbText, 0, f_.sbIkona);
   }
+  NastavTabulatory();
   if (f_.fokus) {
     if (HWND cil = Okno(*f_.fokus)) {
       SetFocus(cil);
@@ -423,7 +503,8 @@ LRESULT frmkzhlavni::OnCtlColorStatic(HDC dc, HWND ovladac) {
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   if (id >= PrvniId && id < PrvniId + static_cast<int>(PocetOvladacu) &&
       Navrh(OvladacZId(id)).druh == Druh::Popisek) {
-    SetTextColor(dc, BarvaGdi(f_[OvladacZId(id)].barva));
+    // Grey and dark blue on the face of the window, or the system's text colour in high contrast.
+    SetTextColor(dc, BarvaGdi(BarvaVKontrastu(f_[OvladacZId(id)].barva, UcelBarvy::TextTlacitka, VysokyKontrast())));
   } else {
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
   }
@@ -495,6 +576,11 @@ LRESULT frmkzhlavni::Zprava(UINT zprava, WPARAM w, LPARAM l) {
         if (cil) SetFocus(cil);
       }
       return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      // A high-contrast theme switched on or off: everything paints again in its colours.
+      RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      break;
     case WM_CLOSE:
       DestroyWindow(hwnd_);  // only the window: the schedule, the icon and the warning window stay
       return 0;

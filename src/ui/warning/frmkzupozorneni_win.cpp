@@ -1,6 +1,7 @@
 #include "ui/warning/frmkzupozorneni_win.h"
 
 #include "app/zdroje.h"
+#include "controls/kontrast.h"
 #include "controls/twipy.h"
 #include "core/stav.h"
 #include "platform/port.h"
@@ -16,7 +17,6 @@ namespace {
 constexpr wchar_t TridaOkna[] = L"frmkzupozorneni";
 constexpr COLORREF Modra = RGB(0, 0, 255);
 constexpr COLORREF Zluta = RGB(255, 255, 0);
-constexpr COLORREF Cervena = RGB(255, 0, 0);
 
 // The layout in twips.
 constexpr SIZE KlientOkna = {7170, 1320};
@@ -147,6 +147,12 @@ void frmkzupozorneni::Ukaz(bool storno_povoleno) {
   NastavText(NazevAplikace);
   if (cmKZS_) cmKZS_->Enabled(storno_povoleno);
   ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+  NotifyWinEvent(EVENT_OBJECT_SHOW, lblUC_, OBJID_WINDOW, CHILDID_SELF);
+}
+
+// The countdown's text as a screen reader reads a changed label.
+void frmkzupozorneni::Ohlas() {
+  if (lblUC_ != nullptr && IsWindowVisible(hwnd_)) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, lblUC_, OBJID_WINDOW, CHILDID_SELF);
 }
 
 void frmkzupozorneni::Schovej() {
@@ -219,13 +225,24 @@ LRESULT frmkzupozorneni::Zprava(UINT zprava, WPARAM w, LPARAM l) {
     case WM_ERASEBKGND: {
       RECT klient;
       GetClientRect(hwnd_, &klient);
-      FillRect(reinterpret_cast<HDC>(w), &klient, modra_);
+      FillRect(reinterpret_cast<HDC>(w), &klient, VysokyKontrast() ? GetSysColorBrush(COLOR_WINDOW) : modra_);
       return 1;
     }
-    case WM_CTLCOLORSTATIC:
-      SetTextColor(reinterpret_cast<HDC>(w), Cervena);
-      SetBkColor(reinterpret_cast<HDC>(w), Zluta);
-      return reinterpret_cast<LRESULT>(zluta_);
+    case WM_CTLCOLORSTATIC: {
+      // Red on yellow on blue, unless the user reads only in high contrast.
+      const bool kontrast = VysokyKontrast();
+      SetTextColor(reinterpret_cast<HDC>(w), BarvaGdi(BarvaVKontrastu(Rgb(255, 0, 0), UcelBarvy::TextPozadi, kontrast)));
+      SetBkColor(reinterpret_cast<HDC>(w), BarvaGdi(BarvaVKontrastu(Rgb(255, 255, 0), UcelBarvy::Pozadi, kontrast)));
+      return reinterpret_cast<LRESULT>(kontrast ? GetSysColorBrush(COLOR_WINDOW) : zluta_);
+    }
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      return 0;
+    case WM_ACTIVATE:
+      // Brought forward by the keyboard's user: the button takes the keys, Space cancels.
+      if (LOWORD(w) != WA_INACTIVE && cmKZS_ && IsWindowEnabled(cmKZS_->hwnd())) SetFocus(cmKZS_->hwnd());
+      return 0;
     case WM_DPICHANGED:
       OnDpiChanged(LOWORD(w), *reinterpret_cast<const RECT*>(l));
       return 0;

@@ -30,6 +30,7 @@ class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
   void Ukaz(bool storno_povoleno) override;
   void Schovej() override;
   void NastavText(std::string_view text) override;
+  void Ohlas() override;
   std::uintptr_t Zapni() override;
   void Vypni() override;
 

@@ -1,0 +1,26 @@
+#include "controls/kontrast.h"
+
+namespace {
+
+// The system colour indexes of the platform.
+constexpr int BarvaOkna = 5;
+constexpr int TextOkna = 8;
+constexpr int Zvyrazneni = 13;
+constexpr int PlochaTlacitka = 15;
+constexpr int TextTlacitka = 18;
+constexpr int Odkaz = 26;  // the "hot" colour of links and items under the pointer
+
+}  // namespace
+
+Barva BarvaVKontrastu(Barva navrzena, UcelBarvy ucel, bool vysokyKontrast) {
+  if (!vysokyKontrast) return navrzena;
+  switch (ucel) {
+    case UcelBarvy::PlochaTlacitka: return SystemovaBarva(PlochaTlacitka);
+    case UcelBarvy::TextTlacitka: return SystemovaBarva(TextTlacitka);
+    case UcelBarvy::Pohyb: return SystemovaBarva(Odkaz);
+    case UcelBarvy::Stisk: return SystemovaBarva(Zvyrazneni);
+    case UcelBarvy::Pozadi: return SystemovaBarva(BarvaOkna);
+    case UcelBarvy::TextPozadi: return SystemovaBarva(TextOkna);
+  }
+  return navrzena;
+}

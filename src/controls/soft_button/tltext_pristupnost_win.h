@@ -1,0 +1,9 @@
+#pragma once
+
+#include <windows.h>
+#include <oleacc.h>
+
+// What a screen reader asks of a soft button: an accessible object of its own, answered for the
+// button's window (WM_GETOBJECT with OBJID_CLIENT). The object holds only the window's handle, so it
+// outlives the button harmlessly: it then answers that the button is gone.
+IAccessible* VytvorPristupnost(HWND tlacitko);
