@@ -51,9 +51,16 @@ void IkonaListyWin::Pridej(HWND okno) {
 }
 
 // Each attempt goes with the next identifier, the first with 1.
+// The shell's version 3 behaviour also reports Enter and Space on the icon (NIN_KEYSELECT), so the
+// keyboard's user reaches the main window from the notification area too.
 bool IkonaListyWin::ZkusPridat() {
   ++IkonaLista.uID;
   zobrazena_ = Shell_NotifyIconW(NIM_ADD, &IkonaLista) != FALSE;
+  if (zobrazena_) {
+    NOTIFYICONDATAW verze = IkonaLista;
+    verze.uVersion = NOTIFYICON_VERSION;
+    Shell_NotifyIconW(NIM_SETVERSION, &verze);
+  }
   return zobrazena_;
 }
 

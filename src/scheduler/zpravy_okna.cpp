@@ -20,7 +20,8 @@ void ZpracujZpravuOkna(unsigned zprava, std::uintptr_t w, std::intptr_t l) {
       if (w == zpravy_okna::IdCasovace) CasovacTik();
       break;
     case zpravy_okna::ZpravaIkony:
-      if (l == zpravy_okna::LeveTlacitkoPusteno) port<HlavniOkno>().Otevri();  // opens it, or to the front
+      // Opens it, or brings it to the front.
+      if (l == zpravy_okna::LeveTlacitkoPusteno || l == zpravy_okna::VyberKlavesnici) port<HlavniOkno>().Otevri();
       break;
     default:
       break;

@@ -11,6 +11,7 @@ inline constexpr unsigned Casovac = 0x113;       // WM_TIMER
 inline constexpr unsigned IdCasovace = 1225;     // the schedule's one-second timer
 inline constexpr unsigned ZpravaIkony = 1125;    // the notification icon's callback (WM_USER + 101)
 inline constexpr std::intptr_t LeveTlacitkoPusteno = 0x202;  // WM_LBUTTONUP, in the callback's lParam
+inline constexpr std::intptr_t VyberKlavesnici = 0x401;      // NIN_KEYSELECT: Enter or Space on the icon
 }  // namespace zpravy_okna
 
 // What the program does with a message of the warning window before the window's own procedure gets

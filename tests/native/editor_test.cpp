@@ -8,6 +8,7 @@
 #include "core/kodovani.h"
 #include "core/parametr.h"
 #include "falesny_svet.h"
+#include "scheduler/casovac.h"
 #include "ui/main_window/filtr_klaves.h"
 #include "ui/main_window/hlavni_okno.h"
 #include "ui/main_window/parametr_z_formulare.h"
@@ -308,4 +309,30 @@ TEST_F(Editor, KontrolaPriOdchoduZPole) {
   KontrolaPriOdchodu(f, O::txtHNDatum);
   EXPECT_FALSE(f.fokus.has_value());
   EXPECT_EQ(Okna(), (std::vector<std::string>{"Doplňte prosím minuty."}));
+}
+
+// A schedule changed or stopped in the middle of its countdown takes the countdown with it: the old
+// warning must not carry out the new schedule, nor an empty one.
+TEST_F(Editor, ZmenaBehemOdpoctu) {
+  for (const bool stop : {false, true}) {
+    Spust("/vypnuti;t/10:01/");
+    CasovacTik();  // 10:00:00, the warning minute: the countdown runs
+    ASSERT_EQ(stav.UpozorneniBezi, 1);
+    tlHNastaveniZ_Click(f);
+    if (stop) {
+      tlHNStop_Click(f);
+    } else {
+      VyberVolbu(f, 2);
+      f[O::txtHNCas].text = "23:00";
+      tlHNAktivace_Click(f);
+    }
+    svet.log.clear();
+    for (int s = 0; s < 120; ++s) {
+      svet.hodiny.ted += std::chrono::seconds{1};
+      CasovacTik();
+    }
+    EXPECT_EQ(svet.Log({"tip", "hodiny", "sb"}), std::vector<std::string>{}) << (stop ? "stopped" : "changed");
+    EXPECT_EQ(stav.UpozorneniBezi, 0);
+    svet.hodiny.ted = SlozCas(2026, 12, 4, 10, 0, 0);
+  }
 }

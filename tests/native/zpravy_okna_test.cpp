@@ -16,6 +16,7 @@ TEST(ZpravyOkna, JenSveZpravy) {
       {0x113, 7, 0, 0, {}},  // somebody else's timer
       {1125, 0, 0x202, 0, {"hlavni okno"}},
       {1125, 0, 0x202, 1, {"hlavni okno"}},  // open already: to the front
+      {1125, 0, 0x401, 0, {"hlavni okno"}},  // Enter on the icon
       {1125, 0, 0x205, 0, {}},  // the right button does nothing
       {1125, 0, 0x203, 0, {}},  // nor a double click
       {0x1E, 0, 0, 0, {}},

@@ -12,6 +12,7 @@
 #include "scheduler/casovac.h"
 #include "scheduler/kontrola.h"
 #include "scheduler/nastaveni.h"
+#include "scheduler/upozorneni.h"
 #include "ui/main_window/hlavni_okno.h"
 #include "ui/main_window/napovedy.h"
 #include "ui/main_window/parametr_z_formulare.h"
@@ -190,6 +191,9 @@ void tlHNAktivace_Click(Formular& f) {
   }
   const bool posunuti = f[O::tlHNastaveniP].TrueFalse;
   const Plan vPlatnosti = stav;
+  // A countdown running for the schedule being replaced must not carry out the new one at its end.
+  const bool odpocet = stav.UpozorneniBezi == 1;
+  if (odpocet) Skryj();
   stav.Neaktivni = 1;
   f[O::lblHN].text.clear();
   Publikuj(f, NazevAplikace);
@@ -203,6 +207,7 @@ void tlHNAktivace_Click(Formular& f) {
     return;
   }
   static_cast<Plan&>(stav) = vPlatnosti;
+  if (odpocet) Zobraz(std::chrono::seconds{60});  // the schedule in force goes on, with its warning
   PublikujPlan(f);
   if (rozbor == Rozbor::Provedeno) {
     tlHNStorno_Click(f);
@@ -217,6 +222,7 @@ void tlHNAktivace_Click(Formular& f) {
 }
 
 void tlHNStop_Click(Formular& f) {
+  if (stav.UpozorneniBezi == 1) Skryj();  // a countdown ends with its schedule
   if (stav.Posunuti != 1) {
     stav.Neaktivni = 1;
     Publikuj(f, stav.AkceNazev + " bylo stornováno.");
