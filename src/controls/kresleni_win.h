@@ -6,6 +6,18 @@
 #include "controls/pismo.h"
 
 int DpiOkna(HWND okno);
+
+// The object a window of ours belongs to: handed over as CreateWindowEx's last argument, kept in the
+// window's user data from its first message on, when the object also learns its handle.
+template <class Objekt>
+Objekt* ObjektOkna(HWND okno, UINT zprava, LPARAM l, HWND Objekt::*handle) {
+  if (zprava == WM_NCCREATE) {
+    auto* objekt = static_cast<Objekt*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+    objekt->*handle = okno;
+    SetWindowLongPtrW(okno, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(objekt));
+  }
+  return reinterpret_cast<Objekt*>(GetWindowLongPtrW(okno, GWLP_USERDATA));
+}
 // The user chose a high-contrast theme: the program's designed colours give way to the system's.
 bool VysokyKontrast();
 COLORREF BarvaGdi(Barva barva);

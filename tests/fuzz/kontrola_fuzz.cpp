@@ -10,10 +10,6 @@
 
 namespace {
 
-void Over(bool podminka) {
-  if (!podminka) std::abort();
-}
-
 int Znaku(const std::string& text) {
   int pocet = 0;
   for (const char c : text) pocet += (static_cast<unsigned char>(c) & 0xC0) != 0x80;

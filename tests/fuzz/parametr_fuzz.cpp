@@ -8,14 +8,6 @@
 #include "platform/port.h"
 #include "tichy_svet.h"
 
-namespace {
-
-void Over(bool podminka) {
-  if (!podminka) std::abort();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static TichySvet svet;
   static Pripojeni<Hodiny> p1(svet);

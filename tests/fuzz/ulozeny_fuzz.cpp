@@ -5,14 +5,7 @@
 #include <string>
 
 #include "core/kodovani.h"
-
-namespace {
-
-void Over(bool podminka) {
-  if (!podminka) std::abort();
-}
-
-}  // namespace
+#include "tichy_svet.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);

@@ -5,7 +5,7 @@
 
 #include "core/kodovani.h"
 #include "core/parametr.h"
-#include "falesny_svet.h"
+#include "beh_programu.h"
 #include "scheduler/upozorneni.h"
 
 using ::testing::ElementsAre;
@@ -13,30 +13,7 @@ using ::testing::IsEmpty;
 
 namespace {
 
-class Tik : public ::testing::Test {
- protected:
-  // The program started at this moment with this parameter string, as start-up does it.
-  void Spust(Cas kdy, const std::string& parametr) {
-    svet.hodiny.ted = kdy;
-    stav.CasSpusteni = kdy;
-    ASSERT_TRUE(RozeberParametr(parametr, false, false));
-    Casovac(true);
-    svet.log.clear();
-  }
-  // Ticks once a second up to and including the moment.
-  void TikejDo(Cas konec) {
-    while (svet.hodiny.ted < konec) {
-      svet.hodiny.ted += std::chrono::seconds{1};
-      CasovacTik();
-    }
-  }
-  void TikejV(Cas kdy) {
-    svet.hodiny.ted = kdy;
-    CasovacTik();
-  }
-
-  FalesnySvet svet;
-};
+class Tik : public BehProgramu {};
 
 Cas V(int hodina, int minuta, int sekunda = 0) { return SlozCas(2026, 12, 4, hodina, minuta, sekunda); }
 

@@ -6,7 +6,7 @@
 
 #include "core/kodovani.h"
 #include "core/parametr.h"
-#include "falesny_svet.h"
+#include "beh_programu.h"
 #include "scheduler/casovac.h"
 #include "scheduler/upozorneni.h"
 #include "scheduler/zpravy_okna.h"
@@ -18,22 +18,17 @@ namespace {
 
 Cas V(int hodina, int minuta, int sekunda = 0, int den = 4) { return SlozCas(2026, 12, den, hodina, minuta, sekunda); }
 
-class Zmeskane : public ::testing::Test {
+// Started and ticked once, so that the program has seen the clock before anything happens to it.
+class Zmeskane : public BehProgramu {
  protected:
   void Spust(Cas kdy, const std::string& parametr) {
-    svet.hodiny.ted = kdy;
-    stav.CasSpusteni = kdy;
-    ASSERT_TRUE(RozeberParametr(parametr, false, false));
-    Casovac(true);
+    BehProgramu::Spust(kdy, parametr);
     CasovacTik();
     svet.log.clear();
   }
   // Ticks once a second for the given time; true when the action came within it.
   bool Tikej(seconds jak_dlouho) {
-    for (seconds s{0}; s < jak_dlouho; ++s) {
-      svet.hodiny.ted += seconds{1};
-      CasovacTik();
-    }
+    TikejDo(svet.hodiny.ted + jak_dlouho);
     return !svet.Log({"tip", "lblUC", "ukaz", "hodiny", "sb"}).empty();
   }
   // The computer asleep for a while, then resumed: the system says so before the next tick.
@@ -41,8 +36,6 @@ class Zmeskane : public ::testing::Test {
     svet.hodiny.ted += jak_dlouho;
     ZpracujZpravuOkna(zpravy_okna::Napajeni, zpravy_okna::Probuzeni, 0);
   }
-
-  FalesnySvet svet;
 };
 
 }  // namespace

@@ -24,15 +24,6 @@ class Editor_e2e : public Program_e2e {
   }
   static HWND Pole(const Program& program, Ovladac o) { return GetDlgItem(program.Hlavni(), IdOvladace(o)); }
   static void Klik(const Program& program, Ovladac o) { Klikni(Pole(program, o)); }
-  // Answers the question of "&Aktivace".
-  static std::wstring Ano(const Program& program) {
-    HWND box = nullptr;
-    if (!Dockej([&] { return (box = program.Dialog()) != nullptr; }, 5s)) return L"(no box)";
-    const std::wstring text = TextZpravy(box);
-    PostMessageW(box, WM_COMMAND, IDYES, 0);
-    Dockej([&] { return program.Dialog() == nullptr; }, 5s);
-    return text;
-  }
   // A click into the box, then typing over what it holds once it has the focus.
   static void NapisDo(const Program& program, Ovladac o, const std::wstring& text) {
     if (Fokus() != Pole(program, o)) Klikni(Pole(program, o));
@@ -77,7 +68,7 @@ TEST_F(Editor_e2e, NovePosunutiAStop) {
                                             std::to_wstring(zitra.rok));
   EXPECT_EQ(Text(Pole(program, Ovladac::txtHNDatum)), datum);
   AltA(L'a');
-  EXPECT_EQ(Ano(program), L"Opravdu si p\u0159ejete aktivovat nastaven\u00e9 parametry?");
+  EXPECT_EQ(OdpovezBoxu(program, IDYES), L"Opravdu si p\u0159ejete aktivovat nastaven\u00e9 parametry?");
   const std::string parametr = "/restart;t/23:59/;d/" + Utf8(datum) + "/";
   EXPECT_TRUE(Dockej([&] { return uloziste.CtiParametr() == UlozenyTvar(parametr); }, 3s));
   EXPECT_TRUE(HodnotaAutostartu(KlicRun).has_value() && HodnotaAutostartu(KlicRunOnce).has_value());
@@ -87,7 +78,7 @@ TEST_F(Editor_e2e, NovePosunutiAStop) {
   Klik(program, Ovladac::tlHNastaveniP);
   NapisDo(program, Ovladac::txtHNCas, L"90");  // a postponement by minutes from the start
   AltA(L'a');
-  Ano(program);
+  OdpovezBoxu(program, IDYES);
   EXPECT_TRUE(Dockej([&] { return Souhrn(program).ends_with(L" v " + Text(Pole(program, Ovladac::txtHNCas))); }, 3s));
   HWND posunuti = Pole(program, Ovladac::tlHNastaveniP);
   RECT r{};
@@ -142,6 +133,6 @@ TEST_F(Editor_e2e, OknoOdDo) {
   EXPECT_EQ(Text(Pole(program, Ovladac::txtHNDatum)), L"6:00");
   PostMessageW(Pole(program, Ovladac::chHN0), BM_CLICK, 0, 0);
   Klik(program, Ovladac::tlHNAktivace);
-  Ano(program);
+  OdpovezBoxu(program, IDYES);
   EXPECT_TRUE(Dockej([&] { return RozbalUlozenyTvar(uloziste.CtiParametr()) == ";od/22:00-6:00/;kd;zs"; }, 3s));
 }

@@ -20,16 +20,6 @@ namespace {
 HWND Tlacitko(const Program& program, const wchar_t* titulek) { return Potomek(program.Hlavni(), L"tlText", titulek); }
 
 
-// Waits for a box of the program and answers it with the button's identifier.
-std::wstring OdpovezBoxu(const Program& program, int tlacitko) {
-  HWND box = nullptr;
-  if (!Dockej([&] { return (box = program.Dialog()) != nullptr; }, 5s)) return L"(no box)";
-  const std::wstring text = TextZpravy(box);
-  PostMessageW(box, WM_COMMAND, tlacitko, 0);
-  Dockej([&] { return program.Dialog() == nullptr; }, 5s);
-  return text;
-}
-
 // Waits for the password prompt and types the answer into it.
 std::wstring ZadejHeslo(const Program& program, const wchar_t* heslo) {
   HWND box = nullptr;

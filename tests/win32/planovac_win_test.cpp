@@ -12,6 +12,8 @@
 #include "core/kodovani.h"
 #include "platform/win32/napajeni_win.h"
 #include "platform/win32/uloziste_win.h"
+#include "ui/main_window/editor.h"
+#include "ui/main_window/parametr_z_formulare.h"
 
 TEST(UlozisteWin, ParametrProjdeUlozistemBezeZmeny) {
   RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\ZD\\ZDKZ", L"parametr");
@@ -27,6 +29,29 @@ TEST(UlozisteWin, ParametrProjdeUlozistemBezeZmeny) {
   for (const auto& parametr : pripady) {
     uloziste.ZapisParametr(UlozenyTvar(parametr));
     EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), parametr);
+  }
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\ZD\\ZDKZ", L"parametr");
+}
+
+// Every string the main window can build comes back from the store as it went in, in each mode and
+// with a password of Czech letters, the euro sign and quotes.
+TEST(UlozisteWin, KazdyRetezecZOknaSeVratiBeziZmeny) {
+  UlozisteWin uloziste;
+  for (const bool odDo : {false, true}) {
+    for (int akce = 1; akce <= 5; ++akce) {
+      for (int boxy = 0; boxy < 32; ++boxy) {
+        Formular f;
+        if (odDo) tlHNOdDo_Click(f);
+        VyberVolbu(f, akce);
+        for (int i = 0; i < 5; ++i) NastavZaskrtnuti(f, i, (boxy >> i) & 1);
+        f[Ovladac::txtHNCas].text = odDo ? "22:00" : "23:59";
+        f[Ovladac::txtHNDatum].text = odDo ? "06:00" : "31.12.2099";
+        f[Ovladac::txtHNHeslo].text = "Žluťoučký kůň „€“";
+        const std::string parametr = SestavParametr(f);
+        uloziste.ZapisParametr(UlozenyTvar(parametr));
+        EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), parametr);
+      }
+    }
   }
   RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\ZD\\ZDKZ", L"parametr");
 }

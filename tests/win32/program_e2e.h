@@ -120,6 +120,16 @@ inline std::wstring StavovyRadek(const Program& program) {
   return text;
 }
 
+// Waits for a box of the program and answers it with the button's identifier.
+inline std::wstring OdpovezBoxu(const Program& program, int tlacitko) {
+  HWND box = nullptr;
+  if (!Dockej([&] { return (box = program.Dialog()) != nullptr; }, 5s)) return L"(no box)";
+  const std::wstring text = TextZpravy(box);
+  PostMessageW(box, WM_COMMAND, tlacitko, 0);
+  Dockej([&] { return program.Dialog() == nullptr; }, 5s);
+  return text;
+}
+
 class Program_e2e : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -93,12 +93,7 @@ tlText::~tlText() {
 }
 
 LRESULT CALLBACK tlText::Procedura(HWND okno, UINT zprava, WPARAM w, LPARAM l) {
-  if (zprava == WM_NCCREATE) {
-    auto* t = static_cast<tlText*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-    t->hwnd_ = okno;
-    SetWindowLongPtrW(okno, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(t));
-  }
-  auto* t = reinterpret_cast<tlText*>(GetWindowLongPtrW(okno, GWLP_USERDATA));
+  auto* t = ObjektOkna(okno, zprava, l, &tlText::hwnd_);
   if (!t) return DefWindowProcW(okno, zprava, w, l);
   if (zprava == WM_NCDESTROY) {
     SetWindowLongPtrW(okno, GWLP_USERDATA, 0);

@@ -526,12 +526,7 @@ void frmkzhlavni::OnPaint() {
 }
 
 LRESULT CALLBACK frmkzhlavni::Procedura(HWND okno, UINT zprava, WPARAM w, LPARAM l) {
-  if (zprava == WM_NCCREATE) {
-    auto* self = static_cast<frmkzhlavni*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-    self->hwnd_ = okno;
-    SetWindowLongPtrW(okno, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<frmkzhlavni*>(GetWindowLongPtrW(okno, GWLP_USERDATA));
+  auto* self = ObjektOkna(okno, zprava, l, &frmkzhlavni::hwnd_);
   if (!self) return DefWindowProcW(okno, zprava, w, l);
   try {
     return self->Zprava(zprava, w, l);

@@ -202,12 +202,7 @@ void frmkzupozorneni::OnDpiChanged(int dpi, const RECT& navrh) {
 }
 
 LRESULT CALLBACK frmkzupozorneni::Procedura(HWND okno, UINT zprava, WPARAM w, LPARAM l) {
-  if (zprava == WM_NCCREATE) {
-    auto* vytvoreni = reinterpret_cast<CREATESTRUCTW*>(l);
-    SetWindowLongPtrW(okno, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(vytvoreni->lpCreateParams));
-    static_cast<frmkzupozorneni*>(vytvoreni->lpCreateParams)->hwnd_ = okno;
-  }
-  auto* self = reinterpret_cast<frmkzupozorneni*>(GetWindowLongPtrW(okno, GWLP_USERDATA));
+  auto* self = ObjektOkna(okno, zprava, l, &frmkzupozorneni::hwnd_);
   if (self == nullptr) return DefWindowProcW(okno, zprava, w, l);
   try {
     return self->Zprava(zprava, w, l);
