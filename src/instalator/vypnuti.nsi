@@ -52,7 +52,8 @@ Var Bezel ; 1 when a running program was ended: it is started again at the end
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_TEXT "Program ${NAZEV} je nainstalován. Najdete jej v nabídce Start.$\r$\n$\r$\nAkci naplánujete v hlavním okně programu nebo parametrem na příkazovém řádku, například /vypnuti;t/22:30/."
+!define MUI_FINISHPAGE_TEXT "Program ${NAZEV} je nainstalován; najdete jej v nabídce Start.$\r$\n$\r$\nV jeho hlavním okně klepněte na Nové, zvolte akci a čas a potvrďte tlačítkem Aktivace."
+!define MUI_FINISHPAGE_TEXT_LARGE
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${PROGRAM_EXE}"
 !define MUI_FINISHPAGE_RUN_TEXT "Spustit program ${NAZEV}"
 !define MUI_PAGE_CUSTOMFUNCTION_SHOW ZobrazDokonceni
