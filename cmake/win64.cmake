@@ -20,6 +20,12 @@ add_executable(vypnuti WIN32 ${app_sources} ${app_resources})
 target_link_options(vypnuti PRIVATE -municode -s)
 target_link_libraries(vypnuti PRIVATE vypnuti_win)
 
+include(${CMAKE_CURRENT_LIST_DIR}/instalace.cmake)
+# A release build (the win64-release preset) is the program and its installer, nothing more.
+if(NOT BUILD_TESTING)
+  return()
+endif()
+
 # GoogleTest from Debian's source package, built with the cross compiler.
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -32,6 +38,11 @@ target_include_directories(testy_win32 PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
 target_link_libraries(testy_win32 PRIVATE vypnuti_win gtest_main gmock)
 # The tests start the real program and small helper programs: they find them beside themselves.
 add_dependencies(testy_win32 vypnuti)
+# The installer test runs the installers of this build and of an older one.
+if(TARGET instalator)
+  add_dependencies(testy_win32 instalator instalator_starsi)
+  target_compile_definitions(testy_win32 PRIVATE VYPNUTI_VERZE_STARSI="${VYPNUTI_VERZE_STARSI}")
+endif()
 
 # Each file in tests/win32/pomocnici/ is a helper program of its own for the Win32 tests.
 file(GLOB helper_programs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/pomocnici/*.cpp)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Prints figures, checks nothing: the speed of the schedule's own work (a Release host build with
-# Google Benchmark), the size of vypnuti.exe and the memory of the running program under Wine.
+# Google Benchmark), and of the program users get (the win64-release build): the size of vypnuti.exe, the
+# DLLs it needs and the size of its installer, and the time to start and the memory of it under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -12,23 +13,24 @@ cmake --build build/bench --target vypnuti_bench >/dev/null
 echo "== the schedule's work, host build (Release)"
 build/bench/vypnuti_bench --benchmark_min_time=0.2 2>/dev/null | sed -n '/^Benchmark/,$p'
 
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target vypnuti >/dev/null
-echo "== vypnuti.exe"
-echo "size: $(stat -c %s build/win64/vypnuti.exe) bytes; DLLs it needs:" \
-  "$(x86_64-w64-mingw32-objdump -p build/win64/vypnuti.exe | sed -n 's/.*DLL Name: //p' | tr '\n' ' ')"
+dlls() { x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/.*DLL Name: //p' | tr '\n' ' '; }
+cmake --preset win64-release >/dev/null
+cmake --build --preset win64-release >/dev/null
+echo "== what users get (win64-release)"
+echo "vypnuti.exe: $(stat -c %s build/win64-release/vypnuti.exe) bytes; DLLs it needs: $(dlls build/win64-release/vypnuti.exe)"
+echo "installer: $(stat -c %s build/win64-release/vypnuti-instalace.exe) bytes"
 
 source tools/wine-env.sh
 vypnuti_wine_ready
 wine reg delete 'HKCU\Software\ZD\ZDKZ' /v parametr /f >/dev/null 2>&1 || true
 export ZDKZ_NANECISTO=$PWD/build/bench/nanecisto.txt
 start=$(date +%s%N)
-wine build/win64/vypnuti.exe "/vypnuti;t/30/" &
+wine build/win64-release/vypnuti.exe "/vypnuti;t/30/" &
+pid=$!  # wine becomes the program: this is its process, not another copy someone else runs
 # The program is up once it has stored its schedule.
 until wine reg query 'HKCU\Software\ZD\ZDKZ' /v parametr 2>/dev/null | grep -q REG_SZ; do sleep 0.05; done
 echo "from start to the schedule stored: $(( ($(date +%s%N) - start) / 1000000 )) ms (Wine already running)"
 sleep 2
-pid=$(pgrep -f 'vypnuti.exe /vypnuti' | head -n 1)
 echo "memory of the running program: $(awk '/VmRSS/ {print $2, $3}' /proc/"$pid"/status) resident," \
   "$(awk '/RssAnon/ {print $2, $3}' /proc/"$pid"/status) of it its own (the rest is Wine's shared code)"
 kill "$pid" 2>/dev/null || true

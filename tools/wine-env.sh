@@ -1,11 +1,13 @@
 # Sourced by the scripts that run Windows programs: Wine in a prefix of the project's own, without
-# Mono/Gecko prompts or debug noise, on a virtual desktop with a taskbar, and a display (a private
-# Xvfb when none is set).
+# Mono/Gecko prompts, debug noise or Linux menu entries, on a virtual desktop with a taskbar, and a
+# display (a private Xvfb when none is set).
 vypnuti_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX=${WINEPREFIX:-$vypnuti_root/build/wineprefix}
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# No menu entries or icons on the Linux side for the shortcuts that the installer and the tests make:
+# Wine would leave them behind in the user's home after the uninstall.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
 # Our users are Czech: Wine takes the user's locale (day and month names, the buttons of the message
 # boxes, the decimal comma) from this. tools/install-deps.sh generates it.
 export LC_ALL=${VYPNUTI_LOCALE:-cs_CZ.UTF-8}

@@ -4,5 +4,6 @@
 // product name are all this one text.
 #define VYPNUTI_PRODUKT "ZDKZ"
 #define VYPNUTI_PRODUKT_W L"ZDKZ"
-#define VYPNUTI_VERZE_TEXT "1.1.0.0"
-#define VYPNUTI_VERZE_CISLA 1, 1, 0, 0
+
+// The version numbers come from CMakeLists.txt (a header made at configure time).
+#include "verze.h"
