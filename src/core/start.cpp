@@ -52,7 +52,8 @@ void Start(std::string_view argument) {
     if (zadani.ulozeny && rozbor == Rozbor::Odmitnuto) {
       OdstranPoskozene();
       // The command line, when it is not the damaged string itself, is taken as on any other start.
-      if (!argument.empty() && !RozbalUlozenyTvar(argument)) aktivni = RozeberParametr(std::string(argument), false, false);
+      if (!argument.empty() && !RozbalUlozenyTvar(argument))
+        aktivni = RozeberParametr(std::string(argument), false, false);
     }
   }
   // The warning window comes first: it owns the icon and the timer.

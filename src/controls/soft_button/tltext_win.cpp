@@ -344,7 +344,8 @@ UdalostMysi tlText::Mys(WPARAM w, LPARAM l, std::int16_t tlacitko) const {
   UdalostMysi e;
   e.Button = tlacitko;
   if (tlacitko == 0)
-    e.Button = static_cast<std::int16_t>((w & MK_LBUTTON ? 1 : 0) | (w & MK_RBUTTON ? 2 : 0) | (w & MK_MBUTTON ? 4 : 0));
+    e.Button =
+        static_cast<std::int16_t>((w & MK_LBUTTON ? 1 : 0) | (w & MK_RBUTTON ? 2 : 0) | (w & MK_MBUTTON ? 4 : 0));
   e.Shift = static_cast<std::int16_t>((w & MK_SHIFT ? 1 : 0) | (w & MK_CONTROL ? 2 : 0) |
                                       (GetKeyState(VK_MENU) < 0 ? 4 : 0));
   e.X = PixelyNaTwipy(static_cast<float>(GET_X_LPARAM(l)), dpi_);
@@ -440,18 +441,19 @@ bool KresliTlText(HDC dc, SIZE velikost, const TlTextVlastnosti& v, HFONT pismo,
   RECT mira{};
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &mira, DT_CALCRECT | DT_SINGLELINE);
 
-  const PlanKresby plan = NaplanujKresbu({.sirka = velikost.cx,
-                                          .vyska = velikost.cy,
-                                          .sirkaTextu = mira.right - mira.left,
-                                          .vyskaTextu = mira.bottom - mira.top,
-                                          .stav = stav,
-                                          .Enabled = v.Enabled(),
-                                          .DEMove = v.DEMove(),
-                                          .DEBorder = v.DEBorder(),
-                                          .FocusDraw = v.FocusDraw(),
-                                          .ForeColor = BarvaVKontrastu(v.ForeColor(), UcelBarvy::TextTlacitka, kontrast),
-                                          .MoveColor = BarvaVKontrastu(v.MoveColor(), UcelBarvy::Pohyb, kontrast),
-                                          .DownColor = BarvaVKontrastu(v.DownColor(), UcelBarvy::Stisk, kontrast)});
+  const PlanKresby plan =
+      NaplanujKresbu({.sirka = velikost.cx,
+                      .vyska = velikost.cy,
+                      .sirkaTextu = mira.right - mira.left,
+                      .vyskaTextu = mira.bottom - mira.top,
+                      .stav = stav,
+                      .Enabled = v.Enabled(),
+                      .DEMove = v.DEMove(),
+                      .DEBorder = v.DEBorder(),
+                      .FocusDraw = v.FocusDraw(),
+                      .ForeColor = BarvaVKontrastu(v.ForeColor(), UcelBarvy::TextTlacitka, kontrast),
+                      .MoveColor = BarvaVKontrastu(v.MoveColor(), UcelBarvy::Pohyb, kontrast),
+                      .DownColor = BarvaVKontrastu(v.DownColor(), UcelBarvy::Stisk, kontrast)});
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, BarvaGdi(plan.barvaTextu));
   if (!text.empty())

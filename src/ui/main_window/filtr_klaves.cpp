@@ -20,7 +20,8 @@ std::string FiltrujVlozeni(std::string_view text, bool datum, bool odDo) {
   std::string vysledek;
   for (const char c : text) {
     if (c == Backspace) continue;  // a control character in a paste is no key
-    const std::int16_t znak = datum ? FiltrData(static_cast<unsigned char>(c), odDo) : FiltrCasu(static_cast<unsigned char>(c));
+    const std::int16_t znak =
+        datum ? FiltrData(static_cast<unsigned char>(c), odDo) : FiltrCasu(static_cast<unsigned char>(c));
     if (znak != 0) vysledek += static_cast<char>(znak);
   }
   return vysledek;

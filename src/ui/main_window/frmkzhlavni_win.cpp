@@ -283,7 +283,8 @@ LRESULT CALLBACK frmkzhlavni::PoleCasu(HWND okno, UINT zprava, WPARAM w, LPARAM 
   const bool datum = GetDlgCtrlID(okno) == Id(Ovladac::txtHNDatum);
   const bool odDo = self->f_[Ovladac::tlHNOdDo].TrueFalse;
   if (zprava == WM_CHAR) {
-    const std::int16_t znak = datum ? FiltrData(static_cast<std::int16_t>(w), odDo) : FiltrCasu(static_cast<std::int16_t>(w));
+    const std::int16_t znak =
+        datum ? FiltrData(static_cast<std::int16_t>(w), odDo) : FiltrCasu(static_cast<std::int16_t>(w));
     if (znak == 0) return 0;
     w = static_cast<WPARAM>(znak);
   } else if (zprava == WM_PASTE) {

@@ -152,7 +152,8 @@ void frmkzupozorneni::Ukaz(bool storno_povoleno) {
 
 // The countdown's text as a screen reader reads a changed label.
 void frmkzupozorneni::Ohlas() {
-  if (lblUC_ != nullptr && IsWindowVisible(hwnd_)) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, lblUC_, OBJID_WINDOW, CHILDID_SELF);
+  if (lblUC_ != nullptr && IsWindowVisible(hwnd_))
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, lblUC_, OBJID_WINDOW, CHILDID_SELF);
 }
 
 void frmkzupozorneni::Schovej() {
