@@ -94,8 +94,12 @@ class Program {
     return nullptr;
   }
   HWND Hlavni() const { return Okno(L"frmkzhlavni"); }
-  // A box (a message box or the input box) that the program shows.
-  HWND Dialog() const { return Okno(L"#32770"); }
+  // A box (a message box or the input box) that the program shows; only once it is on the screen, for
+  // its controls are made before it shows.
+  HWND Dialog() const {
+    HWND box = Okno(L"#32770");
+    return IsWindowVisible(box) ? box : nullptr;
+  }
   bool UpozorneniViditelne() const { return IsWindowVisible(Okno(L"frmkzupozorneni")); }
   std::wstring Odpocet() const { return Text(FindWindowExW(Okno(L"frmkzupozorneni"), nullptr, L"Static", nullptr)); }
   HWND Storno() const { return FindWindowExW(Okno(L"frmkzupozorneni"), nullptr, L"tlText", nullptr); }

@@ -113,7 +113,7 @@ TEST_F(Program_e2e, ProslyUlozenyPlanZmiziPotichu) {
   Program program(L"");
   EXPECT_TRUE(Dockej([&] { return uloziste.CtiParametr().empty(); }, 5s));
   std::this_thread::sleep_for(1s);
-  EXPECT_EQ(program.Okno(L"#32770"), nullptr) << "no box";
+  EXPECT_EQ(program.Dialog(), nullptr) << "no box";
   EXPECT_EQ(HodnotaAutostartu(KlicRun), std::nullopt);
   EXPECT_TRUE(program.Bezi());
 }
@@ -132,12 +132,12 @@ TEST_F(Program_e2e, NapovedaAChybnyParametr) {
   for (const auto& p : pripady) {
     Program program(p.argument);
     HWND box = nullptr;
-    ASSERT_TRUE(Dockej([&] { return (box = program.Okno(L"#32770")) != nullptr; }, 5s)) << p.argument;
+    ASSERT_TRUE(Dockej([&] { return (box = program.Dialog()) != nullptr; }, 5s)) << p.argument;
     EXPECT_EQ(Text(box), p.titulek);
     const std::wstring text = Text(GetDlgItem(box, 0xFFFF));  // the message box's text
     EXPECT_TRUE(text.starts_with(p.zacatek) && text.ends_with(L"\r\n/? - n\u00e1pov\u011bda")) << p.argument;
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(Dockej([&] { return program.Okno(L"#32770") == nullptr; }, 3s));
+    EXPECT_TRUE(Dockej([&] { return program.Dialog() == nullptr; }, 3s));
     EXPECT_TRUE(program.Bezi()) << "after OK the program waits with nothing armed ";
   }
 }
