@@ -80,15 +80,17 @@ TEST_F(Editor_e2e, NovePosunutiAStop) {
   AltA(L'a');
   OdpovezBoxu(program, IDYES);
   EXPECT_TRUE(Dockej([&] { return Souhrn(program).ends_with(L" v " + Text(Pole(program, Ovladac::txtHNCas))); }, 3s));
-  HWND posunuti = Pole(program, Ovladac::tlHNastaveniP);
-  RECT r{};
-  GetWindowRect(posunuti, &r);
-  bool cervena = false;
-  HDC obrazovka = GetDC(nullptr);
-  for (int x = r.left; x < r.right && !cervena; ++x)
-    for (int y = r.top; y < r.bottom && !cervena; ++y) cervena = GetPixel(obrazovka, x, y) == RGB(255, 0, 0);
-  ReleaseDC(nullptr, obrazovka);
-  EXPECT_TRUE(cervena) << "\"Posunutí\" turns red";
+  const auto cervena = [&] {  // a red pixel of the caption on the screen
+    RECT r{};
+    GetWindowRect(Pole(program, Ovladac::tlHNastaveniP), &r);
+    bool je = false;
+    HDC obrazovka = GetDC(nullptr);
+    for (int x = r.left; x < r.right && !je; ++x)
+      for (int y = r.top; y < r.bottom && !je; ++y) je = GetPixel(obrazovka, x, y) == RGB(255, 0, 0);
+    ReleaseDC(nullptr, obrazovka);
+    return je;
+  };
+  EXPECT_TRUE(Dockej(cervena, 3s)) << "\"Posunutí\" turns red";
   EXPECT_TRUE(StavovyRadek(program).starts_with(L"POSUNUT\u00cd - ")) << "the tray text with it";
   EXPECT_EQ(uloziste.CtiParametr(), UlozenyTvar(parametr)) << "a postponement is not stored";
 
