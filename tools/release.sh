@@ -12,7 +12,7 @@ verze=$(sed -n 's/^#define VYPNUTI_VERZE_TEXT "\(.*\)"$/\1/p' "$build/verze/verz
 
 # A single file for the user: the C++ runtime is linked in, so only the system's own DLLs may remain.
 dlls=$(x86_64-w64-mingw32-objdump -p "$build/vypnuti.exe" | sed -n 's/.*DLL Name: //p' | tr 'A-Z' 'a-z' | sort)
-cizi=$(grep -Ev '^(kernel32|user32|gdi32|advapi32|shell32|comctl32|ole32|powrprof|version|msvcrt)\.dll$' <<<"$dlls" || true)
+cizi=$(grep -Ev '^(kernel32|user32|gdi32|advapi32|shell32|comctl32|ole32|oleaut32|oleacc|powrprof|version|msvcrt)\.dll$' <<<"$dlls" || true)
 if [ -n "$cizi" ]; then
   echo "release: vypnuti.exe needs DLLs that Windows does not have: $cizi" >&2
   exit 1
