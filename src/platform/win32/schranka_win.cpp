@@ -30,3 +30,16 @@ void SchrankaWin::Vloz(std::string_view text) {
   }
   CloseClipboard();
 }
+
+std::wstring TextSchranky() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* znaky = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = znaky;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}

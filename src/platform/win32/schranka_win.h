@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/schranka.h"
 
 // The clipboard as Unicode text. The clipboard wants an owner window; this object keeps a message-only
@@ -18,3 +20,6 @@ class SchrankaWin final : public Schranka {
  private:
   HWND vlastnik_ = nullptr;
 };
+
+// The clipboard's Unicode text; empty when it holds none or cannot be opened.
+std::wstring TextSchranky();

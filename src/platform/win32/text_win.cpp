@@ -23,3 +23,9 @@ std::string Utf8(std::wstring_view utf16) {
                       text.data(), delka, nullptr, nullptr);
   return text;
 }
+
+std::wstring TextOkna(HWND okno) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(okno)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(okno, text.data(), static_cast<int>(text.size()))));
+  return text;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
@@ -7,3 +9,6 @@
 // convert (malformed input) also gives empty text.
 std::wstring Utf16(std::string_view utf8);
 std::string Utf8(std::wstring_view utf16);
+
+// The text a window or control shows now.
+std::wstring TextOkna(HWND okno);

@@ -11,13 +11,6 @@ struct DataVstupu {
   std::wstring vyzva, titulek, odpoved;
 };
 
-std::wstring TextPolozky(HWND dialog, int id) {
-  HWND polozka = GetDlgItem(dialog, id);
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(polozka)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(polozka, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 INT_PTR CALLBACK ProceduraVstupu(HWND dialog, UINT zprava, WPARAM w, LPARAM l) {
   switch (zprava) {
     case WM_INITDIALOG: {
@@ -30,7 +23,8 @@ INT_PTR CALLBACK ProceduraVstupu(HWND dialog, UINT zprava, WPARAM w, LPARAM l) {
     }
     case WM_COMMAND:
       if (LOWORD(w) == IDOK) {
-        reinterpret_cast<DataVstupu*>(GetWindowLongPtrW(dialog, DWLP_USER))->odpoved = TextPolozky(dialog, IDC_VSTUP);
+        reinterpret_cast<DataVstupu*>(GetWindowLongPtrW(dialog, DWLP_USER))->odpoved =
+            TextOkna(GetDlgItem(dialog, IDC_VSTUP));
         EndDialog(dialog, IDOK);
         return TRUE;
       }

@@ -5,16 +5,15 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/zdroje.h"
 #include "controls/kontrast.h"
 #include "controls/twipy.h"
 #include "core/stav.h"
+#include "platform/win32/schranka_win.h"
 #include "platform/win32/text_win.h"
 #include "ui/main_window/editor.h"
 #include "ui/main_window/hlavni_okno.h"
 #include "ui/main_window/filtr_klaves.h"
 #include "ui/main_window/napovedy.h"
-#include "ui/main_window/parametr_z_formulare.h"
 
 namespace {
 
@@ -26,30 +25,6 @@ constexpr UINT ZpravaKontroly = WM_APP + 1;  // wParam: the box that lost the fo
 
 int Id(Ovladac o) { return IdOvladace(o); }
 Ovladac OvladacZId(int id) { return static_cast<Ovladac>(id - PrvniId); }
-
-HICON NactiIkonu(int velikost) {
-  return static_cast<HICON>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VYPNUTI), IMAGE_ICON, velikost, velikost, 0));
-}
-
-std::wstring TextSchranky() {
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* znaky = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = znaky;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
-std::wstring TextOkna(HWND okno) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(okno)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(okno, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
 
 // The legal notice and the version numbers of the program's own version resource.
 std::string VerzeProgramu() {
@@ -245,10 +220,7 @@ bool frmkzhlavni::Vytvor() {
   CreateWindowExW(0, TridaOkna, Utf16(NazevAplikace).c_str(), StylOkna, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
                   nullptr, nullptr, instance, this);
   if (!hwnd_) return false;
-  velka_.Vymen(NactiIkonu(GetSystemMetrics(SM_CXICON)));
-  mala_.Vymen(NactiIkonu(GetSystemMetrics(SM_CXSMICON)));
-  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(velka_.Handle()));
-  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(mala_.Handle()));
+  ikony_.Nastav(hwnd_, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CXSMICON));
 
   for (const NavrhOvladace* n : PodleTabulatoru()) VytvorOvladac(*n);
   sbMain_ = std::make_unique<clskzsb>();
@@ -315,7 +287,7 @@ void frmkzhlavni::VytvorTlacitko(const NavrhOvladace& n) {
   SetWindowLongPtrW(t->hwnd(), GWL_STYLE, GetWindowLongPtrW(t->hwnd(), GWL_STYLE) | WS_GROUP);
   t->PopisProCtecku = [this, o] { return NapovedaTlacitka(f_, o).text; };
   t->Prepinac = o == Ovladac::tlHNOdDo;
-  t->Click = [this, o] { Udalost([this, o] { Klik(o); }); };
+  t->Click = [this, o] { Udalost([this, o] { KlikNaTlacitko(f_, o); }); };
   t->MouseMoveEnabled = [this, o](bool mme) { Udalost([this, o, mme] { tl_MouseMoveEnabled(f_, o, mme); }); };
   Okno(o) = t->hwnd();
   Tlacitko(o) = std::move(t);
@@ -439,45 +411,6 @@ void frmkzhlavni::OnKontrola(Ovladac pole) {
   vraciFokus_ = true;
   Zrcadli();
   vraciFokus_ = false;
-}
-
-void frmkzhlavni::Klik(Ovladac o) {
-  const int index = IndexPole(o);
-  switch (o) {
-    case Ovladac::tlHZavrit:
-      tlHZavrit_Click();
-      break;
-    case Ovladac::tlHNOdDo:
-      tlHNOdDo_Click(f_);
-      break;
-    case Ovladac::tlHNastaveni:
-      tlHNastaveni_Click(f_);
-      break;
-    case Ovladac::tlHNastaveniZ:
-      tlHNastaveniZ_Click(f_);
-      break;
-    case Ovladac::tlHNastaveniP:
-      tlHNastaveniP_Click(f_);
-      break;
-    case Ovladac::tlHNParametr:
-      tlHNParametr_Click(f_);
-      break;
-    case Ovladac::tlHNStop:
-      tlHNStop_Click(f_);
-      break;
-    case Ovladac::tlHNAktivace:
-      tlHNAktivace_Click(f_);
-      break;
-    case Ovladac::tlHNStorno:
-      tlHNStorno_Click(f_);
-      break;
-    case Ovladac::tlKZ0: case Ovladac::tlKZ1: case Ovladac::tlKZ2: case Ovladac::tlKZ3:
-    case Ovladac::tlKZ4: case Ovladac::tlKZ5: case Ovladac::tlKZ6: case Ovladac::tlKZ7:
-      tlKZ_Click(index);
-      break;
-    default:
-      break;
-  }
 }
 
 void frmkzhlavni::OnCommand(WPARAM w, LPARAM) {

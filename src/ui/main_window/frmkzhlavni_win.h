@@ -12,6 +12,7 @@
 #include "controls/soft_button/tltext_win.h"
 #include "controls/status_bar/clskzsb_win.h"
 #include "platform/okna_programu.h"
+#include "ui/ikony_okna_win.h"
 #include "ui/main_window/formular.h"
 
 // The main window: the one interactive window, loaded on demand and released when it closes. It is
@@ -56,7 +57,6 @@ class frmkzhlavni final : public HlavniOkno {
   LRESULT OnCtlColorStatic(HDC dc, HWND ovladac);
   void OnPaint();
   void OnDestroy();
-  void Klik(Ovladac o);
   void OnKontrola(Ovladac pole);
   bool PosunVRade(HWND fokus, UINT klavesa);
   void PosunTabulatorem(bool zpet);
@@ -76,7 +76,7 @@ class frmkzhlavni final : public HlavniOkno {
   std::array<std::unique_ptr<tlText>, PocetOvladacu> tlacitka_;
   std::unique_ptr<clskzsb> sbMain_;
   std::vector<std::pair<Pismo, std::unique_ptr<PismoGdi>>> pisma_;  // one font per look, for dpi_
-  VlastniIkona velka_, mala_;
+  IkonyOkna ikony_;
   HWND posledniFokus_ = nullptr;
   bool kontrola_ = false;    // a box's check is running (its message may be up)
   bool vraciFokus_ = false;  // the check puts the focus back

@@ -11,6 +11,8 @@
 #include "platform/port.h"
 #include "platform/system.h"
 #include "scheduler/akce.h"
+#include "ui/main_window/editor.h"
+#include "ui/main_window/parametr_z_formulare.h"
 #include "ui/main_window/zobraz_nastaveni.h"
 
 using O = Ovladac;
@@ -84,5 +86,50 @@ void tlKZ_Click(int Index) {
     else plocha.VytvorZastupce();
   } else if (Index == 7) {
     port<Dialogy>().Zprava(TextParametru(), NazevAplikace, styl::Ok | styl::Informace);
+  }
+}
+
+// A click on one of the window's buttons, by the mouse or the keyboard.
+void KlikNaTlacitko(Formular& f, Ovladac o) {
+  switch (o) {
+    case O::tlHZavrit:
+      tlHZavrit_Click();
+      break;
+    case O::tlHNOdDo:
+      tlHNOdDo_Click(f);
+      break;
+    case O::tlHNastaveni:
+      tlHNastaveni_Click(f);
+      break;
+    case O::tlHNastaveniZ:
+      tlHNastaveniZ_Click(f);
+      break;
+    case O::tlHNastaveniP:
+      tlHNastaveniP_Click(f);
+      break;
+    case O::tlHNParametr:
+      tlHNParametr_Click(f);
+      break;
+    case O::tlHNStop:
+      tlHNStop_Click(f);
+      break;
+    case O::tlHNAktivace:
+      tlHNAktivace_Click(f);
+      break;
+    case O::tlHNStorno:
+      tlHNStorno_Click(f);
+      break;
+    case O::tlKZ0:
+    case O::tlKZ1:
+    case O::tlKZ2:
+    case O::tlKZ3:
+    case O::tlKZ4:
+    case O::tlKZ5:
+    case O::tlKZ6:
+    case O::tlKZ7:
+      tlKZ_Click(IndexPole(o));
+      break;
+    default:
+      break;
   }
 }

@@ -33,5 +33,8 @@ void tlHZavrit_Click();
 // The tool buttons tlKZ(0) to (7); 8 and 9 open their own address.
 void tlKZ_Click(int Index);
 
+// A click on one of the window's buttons, by the mouse or the keyboard.
+void KlikNaTlacitko(Formular& f, Ovladac o);
+
 // The parameter list that "Parametr" shows.
 std::string TextParametru();

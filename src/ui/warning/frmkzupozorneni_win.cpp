@@ -1,6 +1,5 @@
 #include "ui/warning/frmkzupozorneni_win.h"
 
-#include "app/zdroje.h"
 #include "controls/kontrast.h"
 #include "controls/twipy.h"
 #include "core/stav.h"
@@ -24,17 +23,6 @@ constexpr RECT PoleUC = {60, 60, 60 + 7035, 60 + 555};
 const Pismo PismoUC = {.jmeno = "MS Sans Serif", .velikost = 24, .vaha = 700, .znakovaSada = 238};
 
 int Px(int twipy, int dpi) { return TwipyNaPixely(twipy, dpi); }
-
-std::wstring TextOkna(HWND okno) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(okno)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(okno, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-HICON NactiIkonu(int velikost) {
-  return static_cast<HICON>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VYPNUTI), IMAGE_ICON, velikost, velikost, 0));
-}
 
 }  // namespace
 
@@ -65,10 +53,7 @@ void frmkzupozorneni::Nacti() {
   hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, TridaOkna, Utf16(NazevAplikace).c_str(), WS_POPUP, 0, 0, 0, 0,
                           nullptr, nullptr, instance, this);
   if (hwnd_ == nullptr) return;
-  velka_.Vymen(NactiIkonu(32));
-  mala_.Vymen(NactiIkonu(16));
-  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(velka_.Handle()));
-  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(mala_.Handle()));
+  ikony_.Nastav(hwnd_, 32, 16);
 
   // One centred line: a countdown broken over two lines loses its end to the label's height.
   lblUC_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX,

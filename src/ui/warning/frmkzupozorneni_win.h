@@ -8,6 +8,7 @@
 #include "controls/kresleni_win.h"
 #include "controls/soft_button/tltext_win.h"
 #include "platform/okna_programu.h"
+#include "ui/ikony_okna_win.h"
 #include "scheduler/ikona_listy_win.h"
 
 // The warning window: a borderless blue window with the countdown and the cancel button, shown for
@@ -51,7 +52,6 @@ class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
   int dpi_ = 96;
   HBRUSH modra_ = nullptr;
   HBRUSH zluta_ = nullptr;
-  VlastniIkona velka_;
-  VlastniIkona mala_;
+  IkonyOkna ikony_;
   bool zavreno_ = false;
 };
