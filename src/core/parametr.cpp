@@ -107,11 +107,15 @@ std::optional<HodinaMinuta> CtiCasDne(std::string_view text) {
   return HodinaMinuta{*hodina, *minuta};
 }
 
-void NastavDenSpusteni() {
-  const DatumCas spusteni = RozlozCas(stav.CasSpusteni);
-  stav.Den = static_cast<std::int16_t>(spusteni.den);
-  stav.Mesic = static_cast<std::int16_t>(spusteni.mesic);
-  stav.Rok = static_cast<std::int16_t>(spusteni.rok);
+// What a time without a date counts from: the program's start while it starts, the present moment
+// afterwards, so that a program left running since yesterday takes "15:32" for today.
+Cas Vychozi() { return stav.PriSpusteni == 1 ? stav.CasSpusteni : port<Hodiny>().Ted(); }
+
+void NastavDen() {
+  const DatumCas dnes = RozlozCas(Vychozi());
+  stav.Den = static_cast<std::int16_t>(dnes.den);
+  stav.Mesic = static_cast<std::int16_t>(dnes.mesic);
+  stav.Rok = static_cast<std::int16_t>(dnes.rok);
 }
 
 void NastavOkamzik(Cas okamzik) {
@@ -133,7 +137,7 @@ bool CtiOkno(Retezec& s) {
   if (!okno) return false;
   const auto pomlcka = okno->find('-');
   if (pomlcka == std::string::npos) return false;
-  NastavDenSpusteni();
+  NastavDen();
   const auto od = CtiCasDne(std::string_view(*okno).substr(0, pomlcka));
   const auto po = CtiCasDne(std::string_view(*okno).substr(pomlcka + 1));
   if (!od || !po) return false;
@@ -158,21 +162,21 @@ void CtiAkci(Retezec& s) {
 
 std::uint8_t Priznak(Retezec& s, std::string_view volba) { return s.Odeber(volba) ? 1 : 0; }
 
-// ";t/…/": a clock time "H:M" or a number of minutes counted from the program's start.
+// ";t/…/": a clock time "H:M" or a number of minutes.
 bool CtiCas(std::string_view hodnota) {
   if (hodnota.find(':') != std::string_view::npos) {
     const auto cas = CtiCasDne(hodnota);
     if (!cas) return false;
     stav.Hodina = static_cast<std::int16_t>(cas->hodina);
     stav.Minuta = static_cast<std::int16_t>(cas->minuta);
-    NastavDenSpusteni();
+    NastavDen();
     stav.RezimMinuty = 0;
     return true;
   }
   const auto minut = hodnota.size() <= 6 ? Cislo(hodnota) : std::nullopt;
   if (!minut) return false;
   stav.RezimMinuty = 1;
-  NastavOkamzik(stav.CasSpusteni + minutes{static_cast<long>(*minut)});
+  NastavOkamzik(Vychozi() + minutes{static_cast<long>(*minut)});
   return true;
 }
 
@@ -233,9 +237,11 @@ Rozbor Aktivuj(bool NeUkladat) {
   if (stav.Rok < RozlozCas(port<Hodiny>().Ted()).rok) return Vyprs();
   stav.CilovyCas = SlozCas(stav.Rok, stav.Mesic, stav.Den, stav.Hodina, stav.Minuta);
   if (stav.OdDo == 1) stav.DoCas = hours{stav.DoHodina} + minutes{stav.DoMinuta};
-  if (stav.CilovyCas < port<Hodiny>().Ted()) {
+  const Cas ted = port<Hodiny>().Ted();
+  if (stav.CilovyCas < ted) {
     if (stav.KazdyDen != 1) return Vyprs();
-    stav.CilovyCas += days{1};
+    // As many days as it takes: a daily moment is never armed in the past.
+    stav.CilovyCas += ceil<days>(ted - stav.CilovyCas);
   }
   if (stav.OdDo != 1) NastavMinutuVarovani();
   if (!NeUkladat) port<Planovac>().UlozNastaveni();

@@ -10,6 +10,8 @@
 #include "falesne_porty.h"
 #include "platform/planovac.h"
 
+using namespace std::chrono;
+
 namespace {
 
 struct FalesnyPlanovac : Planovac {
@@ -85,6 +87,37 @@ TEST_F(Parametr, NastaviCilAVarovaniOMinutuDriv) {
     EXPECT_EQ(Vlozeno(SlozCas(stav.Rok, stav.Mesic, stav.Den, stav.Hodina, stav.Minuta)), p.varovani) << p.text;
     EXPECT_EQ(stav.Neaktivni, 0) << p.text;
     EXPECT_EQ(planovac.ulozeni, 1) << p.text;
+  }
+}
+
+// Parsed while the program runs (the main window, the end of a postponement), a time without a date
+// counts from now, whatever day the program started on; at start-up it counts from the start.
+TEST_F(Parametr, CasBezDataPocitaOdTeto) {
+  const struct {
+    const char* text;
+    int dni_behu;      // how many midnights the program has run past
+    const char* cil;  // empty: expired
+  } pripady[] = {
+      {"/vypnuti;kd;t/9:00/", 1, "6.5.2026 9:00:00"},  // now 5.5. 10:00: tomorrow, never the past
+      {"/vypnuti;kd;t/9:00/", 2, "7.5.2026 9:00:00"},
+      {"/vypnuti;kd;t/11:00/", 1, "5.5.2026 11:00:00"},
+      {"/vypnuti;t/11:00/", 1, "5.5.2026 11:00:00"},  // typed today, not refused as passed
+      {"/vypnuti;t/11:00/", 2, "6.5.2026 11:00:00"},
+      {"/vypnuti;t/9:00/", 1, ""},
+      {"/vypnuti;t/30/", 1, "5.5.2026 10:30:00"},
+      {"/vypnuti;t/30/", 2, "6.5.2026 10:30:00"},
+      {"/vypnuti;kd;t/-3000/", 1, "6.5.2026 8:00:00"},  // over two days back: as many days on as it takes
+      {";od/9:00-11:00/;kd", 2, "7.5.2026 9:00:00"},
+  };
+  for (const auto& p : pripady) {
+    for (const int pri_spusteni : {0, 1}) {
+      Znovu(SlozCas(2026, 5, 4, 10, 0, 0));
+      porty.hodiny.ted += days{p.dni_behu};
+      if (pri_spusteni == 1) stav.CasSpusteni = porty.hodiny.ted;  // a start-up counts from its own moment
+      stav.PriSpusteni = static_cast<std::uint8_t>(pri_spusteni);
+      EXPECT_EQ(RozeberParametr(p.text, true, false), *p.cil != '\0') << p.text << " " << p.dni_behu;
+      if (*p.cil != '\0') EXPECT_EQ(Vlozeno(stav.CilovyCas), p.cil) << p.text << " " << p.dni_behu;
+    }
   }
 }
 
