@@ -76,7 +76,8 @@ void KrokPlanu() {
     port<HlavniOkno>().UkazCas(FormatCasSekundy(ted), port<Mistni>().DlouheDatum(RozlozCas(ted)));
   }
   if (stav.UpozorneniBezi == 1) {
-    KrokOdpoctu();
+    HlidejZmeskane();  // a countdown the computer slept through ends no session
+    if (stav.UpozorneniBezi == 1) KrokOdpoctu();
     return;
   }
   if (stav.Neaktivni != 0) return;

@@ -16,6 +16,9 @@ using namespace std::chrono;
 namespace {
 
 constexpr minutes NejvyseZpozdeni{10};
+// A countdown's end passed without a tick by more than this: the computer slept through it. Normal
+// ticks never come later than half a second past the end; a busy system may delay one a little.
+constexpr seconds PreruseniOdpoctu{3};
 
 // Czech says "ve" before the hours that begin with a cluster when read aloud (ve dvě, ve třináct, ve
 // dvacet) and "v" before the others (v jednu, v pět, v patnáct).
@@ -53,20 +56,16 @@ void PrenesNaDalsiDen() {
   NastavMinutuVarovani();
 }
 
-// How long ago the warning minute passed, in the time that really went by: a clock set forward over
-// it (or the hour daylight saving skips) passes it in no time, and the warning is still due.
-void HlidejZmeskane() {
-  if (stav.Neaktivni != 0 || stav.UpozorneniBezi == 1 || stav.OdDo == 1) return;
-  const Cas ted = port<Hodiny>().Ted();
-  const Cas varovani = stav.CilovyCas - minutes{1};
-  const minutes podle_hodin = floor<minutes>(ted - varovani);
-  if (podle_hodin < minutes{1}) return;  // not passed yet; its own minute is the tick's
-  const minutes opravdu =
-      stav.PosledniTik > milliseconds{0} ? floor<minutes>(port<Hodiny>().Tik() - stav.PosledniTik) : podle_hodin;
-  if (std::min(podle_hodin, opravdu) <= NejvyseZpozdeni) {
+namespace {
+
+// The moment was missed by so long: soon enough, the warning starts with its whole minute; later, a
+// daily schedule moves on and a one-off one is forgotten, and the balloon says so.
+void Zmeskano(minutes o) {
+  if (o <= NejvyseZpozdeni) {
     Zobraz(seconds{60});
     return;
   }
+  const Cas ted = port<Hodiny>().Ted();
   const Cas zmeskany = stav.CilovyCas;
   std::optional<Cas> pristi;
   if (stav.KazdyDen == 1) {
@@ -75,8 +74,36 @@ void HlidejZmeskane() {
   } else {
     stav.Neaktivni = 1;
     UlozNastaveni();
+    port<IkonaListy>().NastavTip(NazevAplikace);
   }
   const std::string text = TextZmeskani(zmeskany, ted, pristi);
   port<IkonaListy>().Bublina(text);
   if (stav.HlavniOtevreno == 1) port<HlavniOkno>().StavovyRadek(text, ikona::Vykricnik);
+}
+
+// A countdown is never finished late: one whose end the computer slept through is a missed moment.
+void HlidejOdpocet() {
+  const milliseconds pres = port<Hodiny>().Tik() - stav.KonecOdpoctu;
+  if (pres <= PreruseniOdpoctu) return;
+  Skryj();
+  Zmeskano(floor<minutes>(pres));
+}
+
+}  // namespace
+
+// How long ago the warning minute passed, in the time that really went by: a clock set forward over
+// it (or the hour daylight saving skips) passes it in no time, and the warning is still due.
+void HlidejZmeskane() {
+  if (stav.Neaktivni != 0 || stav.OdDo == 1) return;
+  if (stav.UpozorneniBezi == 1) {
+    HlidejOdpocet();
+    return;
+  }
+  const Cas ted = port<Hodiny>().Ted();
+  const Cas varovani = stav.CilovyCas - minutes{1};
+  const minutes podle_hodin = floor<minutes>(ted - varovani);
+  if (podle_hodin < minutes{1}) return;  // not passed yet; its own minute is the tick's
+  const minutes opravdu =
+      stav.PosledniTik > milliseconds{0} ? floor<minutes>(port<Hodiny>().Tik() - stav.PosledniTik) : podle_hodin;
+  Zmeskano(std::min(podle_hodin, opravdu));
 }

@@ -68,7 +68,8 @@ TEST_F(Zmeskane, SpankemPresMinutuVarovani) {
       EXPECT_FALSE(Tikej(seconds{58})) << "the whole minute to cancel";
       EXPECT_TRUE(Tikej(seconds{2})) << p.parametr;
     } else {
-      EXPECT_THAT(log, ElementsAre(std::string("bublina ") + p.bublina)) << p.parametr;
+      EXPECT_THAT(svet.Log({"tip"}), ElementsAre(std::string("bublina ") + p.bublina)) << p.parametr;
+      if (!*p.ulozeno) EXPECT_EQ(svet.tip, "Vypnutí počítače") << "forgotten: the idle tooltip at once";
       svet.log.clear();
       EXPECT_FALSE(Tikej(hours{23})) << "nothing more today";
     }
@@ -77,6 +78,102 @@ TEST_F(Zmeskane, SpankemPresMinutuVarovani) {
   // The daily one is armed for tomorrow.
   EXPECT_EQ(stav.Neaktivni, 0);
   EXPECT_EQ(FormatDatum(stav.CilovyCas) + " " + FormatCasSekundy(stav.CilovyCas), "5.12.2026 15:33:00");
+}
+
+// A countdown the computer slept through is a missed moment like any other, never carried out late:
+// past its end by up to 10 minutes it starts again with its whole minute, by more it goes (a daily one
+// to tomorrow). A shorter sleep leaves the countdown its own end.
+TEST_F(Zmeskane, SpankemUprostredOdpoctu) {
+  const struct {
+    const char* parametr;
+    seconds spanek;     // from 15:32:40, 20 s before the end
+    bool ihned;         // carried out at the countdown's own end
+    bool znovu;         // the warning again with its whole minute
+    const char* cil;    // the schedule afterwards; empty: forgotten
+  } pripady[] = {
+      {"/vypnuti;t/15:33/", seconds{10}, true, false, "4.12.2026 15:33:00"},
+      {"/vypnuti;t/15:33/", seconds{30}, false, true, "4.12.2026 15:33:00"},
+      {"/vypnuti;zs;t/15:33/", minutes{5}, false, true, "4.12.2026 15:33:00"},
+      {"/vypnuti;t/15:33/", minutes{30}, false, false, ""},
+      {"/zamceni;kd;zs;t/15:33/", minutes{30}, false, false, "5.12.2026 15:33:00"},
+  };
+  for (const auto& p : pripady) for (const bool ohlaseno : {true, false}) {
+    stav = StavPlanu{};
+    Spust(V(15, 31, 59), p.parametr);
+    TikejDo(V(15, 32, 40));
+    ASSERT_EQ(stav.UpozorneniBezi, 1) << p.parametr;
+    svet.log.clear();
+    if (ohlaseno) {
+      Spi(p.spanek);
+    } else {  // the first tick comes before the system's word of the resume
+      svet.hodiny.ted += p.spanek;
+      CasovacTik();
+    }
+    const std::string kontext = std::string(p.parametr) + " " + std::to_string(p.spanek.count()) +
+                                (ohlaseno ? "" : " tick first");
+    if (p.ihned) {
+      EXPECT_TRUE(Tikej(seconds{10})) << kontext;
+      continue;
+    }
+    const auto log = svet.Log({"tip", "ikona", "lblUC"});
+    ASSERT_FALSE(log.empty()) << kontext;
+    EXPECT_EQ(log[0], "schovej") << kontext;
+    EXPECT_EQ(log.back().starts_with("bublina"), !p.znovu) << kontext;
+    if (p.znovu) {
+      EXPECT_EQ(log.back(), stav.ZakazStorna ? "ukaz bez storna" : "ukaz storno") << kontext;
+      svet.log.clear();
+      EXPECT_FALSE(Tikej(seconds{58})) << kontext;
+      EXPECT_TRUE(Tikej(seconds{2})) << kontext;
+      continue;
+    }
+    svet.log.clear();
+    EXPECT_FALSE(Tikej(hours{1})) << kontext;
+    EXPECT_EQ(stav.Neaktivni == 0 ? FormatDatum(stav.CilovyCas) + " " + FormatCasSekundy(stav.CilovyCas) : "",
+              p.cil)
+        << kontext;
+    EXPECT_FALSE(svet.ikona_pryc) << kontext << ": the program can be reached again";
+  }
+}
+
+// A ";zs" countdown takes the icon away; any end that leaves the program running brings it back.
+TEST_F(Zmeskane, IkonaSeVratiPoOdpoctuBezStorna) {
+  for (const char* parametr : {"/spanek;kd;zs;t/15:33/", "/zamceni;zs;t/15:33/"}) {
+    stav = StavPlanu{};
+    Spust(V(15, 31, 59), parametr);
+    EXPECT_TRUE(Tikej(minutes{2}));
+    const auto log = svet.Log({"tip", "lblUC", "hodiny", "sb", "ukaz"});
+    EXPECT_THAT(log, ::testing::Contains("ikona pryc")) << parametr;
+    EXPECT_FALSE(svet.ikona_pryc) << parametr;
+  }
+}
+
+// The wake timer follows a new time zone, and a set the system refused is tried again.
+TEST_F(Zmeskane, ProbuzeniPoZmeneCasuASelhani) {
+  svet.probuzeni_selze = true;
+  Spust(V(10, 0, 0), "/vypnuti;t/15:33/");
+  Tikej(seconds{2});
+  svet.probuzeni_selze = false;
+  Tikej(seconds{2});
+  ZpracujZpravuOkna(zpravy_okna::ZmenaCasu, 0, 0);
+  EXPECT_THAT(svet.probuzeni, ElementsAre("4.12.2026 15:32:00 selhalo", "4.12.2026 15:32:00 selhalo",
+                                          "4.12.2026 15:32:00 selhalo", "4.12.2026 15:32:00",
+                                          "4.12.2026 15:32:00"));
+}
+
+// "v" or "ve" before the hour as it is read aloud: ve dvě, v pět, ve dvanáct, v patnáct, ve dvacet.
+TEST_F(Zmeskane, PredlozkaPredHodinou) {
+  stav.Akce = akce::Vypnuti;
+  stav.AkceNazev = "Vypnutí";
+  const struct {
+    int hodina;
+    const char* konec;
+  } pripady[] = {{1, "v 01:05."}, {2, "ve 02:05."}, {4, "ve 04:05."}, {5, "v 05:05."}, {11, "v 11:05."},
+                 {12, "ve 12:05."}, {14, "ve 14:05."}, {15, "v 15:05."}, {19, "v 19:05."}, {20, "ve 20:05."},
+                 {23, "ve 23:05."}};
+  for (const auto& p : pripady) {
+    const std::string text = TextZmeskani(V(p.hodina, 5), V(23, 59), V(p.hodina, 5, 0, 5));
+    EXPECT_TRUE(text.ends_with(std::string("Příště proběhne zítra ") + p.konec)) << text;
+  }
 }
 
 // The clock set forward over the moment, and the hour that daylight saving skips: no time went by, so
@@ -139,6 +236,8 @@ TEST_F(Zmeskane, ProbuzeniSeSchematem) {
   cmKZS_Click();
   CasovacTik();
   ASSERT_TRUE(RozeberParametr("/spanek;t/16:00/", true, false));  // sleep needs no waking
+  CasovacTik();
+  ASSERT_TRUE(RozeberParametr(";od/22:00-23:00/", true, false));  // a window acts only while running
   CasovacTik();
   ASSERT_TRUE(RozeberParametr("/vypnuti;t/10:02/", true, false));
   CasovacTik();
