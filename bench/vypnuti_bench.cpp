@@ -16,12 +16,13 @@ namespace {
 
 // The parser's quiet world, and the windows the tick reaches, doing nothing.
 struct TichySvetSOkny : TichySvet, IkonaListy, OknoUpozorneni, HlavniOkno, Probouzeni {
-  void Nastav(Cas) override {}
+  bool Nastav(Cas) override { return true; }
   void Zrus() override {}
   void NastavTip(std::string_view) override {}
   std::string Tip() const override { return {}; }
   void Bublina(std::string_view) override {}
   void Odeber() override {}
+  void Vrat() override {}
   void Nacti() override {}
   void Ukaz(bool) override {}
   void Schovej() override {}

@@ -36,6 +36,8 @@ class IkonaListy {
   // A balloon over the icon: something the user must hear of although no window is open.
   virtual void Bublina(std::string_view text) = 0;
   virtual void Odeber() = 0;
+  // Brings back an icon that Odeber took away; nothing when it is there.
+  virtual void Vrat() = 0;
 };
 
 // System icons the status bar can show beside its text.

@@ -44,10 +44,14 @@ void IkonaListyWin::Pridej(HWND okno) {
   IkonaLista.uID = 0;
   IkonaLista.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   IkonaLista.uCallbackMessage = zpravy_okna::ZpravaIkony;
-  const auto male = reinterpret_cast<HICON>(SendMessageW(okno, WM_GETICON, ICON_SMALL, 0));
-  IkonaLista.hIcon = static_cast<HICON>(CopyImage(male, IMAGE_ICON, 16, 16, 0));
+  NactiIkonu();
   ZapisTip(IkonaLista, NazevAplikace);
   for (int pokus = 0; pokus < PokusuOPridani && !ZkusPridat(); ++pokus) Sleep(ProdlevaPokusu);
+}
+
+void IkonaListyWin::NactiIkonu() {
+  const auto male = reinterpret_cast<HICON>(SendMessageW(IkonaLista.hWnd, WM_GETICON, ICON_SMALL, 0));
+  IkonaLista.hIcon = static_cast<HICON>(CopyImage(male, IMAGE_ICON, 16, 16, 0));
 }
 
 // Each attempt goes with the next identifier, the first with 1.
@@ -102,4 +106,13 @@ void IkonaListyWin::Odeber() {
   }
   if (zobrazena_) Shell_NotifyIconW(NIM_DELETE, &IkonaLista);
   zobrazena_ = false;
+}
+
+// One try, with the tooltip of the moment: the program is running, and the notification area is.
+void IkonaListyWin::Vrat() {
+  if (!odebrana_ || IkonaLista.hWnd == nullptr) return;
+  odebrana_ = false;
+  NactiIkonu();
+  --IkonaLista.uID;  // the same icon as before
+  ZkusPridat();
 }

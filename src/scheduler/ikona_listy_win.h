@@ -25,8 +25,10 @@ class IkonaListyWin final : public IkonaListy {
   std::string Tip() const override;
   void Bublina(std::string_view text) override;
   void Odeber() override;
+  void Vrat() override;
 
  private:
+  void NactiIkonu();
   bool ZkusPridat();
 
   NOTIFYICONDATAW IkonaLista{};

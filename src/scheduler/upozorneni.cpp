@@ -5,7 +5,7 @@
 #include "platform/okna_programu.h"
 #include "platform/port.h"
 
-void Zobraz(std::chrono::seconds odpocet) {
+void Zobraz(std::chrono::milliseconds odpocet) {
   if (stav.SkrytStorno != 1) port<OknoUpozorneni>().Ukaz(stav.ZakazStorna == 0);
   stav.ZbyvaSekund = 60;
   stav.KonecOdpoctu = port<Hodiny>().Tik() + odpocet;
@@ -16,6 +16,7 @@ void Zobraz(std::chrono::seconds odpocet) {
 
 void Skryj() {
   port<OknoUpozorneni>().Schovej();
+  port<IkonaListy>().Vrat();
   stav.UpozorneniBezi = 0;
 }
 

@@ -6,8 +6,9 @@
 
 // The warning minute has come: show the warning (unless hidden by ";ss") and start a countdown of
 // the given length.
-void Zobraz(std::chrono::seconds odpocet);
-// Hide the warning; the countdown stops.
+void Zobraz(std::chrono::milliseconds odpocet);
+// Hide the warning; the countdown stops, and the program, which goes on, can be reached again by its
+// icon.
 void Skryj();
 // The cancel button: disarm, report it, and open the main window.
 void cmKZS_Click();

@@ -132,9 +132,11 @@ TEST_F(Editor, SestaveniParametru) {
 }
 
 TEST_F(Editor, PrepinaniOdDoTamAZpet) {
-  Spust("/restart;t/22:30/");
+  Spust("/restart;kv;t/22:30/");
   tlHNastaveniZ_Click(f);
+  ASSERT_EQ(f[chHN(3)].hodnota, 1);
   tlHNOdDo_Click(f);
+  EXPECT_EQ(f[chHN(3)].hodnota, 0) << "closing programs means nothing in a window";
   EXPECT_EQ(f[O::txtHNCas].text + "|" + f[O::txtHNDatum].text, "|");
   EXPECT_EQ(VybranaVolba(f), 1);
   EXPECT_FALSE(f.Aktivni(O::opHN1));
@@ -144,6 +146,7 @@ TEST_F(Editor, PrepinaniOdDoTamAZpet) {
   EXPECT_EQ(f[O::txtHNCas].text + "|" + f[O::txtHNDatum].text, "22:30|4.12.2026");
   EXPECT_EQ(VybranaVolba(f), 2) << "the schedule in force again";
   EXPECT_EQ(f[chHN(1)].hodnota, 0);
+  EXPECT_EQ(f[chHN(3)].hodnota, 1);
   EXPECT_TRUE(f.Aktivni(O::opHN1));
 }
 
@@ -334,5 +337,40 @@ TEST_F(Editor, ZmenaBehemOdpoctu) {
     EXPECT_EQ(svet.Log({"tip", "hodiny", "sb"}), std::vector<std::string>{}) << (stop ? "stopped" : "changed");
     EXPECT_EQ(stav.UpozorneniBezi, 0);
     svet.hodiny.ted = SlozCas(2026, 12, 4, 10, 0, 0);
+  }
+}
+
+// A countdown the editor ends, by "S" or by a new schedule, gives back the icon a ";zs" one took; a
+// refused new string leaves the countdown its own end, not a new minute.
+TEST_F(Editor, OdpocetBezStornaAOdmitnutaZmena) {
+  const struct {
+    const char* novy_cas;  // empty: "S"
+    bool ikona_zpet;
+    int sekund_do_akce;  // from 10:00:20; 0: no action within two minutes
+  } pripady[] = {{"", true, 0}, {"23:00", true, 0}, {"9:00", false, 39}};
+  for (const auto& p : pripady) {
+    svet.hodiny.ted = SlozCas(2026, 12, 4, 10, 0, 0);
+    Spust("/vypnuti;zs;t/10:01/");
+    CasovacTik();
+    svet.hodiny.ted += std::chrono::seconds{20};
+    CasovacTik();
+    ASSERT_TRUE(svet.ikona_pryc);
+    tlHNastaveniZ_Click(f);
+    if (*p.novy_cas) {
+      VyberVolbu(f, 2);
+      f[O::txtHNCas].text = p.novy_cas;
+      tlHNAktivace_Click(f);  // "9:00" has passed: refused
+    } else {
+      tlHNStop_Click(f);
+    }
+    EXPECT_EQ(svet.ikona_pryc, !p.ikona_zpet) << p.novy_cas;
+    svet.log.clear();
+    int sekund = 0;
+    while (sekund < 120 && svet.Log({"tip", "hodiny", "sb", "lblUC", "ikona"}).empty()) {
+      ++sekund;
+      svet.hodiny.ted += std::chrono::seconds{1};
+      CasovacTik();
+    }
+    EXPECT_EQ(sekund == 120 ? 0 : sekund, p.sekund_do_akce) << p.novy_cas;
   }
 }

@@ -34,6 +34,8 @@ class FalesnySvet : public FalesnePorty,
   std::string schranka = "(nic)";  // the clipboard
   std::vector<std::string> probuzeni;  // the wake timer: each moment set, "zrus" for each cancel
   std::vector<int> ohlasy;              // the seconds left at each announcement of the countdown
+  bool probuzeni_selze = false;         // the system refuses the wake timer
+  bool ikona_pryc = false;              // the tray icon was taken away
 
   FalesnySvet() { stav = StavPlanu{}; }
   ~FalesnySvet() override { stav = StavPlanu{}; }
@@ -67,7 +69,14 @@ class FalesnySvet : public FalesnePorty,
   }
   std::string Tip() const override { return tip; }
   void Bublina(std::string_view text) override { Zapis("bublina " + std::string(text)); }
-  void Odeber() override { Zapis("ikona pryc"); }
+  void Odeber() override {
+    ikona_pryc = true;
+    Zapis("ikona pryc");
+  }
+  void Vrat() override {
+    if (ikona_pryc) Zapis("ikona zpet");
+    ikona_pryc = false;
+  }
 
   void Otevri() override {
     Zapis("hlavni okno");
@@ -119,7 +128,10 @@ class FalesnySvet : public FalesnePorty,
 
   void Ukonci() override { Zapis("konec programu"); }
   void Vloz(std::string_view text) override { schranka = text; }
-  void Nastav(Cas kdy) override { probuzeni.push_back(FormatDatum(kdy) + " " + FormatCasSekundy(kdy)); }
+  bool Nastav(Cas kdy) override {
+    probuzeni.push_back(FormatDatum(kdy) + " " + FormatCasSekundy(kdy) + (probuzeni_selze ? " selhalo" : ""));
+    return !probuzeni_selze;
+  }
   void Zrus() override { probuzeni.push_back("zrus"); }
 
   int WinPlatform() const override { return win_platform; }

@@ -193,6 +193,7 @@ void tlHNAktivace_Click(Formular& f) {
   const Plan vPlatnosti = stav;
   // A countdown running for the schedule being replaced must not carry out the new one at its end.
   const bool odpocet = stav.UpozorneniBezi == 1;
+  const auto konec_odpoctu = stav.KonecOdpoctu;
   if (odpocet) Skryj();
   stav.Neaktivni = 1;
   f[O::lblHN].text.clear();
@@ -207,7 +208,8 @@ void tlHNAktivace_Click(Formular& f) {
     return;
   }
   static_cast<Plan&>(stav) = vPlatnosti;
-  if (odpocet) Zobraz(std::chrono::seconds{60});  // the schedule in force goes on, with its warning
+  // The schedule in force goes on, with its warning and the seconds it had left.
+  if (odpocet) Zobraz(konec_odpoctu - port<Hodiny>().Tik());
   PublikujPlan(f);
   if (rozbor == Rozbor::Provedeno) {
     tlHNStorno_Click(f);
