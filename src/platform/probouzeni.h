@@ -6,6 +6,7 @@
 class Probouzeni {
  public:
   virtual ~Probouzeni() = default;
-  virtual void Nastav(Cas kdy) = 0;  // replaces the moment set before
+  // Replaces the moment set before; false when the system refused it.
+  virtual bool Nastav(Cas kdy) = 0;
   virtual void Zrus() = 0;
 };

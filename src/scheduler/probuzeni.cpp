@@ -15,11 +15,17 @@ void HlidejProbuzeni() {
   }
   if (chci == stav.Probuzeni) return;
   if (chci) {
-    port<Probouzeni>().Nastav(*chci);
+    if (!port<Probouzeni>().Nastav(*chci)) return;  // tried again at the next tick
   } else {
     port<Probouzeni>().Zrus();
   }
   stav.Probuzeni = chci;
+}
+
+// The system keeps the wake moment in universal time: after a change of the time zone the local
+// moment is another one, so it is set anew.
+void ObnovProbuzeni() {
+  if (stav.Probuzeni && !port<Probouzeni>().Nastav(*stav.Probuzeni)) stav.Probuzeni.reset();
 }
 
 void ZrusProbuzeni() {

@@ -5,6 +5,7 @@
 #include "platform/port.h"
 #include "scheduler/casovac.h"
 #include "scheduler/nastaveni.h"
+#include "scheduler/probuzeni.h"
 #include "scheduler/zmeskane.h"
 
 void ZpracujZpravuOkna(unsigned zprava, std::uintptr_t w, std::intptr_t l) {
@@ -12,6 +13,7 @@ void ZpracujZpravuOkna(unsigned zprava, std::uintptr_t w, std::intptr_t l) {
     case zpravy_okna::ZmenaCasu:
       UlozNastaveni();
       HlidejZmeskane();
+      ObnovProbuzeni();
       break;
     case zpravy_okna::Napajeni:
       if (w == zpravy_okna::Probuzeni) HlidejZmeskane();

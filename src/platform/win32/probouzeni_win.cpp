@@ -6,9 +6,9 @@ ProbouzeniWin::~ProbouzeniWin() {
 
 // The local moment becomes the system's time (UTC) with the rules of daylight saving of that day. A
 // computer that cannot wake from sleep, or a failed call, leaves the schedule as it is.
-void ProbouzeniWin::Nastav(Cas kdy) {
+bool ProbouzeniWin::Nastav(Cas kdy) {
   if (!casovac_) casovac_ = CreateWaitableTimerW(nullptr, TRUE, nullptr);
-  if (!casovac_) return;
+  if (!casovac_) return false;
   const DatumCas d = RozlozCas(kdy);
   SYSTEMTIME mistni{};
   mistni.wYear = static_cast<WORD>(d.rok);
@@ -18,11 +18,11 @@ void ProbouzeniWin::Nastav(Cas kdy) {
   mistni.wMinute = static_cast<WORD>(d.minuta);
   SYSTEMTIME utc{};
   FILETIME cas{};
-  if (!TzSpecificLocalTimeToSystemTime(nullptr, &mistni, &utc) || !SystemTimeToFileTime(&utc, &cas)) return;
+  if (!TzSpecificLocalTimeToSystemTime(nullptr, &mistni, &utc) || !SystemTimeToFileTime(&utc, &cas)) return false;
   LARGE_INTEGER kdyUtc{};
   kdyUtc.LowPart = cas.dwLowDateTime;
   kdyUtc.HighPart = static_cast<LONG>(cas.dwHighDateTime);
-  SetWaitableTimer(casovac_, &kdyUtc, 0, nullptr, nullptr, TRUE);
+  return SetWaitableTimer(casovac_, &kdyUtc, 0, nullptr, nullptr, TRUE) != FALSE;
 }
 
 void ProbouzeniWin::Zrus() {

@@ -12,7 +12,7 @@ class ProbouzeniWin final : public Probouzeni {
   ProbouzeniWin(const ProbouzeniWin&) = delete;
   ProbouzeniWin& operator=(const ProbouzeniWin&) = delete;
 
-  void Nastav(Cas kdy) override;
+  bool Nastav(Cas kdy) override;
   void Zrus() override;
 
  private:
