@@ -290,7 +290,7 @@ bool RozeberParametr(const std::string& Text, bool BezHlaseni, bool NeUkladat) {
   return Rozeber(Text, BezHlaseni, NeUkladat) == Rozbor::Aktivni;
 }
 
-Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat) {
+Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat, bool JenPlan) {
   // A string the store cannot hold faithfully is refused before anything changes.
   if (!NeUkladat && !LzeUlozit(Text)) {
     port<Dialogy>().Zprava(
@@ -329,7 +329,7 @@ Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat) {
     stav.KontrolovaneVypnuti = Priznak(s, ";kv");
     if (stav.Akce == akce::Zadna) return Odmitni(s, BezHlaseni);
 
-    if (!s.Odeber(";t")) return ProvedHned(predtim);
+    if (!s.Odeber(";t")) return JenPlan ? Odmitni(s, BezHlaseni) : ProvedHned(predtim);
     const auto cas = s.OdeberHodnotu();
     if (!cas || !CtiCas(*cas)) return Odmitni(s, BezHlaseni);
 

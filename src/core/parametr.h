@@ -16,7 +16,9 @@ enum class Rozbor {
   Vyprselo,   // its moment has passed: nothing armed
   Provedeno,  // an action without a time, carried out at once; the schedule in force stays
 };
-Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat);
+//   JenPlan: the string must be a schedule; an action without a time is refused, not carried out
+//   (a stored string: an earlier build stored "/vypnuti;kd", which would act at every log-on).
+Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat, bool JenPlan = false);
 
 // The warning minute (Rok, Mesic, Den, Hodina, Minuta): one minute before the target moment.
 void NastavMinutuVarovani();

@@ -31,7 +31,8 @@ Zadani ZadaniKeSpusteni(std::string_view argument) {
 }
 
 // A stored string the parser refuses would refuse again at every start, and as it wins over the
-// command line the user could never give the program another schedule: it goes, with one word.
+// command line the user could never give the program another schedule: it goes, with one word. So
+// does a stored action without a time, which would act at every log-on.
 void OdstranPoskozene() {
   port<Dialogy>().Zprava("Uložené nastavení programu bylo poškozené, a proto bylo odstraněno.\r\n"
                          "Zadejte prosím nastavení znovu.",
@@ -47,7 +48,7 @@ void Start(std::string_view argument) {
   bool aktivni = false;
   if (!zadani.parametr.empty()) {
     stav.PriSpusteni = 1;
-    const Rozbor rozbor = Rozeber(zadani.parametr, zadani.ulozeny, false);
+    const Rozbor rozbor = Rozeber(zadani.parametr, zadani.ulozeny, false, zadani.ulozeny);
     aktivni = rozbor == Rozbor::Aktivni;
     if (zadani.ulozeny && rozbor == Rozbor::Odmitnuto) {
       OdstranPoskozene();

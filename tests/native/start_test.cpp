@@ -41,12 +41,15 @@ TEST(Start, KteryParametrPlatiACoSeOtevre) {
   }
 }
 
-// A damaged stored string goes with one box, and the command line, if any, then counts as usual.
+// A damaged stored string goes with one box, and the command line, if any, then counts as usual. A
+// stored action without a time (an earlier build stored "/vypnuti;kd") is damaged too: never carried out.
 TEST(Start, PoskozenyUlozenyRetezecZmiziJednou) {
-  for (const char* argument : {"", "/restart;t/30/"}) {
+  for (const auto& [ulozeny, argument] : std::initializer_list<std::pair<const char*, const char*>>{
+           {"/vypnuti;t/1.1/", ""}, {"/vypnuti;t/1.1/", "/restart;t/30/"}, {"/vypnuti;kd", ""},
+           {"/restart;kd;zs", "/restart;t/30/"}}) {
     FalesnySvet svet;
     stav.CasSpusteni = svet.hodiny.ted;
-    svet.ulozeny_parametr = UlozenyTvar("/vypnuti;t/1.1/");
+    svet.ulozeny_parametr = UlozenyTvar(ulozeny);
     svet.run = svet.run_once = "\"C:\\vypnuti.exe\" " + svet.ulozeny_parametr;
     Start(argument);
     ASSERT_EQ(svet.dialogy.zpravy.size(), 1u) << argument;
@@ -55,5 +58,6 @@ TEST(Start, PoskozenyUlozenyRetezecZmiziJednou) {
     EXPECT_EQ(svet.ulozeny_parametr, *argument ? UlozenyTvar(argument) : "") << argument;
     EXPECT_EQ(svet.run.empty(), !*argument) << argument;
     EXPECT_EQ(stav.Neaktivni, *argument ? 0 : 1) << argument;
+    for (const auto& radek : svet.log) EXPECT_FALSE(radek.starts_with("ExitWindowsEx")) << ulozeny;
   }
 }

@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/kodovani.h"
 #include "program_e2e.h"
+#include "ui/navrh_oken.h"
 
 namespace {
 
@@ -76,4 +78,35 @@ TEST_F(Program_e2e, ZabityUprostredOdpoctuSeVrati) {
   ASSERT_TRUE(HodnotaAutostartu(KlicRun).has_value());
   Program znovu(L"");
   EXPECT_TRUE(Dockej([&] { return znovu.UpozorneniViditelne(); }, 5s)) << "armed again: the warning is due";
+}
+
+// Alt+F4 or the system menu on a countdown that forbids cancelling neither ends the program nor stops
+// the action; a close request from outside (an installer) still ends it.
+TEST_F(Program_e2e, AltF4NeukonciOdpocetBezStorna) {
+  PockejNaSekundu(40, 46);
+  Program program(L"/vypnuti;zs;t/1/");
+  ASSERT_TRUE(Dockej([&] { return program.UpozorneniViditelne(); }, 5s));
+  EXPECT_FALSE(IkonaJe(program));
+  PostMessageW(program.Okno(L"frmkzupozorneni"), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_FALSE(program.Skoncil(1000));
+  EXPECT_TRUE(program.UpozorneniViditelne());
+  EXPECT_TRUE(Dockej([&] { return !Zaznamy().empty(); }, 25s));
+  EXPECT_EQ(Zaznamy(), std::vector<std::string>{"ExitWindowsEx 0x0000000D 0xFFFFFFFF"});
+}
+
+// A ";zs" countdown took the icon away; stopped with "Změnit" and "S" in the open main window, the
+// program goes on, and the icon is back to reach it by.
+TEST_F(Program_e2e, IkonaSeVratiPoZastavenemOdpoctu) {
+  PockejNaSekundu(30, 40);
+  Program program(L"/restart;zs;t/1/");
+  ASSERT_TRUE(Dockej([&] { return program.UpozorneniViditelne(); }, 5s));
+  KlikNaIkonu(program.Okno(L"frmkzupozorneni"));  // the main window was open before the warning
+  ASSERT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 3s));
+  EXPECT_FALSE(IkonaJe(program));
+  Klikni(GetDlgItem(program.Hlavni(), IdOvladace(Ovladac::tlHNastaveniZ)));
+  Klikni(GetDlgItem(program.Hlavni(), IdOvladace(Ovladac::tlHNStop)));
+  EXPECT_TRUE(Dockej([&] { return !program.UpozorneniViditelne(); }, 3s));
+  EXPECT_TRUE(Dockej([&] { return IkonaJe(program); }, 3s));
+  PockejNaSekundu(2, 5);
+  EXPECT_TRUE(Zaznamy().empty());
 }

@@ -227,6 +227,11 @@ LRESULT frmkzupozorneni::Zprava(UINT zprava, WPARAM w, LPARAM l) {
     case WM_DPICHANGED:
       OnDpiChanged(LOWORD(w), *reinterpret_cast<const RECT*>(l));
       return 0;
+    case WM_SYSCOMMAND:
+      // Alt+F4 and the system menu would end the program past a forbidden cancel and the password:
+      // only "Ukončit" ends it, and a close request from outside (an installer).
+      if ((w & 0xFFF0) == SC_CLOSE) return 0;
+      break;
     case WM_CLOSE:
       port<Aplikace>().Ukonci();
       return 0;
