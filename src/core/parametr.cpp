@@ -302,6 +302,9 @@ Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat, bool Je
   const Plan predtim = stav;
   Retezec s(Text);
   if (!NeUkladat) stav.Parametr = Text;
+  // The password's text comes out before any option is read: no option is ever found inside it.
+  const bool s_heslem = s.Odeber(";h");
+  const std::optional<std::string> heslo = s_heslem ? s.OdeberHodnotu() : std::nullopt;
 
   if (s.Obsahuje(";od")) {
     if (!CtiOkno(s)) stav.Akce = akce::Zadna;
@@ -315,14 +318,9 @@ Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat, bool Je
 
   stav.KazdyDen = Priznak(s, ";kd");
   stav.SkrytStorno = Priznak(s, ";ss");
-  stav.HesloZapnuto = 0;
-  stav.Heslo.clear();
-  if (s.Odeber(";h")) {
-    stav.HesloZapnuto = 1;
-    const auto heslo = s.OdeberHodnotu();
-    if (heslo) stav.Heslo = *heslo;
-    else stav.Akce = akce::Zadna;
-  }
+  stav.HesloZapnuto = s_heslem ? 1 : 0;
+  stav.Heslo = heslo.value_or("");
+  if (s_heslem && !heslo) stav.Akce = akce::Zadna;
 
   if (stav.OdDo != 1) {
     stav.ZakazStorna = Priznak(s, ";zs");

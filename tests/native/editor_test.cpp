@@ -374,3 +374,21 @@ TEST_F(Editor, OdpocetBezStornaAOdmitnutaZmena) {
     EXPECT_EQ(sekund == 120 ? 0 : sekund, p.sekund_do_akce) << p.novy_cas;
   }
 }
+
+// A password with an option's letters in it is kept whole through the editor and read back by
+// "Změnit" (the password guard answered with it): the schedule does not change under the user.
+TEST_F(Editor, HesloSeZnakyVolby) {
+  for (const char* heslo : {"a;kdb", "a;ssb", "a;odb", "a;zsb", "a;kvb", "a;tb", "a;db", ";h"}) {
+    Spust("");
+    tlHNastaveni_Click(f);
+    Zadej(f, {.akce = 1, .boxy = {2}, .cas = "23:00", .heslo = heslo});
+    tlHNAktivace_Click(f);
+    EXPECT_EQ(stav.Heslo, heslo);
+    EXPECT_EQ(stav.KazdyDen + stav.SkrytStorno + stav.ZakazStorna + stav.KontrolovaneVypnuti + stav.OdDo, 0)
+        << heslo;
+    EXPECT_EQ(FormatCasSekundy(stav.CilovyCas), "23:00:00") << heslo;
+    svet.dialogy.vstupy = {std::string(heslo)};
+    tlHNastaveniZ_Click(f);
+    EXPECT_EQ(f[O::txtHNHeslo].text, heslo);
+  }
+}

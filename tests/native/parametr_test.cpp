@@ -126,6 +126,15 @@ TEST_F(Parametr, VolbyNastaviPriznakyAHeslo) {
   EXPECT_EQ(Shrnuti(), "2 Restartování kd zs ss kv h/tajne heslo/");
   ASSERT_TRUE(RozeberParametr("/vypnuti;h//;t/30/", false, false));  // an empty password is one too
   EXPECT_EQ(Shrnuti(), "1 Vypnutí min h");
+  // No option is read inside a password, wherever the password stands.
+  for (const char* volba : {";kd", ";ss", ";od", ";zs", ";kv", ";t", ";d", ";h", "?"}) {
+    const std::string heslo = std::string("a") + volba + "b";
+    for (const std::string& text : {"/vypnuti;h/" + heslo + "/;t/23:00/", ";t/23:00//vypnuti;h/" + heslo + "/"}) {
+      Znovu();
+      ASSERT_TRUE(RozeberParametr(text, true, false)) << text;
+      EXPECT_EQ(Shrnuti(), "1 Vypnutí h/" + heslo + "/") << text;
+    }
+  }
 }
 
 // An action without a time runs at once and leaves the schedule in force as it was.
