@@ -186,7 +186,8 @@ bool frmkzhlavni::PosunVRade(HWND fokus, UINT klavesa) {
   return false;
 }
 
-// "P" and "S" sit in the editor's Tab order; of each row of tools one button does.
+// "P" and "S" sit in the editor's Tab order; of the row of tools one button does; the immediate
+// actions never, for Enter or Space on one would act at once.
 void frmkzhlavni::NastavTabulatory() {
   const auto zastavka = [](HWND okno, bool ano) {
     const LONG_PTR styl = GetWindowLongPtrW(okno, GWL_STYLE);
@@ -195,6 +196,7 @@ void frmkzhlavni::NastavTabulatory() {
   };
   zastavka(Okno(Ovladac::tlHNParametr), true);
   zastavka(Okno(Ovladac::tlHNStop), true);
+  for (int i = 0; i <= 5; ++i) zastavka(Okno(tlKZ(i)), false);
   for (std::size_t r = 0; r < Rady.size(); ++r)
     for (std::size_t i = 0; i < Rady[r].size(); ++i)
       zastavka(Okno(Rady[r][i]), static_cast<int>(i) == zastavkaRady_[r]);

@@ -80,9 +80,8 @@ class frmkzhlavni final : public HlavniOkno {
   HWND posledniFokus_ = nullptr;
   bool kontrola_ = false;    // a box's check is running (its message may be up)
   bool vraciFokus_ = false;  // the check puts the focus back
-  static inline const std::array<std::vector<Ovladac>, 2> Rady = {
-      std::vector<Ovladac>{Ovladac::tlKZ0, Ovladac::tlKZ1, Ovladac::tlKZ2, Ovladac::tlKZ3, Ovladac::tlKZ4,
-                           Ovladac::tlKZ5},
+  // The row of immediate actions is none: no key may start a power action, only a click after its hint.
+  static inline const std::array<std::vector<Ovladac>, 1> Rady = {
       std::vector<Ovladac>{Ovladac::tlKZ8, Ovladac::tlKZ9, Ovladac::tlKZ6, Ovladac::tlKZ7}};
-  std::array<int, 2> zastavkaRady_{};  // the button of each row that the Tab key stops at
+  std::array<int, 1> zastavkaRady_{};  // the button of each row that the Tab key stops at
 };
