@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -194,4 +195,43 @@ TEST(TlTextCtecka, RoleJmenoStavAkce) {
     EXPECT_EQ(b.udalosti, p.Enabled ? "Click " : "") << p.caption;
     a->Release();
   }
+}
+
+// A screen reader in another apartment (as one in another process is) gets the button's own object,
+// marshaled: its calls come back to the button's thread, which keeps its messages flowing meanwhile.
+TEST(TlTextPristupnost, ZJinehoApartmentu) {
+  ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+  {
+    Tlacitko b;
+    b.t->Caption("Ukon&čit");
+    HWND h = b.t->hwnd();
+    std::string nazev = "(nothing)";
+    long role = 0;
+    HANDLE hotovo = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread ctecka([&] {
+      CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+      IAccessible* a = nullptr;
+      if (AccessibleObjectFromWindow(h, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                     reinterpret_cast<void**>(&a)) == S_OK) {
+        VARIANT sam{}, vysledek{};
+        sam.vt = VT_I4;
+        sam.lVal = CHILDID_SELF;
+        BSTR text = nullptr;
+        a->get_accName(sam, &text);
+        nazev = text ? Utf8(text) : "";
+        SysFreeString(text);
+        a->get_accRole(sam, &vysledek);
+        role = vysledek.lVal;
+        a->Release();
+      }
+      CoUninitialize();
+      SetEvent(hotovo);
+    });
+    while (MsgWaitForMultipleObjects(1, &hotovo, FALSE, 10000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) Pumpuj();
+    ctecka.join();
+    CloseHandle(hotovo);
+    EXPECT_EQ(nazev, NazevProCtecku("Ukon&čit"));
+    EXPECT_EQ(role, ROLE_SYSTEM_PUSHBUTTON);
+  }
+  OleUninitialize();
 }

@@ -1,5 +1,6 @@
 #include "controls/soft_button/tltext_pristupnost_win.h"
 
+#include <new>
 #include <string>
 
 #include "controls/soft_button/tltext_win.h"
@@ -200,4 +201,4 @@ class PristupnostTlText final : public IAccessible {
 
 }  // namespace
 
-IAccessible* VytvorPristupnost(HWND tlacitko) { return new PristupnostTlText(tlacitko); }
+IAccessible* VytvorPristupnost(HWND tlacitko) { return new (std::nothrow) PristupnostTlText(tlacitko); }

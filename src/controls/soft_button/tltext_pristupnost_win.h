@@ -6,4 +6,5 @@
 // What a screen reader asks of a soft button: an accessible object of its own, answered for the
 // button's window (WM_GETOBJECT with OBJID_CLIENT). The object holds only the window's handle, so it
 // outlives the button harmlessly: it then answers that the button is gone.
+// Null when there is no memory for it.
 IAccessible* VytvorPristupnost(HWND tlacitko);

@@ -167,9 +167,12 @@ LRESULT tlText::Zprava(UINT zprava, WPARAM w, LPARAM l) {
       return reinterpret_cast<LRESULT>(pismo_.Handle());
     case WM_GETOBJECT:
       if (static_cast<LONG>(l) == OBJID_CLIENT) {
+        // Without our object (no memory, or it could not be handed over) the system's plain one answers.
         IAccessible* pristupnost = VytvorPristupnost(hwnd_);
+        if (pristupnost == nullptr) break;
         const LRESULT vysledek = LresultFromObject(__uuidof(IAccessible), w, pristupnost);
         pristupnost->Release();
+        if (vysledek < 0) break;
         return vysledek;
       }
       break;
