@@ -235,3 +235,54 @@ TEST(TlTextPristupnost, ZJinehoApartmentu) {
   }
   OleUninitialize();
 }
+
+// Under a modal box of ours the owner's buttons are out of reach, for a screen reader too; the object
+// hangs under the button's own window, answers a point beside it with nothing, and tells of a toggle.
+TEST(TlTextPristupnost, PodBoxemHranicemiAPrepnutim) {
+  Tlacitko b;
+  b.t->Prepinac = true;
+  IAccessible* a = nullptr;
+  ASSERT_EQ(AccessibleObjectFromWindow(b.t->hwnd(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                       reinterpret_cast<void**>(&a)),
+            S_OK);
+  VARIANT sam{}, stav{};
+  sam.vt = VT_I4;
+  sam.lVal = CHILDID_SELF;
+  EnableWindow(GetAncestor(b.t->hwnd(), GA_ROOT), FALSE);  // as a message box does to its owner
+  a->get_accState(sam, &stav);
+  EXPECT_TRUE(stav.lVal & STATE_SYSTEM_UNAVAILABLE);
+  EXPECT_EQ(a->accDoDefaultAction(sam), E_FAIL);
+  PostMessageW(b.t->hwnd(), WM_KEYDOWN, VK_SPACE, 0);
+  Pumpuj();
+  EXPECT_EQ(b.udalosti, "");
+  EnableWindow(GetAncestor(b.t->hwnd(), GA_ROOT), TRUE);
+
+  IDispatch* rodic = nullptr;
+  ASSERT_EQ(a->get_accParent(&rodic), S_OK);
+  IAccessible* okno = nullptr;
+  rodic->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&okno));
+  HWND jehoOkno = nullptr;
+  WindowFromAccessibleObject(okno, &jehoOkno);
+  EXPECT_EQ(jehoOkno, b.t->hwnd()) << "the button's own window, not the container's";
+  okno->Release();
+  rodic->Release();
+
+  RECT r{};
+  GetWindowRect(b.t->hwnd(), &r);
+  VARIANT zasah{};
+  EXPECT_EQ(a->accHitTest(r.left + 2, r.top + 2, &zasah), S_OK);
+  EXPECT_EQ(a->accHitTest(r.right + 5, r.top + 2, &zasah), S_FALSE);
+  EXPECT_EQ(zasah.vt, VT_EMPTY);
+  a->Release();
+
+  static int zmen = 0;
+  HWINEVENTHOOK hak = SetWinEventHook(
+      EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_STATECHANGE, nullptr,
+      [](HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) { ++zmen; }, GetCurrentProcessId(), 0,
+      WINEVENT_OUTOFCONTEXT);
+  b.t->TrueFalse(true);
+  b.t->TrueFalse(true);  // no change: nothing to tell
+  Pumpuj();
+  EXPECT_EQ(zmen, 1);
+  UnhookWinEvent(hak);
+}

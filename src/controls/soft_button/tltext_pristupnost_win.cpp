@@ -13,6 +13,14 @@ BSTR Bstr(const std::string& text) {
   return SysAllocStringLen(w.data(), static_cast<UINT>(w.size()));
 }
 
+}  // namespace
+
+bool Dostupne(HWND tlacitko) {
+  return IsWindowEnabled(tlacitko) && IsWindowEnabled(GetAncestor(tlacitko, GA_ROOT));
+}
+
+namespace {
+
 bool JeSam(const VARIANT& dite) { return dite.vt == VT_I4 && dite.lVal == CHILDID_SELF; }
 
 // One button for a screen reader: a push button, or a check button where the container uses it as a
@@ -55,7 +63,7 @@ class PristupnostTlText final : public IAccessible {
     if (!rodic) return E_POINTER;
     *rodic = nullptr;
     if (!Tlacitko()) return CO_E_OBJNOTCONNECTED;
-    return AccessibleObjectFromWindow(GetParent(okno_), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IDispatch),
+    return AccessibleObjectFromWindow(okno_, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
                                       reinterpret_cast<void**>(rodic)) == S_OK
                ? S_OK
                : S_FALSE;
@@ -96,7 +104,7 @@ class PristupnostTlText final : public IAccessible {
     if (!t) return CO_E_OBJNOTCONNECTED;
     if (!JeSam(dite)) return E_INVALIDARG;
     long s = 0;
-    if (!IsWindowEnabled(okno_)) s |= STATE_SYSTEM_UNAVAILABLE;
+    if (!Dostupne(okno_)) s |= STATE_SYSTEM_UNAVAILABLE;
     else s |= STATE_SYSTEM_FOCUSABLE;
     if (!IsWindowVisible(okno_)) s |= STATE_SYSTEM_INVISIBLE;
     if (GetFocus() == okno_) s |= STATE_SYSTEM_FOCUSED;
@@ -161,10 +169,9 @@ class PristupnostTlText final : public IAccessible {
     VariantInit(zasah);
     RECT r{};
     GetWindowRect(okno_, &r);
-    if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) {
-      zasah->vt = VT_I4;
-      zasah->lVal = CHILDID_SELF;
-    }
+    if (x < r.left || x >= r.right || y < r.top || y >= r.bottom) return S_FALSE;
+    zasah->vt = VT_I4;
+    zasah->lVal = CHILDID_SELF;
     return S_OK;
   }
   // The press waits for the button's own message loop, so that what it opens (a box, another
@@ -172,7 +179,7 @@ class PristupnostTlText final : public IAccessible {
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT dite) override {
     if (!Tlacitko()) return CO_E_OBJNOTCONNECTED;
     if (!JeSam(dite)) return E_INVALIDARG;
-    if (!IsWindowEnabled(okno_)) return E_FAIL;
+    if (!Dostupne(okno_)) return E_FAIL;
     PostMessageW(okno_, ZpravaStisk, 0, 0);
     return S_OK;
   }
@@ -192,7 +199,7 @@ class PristupnostTlText final : public IAccessible {
     const std::string text = dotaz(*t);
     if (text.empty()) return S_FALSE;
     *vysledek = Bstr(text);
-    return S_OK;
+    return *vysledek ? S_OK : E_OUTOFMEMORY;
   }
 
   HWND okno_;

@@ -131,6 +131,7 @@ void TlTextVlastnosti::MouseIcon(Obrazek vMouseIcon) {
 
 void TlTextVlastnosti::TrueFalse(bool vTrueFalse) {
   TrueFalse_ = vTrueFalse;
+  PouzijTrueFalse();
   Zmeneno(klic::TrueFalse);
 }
 

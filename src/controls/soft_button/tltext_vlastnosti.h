@@ -101,6 +101,7 @@ class TlTextVlastnosti {
   virtual void PouzijEnabled() {}
   virtual void PouzijPismo() {}
   virtual void PouzijTitulek() {}
+  virtual void PouzijTrueFalse() {}
   virtual void PouzijKurzor() {}
   virtual void ZmenVelikost(int /*sirkaTwipy*/, int /*vyskaTwipy*/) {}
 

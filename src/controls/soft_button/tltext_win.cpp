@@ -177,7 +177,7 @@ LRESULT tlText::Zprava(UINT zprava, WPARAM w, LPARAM l) {
       }
       break;
     case ZpravaStisk:
-      if (IsWindowEnabled(hwnd_)) SEExecute(false);
+      if (Dostupne(hwnd_)) SEExecute(false);
       return 0;
     default:
       break;
@@ -360,6 +360,18 @@ void tlText::Prekresli(Oblast oblast) {
   if (!hwnd_) return;
   const RECT& r = oblast == Oblast::klient ? klient_ : vnitrek_;
   RedrawWindow(hwnd_, &r, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  OhlasStav();
+}
+
+void tlText::PouzijTrueFalse() { OhlasStav(); }
+
+// A screen reader hears the button go down and up, and "Od-Do" become checked.
+void tlText::OhlasStav() {
+  if (!hwnd_) return;
+  const int stav = (stav_.pressed ? 1 : 0) | (Prepinac && TrueFalse() ? 2 : 0);
+  if (stav == ohlasenyStav_) return;
+  ohlasenyStav_ = stav;
+  NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void tlText::PouzijEnabled() {

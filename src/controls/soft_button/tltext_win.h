@@ -63,6 +63,7 @@ class tlText final : public TlTextVlastnosti {
   void PouzijEnabled() override;
   void PouzijPismo() override;
   void PouzijTitulek() override;
+  void PouzijTrueFalse() override;
   void ZmenVelikost(int sirkaTwipy, int vyskaTwipy) override;
 
  private:
@@ -89,6 +90,7 @@ class tlText final : public TlTextVlastnosti {
   void Umisti();
   void Vstoupil();
   void Opustil();
+  void OhlasStav();
 
   HWND hwnd_ = nullptr;
   int dpi_ = 96;
@@ -101,6 +103,7 @@ class tlText final : public TlTextVlastnosti {
   bool Default_ = false;
   bool Cancel_ = false;
   bool klikMysi_ = false;  // the focus is being taken by a click
+  int ohlasenyStav_ = 0;   // pressed (1) and checked (2), as a screen reader was last told
   std::shared_ptr<bool> zije_ = std::make_shared<bool>(true);
 };
 
