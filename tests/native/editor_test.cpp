@@ -392,3 +392,46 @@ TEST_F(Editor, HesloSeZnakyVolby) {
     EXPECT_EQ(f[O::txtHNHeslo].text, heslo);
   }
 }
+
+// The hidden cancel button forbids cancelling however the editor was left and entered again.
+TEST_F(Editor, SkryteStornoPoOpusteniEditoru) {
+  for (void (*vstup)(Formular&) : {tlHNastaveniZ_Click, tlHNastaveniP_Click}) {
+    Spust("/zamceni;ss;t/23:00/");
+    vstup(f);
+    tlHNStorno_Click(f);
+    tlHNastaveniZ_Click(f);
+    EXPECT_EQ(f[chHN(1)].hodnota, 1);
+    EXPECT_FALSE(f.Aktivni(chHN(1)));
+    tlHNOdDo_Click(f);
+    tlHNOdDo_Click(f);
+    EXPECT_FALSE(f.Aktivni(chHN(1))) << "back from the from-to mode";
+  }
+}
+
+// "Od-Do" and "Zpět" inside an edit give back the editor's own entries, never the schedule in force.
+TEST_F(Editor, ZpetVraciVlastniZaznamy) {
+  Spust(";od/22:00-06:00/;h/stare/");
+  svet.dialogy.vstupy = {std::string("stare")};
+  tlHNastaveni_Click(f);  // the view shows the from-to schedule: the edit begins in that mode
+  tlHNOdDo_Click(f);
+  EXPECT_EQ(f[O::txtHNCas].text + "|" + f[O::txtHNDatum].text + "|" + f[O::txtHNHeslo].text, "||");
+  EXPECT_EQ(VybranaVolba(f), 0);
+  EXPECT_TRUE(f[O::txtHNDatum].viditelny);
+
+  VyberVolbu(f, 3);
+  NastavZaskrtnuti(f, 2, 1);
+  f[O::txtHNCas].text = "7:00";
+  f[O::txtHNDatum].text = "5.12.2026";
+  f[O::txtHNHeslo].text = "nove";
+  tlHNOdDo_Click(f);
+  f[O::txtHNCas].text = "21:00";
+  tlHNOdDo_Click(f);
+  EXPECT_EQ(f[O::txtHNCas].text + "|" + f[O::txtHNDatum].text + "|" + f[O::txtHNHeslo].text,
+            "7:00|5.12.2026|nove");
+  EXPECT_EQ(VybranaVolba(f), 3);
+  EXPECT_EQ(f[chHN(1)].hodnota, 0) << "forced by the from-to mode only";
+  EXPECT_FALSE(f[O::tlHNastaveniZ].viditelny || f[O::tlHNastaveniP].viditelny);
+  svet.dialogy.odpovedi = {odpoved::Ano};
+  tlHNAktivace_Click(f);
+  EXPECT_EQ(stav.Parametr, "/odhlaseni;h/nove/;t/7:00/;d/5.12.2026/");
+}

@@ -28,6 +28,30 @@ void UkazDatum(Formular& f, bool ukazat) {
   for (const Ovladac o : {lblN(1), O::txtHNDatum, O::Label1}) f[o].viditelny = ukazat;
 }
 
+// With the cancel button hidden, cancelling is forbidden and cannot be allowed.
+void PovolZakazStorna(Formular& f) { f[chHN(1)].povoleny = f[chHN(4)].hodnota != 1; }
+
+// The entries that "Od-Do" replaces and "Zpět" gives back.
+std::vector<Ovladac> ZaznamyEditoru() {
+  std::vector<Ovladac> o = {O::txtHNCas, O::txtHNDatum, O::txtHNHeslo};
+  for (int i = 1; i <= 5; ++i) o.push_back(opHN(i));
+  for (int i = 0; i <= 4; ++i) o.push_back(chHN(i));
+  return o;
+}
+
+// Back from the from-to mode inside an edit: the editor's own entries as they were, or, if the edit
+// began in that mode, empty ones; never the schedule in force, which is not being edited.
+void VratZaznamyEditoru(Formular& f) {
+  if (f.predOdDo.empty()) {
+    VyberVolbu(f, 0);
+    NastavZaskrtnuti(f, 1, 0);
+    f[O::txtHNCas].text.clear();
+    f[O::txtHNDatum].text.clear();
+  }
+  for (const auto& [o, zaznam] : f.predOdDo) f[o] = zaznam;
+  UkazDatum(f, f[chHN(0)].hodnota != 1);
+}
+
 }  // namespace
 
 void NastavZaskrtnuti(Formular& f, int index, int hodnota) {
@@ -67,10 +91,15 @@ void tlHNOdDo_Click(Formular& f) {
     f[O::Label1].text = "den.měsíc.rok";
     f[opHN(1)].povoleny = true;
     for (int i = 2; i <= 5; ++i) f[opHN(i)].viditelny = true;
-    f[chHN(1)].povoleny = true;
     f[chHN(3)].viditelny = true;
-    if (!f[O::tlHNStorno].TrueFalse) ZobrazNastaveni(f, true);
+    if (f[O::frHN].povoleny) VratZaznamyEditoru(f);
+    else if (!f[O::tlHNStorno].TrueFalse) ZobrazNastaveni(f, true);
+    PovolZakazStorna(f);
+    f.predOdDo.clear();
   } else {
+    f.predOdDo.clear();
+    if (f[O::frHN].povoleny)
+      for (const Ovladac o : ZaznamyEditoru()) f.predOdDo.emplace_back(o, f[o]);
     f[O::tlHNOdDo].TrueFalse = true;
     UkazDatum(f, true);
     f[O::tlHNOdDo].text = "Zpět";
@@ -105,6 +134,7 @@ void PublikujPlan(Formular& f) {
 }
 
 void OtevriEditor(Formular& f) {
+  f.predOdDo.clear();
   f[O::frHA].povoleny = false;
   f[O::frHN].povoleny = true;
   f.fokus = O::txtHNCas;
@@ -162,6 +192,7 @@ void tlHNStorno_Click(Formular& f) {
     f[O::tlHNOdDo].viditelny = true;
     for (int i = 1; i <= 5; ++i) f[opHN(i)].povoleny = true;
     for (int i = 0; i <= 4; ++i) f[chHN(i)].povoleny = true;
+    PovolZakazStorna(f);
     f[O::txtHNHeslo].povoleny = true;
     f[O::txtHNDatum].povoleny = true;
   } else {

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
+#include <vector>
 #include <string>
 
 #include "controls/barva.h"
@@ -37,6 +39,8 @@ class Formular {
   std::optional<Ovladac> fokus;  // where the focus is to go next; the window moves it and clears this
   std::optional<int> kurzor;     // and where the caret goes in it, counted in characters
   std::string Tag;         // tlHNParametr's Tag: the parameter string the builder made last
+  // The editor's own entries from before "Od-Do", which "Zpět" gives back.
+  std::vector<std::pair<Ovladac, StavOvladace>> predOdDo;
 
  private:
   std::array<StavOvladace, static_cast<std::size_t>(Ovladac::tlHNStorno) + 1> ovladace_;
