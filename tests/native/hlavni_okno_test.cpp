@@ -152,6 +152,29 @@ TEST(Napovedy, TextAIkonaKazdehoTlacitka) {
   EXPECT_EQ(NapovedaTlacitka(f, O::tlHNStop).text, "Zrušíte posunutí a aktivujete původní nastavení.");
 }
 
+// "Ukončit" says what will really become of the schedule.
+TEST(Napovedy, UkoncitRikaCoBudeSPlanem) {
+  const struct {
+    const char* parametr;  // empty: nothing armed
+    bool posunuti;
+    const char* text;
+  } pripady[] = {
+      {"", false, "Nic není naplánováno."},
+      {"/vypnuti;t/23:00/", false, "Naplánovaná akce proběhne, přihlásíte-li se před jejím časem."},
+      {"/vypnuti;kd;t/23:00/", false, "Naplánovaná akce bude platit od příštího přihlášení."},
+      {";od/22:00-06:00/", false, "Naplánovaná akce bude platit od příštího přihlášení."},
+      {"/vypnuti;t/23:00/", true, "Při příštím přihlášení bude platit původní nastavení, bez posunutí."},
+  };
+  for (const auto& p : pripady) {
+    FalesnySvet svet;
+    stav.Neaktivni = 1;
+    if (*p.parametr) ASSERT_TRUE(RozeberParametr(p.parametr, true, false));
+    stav.Posunuti = p.posunuti ? 1 : 0;
+    EXPECT_EQ(NapovedaTlacitka(Formular{}, O::tlHZavrit).text, std::string("Ukončíte program. ") + p.text)
+        << p.parametr;
+  }
+}
+
 // The pointer on a button puts its hint in the status bar; leaving puts the tray text back.
 TEST(Napovedy, NaTlacitkuANaOdchodu) {
   FalesnySvet svet;

@@ -10,6 +10,16 @@ namespace {
 
 constexpr const char* Pozor = "P O Z O R - ";
 
+// What becomes of the schedule when the program ends: it is stored, and the next start reads it again,
+// where a one-off moment may have passed by then.
+std::string TextUkonceni() {
+  std::string text = "Ukončíte program. ";
+  if (stav.Neaktivni != 0 && stav.KazdyDen != 1) return text + "Nic není naplánováno.";
+  if (stav.Posunuti == 1) return text + "Při příštím přihlášení bude platit původní nastavení, bez posunutí.";
+  if (stav.KazdyDen == 1 || stav.OdDo == 1) return text + "Naplánovaná akce bude platit od příštího přihlášení.";
+  return text + "Naplánovaná akce proběhne, přihlásíte-li se před jejím časem.";
+}
+
 }  // namespace
 
 Napoveda NapovedaTlacitka(const Formular& f, Ovladac o) {
@@ -38,7 +48,7 @@ Napoveda NapovedaTlacitka(const Formular& f, Ovladac o) {
     case O::tlHNAktivace: return {"Potvrdíte nastavenou akci a aktivujete nastané parametry.", ikona::Vykricnik};
     case O::tlHNStorno: return {"Opustíte nastavení parametrů.", ikona::Informace};
     case O::tlHNParametr: return {"Zkopírujete nastavené parametry do schránky.", ikona::Logo};
-    case O::tlHZavrit: return {"Ukončíte program. Naplánovaná akce počká na příští přihlášení.", ikona::Informace};
+    case O::tlHZavrit: return {TextUkonceni(), ikona::Informace};
     default: return {};
   }
 }
