@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "controls/barva.h"
 #include "controls/pismo.h"
 
@@ -32,6 +34,7 @@ class PismoGdi {
 
   void Vytvor(const Pismo& pismo, int dpi);
   HFONT Handle() const { return pismo_; }
+  void Vymen(PismoGdi& jine) noexcept { std::swap(pismo_, jine.pismo_); }
 
  private:
   HFONT pismo_ = nullptr;

@@ -309,7 +309,8 @@ void frmkzhlavni::Rozvrhni(int dpi) {
   AdjustWindowRectEx(&okno, StylOkna, FALSE, 0);
   SetWindowPos(hwnd_, nullptr, 0, 0, okno.right - okno.left, okno.bottom - okno.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  pisma_.clear();
+  // The old fonts go only once every control has its new one: a control must never hold a deleted font.
+  auto stara = std::exchange(pisma_, {});
   for (const NavrhOvladace& n : NavrhHlavnihoOkna()) {
     if (const auto& t = Tlacitko(n.id)) {
       t->ZmenaDpi(dpi);
@@ -321,6 +322,7 @@ void frmkzhlavni::Rozvrhni(int dpi) {
     MoveWindow(h, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(PismoPro(n.Font)), TRUE);
   }
+  stara.clear();
   if (sbMain_) sbMain_->sbResize();
   InvalidateRect(hwnd_, nullptr, TRUE);
 }

@@ -115,9 +115,12 @@ void frmkzupozorneni::VejdiSe(std::wstring_view text) {
   if (body == bodyUC_) return;
   Pismo pismo = PismoUC;
   pismo.velikost = body;
-  pismoUC_.Vytvor(pismo, dpi_);
+  // The old font goes only once the label holds the new one.
+  PismoGdi nove;
+  nove.Vytvor(pismo, dpi_);
+  SendMessageW(lblUC_, WM_SETFONT, reinterpret_cast<WPARAM>(nove.Handle()), TRUE);
+  pismoUC_.Vymen(nove);
   bodyUC_ = body;
-  SendMessageW(lblUC_, WM_SETFONT, reinterpret_cast<WPARAM>(pismoUC_.Handle()), TRUE);
 }
 
 // On top without taking the focus from what the user is doing, in the middle of the work area.
