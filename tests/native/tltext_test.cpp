@@ -70,6 +70,29 @@ TEST(TlTextKresba, BarvaFokusHranaPodleStavu) {
   }
 }
 
+// In high contrast a caption goes only on the face the system pairs it with, and a disabled one is in
+// the system's grey text, not embossed.
+TEST(TlTextKresba, VysokyKontrastVParech) {
+  const struct {
+    StavTlText stav;
+    bool Enabled;
+    UcelBarvy plocha;
+    Barva barva;
+  } pripady[] = {
+      {{}, true, UcelBarvy::PlochaTlacitka, 1},
+      {{.hover = true}, true, UcelBarvy::PlochaPohybu, 2},
+      {{.pressed = true, .hover = true}, true, UcelBarvy::PlochaStisku, 3},
+      {{}, false, UcelBarvy::PlochaTlacitka, 4},
+  };
+  for (const auto& p : pripady) {
+    const PlanKresby plan = NaplanujKresbu(
+        {.stav = p.stav, .Enabled = p.Enabled, .ForeColor = 1, .MoveColor = 2, .DownColor = 3, .SedyText = 4});
+    EXPECT_EQ(plan.plocha, p.plocha) << p.barva;
+    EXPECT_EQ(plan.barvaTextu, p.barva);
+    EXPECT_EQ(plan.priznakyTitulku, 0x02U) << "never embossed";
+  }
+}
+
 TEST(TlTextTitulek, CoUslysiCtecka) {
   const struct {
     const char* caption;

@@ -54,10 +54,16 @@ PlanKresby NaplanujKresbu(const VstupKresby& v) {
   bool hover = s.hover;
   if (s.hover && !s.releasing) {
     plan.barvaTextu = s.pressed ? v.DownColor : v.MoveColor;
+    plan.plocha = s.pressed ? UcelBarvy::PlochaStisku : UcelBarvy::PlochaPohybu;
   } else {
     plan.barvaTextu = v.ForeColor;
     plan.hoverZrusen = s.hover;
     hover = false;
+  }
+
+  if (!v.Enabled && v.SedyText) {
+    plan.barvaTextu = *v.SedyText;
+    plan.priznakyTitulku = titulek::SPrefixem;
   }
 
   plan.hrana = {0, 0, v.sirka, v.vyska};

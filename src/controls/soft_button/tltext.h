@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "controls/barva.h"
 #include "controls/geometrie.h"
+#include "controls/kontrast.h"
 
 // Edge kinds and border flags of the platform's edge drawing.
 namespace hrana {
@@ -53,6 +55,8 @@ struct VstupKresby {
   Barva ForeColor = 0;
   Barva MoveColor = 0;
   Barva DownColor = 0;
+  // High contrast: a disabled caption is drawn in this colour (the system's grey text), not embossed.
+  std::optional<Barva> SedyText;
 };
 
 enum class Fokus { zadny, cara, obdelnik };
@@ -61,6 +65,7 @@ struct PlanKresby {
   Bod titulek;
   unsigned priznakyTitulku = titulek::SPrefixem;
   Barva barvaTextu = 0;
+  UcelBarvy plocha = UcelBarvy::PlochaTlacitka;  // the face that goes with that text in high contrast
   bool hoverZrusen = false;  // the paint draws the normal colours, which ends the hover look
   Fokus fokus = Fokus::zadny;
   Bod caraFokusu[3];

@@ -447,10 +447,6 @@ bool tlText::PrelozKlavesu(const MSG& m) {
 bool KresliTlText(HDC dc, SIZE velikost, const TlTextVlastnosti& v, HFONT pismo, const StavTlText& stav) {
   const bool kontrast = VysokyKontrast();
   RECT klient{0, 0, velikost.cx, velikost.cy};
-  if (HBRUSH pozadi = CreateSolidBrush(BarvaGdi(BarvaVKontrastu(v.BackColor(), UcelBarvy::PlochaTlacitka, kontrast)))) {
-    FillRect(dc, &klient, pozadi);
-    DeleteObject(pozadi);
-  }
   HGDIOBJ puvodniPismo = pismo ? SelectObject(dc, pismo) : nullptr;
   const std::wstring text = Utf16(v.Caption());
   RECT mira{};
@@ -468,7 +464,13 @@ bool KresliTlText(HDC dc, SIZE velikost, const TlTextVlastnosti& v, HFONT pismo,
                       .FocusDraw = v.FocusDraw(),
                       .ForeColor = BarvaVKontrastu(v.ForeColor(), UcelBarvy::TextTlacitka, kontrast),
                       .MoveColor = BarvaVKontrastu(v.MoveColor(), UcelBarvy::Pohyb, kontrast),
-                      .DownColor = BarvaVKontrastu(v.DownColor(), UcelBarvy::Stisk, kontrast)});
+                      .DownColor = BarvaVKontrastu(v.DownColor(), UcelBarvy::Stisk, kontrast),
+                      .SedyText = kontrast ? std::optional(BarvaVKontrastu(0, UcelBarvy::Zakazany, true))
+                                           : std::nullopt});
+  if (HBRUSH pozadi = CreateSolidBrush(BarvaGdi(BarvaVKontrastu(v.BackColor(), plan.plocha, kontrast)))) {
+    FillRect(dc, &klient, pozadi);
+    DeleteObject(pozadi);
+  }
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, BarvaGdi(plan.barvaTextu));
   if (!text.empty())
