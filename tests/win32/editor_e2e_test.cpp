@@ -138,3 +138,17 @@ TEST_F(Editor_e2e, OknoOdDo) {
   OdpovezBoxu(program, IDYES);
   EXPECT_TRUE(Dockej([&] { return RozbalUlozenyTvar(uloziste.CtiParametr()) == ";od/22:00-6:00/;kd;zs"; }, 3s));
 }
+
+// A box is checked only when the focus moves to another control of the window, not when it goes to
+// Alt+A's question (nor, by the same rule, to another program).
+TEST_F(Editor_e2e, KontrolaJenPriPrechoduNaJinePole) {
+  Program program(L"");
+  Otevri(program);
+  Klik(program, Ovladac::tlHNastaveni);
+  Klik(program, Ovladac::opHN1);
+  NapisDo(program, Ovladac::txtHNCas, L"12:");
+  AltA(L'a');
+  EXPECT_EQ(OdpovezBoxu(program, IDNO), L"Opravdu si p\u0159ejete aktivovat nastaven\u00e9 parametry?");
+  std::this_thread::sleep_for(500ms);
+  EXPECT_EQ(program.Dialog(), nullptr) << "no check of the time box behind the question";
+}

@@ -406,9 +406,13 @@ void frmkzhlavni::Udalost(Obsluha&& obsluha) {
 }
 
 // The check of a box the user has left. While its message is up, and while it puts the focus back,
-// the other box's loss of the focus is no leaving of it: no second check, no loop of messages.
+// the other box's loss of the focus is no leaving of it: no second check, no loop of messages. Nor is
+// a focus gone to a box of ours (Alt+A's question) or to another program: only a move to another
+// control of the window leaves the box.
 void frmkzhlavni::OnKontrola(Ovladac pole) {
   if (!hwnd_ || !f_.Aktivni(pole) || !f_[pole].viditelny) return;
+  HWND fokus = GetFocus();
+  if (fokus == nullptr || fokus == Okno(pole) || !IsChild(hwnd_, fokus)) return;
   kontrola_ = true;
   KontrolaPriOdchodu(f_, pole);
   kontrola_ = false;
