@@ -204,3 +204,41 @@ TEST_F(HlavniOkno_e2e, TabulatorVeZdokumentovanemPoradi) {
                             O::txtHNHeslo, O::opHN1, O::opHN2, O::opHN3, O::opHN4, O::opHN5, O::tlHNParametr,
                             O::tlHNAktivace, O::tlHNStorno, O::tlHZavrit, O::tlKZ9, O::tlHNOdDo, O::txtHNCas}));
 }
+
+// A flat button shows its focus to the keyboard's user only: not when a click put the focus there and
+// the window's activation brought it back, but once a key has moved the focus.
+TEST_F(HlavniOkno_e2e, PlochyFokusAzPoKlavese) {
+  BOOL narazky = FALSE;
+  SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &narazky, 0);
+  SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, nullptr, 0);  // the system's default: cues wait for a key
+  Program program(L"");
+  ASSERT_TRUE(Dockej([&] { return program.Hlavni() != nullptr && Fokus() != nullptr; }, 5s));
+  HWND email = Tlacitko(program, L"E-mail");
+  const auto vzhled = [&] {
+    std::this_thread::sleep_for(300ms);
+    RECT r{};
+    GetWindowRect(email, &r);
+    std::vector<COLORREF> body;
+    HDC obrazovka = GetDC(nullptr);
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) body.push_back(GetPixel(obrazovka, x, y));
+    ReleaseDC(nullptr, obrazovka);
+    return body;
+  };
+  PostMessageW(email, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));  // let go beside it: no e-mail
+  PostMessageW(email, WM_LBUTTONUP, 0, MAKELPARAM(-30, 40));
+  ASSERT_TRUE(Dockej([&] { return Fokus() == email; }, 3s));
+  const auto poKliku = vzhled();
+  HWND jine = CreateWindowExW(0, L"STATIC", L"Jin\u00e9", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                              nullptr, nullptr, nullptr);
+  SetForegroundWindow(jine);
+  Dockej([&] { return GetForegroundWindow() == jine; }, 3s);
+  DestroyWindow(jine);
+  SetForegroundWindow(program.Hlavni());
+  ASSERT_TRUE(Dockej([&] { return Fokus() == email; }, 3s));
+  EXPECT_EQ(vzhled(), poKliku) << "a focus look after the window came back";
+  for (int i = 0; i < 3; ++i) Stiskni(VK_TAB);  // round the three stops and back
+  ASSERT_TRUE(Dockej([&] { return Fokus() == email; }, 3s));
+  EXPECT_NE(vzhled(), poKliku) << "no focus look after Tab";
+  SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(narazky)), 0);
+}

@@ -128,6 +128,14 @@ LRESULT tlText::Zprava(UINT zprava, WPARAM w, LPARAM l) {
     case WM_KILLFOCUS:
       OnFocus(false);
       return 0;
+    case WM_UPDATEUISTATE: {
+      const LRESULT vysledek = DefWindowProcW(hwnd_, zprava, w, l);
+      if (stav_.focused && stav_.zKlavesnice != NarazkyKlavesnice()) {
+        stav_.zKlavesnice = !stav_.zKlavesnice;
+        Prekresli(Oblast::klient);
+      }
+      return vysledek;
+    }
     case WM_ERASEBKGND:
       return 1;  // the paint fills the background itself, without flicker
     case WM_PAINT:
@@ -206,10 +214,16 @@ void tlText::OnShow() {
   SetWindowLongPtrW(hwnd_, GWL_STYLE, styl);
 }
 
+// The focus look is for the keyboard's user: shown once a key has moved the focus in this window (the
+// system's keyboard cues), never for a focus a click or the window's activation put there.
+bool tlText::NarazkyKlavesnice() const {
+  return (SendMessageW(GetAncestor(hwnd_, GA_ROOT), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
+}
+
 void tlText::OnFocus(bool ziskal) {
   if (ziskal) {
     stav_.focused = true;
-    stav_.zKlavesnice = !klikMysi_;
+    stav_.zKlavesnice = !klikMysi_ && NarazkyKlavesnice();
   } else {
     if (!stav_.focused) return;
     stav_ = {};

@@ -91,6 +91,7 @@ class tlText final : public TlTextVlastnosti {
   void Vstoupil();
   void Opustil();
   void OhlasStav();
+  bool NarazkyKlavesnice() const;
 
   HWND hwnd_ = nullptr;
   int dpi_ = 96;

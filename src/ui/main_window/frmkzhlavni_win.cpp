@@ -121,9 +121,21 @@ void frmkzhlavni::StavovyRadek(std::string_view text, int ikona) {
   Zrcadli();
 }
 
+// The keyboard cues (the focus look of the flat buttons) follow the way the user works: hidden until a
+// key moves the focus, as in the system's own dialogs. The window keeps the state and tells the system.
+void frmkzhlavni::NastavNarazky(bool ukazat) {
+  narazky_ = ukazat;
+  SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(ukazat ? UIS_CLEAR : UIS_SET, UISF_HIDEFOCUS), 0);
+}
+
+void frmkzhlavni::UkazNarazky() {
+  if (!narazky_) NastavNarazky(true);
+}
+
 bool frmkzhlavni::PrelozZpravu(MSG& zprava) {
   if (!hwnd_ || (zprava.hwnd != hwnd_ && !IsChild(hwnd_, zprava.hwnd))) return false;
   if (zprava.message == WM_KEYDOWN && zprava.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
+    UkazNarazky();  // before the move, so that the button it reaches draws its focus
     PosunTabulatorem(GetKeyState(VK_SHIFT) < 0);
     return true;
   }
@@ -176,6 +188,7 @@ bool frmkzhlavni::PosunVRade(HWND fokus, UINT klavesa) {
       HWND cil = Okno(rada[static_cast<std::size_t>(i)]);
       if (IsWindowVisible(cil) && IsWindowEnabled(cil)) {
         zastavkaRady_[r] = i;
+        UkazNarazky();  // before the move, so that the button it reaches draws its focus
         SetFocus(cil);
         NastavTabulatory();
         break;
@@ -228,6 +241,10 @@ bool frmkzhlavni::Vytvor() {
   sbMain_ = std::make_unique<clskzsb>();
   sbMain_->sbCreate(hwnd_);
   Rozvrhni(DpiOkna(hwnd_));
+  // Focus looks wait for the first key, unless the user wants them always.
+  BOOL vzdy = FALSE;
+  SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &vzdy, 0);
+  NastavNarazky(vzdy != FALSE);
   return true;
 }
 
@@ -513,6 +530,12 @@ LRESULT frmkzhlavni::Zprava(UINT zprava, WPARAM w, LPARAM l) {
         if (cil) SetFocus(cil);
       }
       return 0;
+    case WM_UPDATEUISTATE:
+      if ((HIWORD(w) & UISF_HIDEFOCUS) && LOWORD(w) != UIS_INITIALIZE) narazky_ = LOWORD(w) == UIS_CLEAR;
+      break;
+    case WM_QUERYUISTATE:
+      // Answered from the window's own record: the system does not keep it everywhere (Wine).
+      return (DefWindowProcW(okno, zprava, w, l) & ~UISF_HIDEFOCUS) | (narazky_ ? 0 : UISF_HIDEFOCUS);
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
       // A high-contrast theme switched on or off: everything paints again in its colours.

@@ -60,6 +60,8 @@ class frmkzhlavni final : public HlavniOkno {
   void OnKontrola(Ovladac pole);
   bool PosunVRade(HWND fokus, UINT klavesa);
   void PosunTabulatorem(bool zpet);
+  void NastavNarazky(bool ukazat);
+  void UkazNarazky();
   void NastavTabulatory();
   static LRESULT CALLBACK PoleCasu(HWND okno, UINT zprava, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data);
   HFONT PismoPro(const Pismo& pismo);
@@ -80,6 +82,7 @@ class frmkzhlavni final : public HlavniOkno {
   HWND posledniFokus_ = nullptr;
   bool kontrola_ = false;    // a box's check is running (its message may be up)
   bool vraciFokus_ = false;  // the check puts the focus back
+  bool narazky_ = false;     // the keyboard cues show: a key moved the focus, or the user wants them always
   // The row of immediate actions is none: no key may start a power action, only a click after its hint.
   static inline const std::array<std::vector<Ovladac>, 1> Rady = {
       std::vector<Ovladac>{Ovladac::tlKZ8, Ovladac::tlKZ9, Ovladac::tlKZ6, Ovladac::tlKZ7}};
