@@ -29,7 +29,6 @@ AllowSkipFiles off
 
 !include MUI2.nsh
 !include LogicLib.nsh
-!include FileFunc.nsh
 !include WordFunc.nsh
 !include WinMessages.nsh
 
@@ -56,6 +55,7 @@ Var Bezel ; 1 when a running program was ended: it is started again at the end
 !define MUI_FINISHPAGE_TEXT_LARGE
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${PROGRAM_EXE}"
 !define MUI_FINISHPAGE_RUN_TEXT "Spustit program ${NAZEV}"
+!define MUI_FINISHPAGE_RUN_FUNCTION SpustProgram
 !define MUI_PAGE_CUSTOMFUNCTION_SHOW ZobrazDokonceni
 !insertmacro MUI_PAGE_FINISH
 
@@ -74,7 +74,8 @@ VIAddVersionKey /LANG=${LANG_CZECH} "FileVersion" "${VERZE}"
 VIAddVersionKey /LANG=${LANG_CZECH} "ProductVersion" "${VERZE}"
 
 ; Ends the running program, if any, and waits for its process, so that its exe is free to be replaced or
-; deleted. Only one runs per user; a second look catches one that was just starting.
+; deleted. Only one runs per user; a second look catches one that was just starting. A copy run from
+; another folder (a portable one) is not this installation's: it is ended only when the user agrees.
 !macro FUNKCE_UKONCI_PROGRAM un
 Function ${un}UkonciProgram
   StrCpy $Bezel 0
@@ -84,8 +85,20 @@ Function ${un}UkonciProgram
       ${Break}
     ${EndIf}
     System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1)'
-    ; SYNCHRONIZE: enough to wait for it.
-    System::Call 'kernel32::OpenProcess(i 0x00100000, i 0, i r1) p .r2'
+    ; SYNCHRONIZE and PROCESS_QUERY_LIMITED_INFORMATION: enough to wait for it and to see its exe.
+    System::Call 'kernel32::OpenProcess(i 0x00101000, i 0, i r1) p .r2'
+    ${If} $2 != 0
+      System::Call 'kernel32::QueryFullProcessImageNameW(p r2, i 0, w .r5, *i ${NSIS_MAX_STRLEN}) i .r6'
+      System::Call 'kernel32::GetLongPathNameW(w "$INSTDIR\${PROGRAM_EXE}", w .r7, i ${NSIS_MAX_STRLEN}) i .r8'
+      ; StrCmp ignores the letter case, as the file system does.
+      ${If} $6 != 0
+      ${AndIf} $5 != $7
+        MessageBox MB_YESNO|MB_ICONQUESTION "Běží kopie programu ${NAZEV} z jiné složky, než je tato instalace:$\r$\n$5$\r$\n$\r$\nMá ji průvodce ukončit? Její naplánovaná akce zůstane uložena." /SD IDNO IDYES ukoncit
+        System::Call 'kernel32::CloseHandle(p r2)'
+        ${Break}
+      ${EndIf}
+    ${EndIf}
+    ukoncit:
     System::Call 'user32::PostMessageW(p r0, i ${WM_CLOSE}, p 0, p 0)'
     StrCpy $Bezel 1
     ${If} $2 != 0
@@ -114,14 +127,133 @@ FunctionEnd
 !insertmacro FUNKCE_UKONCI_PROGRAM ""
 !insertmacro FUNKCE_UKONCI_PROGRAM "un."
 
+; $0 is 1 when the shell (the signed-in user's desktop) runs under another account than this installer,
+; as after "Run as administrator" with an administrator's name and password. Without a shell, or when
+; its account cannot be read, nothing is known against the installer: 0.
+Function JinyUzivatel
+  StrCpy $0 0
+  System::Call 'user32::GetShellWindow() p .r1'
+  System::Call 'user32::GetWindowThreadProcessId(p r1, *i .r2)'
+  ${If} $1 == 0
+    Return
+  ${EndIf}
+  System::Call 'kernel32::OpenProcess(i 0x1000, i 0, i r2) p .r3'
+  ${If} $3 == 0
+    Return
+  ${EndIf}
+  ; TOKEN_QUERY; TokenUser (1) begins with the pointer to the account's SID.
+  System::Call 'advapi32::OpenProcessToken(p r3, i 8, *p .r4) i .r5'
+  System::Call 'kernel32::CloseHandle(p r3)'
+  System::Call 'kernel32::GetCurrentProcess() p .r7'
+  System::Call 'advapi32::OpenProcessToken(p r7, i 8, *p .r6) i .r7'
+  System::Alloc 256
+  Pop $8
+  System::Alloc 256
+  Pop $9
+  ${If} $5 != 0
+  ${AndIf} $7 != 0
+    System::Call 'advapi32::GetTokenInformation(p r4, i 1, p r8, i 256, *i .r1) i .r5'
+    System::Call 'advapi32::GetTokenInformation(p r6, i 1, p r9, i 256, *i .r1) i .r7'
+    ${If} $5 != 0
+    ${AndIf} $7 != 0
+      System::Call '*$8(p .r1)'
+      System::Call '*$9(p .r2)'
+      System::Call 'advapi32::EqualSid(p r1, p r2) i .r3'
+      ${If} $3 == 0
+        StrCpy $0 1
+      ${EndIf}
+    ${EndIf}
+    System::Call 'kernel32::CloseHandle(p r4)'
+    System::Call 'kernel32::CloseHandle(p r6)'
+  ${EndIf}
+  System::Free $8
+  System::Free $9
+FunctionEnd
+
+; $0 is 1 when this installer runs with raised (administrator's) rights.
+Function Zvyseny
+  StrCpy $0 0
+  System::Call 'kernel32::GetCurrentProcess() p .r2'
+  System::Call 'advapi32::OpenProcessToken(p r2, i 8, *p .r1) i .r2'
+  ${If} $2 != 0
+    ; TokenElevation (20): one DWORD, non-zero when raised.
+    System::Call 'advapi32::GetTokenInformation(p r1, i 20, *i .r3, i 4, *i .r4) i .r2'
+    System::Call 'kernel32::CloseHandle(p r1)'
+    ${If} $2 != 0
+    ${AndIf} $3 != 0
+      StrCpy $0 1
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
+; Starts the installed program as the shell starts programs: as the signed-in user, never with the
+; rights of an installer run as administrator. The shell's process becomes its parent, and the new
+; process takes that parent's token. Without a shell it starts as the installer's child, unless the
+; installer's rights are raised: then the autostart value starts it at the next sign-in.
+Function SpustProgram
+  StrCpy $R0 '"$INSTDIR\${PROGRAM_EXE}"'
+  StrCpy $3 0
+  System::Call 'user32::GetShellWindow() p .r1'
+  ${If} $1 != 0
+    System::Call 'user32::GetWindowThreadProcessId(p r1, *i .r2)'
+    ; PROCESS_CREATE_PROCESS: enough to make it the parent.
+    System::Call 'kernel32::OpenProcess(i 0x0080, i 0, i r2) p .r3'
+  ${EndIf}
+  ${If} $3 == 0
+    Call Zvyseny
+    ${If} $0 == 0
+      Exec $R0
+    ${EndIf}
+    Return
+  ${EndIf}
+  ; One attribute, PROC_THREAD_ATTRIBUTE_PARENT_PROCESS, in a list whose size the first call tells.
+  System::Call 'kernel32::InitializeProcThreadAttributeList(p 0, i 1, i 0, *p 0 .r4)'
+  System::Alloc $4
+  Pop $5
+  System::Call 'kernel32::InitializeProcThreadAttributeList(p r5, i 1, i 0, *p r4)'
+  System::Call '*(p r3) p .r6'
+  System::Call 'kernel32::UpdateProcThreadAttribute(p r5, i 0, p 0x00020000, p r6, p 8, p 0, p 0)'
+  ; STARTUPINFOEXW of 64-bit Windows: cb (112) first, the attribute list at offset 104.
+  System::Alloc 112
+  Pop $7
+  System::Call '*$7(i 112)'
+  IntOp $8 $7 + 104
+  System::Call '*$8(p r5)'
+  System::Alloc 24
+  Pop $9
+  ; EXTENDED_STARTUPINFO_PRESENT
+  System::Call 'kernel32::CreateProcessW(p 0, w R0, p 0, p 0, i 0, i 0x00080000, p 0, w "$INSTDIR", p r7, p r9) i .r0'
+  ${If} $0 != 0
+    System::Call '*$9(p .r1, p .r2)'
+    System::Call 'kernel32::CloseHandle(p r1)'
+    System::Call 'kernel32::CloseHandle(p r2)'
+  ${EndIf}
+  System::Call 'kernel32::DeleteProcThreadAttributeList(p r5)'
+  System::Call 'kernel32::CloseHandle(p r3)'
+  System::Free $9
+  System::Free $7
+  System::Free $6
+  System::Free $5
+FunctionEnd
+
 Function .onInit
   SetShellVarContext current
+  ; A per-user install for another account than the one signed in would land in that account's profile.
+  Call JinyUzivatel
+  ${If} $0 == 1
+    MessageBox MB_OK|MB_ICONSTOP "Instalaci spustil jiný uživatel, než který je přihlášen (například volbou Spustit jako správce). Program se instaluje jen pro přihlášeného uživatele a práva správce nepotřebuje.$\r$\n$\r$\nSpusťte instalaci znovu obyčejným poklepáním." /SD IDOK
+    SetErrorLevel 3
+    Quit
+  ${EndIf}
   ReadRegStr $0 HKCU "${KLIC_ODINSTALACE}" "DisplayVersion"
   ${If} $0 != ""
     ${VersionCompare} "$0" "${VERZE}" $1
     ${If} $1 == 1
-      MessageBox MB_YESNO|MB_ICONQUESTION "Je nainstalována novější verze $0. Opravdu ji chcete nahradit starší verzí ${VERZE}?" /SD IDYES IDYES +2
-      Abort
+      ; A silent install never downgrades: nobody is there to agree.
+      MessageBox MB_YESNO|MB_ICONQUESTION "Je nainstalována novější verze $0. Opravdu ji chcete nahradit starší verzí ${VERZE}?" /SD IDNO IDYES nahradit
+      SetErrorLevel 4
+      Quit
+      nahradit:
     ${EndIf}
   ${EndIf}
 FunctionEnd
@@ -129,7 +261,7 @@ FunctionEnd
 ; A failed install leaves the old exe in place: the program ended for it goes on with its schedule.
 Function .onInstFailed
   ${If} $Bezel == 1
-    Exec '"$INSTDIR\${PROGRAM_EXE}"'
+    Call SpustProgram
   ${EndIf}
 FunctionEnd
 
@@ -141,6 +273,14 @@ Function ZobrazDokonceni
     ShowWindow $mui.FinishPage.Run ${SW_HIDE}
   ${EndIf}
 FunctionEnd
+
+; Adds the size of a file in bytes to $0.
+!macro PRICTI_VELIKOST soubor
+  FileOpen $1 "${soubor}" r
+  FileSeek $1 0 END $2
+  FileClose $1
+  IntOp $0 $0 + $2
+!macroend
 
 Section
   SetShellVarContext current
@@ -160,11 +300,15 @@ Section
   WriteRegStr HKCU "${KLIC_ODINSTALACE}" "QuietUninstallString" '"$INSTDIR\${ODINSTALATOR}" /S'
   WriteRegDWORD HKCU "${KLIC_ODINSTALACE}" "NoModify" 1
   WriteRegDWORD HKCU "${KLIC_ODINSTALACE}" "NoRepair" 1
-  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  ; The installed files only, in KB rounded up: a folder the user chose may hold much else.
+  StrCpy $0 1023
+  !insertmacro PRICTI_VELIKOST "$INSTDIR\${PROGRAM_EXE}"
+  !insertmacro PRICTI_VELIKOST "$INSTDIR\${ODINSTALATOR}"
+  IntOp $0 $0 / 1024
   WriteRegDWORD HKCU "${KLIC_ODINSTALACE}" "EstimatedSize" $0
 
   ${If} $Bezel == 1
-    Exec '"$INSTDIR\${PROGRAM_EXE}"'
+    Call SpustProgram
   ${EndIf}
 SectionEnd
 

@@ -6,10 +6,12 @@
 
 #include <objbase.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <utility>
@@ -83,6 +85,34 @@ std::vector<BYTE> UlozenyRozvrh() {
   data.resize(bajtu);
   return data;
 }
+
+DWORD Rodic(DWORD proces) {
+  PROCESSENTRY32W zaznam{.dwSize = sizeof(PROCESSENTRY32W)};
+  HANDLE snimek = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  DWORD rodic = 0;
+  for (BOOL dalsi = Process32FirstW(snimek, &zaznam); dalsi; dalsi = Process32NextW(snimek, &zaznam))
+    if (zaznam.th32ProcessID == proces) rodic = zaznam.th32ParentProcessID;
+  CloseHandle(snimek);
+  return rodic;
+}
+
+// A window of this test stands for the desktop's shell, which the installer starts the program through.
+class NahradniShell {
+ public:
+  NahradniShell()
+      : okno_(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr)) {
+    using Nastav = BOOL(WINAPI*)(HWND);
+    const auto nastav = reinterpret_cast<Nastav>(GetProcAddress(GetModuleHandleW(L"user32"), "SetShellWindow"));
+    if (nastav) nastav(okno_);
+  }
+  ~NahradniShell() { DestroyWindow(okno_); }
+  NahradniShell(const NahradniShell&) = delete;
+  NahradniShell& operator=(const NahradniShell&) = delete;
+  bool Je() const { return GetShellWindow() == okno_; }
+
+ private:
+  HWND okno_;
+};
 
 bool KlicExistuje(const wchar_t* klic) {
   HKEY h = nullptr;
@@ -207,6 +237,10 @@ class Instalace_e2e : public ::testing::Test {
 }  // namespace
 
 TEST_F(Instalace_e2e, InstalaceZastupceAOdinstalaceBeziciho) {
+  // The user chose a folder that holds a file of their own.
+  const fs::path vlastni = SlozkaInstalace() / L"data" / L"vlastni.bin";
+  fs::create_directories(vlastni.parent_path());
+  std::ofstream(vlastni, std::ios::binary) << std::string(3 << 20, 'x');
   ASSERT_EQ(Instaluj(L"vypnuti-instalace.exe"), 0);
   ASSERT_TRUE(fs::exists(Program())) << Program();
   EXPECT_EQ(VerzeSouboru(Program()), L"" VYPNUTI_VERZE_TEXT);
@@ -220,7 +254,8 @@ TEST_F(Instalace_e2e, InstalaceZastupceAOdinstalaceBeziciho) {
             L"\"" + (SlozkaInstalace() / L"odinstalovat.exe").wstring() + L"\"");
   DWORD kb = 0, bajtu = sizeof kb;
   RegGetValueW(HKEY_CURRENT_USER, KlicOdinstalace, L"EstimatedSize", RRF_RT_REG_DWORD, nullptr, &kb, &bajtu);
-  EXPECT_GE(kb, fs::file_size(Program()) / 1024);
+  EXPECT_EQ(kb, (fs::file_size(Program()) + fs::file_size(SlozkaInstalace() / L"odinstalovat.exe") + 1023) / 1024)
+      << "only the installed files count";
 
   // The user starts it from the Start menu with a schedule, and puts its shortcut on the desktop.
   const fs::path cil = CilZastupce(ZastupceStart());
@@ -242,7 +277,9 @@ TEST_F(Instalace_e2e, InstalaceZastupceAOdinstalaceBeziciho) {
   Odinstaluj();
   EXPECT_TRUE(program.Skoncil());
   EXPECT_EQ(program.Kod(), 0u);
-  EXPECT_FALSE(fs::exists(SlozkaInstalace()));
+  EXPECT_FALSE(fs::exists(Program()));
+  EXPECT_FALSE(fs::exists(SlozkaInstalace() / L"odinstalovat.exe"));
+  EXPECT_TRUE(fs::exists(vlastni)) << "the user's own file stays";
   EXPECT_FALSE(fs::exists(ZastupceStart()));
   EXPECT_FALSE(fs::exists(ZastupcePlocha()));
   EXPECT_FALSE(KlicExistuje(KlicNastaveni));
@@ -264,7 +301,10 @@ TEST_F(Instalace_e2e, AktualizaceZaBehuPokracujeVRozvrhu) {
   ASSERT_TRUE(Dockej([] { return !UlozenyRozvrh().empty(); }, 10s)) << "no schedule stored";
   const std::vector<BYTE> rozvrh = UlozenyRozvrh();
 
-  // The update ends the running program with its schedule stored, replaces it and starts it again.
+  // The update ends the running program with its schedule stored, replaces it and starts it again
+  // through the shell: an installer run as administrator must not pass its rights on.
+  const NahradniShell shell;
+  ASSERT_TRUE(shell.Je());
   ASSERT_EQ(Instaluj(L"vypnuti-instalace.exe"), 0);
   EXPECT_TRUE(stary.Skoncil());
   EXPECT_EQ(stary.Kod(), 0u);
@@ -274,6 +314,12 @@ TEST_F(Instalace_e2e, AktualizaceZaBehuPokracujeVRozvrhu) {
   ASSERT_TRUE(novy.okno) << "the program was not started again";
   EXPECT_NE(novy.id, stary.id);
   EXPECT_TRUE(TenSoubor(novy.Soubor(), Program()));
+  EXPECT_EQ(Rodic(novy.id), GetCurrentProcessId()) << "not started through the shell";
+
+  // A silent install of the older version is refused and changes nothing.
+  EXPECT_EQ(Instaluj(L"starsi\\vypnuti-instalace.exe"), 4);
+  EXPECT_EQ(VerzeSouboru(Program()), L"" VYPNUTI_VERZE_TEXT);
+  EXPECT_EQ(WaitForSingleObject(novy.proces, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the program was ended";
 
   // It took the schedule up: nothing armed would open the main window, and would forget the stored
   // schedule when the program ends.
@@ -282,4 +328,21 @@ TEST_F(Instalace_e2e, AktualizaceZaBehuPokracujeVRozvrhu) {
   ASSERT_TRUE(novy.Skoncil());
   EXPECT_EQ(UlozenyRozvrh(), rozvrh);
 #endif
+}
+
+// A copy run from another folder is not the installed one: a silent install leaves it running.
+TEST_F(Instalace_e2e, PrenosnaKopieBeziDal) {
+  const fs::path slozka = fs::temp_directory_path() / L"vypnuti-prenosny";
+  fs::create_directories(slozka);
+  fs::copy_file(VedleTestu(L"vypnuti.exe"), slozka / L"vypnuti.exe", fs::copy_options::overwrite_existing);
+  ASSERT_EQ(Spust(L"\"" + (slozka / L"vypnuti.exe").wstring() + L"\" /vypnuti;t/120/", false), 0);
+  const Bezici prenosny = Bezici::Pockej();
+  ASSERT_TRUE(prenosny.okno) << "the portable copy did not start";
+
+  ASSERT_EQ(Instaluj(L"vypnuti-instalace.exe"), 0);
+  EXPECT_TRUE(fs::exists(Program()));
+  EXPECT_EQ(WaitForSingleObject(prenosny.proces, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the portable copy was ended";
+  Uklid();
+  std::error_code chyba;
+  fs::remove_all(slozka, chyba);
 }
