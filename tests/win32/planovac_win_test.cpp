@@ -15,28 +15,18 @@
 #include "ui/main_window/editor.h"
 #include "ui/main_window/parametr_z_formulare.h"
 
-TEST(UlozisteWin, ParametrProjdeUlozistemBezeZmeny) {
+// Every string the main window can build comes back from the store as it went in, in each mode and
+// with a password of Czech letters, the euro sign and quotes; so do one whose scrambled form holds a
+// zero and the empty one.
+TEST(UlozisteWin, KazdyRetezecZOknaSeVratiBeziZmeny) {
   RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\ZD\\ZDKZ", L"parametr");
   UlozisteWin uloziste;
   EXPECT_EQ(uloziste.CtiParametr(), "");
-  const std::string pripady[] = {
-      "/restart;kd;zs;ss;kv;h/Žluťoučký kůň/;t/525600/",
-      "/vypnuti;h/ż/;t/22:00/",  // its 'ż' scrambles to a character of value 0
-      ";od/22:00-06:00/;kd;h/€/",
-      "",
-  };
-  ASSERT_NE(UlozenyTvar(pripady[1]).find('\0'), std::string::npos);
-  for (const auto& parametr : pripady) {
+  for (const std::string parametr : {"/vypnuti;h/ż/;t/22:00/", ""}) {
     uloziste.ZapisParametr(UlozenyTvar(parametr));
     EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), parametr);
   }
-  RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\ZD\\ZDKZ", L"parametr");
-}
-
-// Every string the main window can build comes back from the store as it went in, in each mode and
-// with a password of Czech letters, the euro sign and quotes.
-TEST(UlozisteWin, KazdyRetezecZOknaSeVratiBeziZmeny) {
-  UlozisteWin uloziste;
+  ASSERT_NE(UlozenyTvar("/vypnuti;h/ż/;t/22:00/").find('\0'), std::string::npos);
   for (const bool odDo : {false, true}) {
     for (int akce = 1; akce <= 5; ++akce) {
       for (int boxy = 0; boxy < 32; ++boxy) {

@@ -86,6 +86,8 @@ TEST_F(Program_e2e, AltF4NeukonciOdpocetBezStorna) {
   PockejNaSekundu(40, 46);
   Program program(L"/vypnuti;zs;t/1/");
   ASSERT_TRUE(Dockej([&] { return program.UpozorneniViditelne(); }, 5s));
+  EXPECT_FALSE(IsWindowEnabled(program.Storno()));
+  EXPECT_EQ(Text(program.Storno()), L"S T O R N O");
   EXPECT_FALSE(IkonaJe(program));
   PostMessageW(program.Okno(L"frmkzupozorneni"), WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_FALSE(program.Skoncil(1000));

@@ -63,13 +63,6 @@ TEST_F(Program_e2e, StornoNechaProgramBezetNaprazdno) {
   EXPECT_EQ(HodnotaAutostartu(KlicRun), std::nullopt);
 }
 
-TEST_F(Program_e2e, ZakazanStornoUkazeNeaktivniTlacitko) {
-  Program program(L"/vypnuti;zs;t/1/");
-  ASSERT_TRUE(Dockej([&] { return program.UpozorneniViditelne(); }, 5s));
-  EXPECT_FALSE(IsWindowEnabled(program.Storno()));
-  EXPECT_EQ(Text(program.Storno()), L"S T O R N O");
-}
-
 TEST_F(Program_e2e, SkryteStornoNeukazeNicAPresVypne) {
   PockejNaSekundu(50, 53);
   Program program(L"/vypnuti;ss;t/1/");
