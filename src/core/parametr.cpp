@@ -206,6 +206,17 @@ void Vynuluj() {
   stav.Akce = akce::Zadna;
 }
 
+// "Spánek" on a machine that can neither sleep nor stand by is refused with its own reason; the
+// schedule in force stays.
+bool NelzeProvest() { return !port<Planovac>().AkceMozna(stav.Akce); }
+
+Rozbor OdmitniSpanek(const Plan& predtim, bool BezHlaseni) {
+  static_cast<Plan&>(stav) = predtim;
+  if (!BezHlaseni)
+    port<Dialogy>().Zprava("Tento počítač neumí přejít do spánku.", NazevAplikace, styl::Ok | styl::Vykricnik);
+  return Rozbor::Odmitnuto;
+}
+
 Rozbor Odmitni(const Retezec& s, bool BezHlaseni) {
   Vynuluj();
   if (BezHlaseni) return Rozbor::Odmitnuto;
@@ -327,7 +338,10 @@ Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat, bool Je
     stav.KontrolovaneVypnuti = Priznak(s, ";kv");
     if (stav.Akce == akce::Zadna) return Odmitni(s, BezHlaseni);
 
-    if (!s.Odeber(";t")) return JenPlan ? Odmitni(s, BezHlaseni) : ProvedHned(predtim);
+    if (!s.Odeber(";t")) {
+      if (JenPlan) return Odmitni(s, BezHlaseni);
+      return NelzeProvest() ? OdmitniSpanek(predtim, BezHlaseni) : ProvedHned(predtim);
+    }
     const auto cas = s.OdeberHodnotu();
     if (!cas || !CtiCas(*cas)) return Odmitni(s, BezHlaseni);
 
@@ -337,5 +351,6 @@ Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat, bool Je
     }
   }
   if (stav.Akce == akce::Zadna) return Odmitni(s, BezHlaseni);
+  if (NelzeProvest()) return OdmitniSpanek(predtim, BezHlaseni);
   return Aktivuj(NeUkladat);
 }

@@ -1,5 +1,12 @@
 #pragma once
 
+// What the machine offers for sleep: a sleep state (S1, S2 or S3), and Modern Standby (connected
+// standby instead of a sleep state).
+struct SchopnostiSpanku {
+  bool spanek = true;
+  bool modernStandby = false;
+};
+
 // The system's power and session calls.
 class Napajeni {
  public:
@@ -8,6 +15,8 @@ class Napajeni {
   virtual void ExitWindowsEx(unsigned priznaky, unsigned duvod) = 0;
   virtual void SetSuspendState(bool hibernace, bool vynutit, bool bez_probuzeni) = 0;
   virtual void LockWorkStation() = 0;
+  virtual SchopnostiSpanku Schopnosti() = 0;  // a machine whose capabilities cannot be read has none
+  virtual void VypniObrazovku() = 0;
   virtual void UkonciProgman() = 0;  // ends the old shell's process before a log-off on 9x
   // The controlled closing of the other programs; here so that a dry run can leave them alone too.
   virtual void ZavriProgramy() = 0;

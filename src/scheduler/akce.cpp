@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/spanek.h"
 #include "core/stav.h"
 #include "platform/napajeni.h"
 #include "platform/okna_programu.h"
@@ -28,6 +29,19 @@ void Ohlas(std::string_view tip) {
   if (stav.HlavniOtevreno == 1) port<HlavniOkno>().ZrusHint();
 }
 
+// Sleep, never a hibernation the user did not choose: the old releases keep their call, where it
+// meant sleep.
+void Uspi() {
+  const ZpusobSpanku zpusob = ZpusobSpankuPocitace();
+  if (zpusob == ZpusobSpanku::Nelze) return;
+  Ohlas("Spuštěné uspání dokončeno.");
+  if (zpusob == ZpusobSpanku::VypnoutObrazovku) {
+    port<Napajeni>().VypniObrazovku();
+  } else {
+    port<Napajeni>().SetSuspendState(zpusob == ZpusobSpanku::Hibernace, false, false);
+  }
+}
+
 }  // namespace
 
 void ProvedAkci(std::uint8_t kod) {
@@ -45,10 +59,7 @@ void ProvedAkci(std::uint8_t kod) {
       UkonciSezeni(ewx::Odhlasit, verze < verze::NT351);
       break;
     case akce::Spanek:
-      if (verze == verze::Win98 || verze == verze::WinME || verze >= verze::WinXP) {
-        Ohlas("Spuštěné uspání dokončeno.");
-        port<Napajeni>().SetSuspendState(true, false, false);
-      }
+      if (verze == verze::Win98 || verze == verze::WinME || verze >= verze::WinXP) Uspi();
       break;
     case akce::Zamceni:
       if (verze > verze::NT40) {

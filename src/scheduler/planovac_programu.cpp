@@ -1,5 +1,7 @@
 #include "scheduler/planovac_programu.h"
 
+#include "core/spanek.h"
+#include "core/stav.h"
 #include "scheduler/akce.h"
 #include "scheduler/nastaveni.h"
 
@@ -9,4 +11,8 @@ void PlanovacProgramu::UlozNastaveni() { ::UlozNastaveni(); }
 void PlanovacProgramu::ProvedAkci(std::uint8_t kod) {
   const BezUkladani bez_ukladani;
   ::ProvedAkci(kod);
+}
+
+bool PlanovacProgramu::AkceMozna(std::uint8_t kod) {
+  return kod != akce::Spanek || ZpusobSpankuPocitace() != ZpusobSpanku::Nelze;
 }

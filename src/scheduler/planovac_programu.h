@@ -7,4 +7,5 @@ class PlanovacProgramu final : public Planovac {
  public:
   void UlozNastaveni() override;
   void ProvedAkci(std::uint8_t kod) override;
+  bool AkceMozna(std::uint8_t kod) override;
 };

@@ -21,6 +21,7 @@ struct TichySvet : Hodiny, Dialogy, Mistni, Planovac {
   std::string DlouheDatum(const DatumCas&) override { return {}; }
   void UlozNastaveni() override {}
   void ProvedAkci(std::uint8_t) override {}
+  bool AkceMozna(std::uint8_t) override { return true; }
 };
 
 // What must always hold; the fuzzer reports the input that breaks it.

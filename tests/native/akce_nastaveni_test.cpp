@@ -3,6 +3,7 @@
 
 #include "core/kodovani.h"
 #include "core/parametr.h"
+#include "core/spanek.h"
 #include "falesny_svet.h"
 #include "scheduler/akce.h"
 #include "scheduler/casovac.h"
@@ -25,7 +26,7 @@ TEST(ProvedAkci, PodleAkceAVerzeWindows) {
       {4, 0, 2, 7, 0, {"privilegium"}},  // no sleep on Windows 2000
       {4, 0, 1, 2, 0, {"schovej", "tip Spuštěné uspání dokončeno.", "SetSuspendState 1 0 0"}},
       {4, 0, 2, 8, 0, {"privilegium", "schovej", "tip Spuštěné uspání dokončeno.", "SetSuspendState 1 0 0"}},
-      {4, 0, 2, 11, 0, {"privilegium", "schovej", "tip Spuštěné uspání dokončeno.", "SetSuspendState 1 0 0"}},
+      {4, 0, 2, 11, 0, {"privilegium", "schovej", "tip Spuštěné uspání dokončeno.", "SetSuspendState 0 0 0"}},
       {5, 0, 2, 6, 0, {"privilegium"}},  // no lock before Windows 2000
       {5, 0, 2, 7, 0, {"privilegium", "schovej", "tip Spuštěné uzamčení dokončeno.", "LockWorkStation"}},
       {6, 0, 2, 8, 0, {"privilegium"}},
@@ -38,6 +39,48 @@ TEST(ProvedAkci, PodleAkceAVerzeWindows) {
     stav.KontrolovaneVypnuti = static_cast<std::uint8_t>(p.kontrolovane);
     ProvedAkci(static_cast<std::uint8_t>(p.kod));
     EXPECT_EQ(svet.Log(), p.log) << p.kod << "/" << p.akce << " on " << p.platforma << "." << p.verze;
+  }
+}
+
+// "Spánek" sleeps and never hibernates unasked: the old releases keep their call, where it meant
+// sleep; the others choose by what the machine has, and one with neither does nothing.
+TEST(ProvedAkci, SpanekPodleSchopnostiPocitace) {
+  const struct {
+    int verze;
+    bool spanek, standby;
+    const char* volani;
+  } pripady[] = {
+      {8, false, false, "SetSuspendState 1 0 0"},  // XP, whatever it reports
+      {9, true, false, "SetSuspendState 1 0 0"},   // Server 2003
+      {10, true, false, "SetSuspendState 0 0 0"},  // Vista and later with a sleep state
+      {11, true, true, "SetSuspendState 0 0 0"},   // a sleep state first
+      {11, false, true, "SC_MONITORPOWER 2"},      // Modern Standby
+      {11, false, false, nullptr},
+  };
+  for (const auto& p : pripady) {
+    FalesnySvet svet;
+    svet.schopnosti = {.spanek = p.spanek, .modernStandby = p.standby};
+    svet.win_version = p.verze;
+    ProvedAkci(akce::Spanek);
+    const std::vector<std::string> log = svet.Log();
+    EXPECT_EQ(log.back(), p.volani ? p.volani : "privilegium") << p.verze << " " << p.spanek << p.standby;
+  }
+}
+
+// The structure's bytes: S1, S2 or S3 is a sleep state, hibernation (S4) is none, AoAc at byte 20 is
+// Modern Standby; a structure too short to hold it tells nothing.
+TEST(SchopnostiSpanku, ZBajtuStruktury) {
+  const struct {
+    std::size_t bajt, delka;
+    bool spanek, standby;
+  } pripady[] = {{3, 76, true, false},  {4, 76, true, false},   {5, 76, true, false},   {6, 76, false, false},
+                 {20, 76, false, true}, {19, 76, false, false}, {21, 76, false, false}, {3, 20, false, false}};
+  for (const auto& p : pripady) {
+    std::vector<std::uint8_t> bajty(p.delka);
+    bajty[p.bajt] = 1;
+    const SchopnostiSpanku s = SchopnostiZBajtu(bajty);
+    EXPECT_EQ(s.spanek, p.spanek) << p.bajt << "/" << p.delka;
+    EXPECT_EQ(s.modernStandby, p.standby) << p.bajt << "/" << p.delka;
   }
 }
 
@@ -81,7 +124,7 @@ TEST(AkceHned, NechaUlozisteJakBylo) {
       {"", "/vypnuti;kd", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"},
       {"", "/restart;kd;kv", "ExitWindowsEx 0x00000006 0xFFFFFFFF"},
       {"", "/odhlaseni;kd", "ExitWindowsEx 0x00000004 0xFFFFFFFF"},
-      {"", "/spanek;kd", "SetSuspendState 1 0 0"},
+      {"", "/spanek;kd", "SetSuspendState 0 0 0"},
       {"/vypnuti;t/23:00/", "/restart", "ExitWindowsEx 0x00000006 0xFFFFFFFF"},
       {"/vypnuti;kd;t/23:00/", "/zamceni", "LockWorkStation"},
   };

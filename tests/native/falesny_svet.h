@@ -26,6 +26,7 @@ class FalesnySvet : public FalesnePorty,
   std::string ulozeny_parametr;
   std::string run, run_once;  // empty: the value does not exist
   int win_platform = 2, win_version = 11;
+  SchopnostiSpanku schopnosti;
   bool hint = false;
   bool otevrit_hlavni = true;  // opening the main window succeeds
   bool vzdalena_pc = true;      // the remote-PC dialog starts
@@ -109,6 +110,8 @@ class FalesnySvet : public FalesnePorty,
     Zapis("SetSuspendState " + std::to_string(h) + " " + std::to_string(v) + " " + std::to_string(b));
   }
   void LockWorkStation() override { Zapis("LockWorkStation"); }
+  SchopnostiSpanku Schopnosti() override { return schopnosti; }
+  void VypniObrazovku() override { Zapis("SC_MONITORPOWER 2"); }
   void UkonciProgman() override { Zapis("TerminateProcess progman"); }
   void ZavriProgramy() override { Zapis("ZavriProgramy"); }
   bool DialogVzdalenychPC() override {

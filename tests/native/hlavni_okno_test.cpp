@@ -85,7 +85,7 @@ TEST(NastrojovaTlacitka, KazdeDelaSve) {
       {0, {"privilegium", "KillTimer", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"}},
       {1, {"privilegium", "KillTimer", "ExitWindowsEx 0x00000006 0xFFFFFFFF"}},
       {2, {"privilegium", "KillTimer", "ExitWindowsEx 0x00000004 0xFFFFFFFF"}},
-      {3, {"privilegium", "schovej", "tip Spuštěné uspání dokončeno.", "SetSuspendState 1 0 0"}},
+      {3, {"privilegium", "schovej", "tip Spuštěné uspání dokončeno.", "SetSuspendState 0 0 0"}},
       {4, {"privilegium", "schovej", "tip Spuštěné uzamčení dokončeno.", "LockWorkStation"}},
       {5, {"shutdown.exe /i"}},
       {6, {"vytvor zastupce"}},

@@ -19,6 +19,8 @@ struct FalesnyPlanovac : Planovac {
   std::vector<int> akce;
   void UlozNastaveni() override { ++ulozeni; }
   void ProvedAkci(std::uint8_t kod) override { akce.push_back(kod); }
+  bool AkceMozna(std::uint8_t kod) override { return kod != 4 || spanek; }
+  bool spanek = true;
 };
 
 const std::string Napoveda =
@@ -151,6 +153,27 @@ TEST_F(Parametr, AkceBezCasuSeProvedeHned) {
     EXPECT_EQ(planovac.ulozeni, 0) << text;
     EXPECT_TRUE(porty.dialogy.zpravy.empty()) << text;
   }
+}
+
+// On a computer that can neither sleep nor stand by, "Spánek" is refused, scheduled or at once, with
+// its reason; the schedule in force stays, nothing is carried out or stored.
+TEST_F(Parametr, SpanekBezSpankuOdmitnut) {
+  for (const char* text : {"/spanek;t/23:30/", "/spanek;kd;t/30/", "/spanek"}) {
+    Znovu();
+    ASSERT_TRUE(RozeberParametr("/restart;t/23:00/", false, false));
+    planovac.ulozeni = 0;
+    planovac.spanek = false;
+    EXPECT_FALSE(RozeberParametr(text, false, false)) << text;
+    ASSERT_EQ(porty.dialogy.zpravy.size(), 1u) << text;
+    EXPECT_EQ(porty.dialogy.zpravy[0].text, "Tento počítač neumí přejít do spánku.");
+    EXPECT_EQ(Shrnuti(), "2 Restartování") << text;
+    EXPECT_EQ(stav.Parametr, "/restart;t/23:00/") << text;
+    EXPECT_EQ(stav.Neaktivni, 0) << text;
+    EXPECT_TRUE(planovac.akce.empty()) << text;
+    EXPECT_EQ(planovac.ulozeni, 0) << text;
+  }
+  planovac.spanek = true;
+  EXPECT_TRUE(RozeberParametr("/spanek;t/23:30/", false, false));
 }
 
 TEST_F(Parametr, ChybnyZapisUkazeChybuNeboNapovedu) {

@@ -4,8 +4,10 @@
 #include <powrprof.h>
 #include <shellapi.h>
 
+#include <cstddef>
 #include <cstdio>
 
+#include "core/spanek.h"
 #include "scheduler/zavirani.h"
 
 namespace {
@@ -62,6 +64,29 @@ void NapajeniWin::SetSuspendState(bool hibernace, bool vynutit, bool bez_probuze
 void NapajeniWin::LockWorkStation() {
   if (Zapis("LockWorkStation")) return;
   ::LockWorkStation();
+}
+
+// The bytes read by place (core/spanek.cpp) lie where these headers put their neighbours.
+static_assert(offsetof(SYSTEM_POWER_CAPABILITIES, SystemS1) == 3 && offsetof(SYSTEM_POWER_CAPABILITIES, SystemS3) == 5);
+static_assert(offsetof(SYSTEM_POWER_CAPABILITIES, DiskSpinDown) == 21, "AoAc is the byte before DiskSpinDown");
+
+SchopnostiSpanku NapajeniWin::Schopnosti() {
+  SYSTEM_POWER_CAPABILITIES schopnosti{};
+  if (CallNtPowerInformation(SystemPowerCapabilities, nullptr, 0, &schopnosti, sizeof schopnosti) != 0) {
+    return {.spanek = false, .modernStandby = false};
+  }
+  return SchopnostiZBajtu({reinterpret_cast<const std::uint8_t*>(&schopnosti), sizeof schopnosti});
+}
+
+// What the system's own Sleep does on a Modern Standby machine: the display goes off, and with it the
+// system enters standby. The request goes through the default handling of a window of our own, so
+// that no other program hears it.
+void NapajeniWin::VypniObrazovku() {
+  if (Zapis("SC_MONITORPOWER 2")) return;
+  HWND okno = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  if (!okno) return;
+  DefWindowProcW(okno, WM_SYSCOMMAND, SC_MONITORPOWER, 2);
+  DestroyWindow(okno);
 }
 
 void NapajeniWin::UkonciProgman() {

@@ -15,6 +15,8 @@ class NapajeniWin final : public Napajeni {
   void ExitWindowsEx(unsigned priznaky, unsigned duvod) override;
   void SetSuspendState(bool hibernace, bool vynutit, bool bez_probuzeni) override;
   void LockWorkStation() override;
+  SchopnostiSpanku Schopnosti() override;
+  void VypniObrazovku() override;
   void UkonciProgman() override;
   void ZavriProgramy() override;
   bool DialogVzdalenychPC() override;
