@@ -18,6 +18,7 @@ namespace {
 struct TichySvetSOkny : TichySvet, IkonaListy, OknoUpozorneni, HlavniOkno, Probouzeni {
   bool Nastav(Cas) override { return true; }
   void Zrus() override {}
+  void DrzBdely(bool) override {}
   void NastavTip(std::string_view) override {}
   std::string Tip() const override { return {}; }
   void Bublina(std::string_view) override {}

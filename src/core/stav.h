@@ -59,6 +59,8 @@ struct StavPlanu : Plan {
   std::chrono::milliseconds KonecOdpoctu{0};  // when the countdown ends, on the steady clock
   std::chrono::milliseconds PosledniTik{0};   // the steady clock at the last tick
   std::optional<Cas> Probuzeni;               // the moment the computer is to wake for, when set
+  std::optional<Cas> Probuzeno;               // when the program's own wake timer woke the computer
+  bool Bdely = false;                         // the computer is held awake
   int PosledniMinuta = 0;
   MistniCasZaznam MistniCas;
   std::vector<std::uint32_t> UkonceneProcesy;

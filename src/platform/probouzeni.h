@@ -9,4 +9,6 @@ class Probouzeni {
   // Replaces the moment set before; false when the system refused it.
   virtual bool Nastav(Cas kdy) = 0;
   virtual void Zrus() = 0;
+  // Keeps the computer from sleeping when idle (an explicit sleep still goes ahead), or lets it.
+  virtual void DrzBdely(bool drzet) = 0;
 };

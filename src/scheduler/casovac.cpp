@@ -105,6 +105,7 @@ void KrokPlanu() {
 void CasovacTik() {
   KrokPlanu();
   HlidejProbuzeni();
+  HlidejBdelost();  // after an action: held through it, the closing passes of ";kv" too
   stav.PosledniTik = port<Hodiny>().Tik();
 }
 

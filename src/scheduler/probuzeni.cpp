@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/stav.h"
+#include "platform/hodiny.h"
 #include "platform/port.h"
 #include "platform/probouzeni.h"
 
@@ -26,6 +27,31 @@ void HlidejProbuzeni() {
 // moment is another one, so it is set anew.
 void ObnovProbuzeni() {
   if (stav.Probuzeni && !port<Probouzeni>().Nastav(*stav.Probuzeni)) stav.Probuzeni.reset();
+}
+
+void HlidejBdelost() {
+  // A wake-up that no countdown followed soon holds no longer: the schedule went elsewhere.
+  constexpr auto NejdeleChvile = std::chrono::minutes{5};
+  const Cas ted = port<Hodiny>().Ted();
+  if (stav.UpozorneniBezi == 1 || stav.Neaktivni != 0 || (stav.Probuzeno && ted - *stav.Probuzeno > NejdeleChvile)) {
+    stav.Probuzeno.reset();
+  }
+  const bool drzet = stav.UpozorneniBezi == 1 || stav.Probuzeno.has_value();
+  if (drzet == stav.Bdely) return;
+  port<Probouzeni>().DrzBdely(drzet);
+  stav.Bdely = drzet;
+}
+
+// Any resume reports this; it is the program's own when it comes about the moment its timer was set
+// for.
+void PoProbuzeni() {
+  constexpr auto Tolerance = std::chrono::minutes{2};
+  const Cas ted = port<Hodiny>().Ted();
+  if (stav.Neaktivni == 0 && stav.Probuzeni && ted >= *stav.Probuzeni - Tolerance &&
+      ted <= *stav.Probuzeni + Tolerance) {
+    stav.Probuzeno = ted;
+  }
+  HlidejBdelost();
 }
 
 void ZrusProbuzeni() {

@@ -9,3 +9,11 @@ void ObnovProbuzeni();
 
 // The wake timer goes with the program's timer.
 void ZrusProbuzeni();
+
+// The computer is held awake from the warning until the action has been carried out, and after the
+// program's own wake timer woke it until the warning: woken without a user, the system would sleep
+// again within about two minutes. Brings the hold into line with the schedule.
+void HlidejBdelost();
+
+// The system resumed by itself (no user is known to be there).
+void PoProbuzeni();

@@ -4,6 +4,7 @@
 #include "platform/hodiny.h"
 #include "platform/okna_programu.h"
 #include "platform/port.h"
+#include "scheduler/probuzeni.h"
 
 void Zobraz(std::chrono::milliseconds odpocet) {
   if (stav.SkrytStorno != 1) port<OknoUpozorneni>().Ukaz(stav.ZakazStorna == 0);
@@ -12,12 +13,14 @@ void Zobraz(std::chrono::milliseconds odpocet) {
   stav.UpozorneniBezi = 1;
   // With cancelling forbidden the icon goes too, so nothing is left to stop the action with.
   if (stav.ZakazStorna == 1) port<IkonaListy>().Odeber();
+  HlidejBdelost();
 }
 
 void Skryj() {
   port<OknoUpozorneni>().Schovej();
   port<IkonaListy>().Vrat();
   stav.UpozorneniBezi = 0;
+  HlidejBdelost();
 }
 
 void cmKZS_Click() {

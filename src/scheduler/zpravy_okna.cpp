@@ -16,7 +16,10 @@ void ZpracujZpravuOkna(unsigned zprava, std::uintptr_t w, std::intptr_t l) {
       ObnovProbuzeni();
       break;
     case zpravy_okna::Napajeni:
-      if (w == zpravy_okna::Probuzeni) HlidejZmeskane();
+      if (w == zpravy_okna::Probuzeni) {
+        PoProbuzeni();
+        HlidejZmeskane();
+      }
       break;
     case zpravy_okna::Casovac:
       if (w == zpravy_okna::IdCasovace) CasovacTik();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -9,6 +11,7 @@
 #include "core/parametr.h"
 #include "falesny_svet.h"
 #include "scheduler/casovac.h"
+#include "scheduler/upozorneni.h"
 #include "ui/main_window/filtr_klaves.h"
 #include "ui/main_window/hlavni_okno.h"
 #include "ui/main_window/parametr_z_formulare.h"
@@ -434,4 +437,38 @@ TEST_F(Editor, ZpetVraciVlastniZaznamy) {
   svet.dialogy.odpovedi = {odpoved::Ano};
   tlHNAktivace_Click(f);
   EXPECT_EQ(stav.Parametr, "/odhlaseni;h/nove/;t/7:00/;d/5.12.2026/");
+}
+
+// The computer is held awake from the warning until the action is carried out (";kv" closes the
+// programs first) and let go however the countdown ends: the action, "Storno", "S", a new activation,
+// the program's end. A refused change keeps the countdown, and the hold with it.
+TEST_F(Editor, BdelostOdVarovaniDoAkce) {
+  enum Konec { Akce, Storno, Stop, Nova, Odmitnuta, KonecProgramu };
+  for (const Konec konec : {Akce, Storno, Stop, Nova, Odmitnuta, KonecProgramu}) {
+    svet.hodiny.ted = SlozCas(2026, 12, 4, 10, 0, 0);
+    svet.bdelost.clear();
+    Spust("/vypnuti;kv;t/10:01/");
+    CasovacTik();
+    ASSERT_EQ(svet.bdelost.size(), 1u) << konec;
+    EXPECT_TRUE(svet.bdelost[0].first) << konec;
+    if (konec == Storno) cmKZS_Click();
+    if (konec == KonecProgramu) Skryj();
+    if (konec == Stop || konec == Nova || konec == Odmitnuta) tlHNastaveniZ_Click(f);
+    if (konec == Stop) tlHNStop_Click(f);
+    if (konec == Nova || konec == Odmitnuta) {
+      f[O::txtHNCas].text = konec == Nova ? "23:00" : "9:00";
+      tlHNAktivace_Click(f);
+    }
+    EXPECT_EQ(stav.Bdely, konec == Akce || konec == Odmitnuta) << konec;
+    for (int i = 0; i < 70; ++i) {
+      svet.hodiny.ted += std::chrono::seconds{1};
+      CasovacTik();
+    }
+    EXPECT_FALSE(stav.Bdely) << konec;
+    const auto zavreni = std::find(svet.log.begin(), svet.log.end(), "ZavriProgramy");
+    if (konec == Akce || konec == Odmitnuta) {
+      ASSERT_NE(zavreni, svet.log.end()) << konec;
+      EXPECT_GT(svet.bdelost.back().second, static_cast<std::size_t>(zavreni - svet.log.begin())) << konec;
+    }
+  }
 }

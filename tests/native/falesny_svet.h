@@ -36,6 +36,8 @@ class FalesnySvet : public FalesnePorty,
   std::vector<std::string> probuzeni;  // the wake timer: each moment set, "zrus" for each cancel
   std::vector<int> ohlasy;              // the seconds left at each announcement of the countdown
   bool probuzeni_selze = false;         // the system refuses the wake timer
+  // Each change of the hold that keeps the computer awake, with the number of log lines before it.
+  std::vector<std::pair<bool, std::size_t>> bdelost;
   bool ikona_pryc = false;              // the tray icon was taken away
 
   FalesnySvet() { stav = StavPlanu{}; }
@@ -136,6 +138,7 @@ class FalesnySvet : public FalesnePorty,
     return !probuzeni_selze;
   }
   void Zrus() override { probuzeni.push_back("zrus"); }
+  void DrzBdely(bool drzet) override { bdelost.emplace_back(drzet, log.size()); }
 
   int WinPlatform() const override { return win_platform; }
   int WinVersion() const override { return win_version; }

@@ -248,3 +248,41 @@ TEST_F(Zmeskane, ProbuzeniSeSchematem) {
   Casovac(false);
   EXPECT_EQ(svet.probuzeni.size(), 5u) << "nothing set: nothing to cancel";
 }
+
+// Woken by its own timer (no user there), the computer is held awake until the warning takes over the
+// hold, and let go when the action is done; a resume at another time, with nothing armed, or followed
+// by no countdown within 5 minutes holds nothing, or no longer.
+TEST_F(Zmeskane, ProbuzeniDrziPocitacVzhuru) {
+  const struct {
+    const char* parametr;
+    Cas probuzeni;
+    bool drzi;
+  } pripady[] = {
+      {"/vypnuti;t/15:33/", V(15, 31, 50), true},  // the timer's moment is 15:32
+      {"/vypnuti;t/15:33/", V(15, 32, 0), true},
+      {"/vypnuti;t/15:33/", V(15, 10, 0), false},  // the user woke it earlier
+      {"/restart;kd;t/15:40/", V(15, 37, 30), true},
+      {"/zamceni;t/15:33/", V(15, 31, 50), false},  // no wake timer for a lock
+  };
+  for (const auto& p : pripady) {
+    Spust(V(15, 0), p.parametr);
+    svet.bdelost.clear();
+    svet.hodiny.ted = p.probuzeni;
+    ZpracujZpravuOkna(zpravy_okna::Napajeni, zpravy_okna::Probuzeni, 0);
+    EXPECT_EQ(stav.Bdely, p.drzi) << p.parametr << " " << FormatCasSekundy(p.probuzeni);
+    TikejDo(V(15, 45));
+    EXPECT_FALSE(stav.Bdely) << p.parametr;
+    const std::size_t zmen = svet.bdelost.size();
+    EXPECT_EQ(zmen, 2u) << "one hold from the wake-up or the warning to the action: " << p.parametr;
+  }
+
+  // Woken, and then no countdown: the schedule was moved on by hand.
+  Spust(V(15, 0), "/vypnuti;t/15:33/");
+  svet.hodiny.ted = V(15, 31, 50);
+  ZpracujZpravuOkna(zpravy_okna::Napajeni, zpravy_okna::Probuzeni, 0);
+  ASSERT_TRUE(stav.Bdely);
+  stav.Den = stav.Den + 1;
+  stav.CilovyCas += days{1};
+  Tikej(minutes{6});
+  EXPECT_FALSE(stav.Bdely) << "held past 5 minutes without a countdown";
+}

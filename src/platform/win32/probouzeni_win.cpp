@@ -28,3 +28,7 @@ bool ProbouzeniWin::Nastav(Cas kdy) {
 void ProbouzeniWin::Zrus() {
   if (casovac_) CancelWaitableTimer(casovac_);
 }
+
+void ProbouzeniWin::DrzBdely(bool drzet) {
+  SetThreadExecutionState(drzet ? ES_CONTINUOUS | ES_SYSTEM_REQUIRED : ES_CONTINUOUS);
+}

@@ -14,6 +14,7 @@ class ProbouzeniWin final : public Probouzeni {
 
   bool Nastav(Cas kdy) override;
   void Zrus() override;
+  void DrzBdely(bool drzet) override;
 
  private:
   HANDLE casovac_ = nullptr;
