@@ -73,12 +73,27 @@ void clsosgv::gvLoadGetVersionEx(DotazySystemu& system) {
         break;
       case 2:
         text = VerzeNT(z, system);
+        // The record stops at the release an old program was made for; the line names the real one.
+        if (const auto novy = system.NovyWindows(); novy.MajorVersion >= 10) text = NazevNovehoWindows(novy);
         break;
       default:
         break;
     }
   }
   WinVersionS_ = text;
+}
+
+// Windows 11 kept the product name of Windows 10 in the registry; its builds start at 22000.
+std::string clsosgv::NazevNovehoWindows(const ZaznamNovehoWindows& z) {
+  constexpr std::uint32_t PrvniBuildWindows11 = 22000;
+  const bool jedenact = z.BuildNumber >= PrvniBuildWindows11 && z.ProductType == 1;
+  std::string nazev = z.ProductName;
+  if (nazev.starts_with("Microsoft ")) nazev.erase(0, 10);
+  if (nazev.empty()) nazev = jedenact ? "Windows 11" : "Windows 10";
+  if (jedenact && nazev.starts_with("Windows 10")) nazev.replace(8, 2, "11");
+  if (!z.DisplayVersion.empty()) nazev += " " + z.DisplayVersion;
+  const std::string build = z.CurrentBuild.empty() ? std::to_string(z.BuildNumber) : z.CurrentBuild;
+  return nazev + " (" + build + ")";
 }
 
 // The 9x family tells its second editions by a letter in the service-pack text, after a blank.

@@ -22,6 +22,14 @@ struct ZaznamProcesoru {
   std::uint32_t TypProcesoru = 0;
 };
 
+// What Windows 10 and later say of themselves, where the version record is held back for old
+// programs: RtlGetVersion's numbers and the registry's names ("Windows 10 Pro", "24H2", "26100").
+struct ZaznamNovehoWindows {
+  std::uint32_t MajorVersion = 0, BuildNumber = 0;  // 0: RtlGetVersion is missing
+  std::uint8_t ProductType = 0;
+  std::string ProductName, DisplayVersion, CurrentBuild;  // empty when unreadable
+};
+
 // Everything clsosgv asks the running system while it is built. The Win32 edge makes the real calls;
 // tests answer with the records of many Windows releases.
 class DotazySystemu {
@@ -33,6 +41,7 @@ class DotazySystemu {
   virtual ZaznamProcesoru Procesor() = 0;
   virtual std::string ProductType() = 0;  // ProductOptions "ProductType"; empty when unreadable
   virtual bool HotfixQ246009() = 0;       // that hotfix's registry key exists
+  virtual ZaznamNovehoWindows NovyWindows() = 0;
 };
 
 // The one system-information object of the program: the Windows family and release codes, the
@@ -88,6 +97,11 @@ class clsosgv final : public InfoSystemu {
   std::string VerzeNT(const ZaznamVerze& z, DotazySystemu& system);
   std::string EdiceNT(const ZaznamVerze& z, DotazySystemu& system);
 
+ public:
+  // The system line of Windows 10 and later: "Windows 11 Pro 24H2 (26100)".
+  static std::string NazevNovehoWindows(const ZaznamNovehoWindows& z);
+
+ private:
   bool LoadGetVersion_ = false;
   bool LoadGetVersionEx_ = false;
   int WinPlatform_ = 0;

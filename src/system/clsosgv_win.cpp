@@ -87,6 +87,33 @@ class DotazyWin final : public DotazySystemu {
     return TextDoNuly(hodnota);
   }
 
+  ZaznamNovehoWindows NovyWindows() override {
+    ZaznamNovehoWindows z;
+    using Funkce = LONG(WINAPI*)(OSVERSIONINFOEXW*);
+    const auto rtl = reinterpret_cast<Funkce>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
+    OSVERSIONINFOEXW v{};
+    v.dwOSVersionInfoSize = sizeof v;
+    if (!rtl || rtl(&v) != 0) return z;
+    z.MajorVersion = v.dwMajorVersion;
+    z.BuildNumber = v.dwBuildNumber;
+    z.ProductType = v.wProductType;
+    const KlicStroje klic("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion");
+    const auto hodnota = [&](const char* nazev) -> std::string {
+      char text[128] = {};
+      DWORD delka = sizeof text - 1;
+      if (klic.klic() == nullptr || RegQueryValueExA(klic.klic(), nazev, nullptr, nullptr,
+                                                     reinterpret_cast<BYTE*>(text), &delka) != ERROR_SUCCESS) {
+        return {};
+      }
+      return TextDoNuly(text);
+    };
+    z.ProductName = hodnota("ProductName");
+    z.DisplayVersion = hodnota("DisplayVersion");
+    z.CurrentBuild = hodnota("CurrentBuild");
+    return z;
+  }
+
   bool HotfixQ246009() override {
     return KlicStroje("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Hotfix\\Q246009").klic() != nullptr;
   }

@@ -20,6 +20,8 @@ struct FalesnySystem final : DotazySystemu {
   ZaznamProcesoru Procesor() override { return {9, 2, 8664}; }
   std::string ProductType() override { return typ; }
   bool HotfixQ246009() override { return hotfix; }
+  ZaznamNovehoWindows NovyWindows() override { return novy; }
+  ZaznamNovehoWindows novy;
 };
 
 // Without a product type only the short record was filled.
@@ -74,6 +76,36 @@ TEST(clsosgv, PopisVydaniZeZaznamuVerze) {
     // Older releases may hold an OEM identifier where the architecture goes.
     EXPECT_EQ(osgv.ProcessorArchitectureS(), p.kod >= verze::Win2000 ? "x64 (AMD or Intel)" : "unknown") << p.vydani;
   }
+}
+
+// Windows 10 and later are named by what they say of themselves; the release code stays as the record
+// gives it, and so does every decision made from it.
+TEST(clsosgv, NovyWindowsJmenem) {
+  const struct {
+    ZaznamNovehoWindows novy;
+    const char* text;
+  } pripady[] = {
+      {{10, 26100, 1, "Windows 10 Pro", "24H2", "26100"}, "Windows 11 Pro 24H2 (26100)"},
+      {{10, 22000, 1, "Windows 10 Home", "21H2", "22000"}, "Windows 11 Home 21H2 (22000)"},
+      {{10, 19045, 1, "Windows 10 Pro", "22H2", "19045"}, "Windows 10 Pro 22H2 (19045)"},
+      {{10, 17763, 1, "Windows 10 Enterprise LTSC 2019", "", "17763"}, "Windows 10 Enterprise LTSC 2019 (17763)"},
+      {{10, 26100, 3, "Windows Server 2025 Datacenter", "24H2", "26100"},
+       "Windows Server 2025 Datacenter 24H2 (26100)"},
+      {{10, 22631, 1, "", "", ""}, "Windows 11 (22631)"},  // the registry unreadable
+      {{10, 19041, 1, "Microsoft Windows 10", "", "19041"}, "Windows 10 (19041)"},
+  };
+  for (const auto& p : pripady) {
+    FalesnySystem system;
+    system.zaznam = Zaznam(2, 6, 2, "", p.novy.ProductType);
+    system.novy = p.novy;
+    const clsosgv osgv(system);
+    EXPECT_EQ(osgv.WinVersionS(), p.text);
+    EXPECT_EQ(osgv.WinVersion(), verze::Neznama) << p.text;
+  }
+  FalesnySystem sedmicka;  // below 10 the record's own text stays
+  sedmicka.zaznam = Zaznam(2, 6, 1, "Service Pack 1", 1);
+  sedmicka.novy = {6, 7601, 1, "Windows 7 Professional", "", "7601"};
+  EXPECT_EQ(clsosgv(sedmicka).WinVersionS(), " Professional Service Pack 1");
 }
 
 // GetVersion packs the build, with the top bit set outside the NT family, above minor and major.
