@@ -19,6 +19,7 @@ struct TichySvetSOkny : TichySvet, IkonaListy, OknoUpozorneni, HlavniOkno, Probo
   bool Nastav(Cas) override { return true; }
   void Zrus() override {}
   void DrzBdely(bool) override {}
+  std::optional<unsigned> NastaveniBuzeni() override { return std::nullopt; }
   void NastavTip(std::string_view) override {}
   std::string Tip() const override { return {}; }
   void Bublina(std::string_view) override {}

@@ -66,7 +66,8 @@ void ObnovTip(Cas ted) {
   const std::string text = TextTipu(ted);
   port<IkonaListy>().NastavTip(text);
   if (stav.HlavniOtevreno == 1 && !port<HlavniOkno>().mmeActive()) {
-    port<HlavniOkno>().StavovyRadek(text, ikona::Informace);
+    const std::string buzeni = stav.OdDo == 1 ? std::string{} : TextBezProbuzeni(stav.Akce);
+    port<HlavniOkno>().StavovyRadek(buzeni.empty() ? text : text + " " + buzeni, ikona::Informace);
   }
 }
 

@@ -54,6 +54,13 @@ void PoProbuzeni() {
   HlidejBdelost();
 }
 
+std::string TextBezProbuzeni(std::uint8_t kod) {
+  if (kod != akce::Vypnuti && kod != akce::Restart) return {};
+  const std::optional<unsigned> buzeni = port<Probouzeni>().NastaveniBuzeni();
+  if (!buzeni || *buzeni == 1) return {};
+  return "Plán napájení nedovoluje probuzení: ze spánku počítač v naplánovanou dobu nevstane.";
+}
+
 void ZrusProbuzeni() {
   if (!stav.Probuzeni) return;
   port<Probouzeni>().Zrus();

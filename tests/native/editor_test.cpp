@@ -472,3 +472,40 @@ TEST_F(Editor, BdelostOdVarovaniDoAkce) {
     }
   }
 }
+
+// A shut-down or restart the power plan will not wake the computer for is said before it is armed and
+// in the status bar; a plan that allows it, or cannot be read, and the other actions say nothing.
+TEST_F(Editor, PlanNapajeniNedovoliProbuzeni) {
+  const std::string veta = "Plán napájení nedovoluje probuzení: ze spánku počítač v naplánovanou dobu nevstane.";
+  const struct {
+    std::optional<unsigned> buzeni;
+    int volba;  // 0: from-to
+    bool rekne;
+  } pripady[] = {{0, 1, true},  {2, 2, true},  {1, 1, false}, {std::nullopt, 1, false},
+                 {0, 4, false}, {0, 5, false}, {0, 0, false}};
+  for (const auto& p : pripady) {
+    stav = StavPlanu{};
+    svet.hodiny.ted = SlozCas(2026, 12, 4, 10, 0, 0);
+    Spust("");
+    svet.buzeni = p.buzeni;
+    svet.hint = false;
+    tlHNastaveni_Click(f);
+    if (p.volba == 0) {
+      tlHNOdDo_Click(f);
+      f[O::txtHNDatum].text = "06:00";
+    } else {
+      VyberVolbu(f, p.volba);
+    }
+    f[O::txtHNCas].text = p.volba == 0 ? "22:00" : "23:00";
+    tlHNAktivace_Click(f);
+    ASSERT_FALSE(Okna().empty()) << p.volba;
+    EXPECT_EQ(Okna()[0].ends_with("\r\n\r\n" + veta), p.rekne) << Okna()[0];
+    svet.hodiny.ted += std::chrono::minutes{1};
+    CasovacTik();
+    const auto radky = svet.Log();
+    const bool vRadku = std::any_of(radky.begin(), radky.end(), [&](const std::string& r) {
+      return r.starts_with("sb ") && r.ends_with(" " + veta);
+    });
+    EXPECT_EQ(vRadku, p.rekne) << p.volba;
+  }
+}

@@ -38,6 +38,7 @@ class FalesnySvet : public FalesnePorty,
   bool probuzeni_selze = false;         // the system refuses the wake timer
   // Each change of the hold that keeps the computer awake, with the number of log lines before it.
   std::vector<std::pair<bool, std::size_t>> bdelost;
+  std::optional<unsigned> buzeni;       // the power plan's wake-timer setting; none: unreadable
   bool ikona_pryc = false;              // the tray icon was taken away
 
   FalesnySvet() { stav = StavPlanu{}; }
@@ -139,6 +140,7 @@ class FalesnySvet : public FalesnePorty,
   }
   void Zrus() override { probuzeni.push_back("zrus"); }
   void DrzBdely(bool drzet) override { bdelost.emplace_back(drzet, log.size()); }
+  std::optional<unsigned> NastaveniBuzeni() override { return buzeni; }
 
   int WinPlatform() const override { return win_platform; }
   int WinVersion() const override { return win_version; }

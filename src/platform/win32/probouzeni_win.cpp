@@ -1,5 +1,7 @@
 #include "platform/win32/probouzeni_win.h"
 
+#include <powrprof.h>
+
 ProbouzeniWin::~ProbouzeniWin() {
   if (casovac_) CloseHandle(casovac_);
 }
@@ -31,4 +33,21 @@ void ProbouzeniWin::Zrus() {
 
 void ProbouzeniWin::DrzBdely(bool drzet) {
   SetThreadExecutionState(drzet ? ES_CONTINUOUS | ES_SYSTEM_REQUIRED : ES_CONTINUOUS);
+}
+
+// The sleep subgroup's "Allow wake timers" (ALLOW_RTC_WAKE) of the active plan, on battery or on mains
+// as the computer runs now.
+std::optional<unsigned> ProbouzeniWin::NastaveniBuzeni() {
+  static constexpr GUID Spanek = {0x238c9fa8, 0x0aad, 0x41ed, {0x83, 0xf4, 0x97, 0xbe, 0x24, 0x2c, 0x8f, 0x20}};
+  static constexpr GUID Buzeni = {0xbd3b718a, 0x0680, 0x4d9d, {0x8a, 0xb2, 0xe1, 0xd2, 0xb4, 0xac, 0x80, 0x6d}};
+  GUID* schema = nullptr;
+  if (PowerGetActiveScheme(nullptr, &schema) != ERROR_SUCCESS) return std::nullopt;
+  SYSTEM_POWER_STATUS zdroj{};
+  const bool baterie = GetSystemPowerStatus(&zdroj) && zdroj.ACLineStatus == 0;
+  DWORD hodnota = 0;
+  const DWORD vysledek = baterie ? PowerReadDCValueIndex(nullptr, schema, &Spanek, &Buzeni, &hodnota)
+                                 : PowerReadACValueIndex(nullptr, schema, &Spanek, &Buzeni, &hodnota);
+  LocalFree(schema);
+  if (vysledek != ERROR_SUCCESS) return std::nullopt;
+  return hodnota;
 }

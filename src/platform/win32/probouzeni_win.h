@@ -15,6 +15,7 @@ class ProbouzeniWin final : public Probouzeni {
   bool Nastav(Cas kdy) override;
   void Zrus() override;
   void DrzBdely(bool drzet) override;
+  std::optional<unsigned> NastaveniBuzeni() override;
 
  private:
   HANDLE casovac_ = nullptr;

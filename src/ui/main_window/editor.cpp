@@ -12,6 +12,7 @@
 #include "scheduler/casovac.h"
 #include "scheduler/kontrola.h"
 #include "scheduler/nastaveni.h"
+#include "scheduler/probuzeni.h"
 #include "scheduler/upozorneni.h"
 #include "ui/main_window/hlavni_okno.h"
 #include "ui/main_window/napovedy.h"
@@ -215,8 +216,13 @@ void tlHNAktivace_Click(Formular& f) {
     port<Dialogy>().Zprava(*chybi, NazevAplikace, styl::Ok | styl::Vykricnik);
     return;
   }
-  if (port<Dialogy>().Zprava("Opravdu si přejete aktivovat nastavené parametry?", NazevAplikace,
-                             styl::AnoNe | styl::Otaznik) != odpoved::Ano) {
+  std::string otazka = "Opravdu si přejete aktivovat nastavené parametry?";
+  if (!f[O::tlHNOdDo].TrueFalse) {
+    if (const std::string buzeni = TextBezProbuzeni(static_cast<std::uint8_t>(VybranaVolba(f))); !buzeni.empty()) {
+      otazka.append("\r\n\r\n").append(buzeni);
+    }
+  }
+  if (port<Dialogy>().Zprava(otazka, NazevAplikace, styl::AnoNe | styl::Otaznik) != odpoved::Ano) {
     tlHNStorno_Click(f);
     return;
   }
