@@ -70,14 +70,6 @@ TEST_F(Tik, VzdalenyCilVTipu) {
   EXPECT_EQ(TextTipu(V(10, 0, 0)), "Vypnutí za 2\u00A0912\u00A0105 dní, 13 hodin a 59 minut.");
 }
 
-TEST_F(Tik, PosunutiSeHlasiVTipu) {
-  Spust(V(15, 0, 10), "/vypnuti;t/15:33/");
-  ASSERT_TRUE(RozeberParametr("/vypnuti;t/16:00/", true, true));
-  stav.Posunuti = 1;
-  TikejV(V(15, 1, 0));
-  EXPECT_THAT(svet.Log(), ElementsAre("tip POSUNUTÍ - Vypnutí za 59 minut."));
-}
-
 TEST(OknoOdDo, HodinaAMinutaUvnitr) {
   const struct {
     int od_h, od_m, do_h, do_m, h, m;

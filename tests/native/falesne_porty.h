@@ -40,6 +40,12 @@ class FalesneDialogy : public Dialogy {
   std::deque<int> odpovedi;
   std::deque<std::optional<std::string>> vstupy;
 
+  std::vector<std::string> Texty() const {
+    std::vector<std::string> texty;
+    for (const auto& z : zpravy) texty.push_back(z.text);
+    return texty;
+  }
+
   std::optional<std::string> Vstup(std::string_view vyzva, std::string_view titulek) override {
     std::optional<std::string> vstup;
     if (!vstupy.empty()) {
