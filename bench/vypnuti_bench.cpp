@@ -23,6 +23,7 @@ struct TichySvetSOkny : TichySvet, IkonaListy, OknoUpozorneni, HlavniOkno, Probo
   void NastavTip(std::string_view) override {}
   std::string Tip() const override { return {}; }
   void Bublina(std::string_view) override {}
+  int StavUzivatele() override { return 0; }
   void Odeber() override {}
   void Vrat() override {}
   void Nacti() override {}
@@ -30,6 +31,7 @@ struct TichySvetSOkny : TichySvet, IkonaListy, OknoUpozorneni, HlavniOkno, Probo
   void Schovej() override {}
   void NastavText(std::string_view) override {}
   void Ohlas() override {}
+  void Zazni() override {}
   void Otevri() override {}
   void UkazCas(std::string_view, std::string_view) override {}
   void StavovyRadek(std::string_view, int) override {}

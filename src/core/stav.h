@@ -61,6 +61,7 @@ struct StavPlanu : Plan {
   std::optional<Cas> Probuzeni;               // the moment the computer is to wake for, when set
   std::optional<Cas> Probuzeno;               // when the program's own wake timer woke the computer
   bool Bdely = false;                         // the computer is held awake
+  std::string OdlozenaBublina;                // a balloon that would not have been seen yet
   int PosledniMinuta = 0;
   MistniCasZaznam MistniCas;
   std::vector<std::uint32_t> UkonceneProcesy;

@@ -25,6 +25,8 @@ class OknoUpozorneni {
   virtual void Schovej() = 0;
   virtual void NastavText(std::string_view text) = 0;  // the countdown label
   virtual void Ohlas() = 0;  // a screen reader is to read the label now
+  // The system's warning sound: heard over a full-screen program that hides the window.
+  virtual void Zazni() = 0;
 };
 
 // The icon in the notification area.
@@ -35,6 +37,8 @@ class IkonaListy {
   virtual std::string Tip() const = 0;
   // A balloon over the icon: something the user must hear of although no window is open.
   virtual void Bublina(std::string_view text) = 0;
+  // What the shell says of the user now (its QUERY_USER_NOTIFICATION_STATE); 0 when it cannot say.
+  virtual int StavUzivatele() = 0;
   virtual void Odeber() = 0;
   // Brings back an icon that Odeber took away; nothing when it is there.
   virtual void Vrat() = 0;

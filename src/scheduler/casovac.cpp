@@ -63,6 +63,7 @@ bool JeMinutaVarovani(const MistniCasZaznam& t) {
 }
 
 void ObnovTip(Cas ted) {
+  if (!stav.OdlozenaBublina.empty()) return;  // its text stands until the balloon is shown
   const std::string text = TextTipu(ted);
   port<IkonaListy>().NastavTip(text);
   if (stav.HlavniOtevreno == 1 && !port<HlavniOkno>().mmeActive()) {
@@ -107,6 +108,7 @@ void CasovacTik() {
   KrokPlanu();
   HlidejProbuzeni();
   HlidejBdelost();  // after an action: held through it, the closing passes of ";kv" too
+  HlidejOdlozenouBublinu();
   stav.PosledniTik = port<Hodiny>().Tik();
 }
 

@@ -98,6 +98,11 @@ void IkonaListyWin::Bublina(std::string_view text) {
   IkonaLista.szInfo[0] = L'\0';
 }
 
+int IkonaListyWin::StavUzivatele() {
+  QUERY_USER_NOTIFICATION_STATE stav{};
+  return SUCCEEDED(SHQueryUserNotificationState(&stav)) ? static_cast<int>(stav) : 0;
+}
+
 void IkonaListyWin::Odeber() {
   odebrana_ = true;
   if (IkonaLista.hIcon != nullptr) {

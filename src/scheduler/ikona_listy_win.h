@@ -24,6 +24,7 @@ class IkonaListyWin final : public IkonaListy {
   void NastavTip(std::string_view text) override;
   std::string Tip() const override;
   void Bublina(std::string_view text) override;
+  int StavUzivatele() override;
   void Odeber() override;
   void Vrat() override;
 

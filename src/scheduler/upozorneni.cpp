@@ -7,7 +7,10 @@
 #include "scheduler/probuzeni.h"
 
 void Zobraz(std::chrono::milliseconds odpocet) {
-  if (stav.SkrytStorno != 1) port<OknoUpozorneni>().Ukaz(stav.ZakazStorna == 0);
+  if (stav.SkrytStorno != 1) {
+    port<OknoUpozorneni>().Ukaz(stav.ZakazStorna == 0);
+    port<OknoUpozorneni>().Zazni();
+  }
   stav.ZbyvaSekund = 60;
   stav.KonecOdpoctu = port<Hodiny>().Tik() + odpocet;
   stav.UpozorneniBezi = 1;

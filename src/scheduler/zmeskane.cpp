@@ -8,6 +8,7 @@
 #include "platform/hodiny.h"
 #include "platform/okna_programu.h"
 #include "platform/port.h"
+#include "scheduler/casovac.h"
 #include "scheduler/nastaveni.h"
 #include "scheduler/upozorneni.h"
 
@@ -77,7 +78,12 @@ void Zmeskano(minutes o) {
     port<IkonaListy>().NastavTip(NazevAplikace);
   }
   const std::string text = TextZmeskani(zmeskany, ted, pristi);
-  port<IkonaListy>().Bublina(text);
+  if (BublinuUvidi(port<IkonaListy>().StavUzivatele())) {
+    port<IkonaListy>().Bublina(text);
+  } else {  // kept for later; meanwhile the tooltip says it
+    stav.OdlozenaBublina = text;
+    port<IkonaListy>().NastavTip(text);
+  }
   if (stav.HlavniOtevreno == 1) port<HlavniOkno>().StavovyRadek(text, ikona::Vykricnik);
 }
 
@@ -90,6 +96,29 @@ void HlidejOdpocet() {
 }
 
 }  // namespace
+
+// Over a full-screen program, a presentation, in quiet hours, or while nobody is at the screen, the
+// shell hides a balloon or shows it to no one. Answers it cannot give are no reason to hold one back.
+bool BublinuUvidi(int stav_uzivatele) {
+  switch (stav_uzivatele) {
+    case 1:  // QUNS_NOT_PRESENT: locked, a screen saver, another user's session
+    case 2:  // QUNS_BUSY: a full-screen program
+    case 3:  // QUNS_RUNNING_D3D_FULL_SCREEN
+    case 4:  // QUNS_PRESENTATION_MODE
+    case 6:  // QUNS_QUIET_TIME
+    case 7:  // QUNS_APP: a full-screen app of the new kind
+      return false;
+    default:
+      return true;
+  }
+}
+
+void HlidejOdlozenouBublinu() {
+  if (stav.OdlozenaBublina.empty() || !BublinuUvidi(port<IkonaListy>().StavUzivatele())) return;
+  port<IkonaListy>().Bublina(stav.OdlozenaBublina);
+  stav.OdlozenaBublina.clear();
+  port<IkonaListy>().NastavTip(stav.Neaktivni == 0 ? TextTipu(port<Hodiny>().Ted()) : std::string(NazevAplikace));
+}
 
 // How long ago the warning minute passed, in the time that really went by: a clock set forward over
 // it (or the hour daylight saving skips) passes it in no time, and the warning is still due.

@@ -17,3 +17,11 @@ void PrenesNaDalsiDen();
 
 // The balloon's words: what did not happen, when and why, and for a daily schedule when it comes next.
 std::string TextZmeskani(Cas zmeskany, Cas ted, std::optional<Cas> pristi);
+
+// A balloon shown while the shell reports this state of the user (QUERY_USER_NOTIFICATION_STATE)
+// would be seen.
+bool BublinuUvidi(int stav_uzivatele);
+
+// A balloon about a missed moment that could not have been seen is kept, its text in the tooltip and
+// the status bar; this shows it once it can be, on the tick.
+void HlidejOdlozenouBublinu();

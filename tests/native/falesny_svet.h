@@ -35,6 +35,8 @@ class FalesnySvet : public FalesnePorty,
   std::string schranka = "(nic)";  // the clipboard
   std::vector<std::string> probuzeni;  // the wake timer: each moment set, "zrus" for each cancel
   std::vector<int> ohlasy;              // the seconds left at each announcement of the countdown
+  int zazneni = 0;                      // the warning sounds played
+  int stav_uzivatele = 5;               // the shell's notification state: accepts notifications
   bool probuzeni_selze = false;         // the system refuses the wake timer
   // Each change of the hold that keeps the computer awake, with the number of log lines before it.
   std::vector<std::pair<bool, std::size_t>> bdelost;
@@ -66,6 +68,7 @@ class FalesnySvet : public FalesnePorty,
   void Schovej() override { Zapis("schovej"); }
   void NastavText(std::string_view text) override { Zapis("lblUC " + std::string(text)); }
   void Ohlas() override { ohlasy.push_back(stav.ZbyvaSekund); }
+  void Zazni() override { ++zazneni; }
 
   void NastavTip(std::string_view text) override {
     tip = text;
@@ -73,6 +76,7 @@ class FalesnySvet : public FalesnePorty,
   }
   std::string Tip() const override { return tip; }
   void Bublina(std::string_view text) override { Zapis("bublina " + std::string(text)); }
+  int StavUzivatele() override { return stav_uzivatele; }
   void Odeber() override {
     ikona_pryc = true;
     Zapis("ikona pryc");

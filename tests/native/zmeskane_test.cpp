@@ -4,14 +4,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "beh_programu.h"
 #include "core/kodovani.h"
 #include "core/parametr.h"
-#include "beh_programu.h"
 #include "scheduler/casovac.h"
 #include "scheduler/upozorneni.h"
 #include "scheduler/zpravy_okna.h"
+#include "ui/main_window/hlavni_okno.h"
 
 using ::testing::ElementsAre;
+using ::testing::IsEmpty;
 using namespace std::chrono;
 
 namespace {
@@ -78,6 +80,48 @@ TEST_F(Zmeskane, SpankemPresMinutuVarovani) {
   // The daily one is armed for tomorrow.
   EXPECT_EQ(stav.Neaktivni, 0);
   EXPECT_EQ(FormatDatum(stav.CilovyCas) + " " + FormatCasSekundy(stav.CilovyCas), "5.12.2026 15:33:00");
+}
+
+// Over a full-screen program, in a presentation, in quiet hours or with nobody at the screen, a
+// balloon would be seen by no one: it waits, its text in the tooltip and the status bar, and comes as
+// soon as the user can see it.
+TEST_F(Zmeskane, BublinaPockaNaUzivatele) {
+  const struct {
+    int stav;  // QUERY_USER_NOTIFICATION_STATE; 0: the shell could not say
+    bool uvidi;
+  } stavy[] = {{0, true}, {1, false}, {2, false}, {3, false}, {4, false}, {5, true}, {6, false}, {7, false}};
+  for (const auto& s : stavy) EXPECT_EQ(BublinuUvidi(s.stav), s.uvidi) << s.stav;
+
+  const struct {
+    const char* parametr;
+    const char* text;
+    const char* tip_potom;
+  } pripady[] = {
+      {"/restart;t/15:33/", "Restartování naplánované na 15:33 neproběhlo, počítač v tu dobu nebyl v provozu.",
+       "Vypnutí počítače"},
+      {"/spanek;kd;t/15:33/",
+       "Spánek naplánovaný na 15:33 neproběhl, počítač v tu dobu nebyl v provozu. Příště proběhne zítra v 15:33.",
+       "Spánek za 23 hodin a 47 minut."},
+  };
+  for (const auto& p : pripady) {
+    stav = StavPlanu{};
+    svet.stav_uzivatele = 4;  // a presentation
+    Spust(V(15, 30, 30), p.parametr);
+    Spi(minutes{13});
+    Tikej(minutes{3});  // the tooltip's minute changes come and go
+    EXPECT_THAT(svet.Log({"tip", "hodiny"}), IsEmpty()) << p.parametr;
+    EXPECT_EQ(svet.tip, p.text);
+    Formular f;
+    NactiHlavniOkno(f, "");
+    EXPECT_EQ(f.sbText, p.text);
+    EXPECT_EQ(f.sbIkona, ikona::Vykricnik);
+    svet.log.clear();
+    svet.stav_uzivatele = 5;
+    Tikej(seconds{1});
+    EXPECT_THAT(svet.Log({"hodiny", "sb"}),
+                ElementsAre(std::string("bublina ") + p.text, std::string("tip ") + p.tip_potom));
+    Form_Unload();
+  }
 }
 
 // A countdown the computer slept through is a missed moment like any other, never carried out late:

@@ -122,8 +122,9 @@ void tlHNOdDo_Click(Formular& f) {
 
 namespace {
 
-// The tray icon's text, and the same in the status bar.
+// The tray icon's text, and the same in the status bar. A balloon still kept back is old news now.
 void Publikuj(Formular& f, std::string_view text) {
+  stav.OdlozenaBublina.clear();
   port<IkonaListy>().NastavTip(text);
   f.sbText = text;
   f.sbIkona = ikona::Informace;

@@ -12,6 +12,7 @@
 #include "platform/system.h"
 #include "scheduler/akce.h"
 #include "ui/main_window/editor.h"
+#include "ui/main_window/napovedy.h"
 #include "ui/main_window/parametr_z_formulare.h"
 #include "ui/main_window/zobraz_nastaveni.h"
 
@@ -25,8 +26,7 @@ void UkazCas(Formular& f) {
 
 void NactiHlavniOkno(Formular& f, std::string_view verze) {
   UkazCas(f);
-  f.sbText = port<IkonaListy>().Tip();
-  f.sbIkona = ikona::Informace;
+  StavovyRadekZIkony(f);
   stav.HlavniOtevreno = 1;
   f[O::txtHNHeslo].maska = true;
   ZobrazNastaveni(f, false);

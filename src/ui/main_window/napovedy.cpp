@@ -60,7 +60,12 @@ void tl_MouseMoveEnabled(Formular& f, Ovladac tlacitko, bool mme) {
     f.sbText = napoveda.text;
     f.sbIkona = napoveda.ikona;
   } else {
-    f.sbText = port<IkonaListy>().Tip();
-    f.sbIkona = ikona::Informace;
+    StavovyRadekZIkony(f);
   }
+}
+
+void StavovyRadekZIkony(Formular& f) {
+  const bool odlozena = !stav.OdlozenaBublina.empty();
+  f.sbText = odlozena ? stav.OdlozenaBublina : port<IkonaListy>().Tip();
+  f.sbIkona = odlozena ? ikona::Vykricnik : ikona::Informace;
 }

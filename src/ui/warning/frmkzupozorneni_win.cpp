@@ -144,6 +144,8 @@ void frmkzupozorneni::Ohlas() {
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, lblUC_, OBJID_WINDOW, CHILDID_SELF);
 }
 
+void frmkzupozorneni::Zazni() { MessageBeep(MB_ICONWARNING); }
+
 void frmkzupozorneni::Schovej() {
   if (hwnd_ == nullptr) return;
   SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);

@@ -32,6 +32,7 @@ class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
   void Schovej() override;
   void NastavText(std::string_view text) override;
   void Ohlas() override;
+  void Zazni() override;
   std::uintptr_t Zapni() override;
   void Vypni() override;
 
