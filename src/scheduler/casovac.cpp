@@ -50,6 +50,8 @@ std::string TextTipu(Cas ted) {
   return stav.Posunuti == 1 ? "POSUNUTÍ - " + fraze : fraze;
 }
 
+std::string TipPlanu() { return stav.Neaktivni == 0 ? TextTipu(port<Hodiny>().Ted()) : std::string(NazevAplikace); }
+
 namespace {
 
 MistniCasZaznam Zaznam(Cas cas) {

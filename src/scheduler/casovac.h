@@ -24,3 +24,5 @@ bool VOknu(int od_h, int od_m, int do_h, int do_m, int hodina, int minuta);
 
 // The tray tooltip of an armed schedule at the given moment.
 std::string TextTipu(Cas ted);
+// The tray tooltip now: the time left of the schedule in force, or the application title when idle.
+std::string TipPlanu();

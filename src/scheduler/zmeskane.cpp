@@ -117,7 +117,7 @@ void HlidejOdlozenouBublinu() {
   if (stav.OdlozenaBublina.empty() || !BublinuUvidi(port<IkonaListy>().StavUzivatele())) return;
   port<IkonaListy>().Bublina(stav.OdlozenaBublina);
   stav.OdlozenaBublina.clear();
-  port<IkonaListy>().NastavTip(stav.Neaktivni == 0 ? TextTipu(port<Hodiny>().Ted()) : std::string(NazevAplikace));
+  port<IkonaListy>().NastavTip(TipPlanu());
 }
 
 // How long ago the warning minute passed, in the time that really went by: a clock set forward over

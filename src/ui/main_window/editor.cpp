@@ -131,9 +131,7 @@ void Publikuj(Formular& f, std::string_view text) {
 }
 
 // What the tray says of the schedule in force: the time left, or the application title when idle.
-void PublikujPlan(Formular& f) {
-  Publikuj(f, stav.Neaktivni == 0 ? TextTipu(port<Hodiny>().Ted()) : std::string(NazevAplikace));
-}
+void PublikujPlan(Formular& f) { Publikuj(f, TipPlanu()); }
 
 void OtevriEditor(Formular& f) {
   f.predOdDo.clear();
