@@ -1,6 +1,5 @@
 #include "core/cislo.h"
 
-#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -26,26 +25,32 @@ std::size_t PrevezmiCislice(std::string_view text, std::size_t& i, std::string& 
 
 std::optional<double> CtiCislo(std::string_view text, std::string_view desetinny_oddelovac) {
   text = Orizni(text);
-  std::string normalni;  // the number in the form from_chars reads
-  std::size_t i = 0;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    if (text[i] == '-') normalni += '-';
-    text = Orizni(text.substr(i + 1));
+  bool zaporne = false;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    zaporne = text.front() == '-';
+    text = Orizni(text.substr(1));
   }
-  std::size_t cislic = PrevezmiCislice(text, i, normalni);
+  std::size_t i = 0;
+  std::string cele, desetinne;
+  std::size_t cislic = PrevezmiCislice(text, i, cele);
   if (!desetinny_oddelovac.empty() && text.substr(i).starts_with(desetinny_oddelovac)) {
     i += desetinny_oddelovac.size();
-    normalni += '.';
-    cislic += PrevezmiCislice(text, i, normalni);
+    cislic += PrevezmiCislice(text, i, desetinne);
   }
   if (cislic == 0 || i != text.size()) return std::nullopt;
 
+  // Digits to a value by hand: the library's floating-point parser would add some 30 KB to the
+  // program for this one call. Past 19 significant digits the rest cannot change what we round to.
   double hodnota = 0;
-  const auto [konec, chyba] = std::from_chars(normalni.data(), normalni.data() + normalni.size(), hodnota);
-  if (chyba != std::errc{} || konec != normalni.data() + normalni.size() || !std::isfinite(hodnota)) {
-    return std::nullopt;
+  for (const char c : cele) hodnota = hodnota * 10 + (c - '0');
+  double rad = 1;
+  for (std::size_t d = 0; d < desetinne.size() && d < 19; ++d) {
+    hodnota = hodnota * 10 + (desetinne[d] - '0');
+    rad *= 10;
   }
-  return hodnota;
+  hodnota /= rad;
+  if (!std::isfinite(hodnota)) return std::nullopt;
+  return zaporne ? -hodnota : hodnota;
 }
 
 std::optional<double> CtiCeleCislo(std::string_view text, std::string_view desetinny_oddelovac) {

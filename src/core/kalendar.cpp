@@ -1,6 +1,6 @@
 #include "core/kalendar.h"
 
-#include <cstdio>
+#include <string>
 
 using namespace std::chrono;
 
@@ -8,6 +8,14 @@ namespace {
 
 // Floor division, so that month 0 lands in December of the year before.
 int DeleniDolu(int a, int b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+
+// A number with leading zeros to the given width. Not printf: its formatter would bring the
+// floating-point one into the program along with it.
+std::string Doplnene(long cislo, std::size_t sirka) {
+  std::string text = std::to_string(cislo);
+  if (text.size() < sirka) text.insert(0, sirka - text.size(), '0');
+  return text;
+}
 
 }  // namespace
 
@@ -39,21 +47,15 @@ bool JePrestupny(int rok) { return year{rok}.is_leap(); }
 
 std::string FormatDatum(Cas cas) {
   const DatumCas d = RozlozCas(cas);
-  char text[32];
-  std::snprintf(text, sizeof text, "%d.%d.%04d", d.den, d.mesic, d.rok);
-  return text;
+  return std::to_string(d.den) + "." + std::to_string(d.mesic) + "." + Doplnene(d.rok, 4);
 }
 
 std::string FormatCasSekundy(Cas cas) {
   const DatumCas d = RozlozCas(cas);
-  char text[16];
-  std::snprintf(text, sizeof text, "%d:%02d:%02d", d.hodina, d.minuta, d.sekunda);
-  return text;
+  return std::to_string(d.hodina) + ":" + Doplnene(d.minuta, 2) + ":" + Doplnene(d.sekunda, 2);
 }
 
 std::string FormatHodinyMinuty(seconds cas_dne) {
   const long minut_dne = (duration_cast<minutes>(cas_dne).count() % 1440 + 1440) % 1440;
-  char text[8];
-  std::snprintf(text, sizeof text, "%02ld:%02ld", minut_dne / 60, minut_dne % 60);
-  return text;
+  return Doplnene(minut_dne / 60, 2) + ":" + Doplnene(minut_dne % 60, 2);
 }
