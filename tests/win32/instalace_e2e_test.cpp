@@ -42,12 +42,6 @@ fs::path Program() { return SlozkaInstalace() / L"vypnuti.exe"; }
 fs::path ZastupceStart() { return Slozka(FOLDERID_Programs) / (std::wstring(Nazev) + L".lnk"); }
 fs::path ZastupcePlocha() { return Slozka(FOLDERID_Desktop) / (std::wstring(Nazev) + L".lnk"); }
 
-fs::path VedleTestu(const wchar_t* soubor) {
-  wchar_t cesta[MAX_PATH];
-  GetModuleFileNameW(nullptr, cesta, MAX_PATH);
-  return fs::path(cesta).parent_path() / soubor;
-}
-
 // Runs a command line, to its end when asked: its exit code (0 when not waited for), or -1 when it did
 // not start or did not end in time.
 long Spust(std::wstring radek, bool dokonce = true) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <filesystem>
 #include <string>
 #include <thread>
 
@@ -17,6 +18,13 @@ bool Dockej(Podminka podminka, std::chrono::milliseconds limit) {
     std::this_thread::sleep_for(100ms);
   }
   return true;
+}
+
+// A file that the build puts beside the test program.
+inline std::filesystem::path VedleTestu(const wchar_t* soubor) {
+  wchar_t cesta[MAX_PATH];
+  GetModuleFileNameW(nullptr, cesta, MAX_PATH);
+  return std::filesystem::path(cesta).parent_path() / soubor;
 }
 
 // A window's text as its own window procedure answers it: GetWindowTextW does not ask the controls

@@ -55,10 +55,8 @@ inline void PockejNaSekundu(int od, int po) {
 // it (WM_CLOSE to the warning window), or ended if it does not go.
 class Program {
  public:
-  explicit Program(const std::wstring& argument) {
-    wchar_t cesta[MAX_PATH];
-    GetModuleFileNameW(nullptr, cesta, MAX_PATH);
-    std::wstring radek = L"\"" + (std::filesystem::path(cesta).parent_path() / "vypnuti.exe").wstring() + L"\" " + argument;
+  explicit Program(const std::wstring& argument, const std::filesystem::path& exe = VedleTestu(L"vypnuti.exe")) {
+    std::wstring radek = L"\"" + exe.wstring() + L"\" " + argument;
     STARTUPINFOW si = {};
     si.cb = sizeof si;
     if (!CreateProcessW(nullptr, radek.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_)) return;

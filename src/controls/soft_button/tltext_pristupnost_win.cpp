@@ -4,6 +4,7 @@
 #include <string>
 
 #include "controls/soft_button/tltext_win.h"
+#include "platform/win32/knihovny_win.h"
 #include "platform/win32/text_win.h"
 
 namespace {
@@ -63,7 +64,8 @@ class PristupnostTlText final : public IAccessible {
     if (!rodic) return E_POINTER;
     *rodic = nullptr;
     if (!Tlacitko()) return CO_E_OBJNOTCONNECTED;
-    return AccessibleObjectFromWindow(okno_, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
+    const auto objekt_okna = OleaccDll().AccessibleObjectFromWindow;
+    return objekt_okna && objekt_okna(okno_, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
                                       reinterpret_cast<void**>(rodic)) == S_OK
                ? S_OK
                : S_FALSE;

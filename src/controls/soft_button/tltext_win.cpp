@@ -5,6 +5,7 @@
 #include "controls/kontrast.h"
 #include "controls/soft_button/tltext_pristupnost_win.h"
 #include "controls/twipy.h"
+#include "platform/win32/knihovny_win.h"
 #include "platform/win32/text_win.h"
 
 namespace {
@@ -175,10 +176,13 @@ LRESULT tlText::Zprava(UINT zprava, WPARAM w, LPARAM l) {
       return reinterpret_cast<LRESULT>(pismo_.Handle());
     case WM_GETOBJECT:
       if (static_cast<LONG>(l) == OBJID_CLIENT) {
-        // Without our object (no memory, or it could not be handed over) the system's plain one answers.
-        IAccessible* pristupnost = VytvorPristupnost(hwnd_);
+        // Without our object (no memory, no oleacc, or it could not be handed over) the system's plain
+        // one answers.
+        ZacniApartman();
+        const auto predej = OleaccDll().LresultFromObject;
+        IAccessible* pristupnost = predej ? VytvorPristupnost(hwnd_) : nullptr;
         if (pristupnost == nullptr) break;
-        const LRESULT vysledek = LresultFromObject(__uuidof(IAccessible), w, pristupnost);
+        const LRESULT vysledek = predej(__uuidof(IAccessible), w, pristupnost);
         pristupnost->Release();
         if (vysledek < 0) break;
         return vysledek;

@@ -1,20 +1,20 @@
 #include "platform/win32/napajeni_win.h"
 
-#include <windows.h>
-#include <powrprof.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <cstddef>
 #include <cstdio>
 
 #include "core/spanek.h"
+#include "platform/win32/knihovny_win.h"
 #include "scheduler/zavirani.h"
 
 namespace {
 
 std::string Hex(unsigned hodnota) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%08X", hodnota);
+  std::string text = "0x00000000";
+  for (std::size_t i = text.size(); hodnota != 0; hodnota /= 16) text[--i] = "0123456789ABCDEF"[hodnota % 16];
   return text;
 }
 
@@ -29,7 +29,7 @@ NapajeniWin::NapajeniWin() {
 bool NapajeniWin::Zapis(const std::string& radek) {
   if (soubor_nanecisto_.empty()) return false;
   if (FILE* soubor = _wfopen(soubor_nanecisto_.c_str(), L"ab")) {
-    std::fprintf(soubor, "%s\r\n", radek.c_str());
+    std::fputs((radek + "\r\n").c_str(), soubor);
     std::fclose(soubor);
   }
   return true;
@@ -58,7 +58,7 @@ void NapajeniWin::SetSuspendState(bool hibernace, bool vynutit, bool bez_probuze
             std::to_string(bez_probuzeni))) {
     return;
   }
-  ::SetSuspendState(hibernace, vynutit, bez_probuzeni);
+  if (const auto uspi = PowrprofDll().SetSuspendState) uspi(hibernace, vynutit, bez_probuzeni);
 }
 
 void NapajeniWin::LockWorkStation() {
@@ -72,7 +72,8 @@ static_assert(offsetof(SYSTEM_POWER_CAPABILITIES, DiskSpinDown) == 21, "AoAc is 
 
 SchopnostiSpanku NapajeniWin::Schopnosti() {
   SYSTEM_POWER_CAPABILITIES schopnosti{};
-  if (CallNtPowerInformation(SystemPowerCapabilities, nullptr, 0, &schopnosti, sizeof schopnosti) != 0) {
+  const auto zjisti = PowrprofDll().CallNtPowerInformation;
+  if (!zjisti || zjisti(SystemPowerCapabilities, nullptr, 0, &schopnosti, sizeof schopnosti) != 0) {
     return {.spanek = false, .modernStandby = false};
   }
   return SchopnostiZBajtu({reinterpret_cast<const std::uint8_t*>(&schopnosti), sizeof schopnosti});

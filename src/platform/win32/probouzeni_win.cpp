@@ -1,6 +1,6 @@
 #include "platform/win32/probouzeni_win.h"
 
-#include <powrprof.h>
+#include "platform/win32/knihovny_win.h"
 
 ProbouzeniWin::~ProbouzeniWin() {
   if (casovac_) CloseHandle(casovac_);
@@ -40,13 +40,15 @@ void ProbouzeniWin::DrzBdely(bool drzet) {
 std::optional<unsigned> ProbouzeniWin::NastaveniBuzeni() {
   static constexpr GUID Spanek = {0x238c9fa8, 0x0aad, 0x41ed, {0x83, 0xf4, 0x97, 0xbe, 0x24, 0x2c, 0x8f, 0x20}};
   static constexpr GUID Buzeni = {0xbd3b718a, 0x0680, 0x4d9d, {0x8a, 0xb2, 0xe1, 0xd2, 0xb4, 0xac, 0x80, 0x6d}};
+  const Powrprof& dll = PowrprofDll();
+  if (!dll.PowerGetActiveScheme || !dll.PowerReadACValueIndex || !dll.PowerReadDCValueIndex) return std::nullopt;
   GUID* schema = nullptr;
-  if (PowerGetActiveScheme(nullptr, &schema) != ERROR_SUCCESS) return std::nullopt;
+  if (dll.PowerGetActiveScheme(nullptr, &schema) != ERROR_SUCCESS) return std::nullopt;
   SYSTEM_POWER_STATUS zdroj{};
   const bool baterie = GetSystemPowerStatus(&zdroj) && zdroj.ACLineStatus == 0;
   DWORD hodnota = 0;
-  const DWORD vysledek = baterie ? PowerReadDCValueIndex(nullptr, schema, &Spanek, &Buzeni, &hodnota)
-                                 : PowerReadACValueIndex(nullptr, schema, &Spanek, &Buzeni, &hodnota);
+  const DWORD vysledek = baterie ? dll.PowerReadDCValueIndex(nullptr, schema, &Spanek, &Buzeni, &hodnota)
+                                 : dll.PowerReadACValueIndex(nullptr, schema, &Spanek, &Buzeni, &hodnota);
   LocalFree(schema);
   if (vysledek != ERROR_SUCCESS) return std::nullopt;
   return hodnota;

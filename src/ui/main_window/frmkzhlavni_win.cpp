@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "controls/kontrast.h"
@@ -26,25 +27,45 @@ constexpr UINT ZpravaKontroly = WM_APP + 1;  // wParam: the box that lost the fo
 int Id(Ovladac o) { return IdOvladace(o); }
 Ovladac OvladacZId(int id) { return static_cast<Ovladac>(id - PrvniId); }
 
-// The legal notice and the version numbers of the program's own version resource.
+// A value of the version record's string table. Each entry's header (length, value length in
+// characters, type) comes just before its key, and the value follows the key at the next multiple of
+// four bytes.
+std::wstring HodnotaVerze(const BYTE* zaznam, std::size_t delka, std::wstring_view klic) {
+  const std::size_t bajtu_klice = (klic.size() + 1) * sizeof(wchar_t);
+  for (std::size_t i = 6; i + bajtu_klice <= delka; i += 2) {
+    if (std::memcmp(zaznam + i, klic.data(), bajtu_klice - 2) != 0 || zaznam[i + bajtu_klice - 2] != 0 ||
+        zaznam[i + bajtu_klice - 1] != 0) {
+      continue;
+    }
+    WORD znaku = 0;
+    std::memcpy(&znaku, zaznam + i - 4, sizeof znaku);
+    const std::size_t hodnota = (i + bajtu_klice + 3) & ~std::size_t{3};
+    if (hodnota + znaku * sizeof(wchar_t) > delka) return {};
+    std::wstring text(znaku, L'\0');
+    std::memcpy(text.data(), zaznam + hodnota, znaku * sizeof(wchar_t));
+    while (!text.empty() && text.back() == L'\0') text.pop_back();
+    return text;
+  }
+  return {};
+}
+
+// The legal notice and the version numbers of the program's own version record, read in place: the
+// record is the program's own, so no version.dll is needed, nor one that someone left beside us.
 std::string VerzeProgramu() {
   HRSRC zdroj = FindResourceW(nullptr, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16));
   HGLOBAL data = zdroj ? LoadResource(nullptr, zdroj) : nullptr;
-  const void* obsah = data ? LockResource(data) : nullptr;
-  if (!obsah) return {};
-  // VerQueryValueW wants a copy it may write into.
-  const auto* zacatek = static_cast<const char*>(obsah);
-  std::vector<char> kopie(zacatek, zacatek + SizeofResource(nullptr, zdroj));
-  VS_FIXEDFILEINFO* cisla = nullptr;
-  wchar_t* pravni = nullptr;
-  UINT delka = 0;
-  if (!VerQueryValueW(kopie.data(), L"\\", reinterpret_cast<void**>(&cisla), &delka) || !cisla) return {};
-  if (!VerQueryValueW(kopie.data(), L"\\StringFileInfo\\040504B0\\LegalCopyright", reinterpret_cast<void**>(&pravni),
-                      &delka)) {
-    pravni = nullptr;
+  const auto* zaznam = static_cast<const BYTE*>(data ? LockResource(data) : nullptr);
+  if (!zaznam) return {};
+  const std::size_t delka = SizeofResource(nullptr, zdroj);
+  VS_FIXEDFILEINFO cisla{};
+  for (std::size_t i = 0; i + sizeof cisla <= delka; i += 4) {
+    std::memcpy(&cisla, zaznam + i, sizeof cisla);
+    if (cisla.dwSignature == VS_FFI_SIGNATURE) {
+      return TextVerze(Utf8(HodnotaVerze(zaznam, delka, L"LegalCopyright")), HIWORD(cisla.dwFileVersionMS),
+                       LOWORD(cisla.dwFileVersionMS), LOWORD(cisla.dwFileVersionLS));
+    }
   }
-  return TextVerze(pravni ? Utf8(pravni) : std::string(), HIWORD(cisla->dwFileVersionMS),
-                   LOWORD(cisla->dwFileVersionMS), LOWORD(cisla->dwFileVersionLS));
+  return {};
 }
 
 // The window class and styles of each kind of control; soft buttons are made by tlText.

@@ -1,0 +1,68 @@
+#include "platform/win32/knihovny_win.h"
+
+#include <ole2.h>
+
+#include <string>
+
+namespace {
+
+HMODULE ZeSystemu(const wchar_t* nazev) {
+  if (HMODULE modul = LoadLibraryExW(nazev, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) return modul;
+  // Windows 7 without its 2011 loader update knows no such flag: the full path does the same there.
+  wchar_t slozka[MAX_PATH];
+  const UINT delka = GetSystemDirectoryW(slozka, MAX_PATH);
+  if (delka == 0 || delka >= MAX_PATH) return nullptr;
+  const std::wstring cesta = std::wstring(slozka, delka) + L"\\" + nazev;
+  return LoadLibraryExW(cesta.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+// The function of that name as the type its header declares, or nullptr.
+template <typename F>
+void Najdi(HMODULE modul, const char* jmeno, F& funkce) {
+  funkce = modul ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(modul, jmeno))) : nullptr;
+}
+
+bool apartman = false;
+
+}  // namespace
+
+void OmezHledaniKnihoven() {
+  using Omez = BOOL(WINAPI*)(DWORD);
+  Omez omez = nullptr;
+  Najdi(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories", omez);
+  if (omez) omez(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+const Powrprof& PowrprofDll() {
+  static const Powrprof dll = [] {
+    const HMODULE m = ZeSystemu(L"powrprof.dll");
+    Powrprof f;
+    Najdi(m, "SetSuspendState", f.SetSuspendState);
+    Najdi(m, "CallNtPowerInformation", f.CallNtPowerInformation);
+    Najdi(m, "PowerGetActiveScheme", f.PowerGetActiveScheme);
+    Najdi(m, "PowerReadACValueIndex", f.PowerReadACValueIndex);
+    Najdi(m, "PowerReadDCValueIndex", f.PowerReadDCValueIndex);
+    return f;
+  }();
+  return dll;
+}
+
+const Oleacc& OleaccDll() {
+  static const Oleacc dll = [] {
+    const HMODULE m = ZeSystemu(L"oleacc.dll");
+    Oleacc f;
+    Najdi(m, "LresultFromObject", f.LresultFromObject);
+    Najdi(m, "AccessibleObjectFromWindow", f.AccessibleObjectFromWindow);
+    return f;
+  }();
+  return dll;
+}
+
+void ZacniApartman() {
+  if (!apartman) apartman = SUCCEEDED(OleInitialize(nullptr));
+}
+
+void KonecApartmanu() {
+  if (apartman) OleUninitialize();
+  apartman = false;
+}

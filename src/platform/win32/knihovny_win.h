@@ -1,0 +1,37 @@
+#pragma once
+
+#include <oleacc.h>
+#include <powrprof.h>
+#include <windows.h>
+
+// The system DLLs that are not among the system's known DLLs. Windows would look for them in the
+// program's own folder first, where anyone may have left a file of that name (a Downloads folder, a
+// USB stick), so they are loaded at run time, from System32 only, when first needed. A DLL or a
+// function that is not there leaves its pointer empty, and the caller does without it. (version.dll
+// is not needed at all: the program reads its own version record itself.)
+
+// At the very start: whatever the program or the system loads later comes from System32.
+void OmezHledaniKnihoven();
+
+// Power and sleep (powrprof.dll): at the first sleep or power query.
+struct Powrprof {
+  decltype(&::SetSuspendState) SetSuspendState = nullptr;
+  decltype(&::CallNtPowerInformation) CallNtPowerInformation = nullptr;
+  decltype(&::PowerGetActiveScheme) PowerGetActiveScheme = nullptr;
+  decltype(&::PowerReadACValueIndex) PowerReadACValueIndex = nullptr;
+  decltype(&::PowerReadDCValueIndex) PowerReadDCValueIndex = nullptr;
+};
+const Powrprof& PowrprofDll();
+
+// What screen readers ask for (oleacc.dll): at the first WM_GETOBJECT.
+struct Oleacc {
+  decltype(&::LresultFromObject) LresultFromObject = nullptr;
+  decltype(&::AccessibleObjectFromWindow) AccessibleObjectFromWindow = nullptr;
+};
+const Oleacc& OleaccDll();
+
+// The UI thread becomes a single-threaded apartment when a screen reader first asks, and stays one:
+// only so can a reader in another process reach the buttons' objects. A start into the tray that
+// nobody reads needs none of it. KonecApartmanu ends it, after the last window is gone.
+void ZacniApartman();
+void KonecApartmanu();
