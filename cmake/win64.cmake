@@ -29,6 +29,11 @@ target_link_options(vypnuti_win INTERFACE -flto -flto-partition=none)
 target_link_options(vypnuti PRIVATE -municode -s)
 target_link_libraries(vypnuti PRIVATE vypnuti_win)
 
+# The benchmark's floor (tools/benchmark.sh): a bare tray program built the same way.
+add_executable(holy_program WIN32 ${CMAKE_SOURCE_DIR}/bench/holy_program.cpp)
+target_link_options(holy_program PRIVATE -municode -s)
+target_link_libraries(holy_program PRIVATE user32 shell32)
+
 include(${CMAKE_CURRENT_LIST_DIR}/instalace.cmake)
 # A release build (the win64-release preset) is the program and its installer, nothing more.
 if(NOT BUILD_TESTING)

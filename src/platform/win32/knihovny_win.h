@@ -1,8 +1,9 @@
 #pragma once
 
+#include <windows.h>
+// after windows.h, which they need
 #include <oleacc.h>
 #include <powrprof.h>
-#include <windows.h>
 
 // The system DLLs that are not among the system's known DLLs. Windows would look for them in the
 // program's own folder first, where anyone may have left a file of that name (a Downloads folder, a

@@ -1,7 +1,8 @@
 #include "platform/win32/napajeni_win.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
 
 #include <cstddef>
 #include <cstdio>
