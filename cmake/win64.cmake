@@ -11,11 +11,13 @@ add_link_options(-static -Wl,--gc-sections)
 add_compile_options(-ffunction-sections -fdata-sections)
 target_compile_options(vypnuti_logika PRIVATE -ffunction-sections -fdata-sections)
 
-# oleacc, powrprof and version are not linked: the program loads them itself (knihovny_win.h).
-set(system_libraries user32 gdi32 kernel32 advapi32 shell32 comctl32 ole32 oleaut32 uuid)
+# The program links only what a bare tray program needs; the rest it loads itself (knihovny_win.h).
+# The tests and their helpers link the others too.
+set(program_libraries user32 gdi32 kernel32 advapi32 shell32 uuid)
+set(system_libraries ${program_libraries} comctl32 ole32 oleaut32 oleacc version)
 
 add_library(vypnuti_win STATIC ${win_sources})
-target_link_libraries(vypnuti_win PUBLIC vypnuti_logika ${system_libraries})
+target_link_libraries(vypnuti_win PUBLIC vypnuti_logika ${program_libraries})
 
 file(GLOB app_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
 set(app_resources ${CMAKE_SOURCE_DIR}/src/app/vypnuti.rc)
@@ -49,7 +51,7 @@ include(GoogleTest)
 file(GLOB win_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 add_executable(testy_win32 ${win_tests} ${app_resources})
 target_include_directories(testy_win32 PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
-target_link_libraries(testy_win32 PRIVATE vypnuti_win gtest_main gmock oleacc version)
+target_link_libraries(testy_win32 PRIVATE vypnuti_win gtest_main gmock ${system_libraries})
 # The tests start the real program and small helper programs: they find them beside themselves.
 add_dependencies(testy_win32 vypnuti)
 # The installer test runs the installers of this build and of an older one.

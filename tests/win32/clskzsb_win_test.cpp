@@ -13,6 +13,14 @@
 
 namespace {
 
+// The test program loads the common controls at its start, as it did while the program linked them.
+// Under Wine the virtual desktop's taskbar, and with it the work area that the end-to-end tests compare
+// the main window with, comes up only when the first program on the desktop has them.
+const bool spolecne_ovladace = [] {
+  InitCommonControls();
+  return true;
+}();
+
 HICON IkonaListy(HWND lista) { return reinterpret_cast<HICON>(SendMessageW(lista, SB_GETICON, 0, 0)); }
 
 // Whether an icon handle still stands for a live icon.

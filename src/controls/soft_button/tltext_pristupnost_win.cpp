@@ -11,8 +11,12 @@ namespace {
 
 BSTR Bstr(const std::string& text) {
   const std::wstring w = Utf16(text);
-  return SysAllocStringLen(w.data(), static_cast<UINT>(w.size()));
+  const auto alokuj = OleDll().SysAllocStringLen;
+  return alokuj ? alokuj(w.data(), static_cast<UINT>(w.size())) : nullptr;
 }
+
+// What VariantInit does, without oleaut32 for it.
+void Vyprazdni(VARIANT* v) { v->vt = VT_EMPTY; }
 
 }  // namespace
 
@@ -91,7 +95,7 @@ class PristupnostTlText final : public IAccessible {
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT dite, VARIANT* role) override {
     if (!role) return E_POINTER;
-    VariantInit(role);
+    Vyprazdni(role);
     const tlText* t = Tlacitko();
     if (!t) return CO_E_OBJNOTCONNECTED;
     if (!JeSam(dite)) return E_INVALIDARG;
@@ -101,7 +105,7 @@ class PristupnostTlText final : public IAccessible {
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT dite, VARIANT* stav) override {
     if (!stav) return E_POINTER;
-    VariantInit(stav);
+    Vyprazdni(stav);
     const tlText* t = Tlacitko();
     if (!t) return CO_E_OBJNOTCONNECTED;
     if (!JeSam(dite)) return E_INVALIDARG;
@@ -130,7 +134,7 @@ class PristupnostTlText final : public IAccessible {
   }
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* fokus) override {
     if (!fokus) return E_POINTER;
-    VariantInit(fokus);
+    Vyprazdni(fokus);
     if (GetFocus() == okno_) {
       fokus->vt = VT_I4;
       fokus->lVal = CHILDID_SELF;
@@ -138,7 +142,7 @@ class PristupnostTlText final : public IAccessible {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* vyber) override {
-    if (vyber) VariantInit(vyber);
+    if (vyber) Vyprazdni(vyber);
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT dite, BSTR* akce) override {
@@ -163,12 +167,12 @@ class PristupnostTlText final : public IAccessible {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE accNavigate(long, VARIANT, VARIANT* cil) override {
-    if (cil) VariantInit(cil);
+    if (cil) Vyprazdni(cil);
     return S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* zasah) override {
     if (!zasah) return E_POINTER;
-    VariantInit(zasah);
+    Vyprazdni(zasah);
     RECT r{};
     GetWindowRect(okno_, &r);
     if (x < r.left || x >= r.right || y < r.top || y >= r.bottom) return S_FALSE;

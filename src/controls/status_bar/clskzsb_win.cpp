@@ -3,12 +3,8 @@
 #include <commctrl.h>
 
 #include "controls/status_bar/clskzsb.h"
+#include "platform/win32/knihovny_win.h"
 #include "platform/win32/text_win.h"
-
-clskzsb::clskzsb() {
-  INITCOMMONCONTROLSEX ic{sizeof ic, ICC_BAR_CLASSES};
-  if (!InitCommonControlsEx(&ic)) InitCommonControls();
-}
 
 // The icon goes with the object even when the bar's window went with its parent first.
 clskzsb::~clskzsb() {
@@ -20,6 +16,7 @@ clskzsb::~clskzsb() {
 HWND clskzsb::sbCreate(HWND sbhWnd) {
   if (IsWindow(okno_)) DestroyWindow(okno_);  // created again: the old bar must not linger
   rodic_ = sbhWnd;
+  if (!Comctl32Dll().InitCommonControlsEx) return nullptr;
   okno_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | CCS_NORESIZE | CCS_NOPARENTALIGN, 0,
                           0, 0, 0, sbhWnd, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!okno_) return nullptr;

@@ -11,7 +11,7 @@
 // object owns the bar's window and the one icon copy it shows; never the parent.
 class clskzsb {
  public:
-  clskzsb();
+  clskzsb() = default;
   ~clskzsb();
   clskzsb(const clskzsb&) = delete;
   clskzsb& operator=(const clskzsb&) = delete;

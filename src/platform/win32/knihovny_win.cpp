@@ -1,7 +1,5 @@
 #include "platform/win32/knihovny_win.h"
 
-#include <ole2.h>
-
 #include <string>
 
 namespace {
@@ -58,11 +56,43 @@ const Oleacc& OleaccDll() {
   return dll;
 }
 
+const Ole& OleDll() {
+  static const Ole dll = [] {
+    const HMODULE ole = ZeSystemu(L"ole32.dll");
+    Ole f;
+    Najdi(ole, "OleInitialize", f.OleInitialize);
+    Najdi(ole, "OleUninitialize", f.OleUninitialize);
+    Najdi(ole, "CoInitializeEx", f.CoInitializeEx);
+    Najdi(ole, "CoUninitialize", f.CoUninitialize);
+    Najdi(ole, "CoCreateInstance", f.CoCreateInstance);
+    Najdi(ole, "CoTaskMemFree", f.CoTaskMemFree);
+    Najdi(ZeSystemu(L"oleaut32.dll"), "SysAllocStringLen", f.SysAllocStringLen);
+    return f;
+  }();
+  return dll;
+}
+
+const Comctl32& Comctl32Dll() {
+  static const Comctl32 dll = [] {
+    const HMODULE m = ZeSystemu(L"comctl32.dll");
+    Comctl32 f;
+    Najdi(m, "InitCommonControlsEx", f.InitCommonControlsEx);
+    Najdi(m, "SetWindowSubclass", f.SetWindowSubclass);
+    Najdi(m, "DefSubclassProc", f.DefSubclassProc);
+    if (f.InitCommonControlsEx) {
+      INITCOMMONCONTROLSEX tridy{sizeof tridy, ICC_BAR_CLASSES};
+      f.InitCommonControlsEx(&tridy);
+    }
+    return f;
+  }();
+  return dll;
+}
+
 void ZacniApartman() {
-  if (!apartman) apartman = SUCCEEDED(OleInitialize(nullptr));
+  if (!apartman && OleDll().OleInitialize) apartman = SUCCEEDED(OleDll().OleInitialize(nullptr));
 }
 
 void KonecApartmanu() {
-  if (apartman) OleUninitialize();
+  if (apartman) OleDll().OleUninitialize();
   apartman = false;
 }

@@ -2,14 +2,19 @@
 
 #include <windows.h>
 // after windows.h, which they need
+#include <commctrl.h>
 #include <oleacc.h>
 #include <powrprof.h>
+#include <shlobj.h>
 
 // The system DLLs that are not among the system's known DLLs. Windows would look for them in the
 // program's own folder first, where anyone may have left a file of that name (a Downloads folder, a
 // USB stick), so they are loaded at run time, from System32 only, when first needed. A DLL or a
 // function that is not there leaves its pointer empty, and the caller does without it. (version.dll
 // is not needed at all: the program reads its own version record itself.)
+
+// The same way, for lightness, the DLLs that only the main window, a screen reader or a shortcut
+// needs: a start into the tray loads no more than a bare tray program does.
 
 // At the very start: whatever the program or the system loads later comes from System32.
 void OmezHledaniKnihoven();
@@ -30,6 +35,26 @@ struct Oleacc {
   decltype(&::AccessibleObjectFromWindow) AccessibleObjectFromWindow = nullptr;
 };
 const Oleacc& OleaccDll();
+
+// COM (ole32.dll and oleaut32.dll): for a screen reader and for the desktop shortcut.
+struct Ole {
+  decltype(&::OleInitialize) OleInitialize = nullptr;
+  decltype(&::OleUninitialize) OleUninitialize = nullptr;
+  decltype(&::CoInitializeEx) CoInitializeEx = nullptr;
+  decltype(&::CoUninitialize) CoUninitialize = nullptr;
+  decltype(&::CoCreateInstance) CoCreateInstance = nullptr;
+  decltype(&::CoTaskMemFree) CoTaskMemFree = nullptr;
+  decltype(&::SysAllocStringLen) SysAllocStringLen = nullptr;
+};
+const Ole& OleDll();
+
+// The common controls (comctl32.dll, the version the manifest asks for): for the main window.
+struct Comctl32 {
+  decltype(&::InitCommonControlsEx) InitCommonControlsEx = nullptr;
+  decltype(&::SetWindowSubclass) SetWindowSubclass = nullptr;
+  decltype(&::DefSubclassProc) DefSubclassProc = nullptr;
+};
+const Comctl32& Comctl32Dll();
 
 // The UI thread becomes a single-threaded apartment when a screen reader first asks, and stays one:
 // only so can a reader in another process reach the buttons' objects. A start into the tray that

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include "core/stav.h"
+#include "platform/win32/knihovny_win.h"
 #include "platform/win32/text_win.h"
 
 namespace {
@@ -31,7 +32,7 @@ std::wstring PlochaWin::CestaZastupce() const {
   if (SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &polozka) != S_OK) return {};
   wchar_t plocha[MAX_PATH] = {};
   const bool nalezena = SHGetPathFromIDListW(polozka, plocha) != FALSE;
-  CoTaskMemFree(polozka);
+  if (OleDll().CoTaskMemFree) OleDll().CoTaskMemFree(polozka);
   if (!nalezena) return {};
   return std::wstring(plocha) + L"\\" + Utf16(NazevAplikace) + L".lnk";
 }
@@ -52,12 +53,14 @@ void PlochaWin::VytvorZastupce() {
   const std::wstring program = CestaProgramu();
   if (cesta.empty() || program.empty()) return;
   const std::wstring slozka = program.substr(0, program.find_last_of(L'\\'));
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  const Ole& dll = OleDll();
+  if (!dll.CoInitializeEx || !dll.CoCreateInstance || !dll.CoUninitialize) return;
+  const HRESULT com = dll.CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   {
     Com<IShellLinkW> odkaz;
     Com<IPersistFile> soubor;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                   reinterpret_cast<void**>(&odkaz.p)))) {
+    if (SUCCEEDED(dll.CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                       reinterpret_cast<void**>(&odkaz.p)))) {
       odkaz.p->SetPath(program.c_str());
       odkaz.p->SetDescription(Utf16(NazevAplikace).c_str());
       odkaz.p->SetShowCmd(SW_SHOW);
@@ -70,5 +73,5 @@ void PlochaWin::VytvorZastupce() {
       }
     }
   }
-  if (SUCCEEDED(com)) CoUninitialize();
+  if (SUCCEEDED(com)) dll.CoUninitialize();
 }

@@ -9,11 +9,12 @@
 #include "controls/kontrast.h"
 #include "controls/twipy.h"
 #include "core/stav.h"
+#include "platform/win32/knihovny_win.h"
 #include "platform/win32/schranka_win.h"
 #include "platform/win32/text_win.h"
 #include "ui/main_window/editor.h"
-#include "ui/main_window/hlavni_okno.h"
 #include "ui/main_window/filtr_klaves.h"
+#include "ui/main_window/hlavni_okno.h"
 #include "ui/main_window/napovedy.h"
 
 namespace {
@@ -250,6 +251,8 @@ bool frmkzhlavni::Vytvor() {
     return RegisterClassExW(&trida) != 0;
   }();
   if (!registrovano) return false;
+  // The common controls first: with them loaded, the manifest's version draws the buttons and boxes too.
+  Comctl32Dll();
   f_ = Formular{};
   zrcadleno_ = false;
   dpi_ = DpiOkna(nullptr);
@@ -284,7 +287,9 @@ void frmkzhlavni::VytvorOvladac(const NavrhOvladace& n) {
                               nullptr);
   Okno(n.id) = okno;
   if (n.id == Ovladac::txtHNCas || n.id == Ovladac::txtHNDatum) {
-    SetWindowSubclass(okno, &frmkzhlavni::PoleCasu, 0, reinterpret_cast<DWORD_PTR>(this));
+    if (const auto podtrid = Comctl32Dll().SetWindowSubclass) {
+      podtrid(okno, &frmkzhlavni::PoleCasu, 0, reinterpret_cast<DWORD_PTR>(this));
+    }
   }
 }
 
@@ -304,7 +309,7 @@ LRESULT CALLBACK frmkzhlavni::PoleCasu(HWND okno, UINT zprava, WPARAM w, LPARAM 
     SendMessageW(okno, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(vlozit.c_str()));
     return 0;
   }
-  return DefSubclassProc(okno, zprava, w, l);
+  return Comctl32Dll().DefSubclassProc(okno, zprava, w, l);  // loaded: the box was subclassed with it
 }
 
 void frmkzhlavni::VytvorTlacitko(const NavrhOvladace& n) {
