@@ -14,7 +14,8 @@ TEST(Start, KteryParametrPlatiACoSeOtevre) {
   } pripady[] = {
       {"", "", "", false},
       {"", "/vypnuti;t/15:32/", "/vypnuti;t/15:32/", true},
-      {"", "/vypnuti;t/9:00/", "", false},  // passed today: dropped, and the store with it
+      {"", "/vypnuti;t/9:00/", "", false},                           // passed today: dropped, and the store with it
+      {UlozenyTvar("/vypnuti;t/8:00/;d/1.1.2020/"), "", "", false},  // stored and passed: without a word
       {ulozeny, "/vypnuti;t/15:32/", "/restart;kd;t/20:00/", true},
       {ulozeny, ulozeny, "/restart;kd;t/20:00/", true},  // the autostart entry's own command line
       {"", ulozeny, "/restart;kd;t/20:00/", true},
@@ -31,6 +32,10 @@ TEST(Start, KteryParametrPlatiACoSeOtevre) {
     EXPECT_EQ(stav.Parametr, p.parametr) << kontext;
     EXPECT_EQ(stav.Neaktivni, p.aktivni ? 0 : 1) << kontext;
     EXPECT_EQ(stav.PriSpusteni, 0) << kontext;
+    EXPECT_EQ(svet.dialogy.zpravy.size(), p.argument == "/foo" ? 1u : 0u) << kontext;
+    if (!p.aktivni) {
+      EXPECT_EQ(svet.ulozeny_parametr + svet.run, "") << kontext;
+    }
     if (p.aktivni) {
       EXPECT_EQ(svet.Log(), (std::vector<std::string>{"nacti upozorneni", "SetTimer"})) << kontext;
     } else {

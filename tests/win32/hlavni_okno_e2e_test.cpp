@@ -1,5 +1,6 @@
 // The main window of the real vypnuti.exe, used from outside as a user would use it: where it opens,
-// what it says, its close box, the tray icon's click, "Ukončit" with a password, the tool buttons.
+// what it says, its hints, the tool buttons, its close box, the tray icon's click, "Ukončit" with a
+// password, the Tab order and the focus look.
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
@@ -41,6 +42,7 @@ class HlavniOkno_e2e : public Program_e2e {};
 
 }  // namespace
 
+// Where it opens, what it shows and that its clock ticks; the hints under the pointer; the tool buttons.
 TEST_F(HlavniOkno_e2e, OteviraSeVpravoDoleSeVsimATika) {
   Program program(L"");
   HWND okno = nullptr;
@@ -69,6 +71,34 @@ TEST_F(HlavniOkno_e2e, OteviraSeVpravoDoleSeVsimATika) {
   wchar_t dnes[64] = {};
   GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, 0, nullptr, L"dddd, d.MMMM yyyy", dnes, 64, nullptr);
   EXPECT_EQ(Text(GetDlgItem(okno, IdOvladace(Ovladac::lblVD))), dnes);
+
+  // The pointer resting on a button shows its hint in the status bar; leaving it brings the tray
+  // icon's text back.
+  HWND vypnuti = Tlacitko(program, L"Vypnut\u00ed");
+  NajedNa(vypnuti);
+  EXPECT_TRUE(Dockej(
+      [&] {
+        return StavovyRadek(program) ==
+               L"P O Z O R - Po\u010d\u00edta\u010d bude vypnut bez ulo\u017een\u00ed rozpracovan\u00fdch dat.";
+      },
+      3s));
+  RECT tl{};
+  GetWindowRect(vypnuti, &tl);
+  PresunUkazatel(tl.left - 200, tl.top - 200);
+  EXPECT_TRUE(Dockej([&] { return StavovyRadek(program) == L"Vypnut\u00ed po\u010d\u00edta\u010de"; }, 3s));
+
+  // The tool buttons.
+  Klikni(Tlacitko(program, L"Parametr"));
+  EXPECT_TRUE(OdpovezBoxu(program, IDOK).starts_with(L"Parametry \u0159a\u010fte za sebou bez mezer."));
+  std::filesystem::remove(ZastupceNaPlose());
+  Klikni(Tlacitko(program, L"Z\u00e1stupce"));
+  EXPECT_TRUE(Dockej([] { return std::filesystem::exists(ZastupceNaPlose()); }, 5s));
+  Klikni(Tlacitko(program, L"Z\u00e1stupce"));
+  EXPECT_TRUE(Dockej([] { return !std::filesystem::exists(ZastupceNaPlose()); }, 5s));
+  Klikni(vypnuti);
+  EXPECT_TRUE(Dockej([] { return !Zaznamy().empty(); }, 3s));
+  EXPECT_EQ(Zaznamy(), std::vector<std::string>{"ExitWindowsEx 0x0000000D 0xFFFFFFFF"});
+  EXPECT_EQ(program.Dialog(), nullptr) << "no question before an immediate action";
 }
 
 TEST_F(HlavniOkno_e2e, ZavrenimZustaneVListeAIkonaHoOtevre) {
@@ -106,44 +136,6 @@ TEST_F(HlavniOkno_e2e, UkoncitSHeslem) {
   EXPECT_EQ(program.KodUkonceni(), 0u);
   EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), "/vypnuti;h/tajne/;t/120/");
   EXPECT_TRUE(HodnotaAutostartu(KlicRun).has_value());
-}
-
-TEST_F(HlavniOkno_e2e, NastrojovaTlacitka) {
-  Program program(L"");
-  ASSERT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 5s));
-
-  Klikni(Tlacitko(program, L"Parametr"));
-  EXPECT_TRUE(OdpovezBoxu(program, IDOK).starts_with(L"Parametry \u0159a\u010fte za sebou bez mezer."));
-
-  std::filesystem::remove(ZastupceNaPlose());
-  Klikni(Tlacitko(program, L"Z\u00e1stupce"));
-  EXPECT_TRUE(Dockej([] { return std::filesystem::exists(ZastupceNaPlose()); }, 5s));
-  Klikni(Tlacitko(program, L"Z\u00e1stupce"));
-  EXPECT_TRUE(Dockej([] { return !std::filesystem::exists(ZastupceNaPlose()); }, 5s));
-
-  Klikni(Tlacitko(program, L"Vypnut\u00ed"));
-  EXPECT_TRUE(Dockej([] { return !Zaznamy().empty(); }, 3s));
-  EXPECT_EQ(Zaznamy(), std::vector<std::string>{"ExitWindowsEx 0x0000000D 0xFFFFFFFF"});
-  EXPECT_EQ(program.Dialog(), nullptr) << "no question before an immediate action";
-}
-
-// The pointer resting on a button shows its hint in the status bar; leaving it brings the tray
-// icon's text back.
-TEST_F(HlavniOkno_e2e, NapovedaPodUkazatelem) {
-  Program program(L"");
-  ASSERT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 5s));
-  HWND vypnuti = Tlacitko(program, L"Vypnut\u00ed");
-  NajedNa(vypnuti);
-  EXPECT_TRUE(Dockej(
-      [&] {
-        return StavovyRadek(program) ==
-               L"P O Z O R - Po\u010d\u00edta\u010d bude vypnut bez ulo\u017een\u00ed rozpracovan\u00fdch dat.";
-      },
-      3s));
-  RECT r{};
-  GetWindowRect(vypnuti, &r);
-  PresunUkazatel(r.left - 200, r.top - 200);
-  EXPECT_TRUE(Dockej([&] { return StavovyRadek(program) == L"Vypnut\u00ed po\u010d\u00edta\u010de"; }, 3s));
 }
 
 // Under an English Windows the program behaves the same; only the system's own words differ. CTest

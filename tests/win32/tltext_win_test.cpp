@@ -32,6 +32,34 @@ struct Tlacitko {
   }
 };
 
+// The button's object as a screen reader asks for it; nullptr when there is none.
+IAccessible* Objekt(HWND h) {
+  IAccessible* a = nullptr;
+  AccessibleObjectFromWindow(h, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible), reinterpret_cast<void**>(&a));
+  return a;
+}
+
+VARIANT Sam() {
+  VARIANT sam{};
+  sam.vt = VT_I4;
+  sam.lVal = CHILDID_SELF;
+  return sam;
+}
+
+std::string Text(HRESULT (STDMETHODCALLTYPE IAccessible::*dotaz)(VARIANT, BSTR*), IAccessible* a) {
+  BSTR text = nullptr;
+  (a->*dotaz)(Sam(), &text);
+  const std::string vysledek = text ? Utf8(text) : "";
+  SysFreeString(text);
+  return vysledek;
+}
+
+long Cislo(HRESULT (STDMETHODCALLTYPE IAccessible::*dotaz)(VARIANT, VARIANT*), IAccessible* a) {
+  VARIANT vysledek{};
+  (a->*dotaz)(Sam(), &vysledek);
+  return vysledek.lVal;
+}
+
 }  // namespace
 
 TEST(TlTextOkno, PrvniVelikostATitulek) {
@@ -155,18 +183,8 @@ TEST(TlTextCtecka, RoleJmenoStavAkce) {
       {"Od-Do", true, true, false, false, ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_FOCUSABLE, ""},
       {"&Storno", false, false, false, false, ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_UNAVAILABLE, "Alt+S"},
   };
-  const long Sledovane = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED |
-                         STATE_SYSTEM_PRESSED | STATE_SYSTEM_UNAVAILABLE;
-  const auto Text = [](HRESULT (STDMETHODCALLTYPE IAccessible::*dotaz)(VARIANT, BSTR*), IAccessible* a) {
-    VARIANT sam{};
-    sam.vt = VT_I4;
-    sam.lVal = CHILDID_SELF;
-    BSTR text = nullptr;
-    (a->*dotaz)(sam, &text);
-    const std::string vysledek = text ? Utf8(text) : "";
-    SysFreeString(text);
-    return vysledek;
-  };
+  const long Sledovane = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED | STATE_SYSTEM_PRESSED |
+                         STATE_SYSTEM_UNAVAILABLE;
   for (const auto& p : pripady) {
     Tlacitko b(p.Enabled);
     b.t->Caption(p.caption);
@@ -174,23 +192,15 @@ TEST(TlTextCtecka, RoleJmenoStavAkce) {
     b.t->TrueFalse(p.TrueFalse);
     b.t->PopisProCtecku = [] { return std::string("Opustíte nastavení parametrů."); };
     if (p.fokus) SetFocus(b.t->hwnd());
-    IAccessible* a = nullptr;
-    ASSERT_EQ(AccessibleObjectFromWindow(b.t->hwnd(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(&a)),
-              S_OK)
-        << p.caption;
-    VARIANT sam{}, role{}, stav{};
-    sam.vt = VT_I4;
-    sam.lVal = CHILDID_SELF;
-    a->get_accRole(sam, &role);
-    a->get_accState(sam, &stav);
-    EXPECT_EQ(role.lVal, p.role) << p.caption;
-    EXPECT_EQ(stav.lVal & Sledovane, p.stav) << p.caption;
+    IAccessible* a = Objekt(b.t->hwnd());
+    ASSERT_TRUE(a) << p.caption;
+    EXPECT_EQ(Cislo(&IAccessible::get_accRole, a), p.role) << p.caption;
+    EXPECT_EQ(Cislo(&IAccessible::get_accState, a) & Sledovane, p.stav) << p.caption;
     EXPECT_EQ(Text(&IAccessible::get_accName, a), NazevProCtecku(p.caption)) << p.caption;
     EXPECT_EQ(Text(&IAccessible::get_accKeyboardShortcut, a), p.zkratka) << p.caption;
     EXPECT_EQ(Text(&IAccessible::get_accDefaultAction, a), "Stisknout") << p.caption;
     EXPECT_EQ(Text(&IAccessible::get_accDescription, a), "Opustíte nastavení parametrů.") << p.caption;
-    a->accDoDefaultAction(sam);
+    a->accDoDefaultAction(Sam());
     Pumpuj();
     EXPECT_EQ(b.udalosti, p.Enabled ? "Click " : "") << p.caption;
     a->Release();
@@ -210,18 +220,9 @@ TEST(TlTextPristupnost, ZJinehoApartmentu) {
     HANDLE hotovo = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     std::thread ctecka([&] {
       CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-      IAccessible* a = nullptr;
-      if (AccessibleObjectFromWindow(h, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                     reinterpret_cast<void**>(&a)) == S_OK) {
-        VARIANT sam{}, vysledek{};
-        sam.vt = VT_I4;
-        sam.lVal = CHILDID_SELF;
-        BSTR text = nullptr;
-        a->get_accName(sam, &text);
-        nazev = text ? Utf8(text) : "";
-        SysFreeString(text);
-        a->get_accRole(sam, &vysledek);
-        role = vysledek.lVal;
+      if (IAccessible* a = Objekt(h)) {
+        nazev = Text(&IAccessible::get_accName, a);
+        role = Cislo(&IAccessible::get_accRole, a);
         a->Release();
       }
       CoUninitialize();
@@ -241,17 +242,11 @@ TEST(TlTextPristupnost, ZJinehoApartmentu) {
 TEST(TlTextPristupnost, PodBoxemHranicemiAPrepnutim) {
   Tlacitko b;
   b.t->Prepinac = true;
-  IAccessible* a = nullptr;
-  ASSERT_EQ(AccessibleObjectFromWindow(b.t->hwnd(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                       reinterpret_cast<void**>(&a)),
-            S_OK);
-  VARIANT sam{}, stav{};
-  sam.vt = VT_I4;
-  sam.lVal = CHILDID_SELF;
+  IAccessible* a = Objekt(b.t->hwnd());
+  ASSERT_TRUE(a);
   EnableWindow(GetAncestor(b.t->hwnd(), GA_ROOT), FALSE);  // as a message box does to its owner
-  a->get_accState(sam, &stav);
-  EXPECT_TRUE(stav.lVal & STATE_SYSTEM_UNAVAILABLE);
-  EXPECT_EQ(a->accDoDefaultAction(sam), E_FAIL);
+  EXPECT_TRUE(Cislo(&IAccessible::get_accState, a) & STATE_SYSTEM_UNAVAILABLE);
+  EXPECT_EQ(a->accDoDefaultAction(Sam()), E_FAIL);
   PostMessageW(b.t->hwnd(), WM_KEYDOWN, VK_SPACE, 0);
   Pumpuj();
   EXPECT_EQ(b.udalosti, "");
