@@ -156,7 +156,9 @@ TEST(Napovedy, UkoncitRikaCoBudeSPlanem) {
   for (const auto& p : pripady) {
     FalesnySvet svet;
     stav.Neaktivni = 1;
-    if (*p.parametr) ASSERT_TRUE(RozeberParametr(p.parametr, true, false));
+    if (*p.parametr) {
+      ASSERT_TRUE(RozeberParametr(p.parametr, true, false));
+    }
     stav.Posunuti = p.posunuti ? 1 : 0;
     EXPECT_EQ(NapovedaTlacitka(Formular{}, O::tlHZavrit).text, std::string("Ukončíte program. ") + p.text)
         << p.parametr;

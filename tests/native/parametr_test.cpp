@@ -118,7 +118,9 @@ TEST_F(Parametr, CasBezDataPocitaOdTeto) {
       if (pri_spusteni == 1) stav.CasSpusteni = porty.hodiny.ted;  // a start-up counts from its own moment
       stav.PriSpusteni = static_cast<std::uint8_t>(pri_spusteni);
       EXPECT_EQ(RozeberParametr(p.text, true, false), *p.cil != '\0') << p.text << " " << p.dni_behu;
-      if (*p.cil != '\0') EXPECT_EQ(Vlozeno(stav.CilovyCas), p.cil) << p.text << " " << p.dni_behu;
+      if (*p.cil != '\0') {
+        EXPECT_EQ(Vlozeno(stav.CilovyCas), p.cil) << p.text << " " << p.dni_behu;
+      }
     }
   }
 }

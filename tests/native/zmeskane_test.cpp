@@ -71,7 +71,9 @@ TEST_F(Zmeskane, SpankemPresMinutuVarovani) {
       EXPECT_TRUE(Tikej(seconds{2})) << p.parametr;
     } else {
       EXPECT_THAT(svet.Log({"tip"}), ElementsAre(std::string("bublina ") + p.bublina)) << p.parametr;
-      if (!*p.ulozeno) EXPECT_EQ(svet.tip, "Vypnutí počítače") << "forgotten: the idle tooltip at once";
+      if (!*p.ulozeno) {
+        EXPECT_EQ(svet.tip, "Vypnutí počítače") << "forgotten: the idle tooltip at once";
+      }
       svet.log.clear();
       EXPECT_FALSE(Tikej(hours{23})) << "nothing more today";
     }
