@@ -13,9 +13,9 @@
 
 namespace {
 
-// The test program loads the common controls at its start, as it did while the program linked them.
-// Under Wine the virtual desktop's taskbar, and with it the work area that the end-to-end tests compare
-// the main window with, comes up only when the first program on the desktop has them.
+// The test program loads the common controls at its start, as it did while the program linked them:
+// without them, Wine's virtual desktop came up without its taskbar in the end-to-end runs, and so
+// without the work area that they compare the main window with.
 const bool spolecne_ovladace = [] {
   InitCommonControls();
   return true;
