@@ -9,6 +9,7 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 # into the program. Whatever the program does not call is left out of it.
 add_link_options(-static -Wl,--gc-sections)
 add_compile_options(-ffunction-sections -fdata-sections)
+# The portable library is defined before this file, so it takes them explicitly.
 target_compile_options(vypnuti_logika PRIVATE -ffunction-sections -fdata-sections)
 
 # The program links only what a bare tray program needs; the rest it loads itself (knihovny_win.h).
