@@ -53,6 +53,7 @@ TEST(Upozorneni, IkonaPrezijeCiziOhlaseniListy) {
 TEST(Upozorneni, OdpocetSeVejdeNaJedenRadek) {
   frmkzupozorneni okno;
   okno.Nacti();
+  okno.Ukaz(true);
   const HWND popisek = Popisek(okno);
   RECT pole{};
   GetClientRect(popisek, &pole);
@@ -63,10 +64,12 @@ TEST(Upozorneni, OdpocetSeVejdeNaJedenRadek) {
   EXPECT_EQ(PismoOkna(popisek).lfHeight, -MulDiv(24, DpiOkna(popisek), 72)) << "a short text keeps the design";
 }
 
-// Moved to a screen of 144 dpi, the window takes the suggested rectangle and STORNO its new pixels.
+// Moved to a screen of 144 dpi while it waits hidden, the window takes the suggested rectangle, and
+// the label and STORNO, made at the first warning, come in the new pixels.
 TEST(Upozorneni, ZmenaDpiPrerovnaITlacitko) {
   frmkzupozorneni okno;
   okno.Nacti();
+  EXPECT_EQ(Popisek(okno), nullptr) << "a schedule waiting in the tray needs no label yet";
   const int dpi = 144;
   const RECT navrh{50, 60, 50 + TwipyNaPixely(7170, dpi), 60 + TwipyNaPixely(1320, dpi)};
   SendMessageW(okno.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&navrh));
@@ -74,6 +77,7 @@ TEST(Upozorneni, ZmenaDpiPrerovnaITlacitko) {
   GetWindowRect(okno.hwnd(), &r);
   EXPECT_TRUE(EqualRect(&r, &navrh));
 
+  okno.Ukaz(true);
   const HWND storno = Storno(okno);
   GetWindowRect(storno, &r);
   MapWindowPoints(nullptr, okno.hwnd(), reinterpret_cast<POINT*>(&r), 2);

@@ -55,6 +55,18 @@ void frmkzupozorneni::Nacti() {
   if (hwnd_ == nullptr) return;
   ikony_.Nastav(hwnd_, 32, 16);
 
+  dpi_ = DpiOkna(hwnd_);
+  Rozvrhni(dpi_);
+  ikona_.Pridej(hwnd_);
+  NastavHook(hwnd_);
+  ShowWindow(hwnd_, SW_HIDE);
+}
+
+// The label, its fonts and the button cost memory a schedule waiting in the tray does not need:
+// they are made with the warning minute's first text.
+void frmkzupozorneni::PostavObsah() {
+  if (lblUC_ != nullptr || hwnd_ == nullptr) return;
+  HINSTANCE instance = GetModuleHandleW(nullptr);
   // One centred line: a countdown broken over two lines loses its end to the label's height.
   lblUC_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX,
                            0, 0, 0, 0, hwnd_, nullptr, instance, nullptr);
@@ -70,12 +82,7 @@ void frmkzupozorneni::Nacti() {
   volby.ulozene = &ulozene;
   cmKZS_ = tlText::Vytvor(volby);  // no cancel button: Escape must not stop a shut-down by chance
   if (cmKZS_) cmKZS_->Click = [] { cmKZS_Click(); };
-  dpi_ = DpiOkna(hwnd_);
   Rozvrhni(dpi_);
-
-  ikona_.Pridej(hwnd_);
-  NastavHook(hwnd_);
-  ShowWindow(hwnd_, SW_HIDE);
 }
 
 // Sizes follow the window's dpi; the button places itself from its own twips.
@@ -85,6 +92,7 @@ void frmkzupozorneni::Rozvrhni(int dpi) {
   AdjustWindowRectEx(&okno, WS_POPUP, FALSE, WS_EX_TOOLWINDOW);
   SetWindowPos(hwnd_, nullptr, 0, 0, okno.right - okno.left, okno.bottom - okno.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (lblUC_ == nullptr) return;
   MoveWindow(lblUC_, Px(PoleUC.left, dpi), Px(PoleUC.top, dpi), Px(PoleUC.right - PoleUC.left, dpi),
              Px(PoleUC.bottom - PoleUC.top, dpi), TRUE);
   bodyUC_ = 0;
@@ -153,6 +161,7 @@ void frmkzupozorneni::Schovej() {
 }
 
 void frmkzupozorneni::NastavText(std::string_view text) {
+  PostavObsah();
   if (lblUC_ == nullptr) return;
   const std::wstring w = Utf16(text);
   VejdiSe(w);

@@ -39,6 +39,7 @@ class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
  private:
   static LRESULT CALLBACK Procedura(HWND okno, UINT zprava, WPARAM w, LPARAM l);
   LRESULT Zprava(UINT zprava, WPARAM w, LPARAM l);
+  void PostavObsah();
   void Rozvrhni(int dpi);
   void OnDpiChanged(int dpi, const RECT& navrh);
   void VejdiSe(std::wstring_view text);
