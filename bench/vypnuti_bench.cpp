@@ -37,6 +37,7 @@ struct TichySvetSOkny : TichySvet, IkonaListy, OknoUpozorneni, HlavniOkno, Probo
   void StavovyRadek(std::string_view, int) override {}
   bool mmeActive() override { return false; }
   void ZrusHint() override {}
+  void PlanZvenku(std::string_view) override {}
 };
 
 TichySvetSOkny svet;

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include "app/predani_win.h"
 #include "controls/soft_button/tltext_win.h"
+#include "core/predani.h"
 #include "core/start.h"
 #include "core/stav.h"
 #include "scheduler/casovac.h"
@@ -37,7 +39,12 @@ Program::~Program() { Ukonci(); }
 
 int Program::Bez(std::string_view argument) {
   stav.CasSpusteni = hodiny_.Ted();
+  if (PokynZ(argument) == Pokyn::Storno) {
+    ukonceno_ = true;  // nothing started, so the end path has nothing to store
+    return ZrusUlozenyPlan();
+  }
   RegistrujSluzbu(osgv_);
+  upozorneni_.Predani = PrijmiPredani;
   Start(argument);
   const int vysledek = SmyckaZprav();
   Ukonci();  // the loop may also end by a WM_QUIT that someone else posted

@@ -273,7 +273,7 @@ Rozbor ProvedHned(const Plan& predtim) {
 void NastavMinutuVarovani() { NastavOkamzik(stav.CilovyCas - minutes{1}); }
 
 std::string TextNapovedy() {
-  static constexpr std::array<std::string_view, 15> Radky = {
+  static constexpr std::array<std::string_view, 17> Radky = {
       "/vypnuti",
       "/restart",
       "/odhlaseni",
@@ -291,6 +291,8 @@ std::string TextNapovedy() {
       "Volitelné zůstává opakovat každý den (;kd) a ochrana nastavení heslem (;h/heslo/). "
       "Ostaní parametry jsou ignorovány.",
       "/? - nápověda",
+      "/storno - zrušit naplánovanou akci běžícího programu",
+      "/stav - vypsat, co je naplánováno",
   };
   std::string text;
   for (const auto radek : Radky) text.append(Radek).append(radek);

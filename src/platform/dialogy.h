@@ -26,4 +26,6 @@ class Dialogy {
   virtual int Zprava(std::string_view text, std::string_view titulek, unsigned styl) = 0;
   // What the user typed and confirmed with OK; nothing when the box was cancelled.
   virtual std::optional<std::string> Vstup(std::string_view vyzva, std::string_view titulek) = 0;
+  // True while one of these boxes is up: a request from outside then waits for no answer of the user.
+  virtual bool Otevreno() const = 0;
 };

@@ -64,6 +64,9 @@ class HlavniOkno {
   // True while a button's hint occupies the status bar.
   virtual bool mmeActive() = 0;
   virtual void ZrusHint() = 0;
+  // The schedule in force was changed from outside (a second start of the program): a closed editor
+  // shows the new one, the status bar the text.
+  virtual void PlanZvenku(std::string_view text) = 0;
 };
 
 // The program as a whole, and its one way to end: the schedule stored, the icon and the windows gone,

@@ -16,6 +16,7 @@ struct TichySvet : Hodiny, Dialogy, Mistni, Planovac {
   std::chrono::milliseconds Tik() override { return ted.time_since_epoch(); }
   int Zprava(std::string_view, std::string_view, unsigned) override { return odpoved::Ok; }
   std::optional<std::string> Vstup(std::string_view, std::string_view) override { return std::nullopt; }
+  bool Otevreno() const override { return false; }
   std::string DesetinnyOddelovac() override { return ","; }
   std::string DenMesicSlovy(int, int, int) override { return {}; }
   std::string DlouheDatum(const DatumCas&) override { return {}; }

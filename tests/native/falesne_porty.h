@@ -46,6 +46,8 @@ class FalesneDialogy : public Dialogy {
     return texty;
   }
 
+  bool otevreno = false;  // a box of the program is up
+  bool Otevreno() const override { return otevreno; }
   std::optional<std::string> Vstup(std::string_view vyzva, std::string_view titulek) override {
     std::optional<std::string> vstup;
     if (!vstupy.empty()) {

@@ -98,6 +98,7 @@ class FalesnySvet : public FalesnePorty,
   }
   bool mmeActive() override { return hint; }
   void ZrusHint() override { hint = false; Zapis("zrus hint"); }
+  void PlanZvenku(std::string_view text) override { Zapis("plan zvenku " + std::string(text)); }
 
   std::string CtiParametr() override { return ulozeny_parametr; }
   void ZapisParametr(std::string_view ulozeny_tvar) override { ulozeny_parametr = ulozeny_tvar; }

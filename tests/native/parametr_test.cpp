@@ -29,7 +29,8 @@ const std::string Napoveda =
     "vypnutí\r\n;kd - opakovat každý den\r\n;zs - zakázat storno před vypnutím (skryje ikonu z lišty)\r\n;h/heslo/ - "
     "nastavení programu chránit heslem\r\n;od/22:00-06:00/ - vypnuti počitače při spuštění v nastaveném čase\r\nPři "
     "této volbě je automaticky nastaveno vypnutí (/vypnuti) a zákaz stornování (;zs). Volitelné zůstává opakovat "
-    "každý den (;kd) a ochrana nastavení heslem (;h/heslo/). Ostaní parametry jsou ignorovány.\r\n/? - nápověda";
+    "každý den (;kd) a ochrana nastavení heslem (;h/heslo/). Ostaní parametry jsou ignorovány.\r\n/? - nápověda"
+    "\r\n/storno - zrušit naplánovanou akci běžícího programu\r\n/stav - vypsat, co je naplánováno";
 
 std::string Vlozeno(Cas cas) { return FormatDatum(cas) + " " + FormatCasSekundy(cas); }
 

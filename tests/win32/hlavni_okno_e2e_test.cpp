@@ -20,18 +20,6 @@ namespace {
 
 HWND Tlacitko(const Program& program, const wchar_t* titulek) { return Potomek(program.Hlavni(), L"tlText", titulek); }
 
-
-// Waits for the password prompt and types the answer into it.
-std::wstring ZadejHeslo(const Program& program, const wchar_t* heslo) {
-  HWND box = nullptr;
-  if (!Dockej([&] { return (box = program.Dialog()) != nullptr; }, 5s)) return L"(no prompt)";
-  const std::wstring vyzva = Text(box) + L"|" + Text(GetDlgItem(box, 201));
-  SetDlgItemTextW(box, 202, heslo);
-  PostMessageW(box, WM_COMMAND, IDOK, 0);
-  Dockej([&] { return program.Dialog() != box; }, 5s);
-  return vyzva;
-}
-
 std::filesystem::path ZastupceNaPlose() {
   wchar_t plocha[MAX_PATH] = {};
   SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, plocha);

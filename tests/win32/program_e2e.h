@@ -132,6 +132,17 @@ inline std::wstring OdpovezBoxu(const Program& program, int tlacitko) {
   return text;
 }
 
+// Waits for the password prompt and types the answer into it.
+inline std::wstring ZadejHeslo(const Program& program, const wchar_t* heslo) {
+  HWND box = nullptr;
+  if (!Dockej([&] { return (box = program.Dialog()) != nullptr; }, 5s)) return L"(no prompt)";
+  const std::wstring vyzva = Text(box) + L"|" + Text(GetDlgItem(box, 201));
+  SetDlgItemTextW(box, 202, heslo);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  Dockej([&] { return program.Dialog() != box; }, 5s);
+  return vyzva;
+}
+
 class Program_e2e : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -85,16 +85,6 @@ TEST_F(Program_e2e, SkryteStornoNeukazeNicAPresVypne) {
   EXPECT_EQ(program.Odpocet(), L"Nashledanou");
 }
 
-TEST_F(Program_e2e, DruheSpusteniSkonciHnedANicNezmeni) {
-  Program prvni(L"/vypnuti;t/30/");
-  ASSERT_TRUE(Dockej([&] { return !uloziste.CtiParametr().empty(); }, 5s));
-  const std::string ulozeny = uloziste.CtiParametr();
-  Program druhy(L"/restart;t/1/");
-  EXPECT_TRUE(druhy.Skoncil(5000));
-  EXPECT_EQ(uloziste.CtiParametr(), ulozeny);
-  EXPECT_TRUE(prvni.Bezi());
-}
-
 TEST_F(Program_e2e, UlozenyPlanVyhrajeNadPrikazovymRadkem) {
   uloziste.ZapisParametr(UlozenyTvar("/restart;t/30/"));
   Program program(L"/vypnuti;t/1/");

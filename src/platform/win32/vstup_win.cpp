@@ -44,6 +44,7 @@ INT_PTR CALLBACK ProceduraVstupu(HWND dialog, UINT zprava, WPARAM w, LPARAM l) {
 // Modal to whatever window of ours is active, like the message boxes.
 std::optional<std::string> DialogyWin::Vstup(std::string_view vyzva, std::string_view titulek) {
   DataVstupu vstup{Utf16(vyzva), Utf16(titulek), {}};
+  const Otevreny box(otevreno_);
   const INT_PTR vysledek = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_VSTUP), GetActiveWindow(),
                                            ProceduraVstupu, reinterpret_cast<LPARAM>(&vstup));
   if (vysledek != IDOK) return std::nullopt;

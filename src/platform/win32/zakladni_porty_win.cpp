@@ -16,6 +16,7 @@ std::chrono::milliseconds HodinyWin::Tik() { return std::chrono::milliseconds(Ge
 // Modal to whatever window of ours is active, so that the box comes up in front of it.
 int DialogyWin::Zprava(std::string_view text, std::string_view titulek, unsigned styl) {
   HWND vlastnik = GetActiveWindow();
+  const Otevreny box(otevreno_);
   return MessageBoxW(vlastnik, Utf16(text).c_str(), Utf16(titulek).c_str(), styl | MB_SETFOREGROUND);
 }
 

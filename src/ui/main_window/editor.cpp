@@ -14,6 +14,7 @@
 #include "scheduler/nastaveni.h"
 #include "scheduler/probuzeni.h"
 #include "scheduler/upozorneni.h"
+#include "scheduler/zmena_planu.h"
 #include "ui/main_window/hlavni_okno.h"
 #include "ui/main_window/napovedy.h"
 #include "ui/main_window/parametr_z_formulare.h"
@@ -207,9 +208,6 @@ void tlHNStorno_Click(Formular& f) {
   f[O::tlHNStorno].TrueFalse = false;
 }
 
-// The string in force is kept aside before the parse: whatever the parser refuses (a time already
-// passed, say), the schedule that was armed stays armed, and an action without a time, which the
-// parser carries out at once, is never carried out twice.
 void tlHNAktivace_Click(Formular& f) {
   if (const auto chybi = CoChybi(f)) {
     port<Dialogy>().Zprava(*chybi, NazevAplikace, styl::Ok | styl::Vykricnik);
@@ -226,16 +224,9 @@ void tlHNAktivace_Click(Formular& f) {
     return;
   }
   const bool posunuti = f[O::tlHNastaveniP].TrueFalse;
-  const Plan vPlatnosti = stav;
-  // A countdown running for the schedule being replaced must not carry out the new one at its end.
-  const bool odpocet = stav.UpozorneniBezi == 1;
-  const auto konec_odpoctu = stav.KonecOdpoctu;
-  if (odpocet) Skryj();
-  stav.Neaktivni = 1;
   f[O::lblHN].text.clear();
-  Publikuj(f, NazevAplikace);
   tlHNParametr_Click(f);
-  const Rozbor rozbor = Rozeber(f.Tag, true, posunuti);
+  const Rozbor rozbor = NahradPlan(f.Tag, true, posunuti);
   if (rozbor == Rozbor::Aktivni) {
     if (posunuti) stav.Posunuti = 1;
     tlHNStorno_Click(f);
@@ -243,9 +234,6 @@ void tlHNAktivace_Click(Formular& f) {
     PublikujPlan(f);
     return;
   }
-  static_cast<Plan&>(stav) = vPlatnosti;
-  // The schedule in force goes on, with its warning and the seconds it had left.
-  if (odpocet) Zobraz(konec_odpoctu - port<Hodiny>().Tik());
   PublikujPlan(f);
   if (rozbor == Rozbor::Provedeno) {
     tlHNStorno_Click(f);
@@ -262,11 +250,10 @@ void tlHNAktivace_Click(Formular& f) {
 void tlHNStop_Click(Formular& f) {
   if (stav.UpozorneniBezi == 1) Skryj();  // a countdown ends with its schedule
   if (stav.Posunuti != 1) {
-    stav.Neaktivni = 1;
-    Publikuj(f, stav.AkceNazev + " bylo stornováno.");
+    const std::string text = stav.AkceNazev + " bylo stornováno.";
+    ZrusPlan();
+    Publikuj(f, text);
     f.Tag.clear();
-    RozeberParametr(f.Tag, true, false);
-    UlozNastaveni();  // forgotten at once, not only when the program ends
   } else {
     RozeberParametr(stav.Parametr, true, true);
     stav.Posunuti = 0;
@@ -282,4 +269,10 @@ void KontrolaPriOdchodu(Formular& f, Ovladac pole) {
   if (prijato) return;
   f.fokus = pole;
   f.kurzor = vstup.kurzor;
+}
+
+// The user's entries in an open editor are theirs: only a closed one shows the new schedule.
+void PlanZvenku(Formular& f, std::string_view text) {
+  if (!f[O::frHN].povoleny) ZobrazNastaveni(f, false);
+  Publikuj(f, text);
 }

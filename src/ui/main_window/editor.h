@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "ui/main_window/formular.h"
 
 // The settings editor in the lower half of the main window, over its form model. Its state lives in
@@ -21,6 +23,8 @@ void tlHNastaveniP_Click(Formular& f);
 void tlHNAktivace_Click(Formular& f);
 // "S": cancels the schedule, or drops the postponement and arms the stored schedule again.
 void tlHNStop_Click(Formular& f);
+// The schedule in force changed from outside; the status bar says what became of it.
+void PlanZvenku(Formular& f, std::string_view text);
 // "&Storno": back to viewing the schedule in force.
 void tlHNStorno_Click(Formular& f);
 

@@ -143,6 +143,12 @@ void frmkzhlavni::StavovyRadek(std::string_view text, int ikona) {
   Zrcadli();
 }
 
+void frmkzhlavni::PlanZvenku(std::string_view text) {
+  if (!hwnd_) return;
+  ::PlanZvenku(f_, text);
+  Zrcadli();
+}
+
 // The keyboard cues (the focus look of the flat buttons) follow the way the user works: hidden until a
 // key moves the focus, as in the system's own dialogs. The window keeps the state and tells the system.
 void frmkzhlavni::NastavNarazky(bool ukazat) {

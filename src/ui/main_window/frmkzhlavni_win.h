@@ -33,6 +33,7 @@ class frmkzhlavni final : public HlavniOkno {
   void StavovyRadek(std::string_view text, int ikona) override;
   bool mmeActive() override { return f_.mmeActive; }
   void ZrusHint() override { f_.mmeActive = false; }
+  void PlanZvenku(std::string_view text) override;
 
   HWND hwnd() const { return hwnd_; }
   // The keyboard of a dialog (Tab, arrows among the options) for the open window; true when the

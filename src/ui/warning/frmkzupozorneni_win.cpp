@@ -2,6 +2,7 @@
 
 #include "controls/kontrast.h"
 #include "controls/twipy.h"
+#include "core/predani.h"
 #include "core/stav.h"
 #include "platform/port.h"
 #include "platform/win32/text_win.h"
@@ -238,6 +239,9 @@ LRESULT frmkzupozorneni::Zprava(UINT zprava, WPARAM w, LPARAM l) {
       // Brought forward by the keyboard's user: the button takes the keys, Space cancels.
       if (LOWORD(w) != WA_INACTIVE && cmKZS_ && IsWindowEnabled(cmKZS_->hwnd())) SetFocus(cmKZS_->hwnd());
       return 0;
+    case WM_COPYDATA:
+      if (!Predani || l == 0) return kod::Odmitnuto;  // nobody here to take it
+      return Predani(reinterpret_cast<HWND>(w), *reinterpret_cast<const COPYDATASTRUCT*>(l));
     case WM_DPICHANGED:
       OnDpiChanged(LOWORD(w), *reinterpret_cast<const RECT*>(l));
       return 0;

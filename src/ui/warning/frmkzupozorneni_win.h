@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -22,6 +23,8 @@ class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
   frmkzupozorneni& operator=(const frmkzupozorneni&) = delete;
 
   IkonaListyWin& Ikona() { return ikona_; }
+  // A command line handed over by a second start of the program (WM_COPYDATA): its exit code.
+  std::function<LRESULT(HWND odesilatel, const COPYDATASTRUCT& data)> Predani;
   HWND hwnd() const { return hwnd_; }
 
   void Nacti() override;  // Form_Load

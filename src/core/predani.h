@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// A second start of the program hands its command line to the one already running, which answers
+// with the second start's exit code: scripts read it.
+namespace kod {
+inline constexpr int Hotovo = 0;      // done; for "/stav": something is armed
+inline constexpr int Nic = 1;         // nothing to do: nothing armed; for "/stav": the program does not run
+inline constexpr int Odmitnuto = 2;   // a bad string, a wrong password, cancelling forbidden
+inline constexpr int Neodpovida = 3;  // the running program does not answer
+}  // namespace kod
+
+// What a command line asks of the program: its main window (nothing given), to cancel the schedule
+// ("/storno"), to say what is armed ("/stav"), or a schedule.
+enum class Pokyn { Okno, Storno, Stav, Plan };
+Pokyn PokynZ(std::string_view argument);
+
+struct Odpoved {
+  int kod = kod::Hotovo;
+  std::string radek;  // the line "/stav" prints
+};
+
+// In the running program: what a second start handed over.
+Odpoved PrijmiPokyn(std::string_view text);
+
+// In a start that found no program running: "/storno" forgets a stored schedule, behind its password.
+int ZrusUlozenyPlan();
+
+// "Vypnutí za 2 hodiny a 5 minut (22:30)." or "Nic není naplánováno."
+std::string RadekStavu();
