@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/cislo.h"
+#include "core/dny.h"
 #include "core/kodovani.h"
 #include "core/stav.h"
 #include "platform/dialogy.h"
@@ -199,6 +200,7 @@ bool CtiDatum(std::string_view hodnota) {
 
 void Vynuluj() {
   stav.Neaktivni = 1;
+  stav.Dny = dny::Kazdy;
   stav.KazdyDen = stav.ZakazStorna = stav.KontrolovaneVypnuti = stav.HesloZapnuto = 0;
   stav.ZbyvaSekund = stav.RezimMinuty = stav.OdDo = stav.SkrytStorno = 0;
   stav.Heslo.clear();
@@ -254,6 +256,9 @@ Rozbor Aktivuj(bool NeUkladat) {
     // As many days as it takes: a daily moment is never armed in the past.
     stav.CilovyCas += ceil<days>(ted - stav.CilovyCas);
   }
+  if (stav.OdDo != 1) {
+    while (!DenPovolen(stav.Dny, stav.CilovyCas)) stav.CilovyCas += days{1};
+  }
   if (stav.OdDo != 1) NastavMinutuVarovani();
   if (!NeUkladat) port<Planovac>().UlozNastaveni();
   return Rozbor::Aktivni;
@@ -273,7 +278,7 @@ Rozbor ProvedHned(const Plan& predtim) {
 void NastavMinutuVarovani() { NastavOkamzik(stav.CilovyCas - minutes{1}); }
 
 std::string TextNapovedy() {
-  static constexpr std::array<std::string_view, 17> Radky = {
+  static constexpr std::array<std::string_view, 18> Radky = {
       "/vypnuti",
       "/restart",
       "/odhlaseni",
@@ -293,6 +298,7 @@ std::string TextNapovedy() {
       "/? - nápověda",
       "/storno - zrušit naplánovanou akci běžícího programu",
       "/stav - vypsat, co je naplánováno",
+      ";dny/po-pa/ - opakovat jen ve vybrané dny (po, út, st, čt, pá, so, ne)",
   };
   std::string text;
   for (const auto radek : Radky) text.append(Radek).append(radek);
@@ -318,6 +324,12 @@ Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat, bool Je
   // The password's text comes out before any option is read: no option is ever found inside it.
   const bool s_heslem = s.Odeber(";h");
   const std::optional<std::string> heslo = s_heslem ? s.OdeberHodnotu() : std::nullopt;
+  // The days come out before ";d" is looked for: their keyword begins with it.
+  std::optional<std::uint8_t> dny = dny::Kazdy;
+  if (s.Obsahuje(";dny")) {
+    const auto seznam = s.OdeberUsek(";dny");
+    dny = seznam ? CtiDny(*seznam) : std::nullopt;
+  }
 
   if (s.Obsahuje(";od")) {
     if (!CtiOkno(s)) stav.Akce = akce::Zadna;
@@ -327,9 +339,10 @@ Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat, bool Je
     stav.OdDo = 0;
     CtiAkci(s);
   }
-  if (stav.Akce == akce::Zadna) return Odmitni(s, BezHlaseni);
+  if (stav.Akce == akce::Zadna || !dny) return Odmitni(s, BezHlaseni);
 
-  stav.KazdyDen = Priznak(s, ";kd");
+  stav.Dny = *dny == dny::Vsechny ? dny::Kazdy : *dny;  // all seven are every day
+  stav.KazdyDen = Priznak(s, ";kd") == 1 || stav.Dny != dny::Kazdy ? 1 : 0;
   stav.SkrytStorno = Priznak(s, ";ss");
   stav.HesloZapnuto = s_heslem ? 1 : 0;
   stav.Heslo = heslo.value_or("");
@@ -346,6 +359,8 @@ Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat, bool Je
     }
     const auto cas = s.OdeberHodnotu();
     if (!cas || !CtiCas(*cas)) return Odmitni(s, BezHlaseni);
+    // Days of the week go with a clock time only: a date or a number of minutes is one moment.
+    if (stav.Dny != dny::Kazdy && (stav.RezimMinuty == 1 || s.Obsahuje(";d"))) return Odmitni(s, BezHlaseni);
 
     if (stav.KazdyDen != 1 && stav.RezimMinuty != 1 && s.Odeber(";d")) {
       const auto datum = s.OdeberHodnotu();

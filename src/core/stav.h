@@ -38,6 +38,7 @@ struct Plan {
   Cas CilovyCas{};
   Cas CasSpusteni{};
   std::uint8_t KazdyDen = 0;
+  std::uint8_t Dny = 0;  // the days of the week a daily schedule keeps to (core/dny.h); 0: every day
   std::uint8_t ZakazStorna = 0;
   std::uint8_t SkrytStorno = 0;
   std::uint8_t KontrolovaneVypnuti = 0;

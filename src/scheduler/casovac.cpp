@@ -4,6 +4,7 @@
 #include <chrono>
 #include <string>
 
+#include "core/dny.h"
 #include "core/stav.h"
 #include "platform/hodiny.h"
 #include "platform/mistni.h"
@@ -11,8 +12,8 @@
 #include "platform/port.h"
 #include "scheduler/akce.h"
 #include "scheduler/nastaveni.h"
-#include "scheduler/upozorneni.h"
 #include "scheduler/probuzeni.h"
+#include "scheduler/upozorneni.h"
 #include "scheduler/zbyvajici.h"
 #include "scheduler/zmeskane.h"
 
@@ -42,7 +43,8 @@ bool VOknu(int od_h, int od_m, int do_h, int do_m, int hodina, int minuta) {
 std::string TextTipu(Cas ted) {
   if (stav.OdDo == 1) {
     const seconds zacatek = stav.CilovyCas - floor<days>(stav.CilovyCas);
-    return "Vypnutí od " + FormatHodinyMinuty(zacatek) + " do " + FormatHodinyMinuty(stav.DoCas) + ".";
+    return "Vypnutí od " + FormatHodinyMinuty(zacatek) + " do " + FormatHodinyMinuty(stav.DoCas) + DnyVeVete(stav.Dny) +
+           ".";
   }
   // Never a negative count: a moment that has passed is being carried out, or is caught as missed.
   const auto minut = std::max<std::int64_t>((floor<minutes>(stav.CilovyCas) - floor<minutes>(ted)).count(), 1);
@@ -57,6 +59,13 @@ namespace {
 MistniCasZaznam Zaznam(Cas cas) {
   const DatumCas d = RozlozCas(cas);
   return {d.rok, d.mesic, d.den_tydne, d.den, d.hodina, d.minuta, d.sekunda, 0};
+}
+
+// A window belongs to the day it opens on: past midnight, 22:00-06:00 is still the evening's.
+bool OknoOtevrenoVPovolenyDen(Cas ted) {
+  const seconds cas_dne = ted - floor<days>(ted);
+  const bool po_pulnoci = cas_dne < hours{stav.Hodina} + minutes{stav.Minuta};
+  return DenPovolen(stav.Dny, po_pulnoci ? ted - days{1} : ted);
 }
 
 bool JeMinutaVarovani(const MistniCasZaznam& t) {
@@ -89,7 +98,8 @@ void KrokPlanu() {
   stav.MistniCas = Zaznam(ted);
   const MistniCasZaznam& t = stav.MistniCas;
   if (stav.OdDo == 1) {
-    if (VOknu(stav.Hodina, stav.Minuta, stav.DoHodina, stav.DoMinuta, t.hodina, t.minuta)) {
+    if (VOknu(stav.Hodina, stav.Minuta, stav.DoHodina, stav.DoMinuta, t.hodina, t.minuta) &&
+        OknoOtevrenoVPovolenyDen(ted)) {
       ProvedAkci(0);
       return;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "core/dny.h"
 #include "core/parametr.h"
 #include "core/stav.h"
 #include "platform/hodiny.h"
@@ -53,7 +54,8 @@ std::string TextZmeskani(Cas zmeskany, Cas ted, std::optional<Cas> pristi) {
 
 void PrenesNaDalsiDen() {
   const Cas ted = port<Hodiny>().Ted();
-  while (stav.CilovyCas - minutes{1} <= floor<minutes>(ted)) stav.CilovyCas += days{1};
+  while (stav.CilovyCas - minutes{1} <= floor<minutes>(ted) || !DenPovolen(stav.Dny, stav.CilovyCas))
+    stav.CilovyCas += days{1};
   NastavMinutuVarovani();
 }
 

@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "core/dny.h"
 #include "core/stav.h"
 #include "ui/main_window/editor.h"
 
@@ -22,8 +23,10 @@ std::string TextCile(Cas cil) { return FormatDatum(cil) + " v " + HodinyMinuty(c
 std::string TextShrnuti() {
   if (stav.Akce == 0) return {};
   if (stav.OdDo == 1) {
-    return "Vypnutí od " + HodinyMinuty(stav.CilovyCas) + " do " + FormatHodinyMinuty(stav.DoCas) + ".";
+    return "Vypnutí od " + HodinyMinuty(stav.CilovyCas) + " do " + FormatHodinyMinuty(stav.DoCas) +
+           DnyVeVete(stav.Dny) + ".";
   }
+  if (stav.Dny != dny::Kazdy) return stav.AkceNazev + DnyVeVete(stav.Dny) + " v " + HodinyMinuty(stav.CilovyCas) + ".";
   return stav.AkceNazev + " " + TextCile(stav.CilovyCas) + ".";
 }
 
