@@ -479,3 +479,25 @@ TEST_F(Editor, HesloSeZnakyVolby) {
     EXPECT_EQ(f[O::txtHNHeslo].text, heslo);
   }
 }
+
+// A schedule on chosen days keeps them through "Změnit", "Posunutí" and the activation; "Nové" starts
+// without them.
+TEST_F(Editor, DnyVTydnuPrezijiUpravu) {
+  for (const auto klik : {&tlHNastaveniZ_Click, &tlHNastaveniP_Click}) {
+    Spust("/vypnuti;dny/po,st,pa/;t/16:00/");
+    klik(f);
+    f[O::txtHNCas].text = "17:00";
+    tlHNParametr_Click(f);
+    EXPECT_EQ(f.Tag, "/vypnuti;kd;dny/po,st,pa/;t/17:00/");
+  }
+  Spust("/vypnuti;dny/po,st,pa/;t/16:00/");
+  tlHNastaveniZ_Click(f);
+  tlHNAktivace_Click(f);
+  EXPECT_EQ(f[O::lblHN].text, "Vypnutí v po, st, pá v 16:00.");
+  tlHNastaveni_Click(f);
+  VyberVolbu(f, 2);
+  NastavZaskrtnuti(f, 0, 1);
+  f[O::txtHNCas].text = "8:00";
+  tlHNParametr_Click(f);
+  EXPECT_EQ(f.Tag, "/restart;kd;t/8:00/");
+}

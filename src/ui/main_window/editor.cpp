@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/dny.h"
 #include "core/parametr.h"
 #include "core/stav.h"
 #include "platform/dialogy.h"
@@ -152,6 +153,7 @@ void tlHNastaveni_Click(Formular& f) {
   for (int i = 0; i <= 4; ++i) NastavZaskrtnuti(f, i, 0);
   f[O::txtHNHeslo].text.clear();
   f[O::txtHNHeslo].maska = false;
+  f.dny = dny::Kazdy;
   f.fokus = O::txtHNCas;
   f[O::tlHNastaveni].povoleny = false;
   f[O::tlHNastaveniZ].viditelny = false;
@@ -230,7 +232,7 @@ void tlHNAktivace_Click(Formular& f) {
   if (rozbor == Rozbor::Aktivni) {
     if (posunuti) stav.Posunuti = 1;
     tlHNStorno_Click(f);
-    f[O::lblHN].text = stav.AkceNazev + " " + TextCile(stav.CilovyCas);
+    f[O::lblHN].text = stav.Dny != dny::Kazdy ? TextShrnuti() : stav.AkceNazev + " " + TextCile(stav.CilovyCas);
     PublikujPlan(f);
     return;
   }

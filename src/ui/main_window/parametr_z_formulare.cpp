@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/dny.h"
 #include "core/kodovani.h"
 #include "platform/port.h"
 #include "platform/schranka.h"
@@ -39,6 +40,7 @@ std::string SestavParametr(const Formular& f) {
     if (s.empty()) return {};
   }
   if (Zaskrtnuto(f, 0)) s += ";kd";
+  if (Zaskrtnuto(f, 0) && f.dny != dny::Kazdy) s += ";dny/" + ZapisDny(f.dny) + "/";
   if (Zaskrtnuto(f, 1)) s += ";zs";
   if (Zaskrtnuto(f, 2) && !heslo.empty()) s += ";h/" + heslo + "/";
   if (Zaskrtnuto(f, 4)) s += ";ss";
