@@ -1,6 +1,7 @@
 #include "app/predani_win.h"
 
 #include <string>
+#include <utility>
 
 #include "core/predani.h"
 #include "platform/win32/text_win.h"
@@ -17,13 +18,20 @@ constexpr wchar_t TridaOdpovedi[] = L"ZDKZ-odpoved";
 
 std::wstring radek_odpovedi;
 
+// Only a whole text of our tag and size that holds no null character is read.
+bool CtiText(const COPYDATASTRUCT& data, ULONG_PTR znacka, std::wstring& text) {
+  if (data.dwData != znacka || data.lpData == nullptr || data.cbData == 0 || data.cbData % sizeof(wchar_t) != 0 ||
+      data.cbData > NejvicZnaku * sizeof(wchar_t))
+    return false;
+  std::wstring kopie(static_cast<const wchar_t*>(data.lpData), data.cbData / sizeof(wchar_t));
+  if (kopie.find(L'\0') != std::wstring::npos) return false;
+  text = std::move(kopie);
+  return true;
+}
+
 LRESULT CALLBACK ProceduraOdpovedi(HWND okno, UINT zprava, WPARAM w, LPARAM l) {
   if (zprava == WM_COPYDATA) {
-    const auto& data = *reinterpret_cast<const COPYDATASTRUCT*>(l);
-    if (data.dwData != ZnackaOdpovedi || data.lpData == nullptr || data.cbData > NejvicZnaku * sizeof(wchar_t))
-      return FALSE;
-    radek_odpovedi.assign(static_cast<const wchar_t*>(data.lpData), data.cbData / sizeof(wchar_t));
-    return TRUE;
+    return CtiText(*reinterpret_cast<const COPYDATASTRUCT*>(l), ZnackaOdpovedi, radek_odpovedi) ? TRUE : FALSE;
   }
   return DefWindowProcW(okno, zprava, w, l);
 }
@@ -46,17 +54,6 @@ HWND NajdiBezici() {
     Sleep(100);
   }
   return nullptr;
-}
-
-// Only a whole text of our size that is valid UTF-16 and holds no null character is read.
-bool CtiText(const COPYDATASTRUCT& data, std::string& text) {
-  if (data.lpData == nullptr || data.cbData == 0 || data.cbData % sizeof(wchar_t) != 0 ||
-      data.cbData > NejvicZnaku * sizeof(wchar_t))
-    return false;
-  const std::wstring kopie(static_cast<const wchar_t*>(data.lpData), data.cbData / sizeof(wchar_t));
-  if (kopie.find(L'\0') != std::wstring::npos) return false;
-  text = Utf8(kopie);
-  return !text.empty();
 }
 
 void PosliRadek(HWND odesilatel, std::string_view radek) {
@@ -92,9 +89,11 @@ int PredejBezicimu(std::string_view argument) {
 }
 
 LRESULT PrijmiPredani(HWND odesilatel, const COPYDATASTRUCT& data) {
-  std::string text;
   if (data.dwData == ZnackaOkna) return PrijmiPokyn({}).kod;
-  if (data.dwData != ZnackaPokynu || !CtiText(data, text)) return kod::Odmitnuto;
+  std::wstring kopie;
+  if (!CtiText(data, ZnackaPokynu, kopie)) return kod::Odmitnuto;
+  const std::string text = Utf8(kopie);  // empty when it is not valid UTF-16
+  if (text.empty()) return kod::Odmitnuto;
   const Odpoved odpoved = PrijmiPokyn(text);
   PosliRadek(odesilatel, odpoved.radek);
   return odpoved.kod;
