@@ -9,6 +9,7 @@
 #include "core/cislo.h"
 #include "core/dny.h"
 #include "core/kodovani.h"
+#include "core/podminky.h"
 #include "core/stav.h"
 #include "platform/dialogy.h"
 #include "platform/hodiny.h"
@@ -163,6 +164,29 @@ void CtiAkci(Retezec& s) {
 
 std::uint8_t Priznak(Retezec& s, std::string_view volba) { return s.Odeber(volba) ? 1 : 0; }
 
+// ";po/render.exe/", ";klid/15/", ";necinnost/30/"; nothing when one of them is malformed. A program
+// is named by its file name: a path or a character no file name has would never match a process.
+std::optional<Podminky> CtiPodminky(Retezec& s) {
+  Podminky p;
+  bool dobre = true;
+  if (s.Obsahuje(";po")) {
+    const auto nazev = s.OdeberUsek(";po");
+    dobre = nazev && !nazev->empty() && nazev->find_first_of("\\:*?\"<>|") == std::string::npos;
+    if (dobre) p.program = *nazev;
+  }
+  const auto minuty = [&](std::string_view volba, int& kam) {
+    if (!s.Obsahuje(volba)) return;
+    const auto hodnota = s.OdeberUsek(volba);
+    const auto n = hodnota ? CisloVRozsahu(*hodnota, 1, NejvyseMinutPodminky) : std::nullopt;
+    if (n) kam = *n;
+    dobre = dobre && n;
+  };
+  minuty(";klid", p.klid);
+  minuty(";necinnost", p.necinnost);
+  if (!dobre) return std::nullopt;
+  return p;
+}
+
 // ";t/…/": a clock time "H:M" or a number of minutes.
 bool CtiCas(std::string_view hodnota) {
   if (hodnota.find(':') != std::string_view::npos) {
@@ -201,6 +225,8 @@ bool CtiDatum(std::string_view hodnota) {
 void Vynuluj() {
   stav.Neaktivni = 1;
   stav.Dny = dny::Kazdy;
+  stav.Podminka = {};
+  stav.BezCasu = 0;
   stav.KazdyDen = stav.ZakazStorna = stav.KontrolovaneVypnuti = stav.HesloZapnuto = 0;
   stav.ZbyvaSekund = stav.RezimMinuty = stav.OdDo = stav.SkrytStorno = 0;
   stav.Heslo.clear();
@@ -250,8 +276,9 @@ Rozbor Aktivuj(bool NeUkladat) {
   if (stav.Rok < RozlozCas(port<Hodiny>().Ted()).rok) return Vyprs();
   stav.CilovyCas = SlozCas(stav.Rok, stav.Mesic, stav.Den, stav.Hodina, stav.Minuta);
   if (stav.OdDo == 1) stav.DoCas = hours{stav.DoHodina} + minutes{stav.DoMinuta};
+  stav.Hlidani = {};
   const Cas ted = port<Hodiny>().Ted();
-  if (stav.CilovyCas < ted) {
+  if (stav.CilovyCas < ted && stav.BezCasu != 1) {
     if (stav.KazdyDen != 1) return Vyprs();
     // As many days as it takes: a daily moment is never armed in the past.
     stav.CilovyCas += ceil<days>(ted - stav.CilovyCas);
@@ -273,12 +300,43 @@ Rozbor ProvedHned(const Plan& predtim) {
   return Rozbor::Provedeno;
 }
 
+// A condition without a time is watched from now on; a daily one or a date has no time to start from.
+std::optional<Rozbor> PodminkaBezCasu(const Retezec& s, bool BezHlaseni) {
+  if (stav.KazdyDen == 1 || s.Obsahuje(";d")) return Odmitni(s, BezHlaseni);
+  stav.BezCasu = 1;
+  stav.RezimMinuty = 0;
+  NastavOkamzik(Vychozi());
+  return std::nullopt;
+}
+
+// ";t" and ";d" of a schedule that is no from-to window: nothing while the string is still good.
+std::optional<Rozbor> CtiKdy(Retezec& s, const Plan& predtim, bool BezHlaseni, bool JenPlan) {
+  const bool podminka = !stav.Podminka.Zadne();
+  if (!s.Odeber(";t")) {
+    if (podminka) return PodminkaBezCasu(s, BezHlaseni);
+    if (JenPlan) return Odmitni(s, BezHlaseni);
+    return NelzeProvest() ? OdmitniSpanek(predtim, BezHlaseni) : ProvedHned(predtim);
+  }
+  const auto cas = s.OdeberHodnotu();
+  if (!cas || !CtiCas(*cas)) return Odmitni(s, BezHlaseni);
+  // Days of the week and conditions go with a clock time only: a number of minutes is one moment, and
+  // so is a date for days of the week.
+  if (stav.RezimMinuty == 1 && (stav.Dny != dny::Kazdy || podminka)) return Odmitni(s, BezHlaseni);
+  if (stav.Dny != dny::Kazdy && s.Obsahuje(";d")) return Odmitni(s, BezHlaseni);
+
+  if (stav.KazdyDen != 1 && stav.RezimMinuty != 1 && s.Odeber(";d")) {
+    const auto datum = s.OdeberHodnotu();
+    if (!datum || !CtiDatum(*datum)) return Odmitni(s, BezHlaseni);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 void NastavMinutuVarovani() { NastavOkamzik(stav.CilovyCas - minutes{1}); }
 
 std::string TextNapovedy() {
-  static constexpr std::array<std::string_view, 18> Radky = {
+  static constexpr std::array<std::string_view, 19> Radky = {
       "/vypnuti",
       "/restart",
       "/odhlaseni",
@@ -299,9 +357,19 @@ std::string TextNapovedy() {
       "/storno - zrušit naplánovanou akci běžícího programu",
       "/stav - vypsat, co je naplánováno",
       ";dny/po-pa/ - opakovat jen ve vybrané dny (po, út, st, čt, pá, so, ne)",
+      ";po/render.exe/ - až skončí program tohoto jména",
+  };
+  static constexpr std::array<std::string_view, 2> RadkyPodminek = {
+      ";necinnost/30/ - až se daný počet minut nikdo nedotkne klávesnice ani myši",
+      "S časem (;t/23:00/) znamená podmínka „ne dříve než“, s ;kd nebo ;dny se hlídá každý den od daného "
+      "času. S počtem minut (;t/125/) ani s ;od podmínka nejde.",
   };
   std::string text;
   for (const auto radek : Radky) text.append(Radek).append(radek);
+  text.append(Radek).append(";klid/15/ - až je počítač daný počet minut v klidu (procesor pod ");
+  text.append(std::to_string(KlidProcesorProcent)).append(" %, síť pod ");
+  text.append(std::to_string(KlidSitBajtuZaSekundu / 1000)).append(" kB/s)");
+  for (const auto radek : RadkyPodminek) text.append(Radek).append(radek);
   return std::string(Radek) + text;
 }
 
@@ -330,6 +398,8 @@ Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat, bool Je
     const auto seznam = s.OdeberUsek(";dny");
     dny = seznam ? CtiDny(*seznam) : std::nullopt;
   }
+  // So do the conditions: a program's name may hold the letters of any option.
+  const std::optional<Podminky> podminky = CtiPodminky(s);
 
   if (s.Obsahuje(";od")) {
     if (!CtiOkno(s)) stav.Akce = akce::Zadna;
@@ -339,7 +409,11 @@ Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat, bool Je
     stav.OdDo = 0;
     CtiAkci(s);
   }
-  if (stav.Akce == akce::Zadna || !dny) return Odmitni(s, BezHlaseni);
+  // A window acts whenever the computer runs inside it: there is nothing to wait for.
+  if (stav.Akce == akce::Zadna || !dny || !podminky || (stav.OdDo == 1 && !podminky->Zadne()))
+    return Odmitni(s, BezHlaseni);
+  stav.Podminka = *podminky;
+  stav.BezCasu = 0;
 
   stav.Dny = *dny == dny::Vsechny ? dny::Kazdy : *dny;  // all seven are every day
   stav.KazdyDen = Priznak(s, ";kd") == 1 || stav.Dny != dny::Kazdy ? 1 : 0;
@@ -353,19 +427,7 @@ Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat, bool Je
     stav.KontrolovaneVypnuti = Priznak(s, ";kv");
     if (stav.Akce == akce::Zadna) return Odmitni(s, BezHlaseni);
 
-    if (!s.Odeber(";t")) {
-      if (JenPlan) return Odmitni(s, BezHlaseni);
-      return NelzeProvest() ? OdmitniSpanek(predtim, BezHlaseni) : ProvedHned(predtim);
-    }
-    const auto cas = s.OdeberHodnotu();
-    if (!cas || !CtiCas(*cas)) return Odmitni(s, BezHlaseni);
-    // Days of the week go with a clock time only: a date or a number of minutes is one moment.
-    if (stav.Dny != dny::Kazdy && (stav.RezimMinuty == 1 || s.Obsahuje(";d"))) return Odmitni(s, BezHlaseni);
-
-    if (stav.KazdyDen != 1 && stav.RezimMinuty != 1 && s.Odeber(";d")) {
-      const auto datum = s.OdeberHodnotu();
-      if (!datum || !CtiDatum(*datum)) return Odmitni(s, BezHlaseni);
-    }
+    if (const auto konec = CtiKdy(s, predtim, BezHlaseni, JenPlan)) return *konec;
   }
   if (stav.Akce == akce::Zadna) return Odmitni(s, BezHlaseni);
   if (NelzeProvest()) return OdmitniSpanek(predtim, BezHlaseni);

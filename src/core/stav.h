@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/kalendar.h"
+#include "core/podminky.h"
 
 // Action codes of Akce and of ProvedAkci's argument.
 namespace akce {
@@ -39,6 +40,8 @@ struct Plan {
   Cas CasSpusteni{};
   std::uint8_t KazdyDen = 0;
   std::uint8_t Dny = 0;  // the days of the week a daily schedule keeps to (core/dny.h); 0: every day
+  Podminky Podminka;     // what it waits for from CilovyCas on (core/podminky.h); none: that moment alone
+  std::uint8_t BezCasu = 0;  // 1: a condition given without a time, watched from the moment it was armed
   std::uint8_t ZakazStorna = 0;
   std::uint8_t SkrytStorno = 0;
   std::uint8_t KontrolovaneVypnuti = 0;
@@ -61,6 +64,7 @@ struct StavPlanu : Plan {
   std::chrono::milliseconds PosledniTik{0};   // the steady clock at the last tick
   std::optional<Cas> Probuzeni;               // the moment the computer is to wake for, when set
   std::optional<Cas> Probuzeno;               // when the program's own wake timer woke the computer
+  HlidaniPodminek Hlidani;                    // how the schedule's conditions are being watched
   bool Bdely = false;                         // the computer is held awake
   std::string OdlozenaBublina;                // a balloon that would not have been seen yet
   int PosledniMinuta = 0;

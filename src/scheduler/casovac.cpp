@@ -11,6 +11,7 @@
 #include "platform/okna_programu.h"
 #include "platform/port.h"
 #include "scheduler/akce.h"
+#include "scheduler/hlidani.h"
 #include "scheduler/nastaveni.h"
 #include "scheduler/probuzeni.h"
 #include "scheduler/upozorneni.h"
@@ -48,7 +49,7 @@ std::string TextTipu(Cas ted) {
   }
   // Never a negative count: a moment that has passed is being carried out, or is caught as missed.
   const auto minut = std::max<std::int64_t>((floor<minutes>(stav.CilovyCas) - floor<minutes>(ted)).count(), 1);
-  const std::string fraze = TextZbyvajici(minut);
+  const std::string fraze = stav.Podminka.Zadne() ? TextZbyvajici(minut) : TextCekani(ted);
   return stav.Posunuti == 1 ? "POSUNUTÍ - " + fraze : fraze;
 }
 
@@ -78,7 +79,8 @@ void ObnovTip(Cas ted) {
   const std::string text = TextTipu(ted);
   port<IkonaListy>().NastavTip(text);
   if (stav.HlavniOtevreno == 1 && !port<HlavniOkno>().mmeActive()) {
-    const std::string buzeni = stav.OdDo == 1 ? std::string{} : TextBezProbuzeni(stav.Akce);
+    const bool bez_buzeni = stav.OdDo == 1 || !stav.Podminka.Zadne();
+    const std::string buzeni = bez_buzeni ? std::string{} : TextBezProbuzeni(stav.Akce);
     port<HlavniOkno>().StavovyRadek(buzeni.empty() ? text : text + " " + buzeni, ikona::Informace);
   }
 }
@@ -103,6 +105,8 @@ void KrokPlanu() {
       ProvedAkci(0);
       return;
     }
+  } else if (!stav.Podminka.Zadne()) {
+    HlidejPodminky(ted);
   } else if (JeMinutaVarovani(t)) {
     Zobraz(seconds{60 - t.sekunda});
   } else {

@@ -11,7 +11,9 @@
 void HlidejProbuzeni() {
   std::optional<Cas> chci;
   const bool vypne = stav.Akce == akce::Vypnuti || stav.Akce == akce::Restart;
-  if (stav.Neaktivni == 0 && stav.UpozorneniBezi == 0 && stav.OdDo != 1 && vypne) {
+  // A schedule that waits for a condition is not woken for: its moment only begins the watching.
+  const bool podminka = !stav.Podminka.Zadne();
+  if (stav.Neaktivni == 0 && stav.UpozorneniBezi == 0 && stav.OdDo != 1 && !podminka && vypne) {
     chci = stav.CilovyCas - std::chrono::minutes{1};
   }
   if (chci == stav.Probuzeni) return;

@@ -10,6 +10,7 @@
 #include "platform/okna_programu.h"
 #include "platform/port.h"
 #include "scheduler/casovac.h"
+#include "scheduler/kdy.h"
 #include "scheduler/nastaveni.h"
 #include "scheduler/upozorneni.h"
 
@@ -21,22 +22,6 @@ constexpr minutes NejvyseZpozdeni{10};
 // A countdown's end passed without a tick by more than this: the computer slept through it. Normal
 // ticks never come later than half a second past the end; a busy system may delay one a little.
 constexpr seconds PreruseniOdpoctu{3};
-
-// Czech says "ve" before the hours that begin with a cluster when read aloud (ve dvě, ve třináct, ve
-// dvacet) and "v" before the others (v jednu, v pět, v patnáct).
-std::string VHodin(Cas kdy) {
-  const DatumCas d = RozlozCas(kdy);
-  const bool ve = d.hodina == 2 || d.hodina == 3 || d.hodina == 4 || (d.hodina >= 12 && d.hodina <= 14) ||
-                  d.hodina >= 20;
-  return std::string(ve ? "ve " : "v ") + FormatHodinyMinuty(kdy - floor<days>(kdy));
-}
-
-std::string Kdy(Cas kdy, Cas ted) {
-  const auto den = floor<days>(kdy) - floor<days>(ted);
-  if (den == days{0}) return "dnes " + VHodin(kdy);
-  if (den == days{1}) return "zítra " + VHodin(kdy);
-  return FormatDatum(kdy) + " " + VHodin(kdy);
-}
 
 }  // namespace
 
@@ -130,6 +115,7 @@ void HlidejZmeskane() {
     HlidejOdpocet();
     return;
   }
+  if (!stav.Podminka.Zadne()) return;  // its moment is only where the watching begins
   const Cas ted = port<Hodiny>().Ted();
   const Cas varovani = stav.CilovyCas - minutes{1};
   const minutes podle_hodin = floor<minutes>(ted - varovani);

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "core/stav.h"
 #include "falesne_porty.h"
+#include "platform/cinnost.h"
 #include "platform/napajeni.h"
 #include "platform/okna_programu.h"
 #include "platform/planovac.h"
@@ -19,8 +22,18 @@
 // Everything the scheduler reaches, faked in one place: each effect is written to one log as a short
 // line, so a test can compare what happened, in order, with a list.
 class FalesnySvet : public FalesnePorty,
-                    CasovacOkna, OknoUpozorneni, IkonaListy, HlavniOkno, Uloziste, Napajeni,
-                    InfoSystemu, Plocha, Aplikace, Schranka, Probouzeni {
+                    CasovacOkna,
+                    OknoUpozorneni,
+                    IkonaListy,
+                    HlavniOkno,
+                    Uloziste,
+                    Napajeni,
+                    InfoSystemu,
+                    Plocha,
+                    Aplikace,
+                    Schranka,
+                    Probouzeni,
+                    Cinnost {
  public:
   std::vector<std::string> log;
   std::string ulozeny_parametr;
@@ -42,6 +55,14 @@ class FalesnySvet : public FalesnePorty,
   std::vector<std::pair<bool, std::size_t>> bdelost;
   std::optional<unsigned> buzeni;       // the power plan's wake-timer setting; none: unreadable
   bool ikona_pryc = false;              // the tray icon was taken away
+  // What the computer does: the processes that run, the counters (the test moves them on), the last
+  // input on the steady clock; nothing can be read while cinnost_selze.
+  std::vector<std::string> procesy;
+  CasyProcesoru procesor;
+  std::uint64_t bajty = 0;
+  std::chrono::milliseconds posledni_vstup{0};
+  bool cinnost_selze = false;
+  int dotazu_cinnosti = 0;  // every question asked of it
 
   FalesnySvet() { stav = StavPlanu{}; }
   ~FalesnySvet() override { stav = StavPlanu{}; }
@@ -147,6 +168,28 @@ class FalesnySvet : public FalesnePorty,
   void DrzBdely(bool drzet) override { bdelost.emplace_back(drzet, log.size()); }
   std::optional<unsigned> NastaveniBuzeni() override { return buzeni; }
 
+  std::optional<bool> BeziProgram(std::string_view jmeno) override {
+    ++dotazu_cinnosti;
+    if (cinnost_selze) return std::nullopt;
+    const auto stejne = [&](const std::string& p) {
+      return std::equal(p.begin(), p.end(), jmeno.begin(), jmeno.end(),
+                        [](char a, char b) { return std::tolower(a) == std::tolower(b); });
+    };
+    return std::any_of(procesy.begin(), procesy.end(), stejne);
+  }
+  std::optional<CasyProcesoru> Procesor() override {
+    ++dotazu_cinnosti;
+    return cinnost_selze ? std::nullopt : std::optional(procesor);
+  }
+  std::optional<std::uint64_t> BajtySite() override {
+    ++dotazu_cinnosti;
+    return cinnost_selze ? std::nullopt : std::optional(bajty);
+  }
+  std::optional<std::chrono::milliseconds> BezVstupu() override {
+    ++dotazu_cinnosti;
+    return cinnost_selze ? std::nullopt : std::optional(hodiny.Tik() - posledni_vstup);
+  }
+
   int WinPlatform() const override { return win_platform; }
   int WinVersion() const override { return win_version; }
   std::string WinVersionS() const override { return "Windows"; }
@@ -164,4 +207,5 @@ class FalesnySvet : public FalesnePorty,
   Pripojeni<Aplikace> p11_{*this};
   Pripojeni<Schranka> p12_{*this};
   Pripojeni<Probouzeni> p13_{*this};
+  Pripojeni<Cinnost> p14_{*this};
 };

@@ -107,7 +107,7 @@ TEST(NastrojovaTlacitka, ZastupceSePrepinaAChybySeHlasi) {
   EXPECT_EQ(seznam.styl, styl::Informace);
   EXPECT_TRUE(seznam.text.starts_with("Parametry řaďte za sebou bez mezer. Třeba si přejete vypnout počítač "
                                       "odpoledne v 15:32.\r\n\r\n/vypnuti;t/15:32/\r\n\r\n/vypnuti\r\n/restart\r\n"));
-  EXPECT_TRUE(seznam.text.ends_with("\r\n;dny/po-pa/ - opakovat jen ve vybrané dny (po, út, st, čt, pá, so, ne)"));
+  EXPECT_TRUE(seznam.text.ends_with(" S počtem minut (;t/125/) ani s ;od podmínka nejde."));
 }
 
 TEST(Napovedy, TextAIkonaKazdehoTlacitka) {

@@ -31,7 +31,12 @@ const std::string Napoveda =
     "této volbě je automaticky nastaveno vypnutí (/vypnuti) a zákaz stornování (;zs). Volitelné zůstává opakovat "
     "každý den (;kd) a ochrana nastavení heslem (;h/heslo/). Ostaní parametry jsou ignorovány.\r\n/? - nápověda"
     "\r\n/storno - zrušit naplánovanou akci běžícího programu\r\n/stav - vypsat, co je naplánováno"
-    "\r\n;dny/po-pa/ - opakovat jen ve vybrané dny (po, út, st, čt, pá, so, ne)";
+    "\r\n;dny/po-pa/ - opakovat jen ve vybrané dny (po, út, st, čt, pá, so, ne)"
+    "\r\n;po/render.exe/ - až skončí program tohoto jména"
+    "\r\n;klid/15/ - až je počítač daný počet minut v klidu (procesor pod 10 %, síť pod 50 kB/s)"
+    "\r\n;necinnost/30/ - až se daný počet minut nikdo nedotkne klávesnice ani myši"
+    "\r\nS časem (;t/23:00/) znamená podmínka „ne dříve než“, s ;kd nebo ;dny se hlídá každý den od daného času. "
+    "S počtem minut (;t/125/) ani s ;od podmínka nejde.";
 
 std::string Vlozeno(Cas cas) { return FormatDatum(cas) + " " + FormatCasSekundy(cas); }
 

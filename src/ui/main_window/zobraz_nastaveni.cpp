@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "core/dny.h"
+#include "core/podminky.h"
 #include "core/stav.h"
 #include "ui/main_window/editor.h"
 
@@ -26,8 +27,12 @@ std::string TextShrnuti() {
     return "Vypnutí od " + HodinyMinuty(stav.CilovyCas) + " do " + FormatHodinyMinuty(stav.DoCas) +
            DnyVeVete(stav.Dny) + ".";
   }
-  if (stav.Dny != dny::Kazdy) return stav.AkceNazev + DnyVeVete(stav.Dny) + " v " + HodinyMinuty(stav.CilovyCas) + ".";
-  return stav.AkceNazev + " " + TextCile(stav.CilovyCas) + ".";
+  // When: " v po, st, pá v 16:00", " 4.12.2026 v 22:30".
+  const std::string kdy = stav.Dny != dny::Kazdy ? DnyVeVete(stav.Dny) + " v " + HodinyMinuty(stav.CilovyCas)
+                                                 : " " + TextCile(stav.CilovyCas);
+  if (stav.Podminka.Zadne()) return stav.AkceNazev + kdy + ".";
+  const std::string co = stav.AkceNazev + " " + PodminkyVeVete(stav.Podminka);
+  return stav.BezCasu == 1 ? co + "." : co + ", nejdříve" + kdy + ".";
 }
 
 void ZobrazNastaveni(Formular& f, bool bezRezimu) {
@@ -44,10 +49,15 @@ void ZobrazNastaveni(Formular& f, bool bezRezimu) {
     tlHNOdDo_Click(f);
   }
   f.dny = stav.Dny;
+  f.podminka = ZapisPodminky(stav.Podminka);
   f[O::lblHN].text = TextShrnuti();
   if (stav.Akce != 0) {
-    f[O::txtHNCas].text = HodinyMinuty(stav.CilovyCas);
-    f[O::txtHNDatum].text = stav.OdDo != 1 ? FormatDatum(stav.CilovyCas) : FormatHodinyMinuty(stav.DoCas);
+    // A condition alone shows no time: the moment it was armed, written back, would be a new one.
+    const bool bez_casu = stav.BezCasu == 1;
+    f[O::txtHNCas].text = bez_casu ? "" : HodinyMinuty(stav.CilovyCas);
+    f[O::txtHNDatum].text = bez_casu         ? ""
+                            : stav.OdDo != 1 ? FormatDatum(stav.CilovyCas)
+                                             : FormatHodinyMinuty(stav.DoCas);
     f[O::tlHNastaveniZ].viditelny = true;
     f[O::tlHNastaveniP].viditelny = true;
   } else {
