@@ -501,3 +501,28 @@ TEST_F(Editor, DnyVTydnuPrezijiUpravu) {
   tlHNParametr_Click(f);
   EXPECT_EQ(f.Tag, "/restart;kd;t/8:00/");
 }
+
+// Conditions live through "Změnit" and "Posunutí", which changes only the time; a condition alone shows
+// no time and comes back as it was given; "Nové" starts without them.
+TEST_F(Editor, PodminkaPrezijeUpravu) {
+  for (const auto klik : {&tlHNastaveniZ_Click, &tlHNastaveniP_Click}) {
+    Spust("/spanek;t/23:00/;klid/15/");
+    klik(f);
+    f[O::txtHNCas].text = "23:30";
+    tlHNAktivace_Click(f);
+    EXPECT_EQ(f.Tag, "/spanek;klid/15/;t/23:30/;d/4.12.2026/");
+    EXPECT_EQ(f[O::lblHN].text, "Spánek po 15 minutách klidu, nejdříve 4.12.2026 v 23:30.");
+  }
+  EXPECT_EQ(stav.Parametr, "/spanek;t/23:00/;klid/15/") << "a postponement leaves the stored string";
+  Spust("/vypnuti;po/render.exe/;necinnost/5/");
+  EXPECT_EQ(f[O::txtHNCas].text + f[O::txtHNDatum].text, "");
+  tlHNastaveniZ_Click(f);
+  tlHNAktivace_Click(f);
+  EXPECT_EQ(stav.Parametr, "/vypnuti;po/render.exe/;necinnost/5/");
+  EXPECT_EQ(stav.Neaktivni, 0);
+  tlHNastaveni_Click(f);
+  VyberVolbu(f, 2);
+  f[O::txtHNCas].text = "8:00";
+  tlHNParametr_Click(f);
+  EXPECT_EQ(f.Tag, "/restart;t/8:00/");
+}

@@ -154,6 +154,7 @@ void tlHNastaveni_Click(Formular& f) {
   f[O::txtHNHeslo].text.clear();
   f[O::txtHNHeslo].maska = false;
   f.dny = dny::Kazdy;
+  f.podminka.clear();
   f.fokus = O::txtHNCas;
   f[O::tlHNastaveni].povoleny = false;
   f[O::tlHNastaveniZ].viditelny = false;
@@ -232,7 +233,8 @@ void tlHNAktivace_Click(Formular& f) {
   if (rozbor == Rozbor::Aktivni) {
     if (posunuti) stav.Posunuti = 1;
     tlHNStorno_Click(f);
-    f[O::lblHN].text = stav.Dny != dny::Kazdy ? TextShrnuti() : stav.AkceNazev + " " + TextCile(stav.CilovyCas);
+    const bool jen_cas = stav.Dny == dny::Kazdy && stav.Podminka.Zadne();
+    f[O::lblHN].text = jen_cas ? stav.AkceNazev + " " + TextCile(stav.CilovyCas) : TextShrnuti();
     PublikujPlan(f);
     return;
   }

@@ -39,6 +39,7 @@ class Formular {
   std::optional<Ovladac> fokus;  // where the focus is to go next; the window moves it and clears this
   std::optional<int> kurzor;     // and where the caret goes in it, counted in characters
   std::uint8_t dny = 0;          // the days of the week of the schedule shown (core/dny.h), which editing keeps
+  std::string podminka;          // and its conditions as the parameter string writes them (";po/render.exe/")
   std::string Tag;         // tlHNParametr's Tag: the parameter string the builder made last
   // The editor's own entries from before "Od-Do", which "Zpět" gives back.
   std::vector<std::pair<Ovladac, StavOvladace>> predOdDo;

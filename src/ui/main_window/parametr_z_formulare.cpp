@@ -41,6 +41,7 @@ std::string SestavParametr(const Formular& f) {
   }
   if (Zaskrtnuto(f, 0)) s += ";kd";
   if (Zaskrtnuto(f, 0) && f.dny != dny::Kazdy) s += ";dny/" + ZapisDny(f.dny) + "/";
+  if (!OdDo(f)) s += f.podminka;
   if (Zaskrtnuto(f, 1)) s += ";zs";
   if (Zaskrtnuto(f, 2) && !heslo.empty()) s += ";h/" + heslo + "/";
   if (Zaskrtnuto(f, 4)) s += ";ss";
