@@ -4,6 +4,7 @@
 
 #include "platform/okna_programu.h"
 #include "platform/port.h"
+#include "platform/win32/cinnost_win.h"
 #include "platform/win32/napajeni_win.h"
 #include "platform/win32/okna_procesu_win.h"
 #include "platform/win32/plocha_win.h"
@@ -45,6 +46,7 @@ class Program final : public Aplikace {
   PlochaWin plocha_;
   SchrankaWin schranka_;
   ProbouzeniWin probouzeni_;
+  CinnostWin cinnost_;
   PlanovacProgramu planovac_;
   Pripojeni<Hodiny> hodiny_port_{hodiny_};
   Pripojeni<Dialogy> dialogy_port_{dialogy_};
@@ -56,6 +58,7 @@ class Program final : public Aplikace {
   Pripojeni<Plocha> plocha_port_{plocha_};
   Pripojeni<Schranka> schranka_port_{schranka_};
   Pripojeni<Probouzeni> probouzeni_port_{probouzeni_};
+  Pripojeni<Cinnost> cinnost_port_{cinnost_};
   Pripojeni<Planovac> planovac_port_{planovac_};
 
   clsosgv osgv_;

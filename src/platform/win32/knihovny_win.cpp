@@ -56,6 +56,17 @@ const Oleacc& OleaccDll() {
   return dll;
 }
 
+const Iphlpapi& IphlpapiDll() {
+  static const Iphlpapi dll = [] {
+    const HMODULE m = ZeSystemu(L"iphlpapi.dll");
+    Iphlpapi f;
+    Najdi(m, "GetIfTable2", f.GetIfTable2);
+    Najdi(m, "FreeMibTable", f.FreeMibTable);
+    return f;
+  }();
+  return dll;
+}
+
 const Ole& OleDll() {
   static const Ole dll = [] {
     const HMODULE ole = ZeSystemu(L"ole32.dll");

@@ -6,6 +6,11 @@
 #include <oleacc.h>
 #include <powrprof.h>
 #include <shlobj.h>
+#include <winsock2.h>
+// after winsock2.h, which they need for the newer interface table
+#include <ws2ipdef.h>
+// after ws2ipdef.h
+#include <iphlpapi.h>
 
 // The system DLLs that are not among the system's known DLLs. Windows would look for them in the
 // program's own folder first, where anyone may have left a file of that name (a Downloads folder, a
@@ -35,6 +40,13 @@ struct Oleacc {
   decltype(&::AccessibleObjectFromWindow) AccessibleObjectFromWindow = nullptr;
 };
 const Oleacc& OleaccDll();
+
+// The network interfaces' counters (iphlpapi.dll): for a schedule that waits for a quiet computer.
+struct Iphlpapi {
+  decltype(&::GetIfTable2) GetIfTable2 = nullptr;
+  decltype(&::FreeMibTable) FreeMibTable = nullptr;
+};
+const Iphlpapi& IphlpapiDll();
 
 // COM (ole32.dll and oleaut32.dll): for a screen reader and for the desktop shortcut.
 struct Ole {
