@@ -36,6 +36,10 @@ target_link_libraries(vypnuti PRIVATE vypnuti_win)
 add_executable(holy_program WIN32 ${CMAKE_SOURCE_DIR}/bench/holy_program.cpp)
 target_link_options(holy_program PRIVATE -municode -s)
 target_link_libraries(holy_program PRIVATE user32 shell32)
+# And what watching a schedule's condition costs.
+add_executable(hlidani_bench ${CMAKE_SOURCE_DIR}/bench/hlidani_bench.cpp)
+target_link_options(hlidani_bench PRIVATE -municode -s)
+target_link_libraries(hlidani_bench PRIVATE vypnuti_win)
 
 include(${CMAKE_CURRENT_LIST_DIR}/instalace.cmake)
 # A release build (the win64-release preset) is the program and its installer, nothing more.

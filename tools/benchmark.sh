@@ -24,6 +24,8 @@ echo "installer: $(stat -c %s build/win64-release/vypnuti-instalace.exe) bytes"
 
 source tools/wine-env.sh
 vypnuti_wine_ready
+echo "== watching a condition (win64-release under Wine; the wall time includes the work of wineserver)"
+wine build/win64-release/hlidani_bench.exe | tr -d '\r'
 uklid() {
   wine reg delete 'HKCU\Software\ZD\ZDKZ' /v parametr /f >/dev/null 2>&1 || true
   wine reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v ZDKZ /f >/dev/null 2>&1 || true
