@@ -82,7 +82,8 @@ set(podvrzene_powrprof SetSuspendState CallNtPowerInformation PowerGetActiveSche
                        PowerReadDCValueIndex)
 set(podvrzene_oleacc LresultFromObject AccessibleObjectFromWindow)
 set(podvrzene_comctl32 InitCommonControls InitCommonControlsEx SetWindowSubclass DefSubclassProc)
-foreach(dll version powrprof oleacc comctl32)
+set(podvrzene_iphlpapi GetIfTable2 FreeMibTable)
+foreach(dll version powrprof oleacc comctl32 iphlpapi)
   set(def "EXPORTS\n")
   foreach(funkce ${podvrzene_${dll}})
     string(APPEND def "  ${funkce}=Podvrzena\n")
@@ -109,7 +110,7 @@ set_tests_properties(anglicky_e2e PROPERTIES ENVIRONMENT VYPNUTI_LOCALE=C.UTF-8 
 add_test(NAME podvrzene_knihovny COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:testy_win32>
          --gtest_filter=Knihovny_e2e.*)
 set_tests_properties(podvrzene_knihovny PROPERTIES TIMEOUT 300 RESOURCE_LOCK wine_display ENVIRONMENT
-                     "WINEDLLOVERRIDES=mscoree,mshtml=\;winemenubuilder.exe=d\;version,powrprof,oleacc,comctl32=n,b")
+                     "WINEDLLOVERRIDES=mscoree,mshtml=\;winemenubuilder.exe=d\;version,powrprof,oleacc,comctl32,iphlpapi=n,b")
 
 # The screenshot scripts drive the real program with this, as the end-to-end tests do.
 add_executable(ovladej ${CMAKE_SOURCE_DIR}/tools/ovladej/ovladej.cpp)
