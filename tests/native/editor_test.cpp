@@ -480,24 +480,45 @@ TEST_F(Editor, HesloSeZnakyVolby) {
   }
 }
 
-// A schedule on chosen days keeps them through "Změnit", "Posunutí" and the activation; "Nové" starts
-// without them.
+// A schedule on chosen days keeps them through "Změnit", "Posunutí" and the activation; the day
+// buttons show them, change them only in an edit, and are there only while the schedule is daily.
 TEST_F(Editor, DnyVTydnuPrezijiUpravu) {
+  const auto videt = [this] { return f[O::tlHNDen0].viditelny && f[O::tlHNDen6].viditelny; };
   for (const auto klik : {&tlHNastaveniZ_Click, &tlHNastaveniP_Click}) {
     Spust("/vypnuti;dny/po,st,pa/;t/16:00/");
+    EXPECT_TRUE(videt());
+    EXPECT_EQ(VybraneDny(f), 0b10101);
     klik(f);
+    EXPECT_EQ(f.Aktivni(O::tlHNDen1), klik == &tlHNastaveniZ_Click);
     f[O::txtHNCas].text = "17:00";
     tlHNParametr_Click(f);
     EXPECT_EQ(f.Tag, "/vypnuti;kd;dny/po,st,pa/;t/17:00/");
   }
-  Spust("/vypnuti;dny/po,st,pa/;t/16:00/");
+  tlHNStorno_Click(f);
+  EXPECT_TRUE(f[O::tlHNDen1].povoleny) << "Storno after Posunutí gives the days back";
   tlHNastaveniZ_Click(f);
+  KlikNaTlacitko(f, O::tlHNDen0);
+  KlikNaTlacitko(f, O::tlHNDen5);
   tlHNAktivace_Click(f);
-  EXPECT_EQ(f[O::lblHN].text, "Vypnutí v po, st, pá v 16:00.");
+  EXPECT_EQ(stav.Parametr, "/vypnuti;kd;dny/st,pa,so/;t/16:00/");
+  EXPECT_EQ(f[O::lblHN].text, "Vypnutí v st, pá, so v 16:00.");
+
   tlHNastaveni_Click(f);
+  EXPECT_FALSE(videt());
   VyberVolbu(f, 2);
   NastavZaskrtnuti(f, 0, 1);
+  EXPECT_TRUE(videt());
   f[O::txtHNCas].text = "8:00";
   tlHNParametr_Click(f);
   EXPECT_EQ(f.Tag, "/restart;kd;t/8:00/");
+  KlikNaTlacitko(f, O::tlHNDen5);
+  KlikNaTlacitko(f, O::tlHNDen6);
+  tlHNParametr_Click(f);
+  EXPECT_EQ(f.Tag, "/restart;kd;dny/po-pa/;t/8:00/");
+  for (int den = 0; den < 5; ++den) KlikNaTlacitko(f, tlHNDen(den));
+  svet.dialogy.zpravy.clear();
+  tlHNAktivace_Click(f);
+  ASSERT_EQ(svet.dialogy.zpravy.size(), 1u);
+  EXPECT_EQ(svet.dialogy.zpravy[0].text, "Vyberte alespoň jeden den v týdnu.");
+  EXPECT_EQ(stav.Parametr, "/vypnuti;kd;dny/st,pa,so/;t/16:00/") << "nothing replaced";
 }

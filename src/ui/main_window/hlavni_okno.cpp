@@ -129,6 +129,15 @@ void KlikNaTlacitko(Formular& f, Ovladac o) {
     case O::tlKZ7:
       tlKZ_Click(IndexPole(o));
       break;
+    case O::tlHNDen0:
+    case O::tlHNDen1:
+    case O::tlHNDen2:
+    case O::tlHNDen3:
+    case O::tlHNDen4:
+    case O::tlHNDen5:
+    case O::tlHNDen6:
+      tlHNDen_Click(f, IndexPole(o));
+      break;
     default:
       break;
   }

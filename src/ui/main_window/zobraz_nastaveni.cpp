@@ -43,7 +43,7 @@ void ZobrazNastaveni(Formular& f, bool bezRezimu) {
     f[O::tlHNOdDo].TrueFalse = stav.OdDo != 1;  // the switch flips it
     tlHNOdDo_Click(f);
   }
-  f.dny = stav.Dny;
+  NastavDny(f, stav.Dny);
   f[O::lblHN].text = TextShrnuti();
   if (stav.Akce != 0) {
     f[O::txtHNCas].text = HodinyMinuty(stav.CilovyCas);
