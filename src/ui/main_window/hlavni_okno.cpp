@@ -91,6 +91,10 @@ void tlKZ_Click(int Index) {
 
 // A click on one of the window's buttons, by the mouse or the keyboard.
 void KlikNaTlacitko(Formular& f, Ovladac o) {
+  if (Navrh(o).jmeno == "tlHNDen") {
+    tlHNDen_Click(f, IndexPole(o));
+    return;
+  }
   switch (o) {
     case O::tlHZavrit:
       tlHZavrit_Click();
@@ -128,15 +132,6 @@ void KlikNaTlacitko(Formular& f, Ovladac o) {
     case O::tlKZ6:
     case O::tlKZ7:
       tlKZ_Click(IndexPole(o));
-      break;
-    case O::tlHNDen0:
-    case O::tlHNDen1:
-    case O::tlHNDen2:
-    case O::tlHNDen3:
-    case O::tlHNDen4:
-    case O::tlHNDen5:
-    case O::tlHNDen6:
-      tlHNDen_Click(f, IndexPole(o));
       break;
     default:
       break;

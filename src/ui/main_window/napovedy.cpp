@@ -24,6 +24,9 @@ std::string TextUkonceni() {
 }  // namespace
 
 Napoveda NapovedaTlacitka(const Formular& f, Ovladac o) {
+  if (Navrh(o).jmeno == "tlHNDen") {
+    return {std::string(JmenaDnu[IndexPole(o)]) + ": akce proběhne jen ve stisknuté dny.", ikona::Informace};
+  }
   switch (o) {
     case O::tlKZ0: return {std::string(Pozor) + "Počítač bude vypnut bez uložení rozpracovaných dat.", ikona::Vykricnik};
     case O::tlKZ1: return {std::string(Pozor) + "Počítač bude restartován bez uložení rozpracovaných dat.", ikona::Vykricnik};
