@@ -83,6 +83,19 @@ TEST(Predani, CoPredanyTextUdelaSPlanem) {
   }
 }
 
+// A ";zs" countdown that begins while the password is asked for wins over the right password.
+TEST(Predani, OdpocetBehemHeslaRozhodne) {
+  const std::string zakazane = "/vypnuti;zs;h/tajne/;t/300/";
+  for (const char* text : {"/storno", "/restart;t/200/"}) {
+    FalesnySvet svet;
+    Arm(svet, zakazane, false);
+    svet.dialogy.vstupy = {"tajne"};
+    svet.dialogy.priVstupu = [] { Zobraz(seconds{40}); };
+    EXPECT_EQ(PrijmiPokyn(text).kod, kod::Odmitnuto) << text;
+    EXPECT_EQ(VPlatnosti(), zakazane) << text;
+  }
+}
+
 // The tray and an open main window say what became of the schedule; a second start with nothing
 // brings up the main window, unless a box of ours is up.
 TEST(Predani, OznameniAOkno) {
