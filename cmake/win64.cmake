@@ -112,6 +112,17 @@ add_test(NAME podvrzene_knihovny COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARG
 set_tests_properties(podvrzene_knihovny PROPERTIES TIMEOUT 300 RESOURCE_LOCK wine_display ENVIRONMENT
                      "WINEDLLOVERRIDES=mscoree,mshtml=\;winemenubuilder.exe=d\;version,powrprof,oleacc,comctl32,iphlpapi=n,b")
 
+# Days of the week with the clock faked from outside (tools/wine-run): a Saturday and a Monday, each a
+# few seconds before a minute's end.
+foreach(den IN ITEMS "sobota;2026-12-12" "pondeli;2026-12-14")
+  list(GET den 0 nazev)
+  list(GET den 1 datum)
+  add_test(NAME dny_${nazev} COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:testy_win32>
+           --gtest_filter=Program_e2e.PracovniDnyPodleFalesnychHodin)
+  set_tests_properties(dny_${nazev} PROPERTIES TIMEOUT 300 RESOURCE_LOCK wine_display ENVIRONMENT
+                       "VYPNUTI_FAKETIME=${datum} 15:58:50")
+endforeach()
+
 # The screenshot scripts drive the real program with this, as the end-to-end tests do.
 add_executable(ovladej ${CMAKE_SOURCE_DIR}/tools/ovladej/ovladej.cpp)
 target_include_directories(ovladej PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)

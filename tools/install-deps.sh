@@ -3,7 +3,7 @@
 # locale that Wine takes the user's language from.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
-          g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xauth imagemagick locales nsis)
+          g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xauth imagemagick locales nsis faketime)
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 missing=()

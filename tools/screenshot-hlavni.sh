@@ -6,6 +6,7 @@
 #   hlavni-oddo.png         the editor in the from-to mode
 #   hlavni-posunuti.png     a postponement in force: "Posunutí" red
 #   hlavni-naplanovano.png  an armed schedule, opened from the tray icon, with its summary
+#   hlavni-dny.png          a schedule on chosen days in "Změnit": the row of days
 #   hlavni-napoveda.png     the pointer resting on "Vypnutí": its hint in the status bar
 #   hlavni-heslo.png        "Ukončit" with a password: the prompt
 #   hlavni-144dpi.png       nothing armed, on a screen of 144 dpi
@@ -62,6 +63,19 @@ ovladej ikona
 ovladej cekej frmkzhlavni
 snimek hlavni-naplanovano.png
 
+spust "/vypnuti;dny/po,st,pa/;t/16:00/"
+ovladej cekej frmkzupozorneni || true
+sleep 1
+ovladej ikona
+ovladej cekej frmkzhlavni
+ovladej klik "Změnit"
+snimek hlavni-dny.png
+
+spust "/restart;kd;h/tajne/;t/22:30/"
+ovladej cekej frmkzupozorneni || true
+sleep 1
+ovladej ikona
+ovladej cekej frmkzhlavni
 ovladej najed "Vypnutí"
 snimek hlavni-napoveda.png
 

@@ -21,7 +21,9 @@ Barva BarvaVKontrastu(Barva navrzena, UcelBarvy ucel, bool vysokyKontrast) {
     case UcelBarvy::TextTlacitka: return SystemovaBarva(TextTlacitka);
     case UcelBarvy::PlochaPohybu: return SystemovaBarva(BarvaOkna);
     case UcelBarvy::Pohyb: return SystemovaBarva(Odkaz);
-    case UcelBarvy::PlochaStisku: return SystemovaBarva(Zvyrazneni);
+    case UcelBarvy::PlochaStisku:
+    case UcelBarvy::PlochaZapnuti:
+      return SystemovaBarva(Zvyrazneni);
     case UcelBarvy::Stisk: return SystemovaBarva(TextZvyrazneni);
     case UcelBarvy::Zakazany: return SystemovaBarva(SedyText);
     case UcelBarvy::Pozadi: return SystemovaBarva(BarvaOkna);

@@ -12,6 +12,7 @@ enum class UcelBarvy {
   Pohyb,           // a caption under the pointer (the "hot" colour, on the window colour)
   PlochaStisku,    // a button's face pressed (the selection colour)
   Stisk,           // a caption pressed (the selection's text)
+  PlochaZapnuti,   // a toggle's face while it is on (the selection colour, with its text)
   Zakazany,        // a caption that cannot be used
   Pozadi,          // the warning window and its label
   TextPozadi,      // the countdown on it

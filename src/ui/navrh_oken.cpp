@@ -31,15 +31,17 @@ const NavrhOvladace navrhUpozorneni[] = {
 // The tab index is the order of making, and so of the Tab key: through the editor as it reads (each
 // box after its label, so that a screen reader names the box by it), "P" and "&Aktivace", "S" and
 // "&Storno", the row of actions, "Ukončit", the row of tools; the labels last.
+// The rows stay as laid out, a control in each.
+// clang-format off
 const NavrhOvladace navrhHlavnihoOkna[] = {
     // On the window itself.
-    {.id = O::frHA, .jmeno = "frHA", .druh = D::Ram, .left = 60, .top = 0, .width = 6345, .height = 465, .tab = 42},
+    {.id = O::frHA, .jmeno = "frHA", .druh = D::Ram, .left = 60, .top = 0, .width = 6345, .height = 465, .tab = 49},
     {.id = O::lblVD, .jmeno = "lblVD", .druh = D::Popisek, .left = 120, .top = 630, .width = 2355, .height = 195,
-     .tab = 36, .ForeColor = Seda, .zarovnani = Z::Na_stred},
+     .tab = 43, .ForeColor = Seda, .zarovnani = Z::Na_stred},
     {.id = O::lblVC, .jmeno = "lblVC", .druh = D::Popisek, .left = 120, .top = 870, .width = 2355, .height = 345,
-     .tab = 37, .Font = {.velikost = 13.5, .vaha = 700}, .ForeColor = Seda, .zarovnani = Z::Na_stred},
+     .tab = 44, .Font = {.velikost = 13.5, .vaha = 700}, .ForeColor = Seda, .zarovnani = Z::Na_stred},
     {.id = O::lblHN, .jmeno = "lblHN", .druh = D::Popisek, .left = 2640, .top = 570, .width = 3705, .height = 285,
-     .tab = 38, .Font = {.velikost = 9.75, .vaha = 700}, .ForeColor = TmaveModra, .zarovnani = Z::Vpravo},
+     .tab = 45, .Font = {.velikost = 9.75, .vaha = 700}, .ForeColor = TmaveModra, .zarovnani = Z::Vpravo},
     {.id = O::tlHNastaveni, .jmeno = "tlHNastaveni", .druh = D::TlText, .Caption = "Nové", .left = 3510, .top = 930,
      .width = 915, .height = 315, .tab = 0, .MoveColor = Modra, .DownColor = Zelena, .DEBorder = 2},
     {.id = O::tlHNastaveniZ, .jmeno = "tlHNastaveniZ", .druh = D::TlText, .Caption = "Změnit", .left = 4470,
@@ -48,72 +50,94 @@ const NavrhOvladace navrhHlavnihoOkna[] = {
     {.id = O::tlHNastaveniP, .jmeno = "tlHNastaveniP", .druh = D::TlText, .Caption = "Posunutí", .left = 5430,
      .top = 930, .width = 915, .height = 315, .tab = 2, .MoveColor = Modra, .DownColor = Zelena},
     {.id = O::frHN, .jmeno = "frHN", .druh = D::Ram, .left = 60, .top = 1290, .width = 6345, .height = 1815,
-     .tab = 43, .povoleny = false},
+     .tab = 50, .povoleny = false},
     {.id = O::tlKZ8, .jmeno = "tlKZ", .druh = D::TlText, .Caption = "E-mail", .left = 30, .top = 3180, .width = 645,
-     .height = 285, .tab = 32, .ForeColor = Rgb(0, 0, 0), .MoveColor = Modra, .DownColor = Cervena, .FocusDraw = 2,
+     .height = 285, .tab = 39, .ForeColor = Rgb(0, 0, 0), .MoveColor = Modra, .DownColor = Cervena, .FocusDraw = 2,
      .DEBorder = 3, .SEMode = 2, .SEFile = "vypnuti@example.com"},
     {.id = O::tlKZ9, .jmeno = "tlKZ", .druh = D::TlText, .Caption = "Internet", .left = 690, .top = 3180,
-     .width = 645, .height = 285, .tab = 33, .ForeColor = Rgb(0, 0, 0), .MoveColor = Modra, .DownColor = Cervena,
+     .width = 645, .height = 285, .tab = 40, .ForeColor = Rgb(0, 0, 0), .MoveColor = Modra, .DownColor = Cervena,
      .FocusDraw = 2, .DEBorder = 3, .SEMode = 1, .SEFile = "www.example.com/vypnuti"},
     {.id = O::tlKZ6, .jmeno = "tlKZ", .druh = D::TlText, .Caption = "Zástupce", .left = 4830, .top = 3180,
-     .width = 765, .height = 285, .tab = 34, .MoveColor = TmaveModra, .DownColor = Zelena, .FocusDraw = 2,
+     .width = 765, .height = 285, .tab = 41, .MoveColor = TmaveModra, .DownColor = Zelena, .FocusDraw = 2,
      .DEMove = true},
     {.id = O::tlKZ7, .jmeno = "tlKZ", .druh = D::TlText, .Caption = "Parametr", .left = 5610, .top = 3180,
-     .width = 765, .height = 285, .tab = 35, .MoveColor = TmaveModra, .DownColor = Zelena, .FocusDraw = 2,
+     .width = 765, .height = 285, .tab = 42, .MoveColor = TmaveModra, .DownColor = Zelena, .FocusDraw = 2,
      .DEMove = true},
     {.id = O::lblHOS, .jmeno = "lblHOS", .druh = D::Popisek, .left = 1380, .top = 3240, .width = 3405,
-     .height = 195, .tab = 39, .ForeColor = Seda, .zarovnani = Z::Na_stred},
+     .height = 195, .tab = 46, .ForeColor = Seda, .zarovnani = Z::Na_stred},
     {.id = O::Line1, .jmeno = "Line1", .druh = D::Cara, .left = 30, .top = 3510, .width = 6330, .height = 0},
     {.id = O::tlHZavrit, .jmeno = "tlHZavrit", .druh = D::TlText, .Caption = "Ukončit", .left = 5340, .top = 3570,
-     .width = 1035, .height = 345, .tab = 31, .MoveColor = Modra, .DownColor = Zelena},
+     .width = 1035, .height = 345, .tab = 38, .MoveColor = Modra, .DownColor = Zelena},
     {.id = O::lblHA, .jmeno = "lblHA", .druh = D::Popisek, .left = 30, .top = 3690, .width = 5235, .height = 195,
-     .tab = 40, .ForeColor = Seda},
+     .tab = 47, .ForeColor = Seda},
 
     // In frHA: the immediate actions and the remote-PC dialog.
     {.id = O::tlKZ0, .jmeno = "tlKZ", .druh = D::TlText, .kontejner = O::frHA, .Caption = "Vypnutí", .left = 30,
-     .top = 120, .width = 1035, .height = 315, .tab = 25, .MoveColor = Cervena, .DownColor = Zelena,
+     .top = 120, .width = 1035, .height = 315, .tab = 32, .MoveColor = Cervena, .DownColor = Zelena,
      .FocusDraw = 2, .DEMove = true},
     {.id = O::tlKZ1, .jmeno = "tlKZ", .druh = D::TlText, .kontejner = O::frHA, .Caption = "Restart", .left = 1080,
-     .top = 120, .width = 1035, .height = 315, .tab = 26, .MoveColor = Rgb(0, 128, 0), .DownColor = Zelena,
+     .top = 120, .width = 1035, .height = 315, .tab = 33, .MoveColor = Rgb(0, 128, 0), .DownColor = Zelena,
      .FocusDraw = 2, .DEMove = true},
     {.id = O::tlKZ2, .jmeno = "tlKZ", .druh = D::TlText, .kontejner = O::frHA, .Caption = "Odhlášení", .left = 2130,
-     .top = 120, .width = 1035, .height = 315, .tab = 27, .MoveColor = Rgb(192, 64, 0), .DownColor = Zelena,
+     .top = 120, .width = 1035, .height = 315, .tab = 34, .MoveColor = Rgb(192, 64, 0), .DownColor = Zelena,
      .FocusDraw = 2, .DEMove = true},
     {.id = O::tlKZ3, .jmeno = "tlKZ", .druh = D::TlText, .kontejner = O::frHA, .Caption = "Spánek", .left = 3180,
-     .top = 120, .width = 1035, .height = 315, .tab = 28, .MoveColor = Rgb(0, 128, 128), .DownColor = Zelena,
+     .top = 120, .width = 1035, .height = 315, .tab = 35, .MoveColor = Rgb(0, 128, 128), .DownColor = Zelena,
      .FocusDraw = 2, .DEMove = true},
     {.id = O::tlKZ4, .jmeno = "tlKZ", .druh = D::TlText, .kontejner = O::frHA, .Caption = "Zamčení", .left = 4230,
-     .top = 120, .width = 1035, .height = 315, .tab = 29, .MoveColor = Rgb(0, 128, 128), .DownColor = Zelena,
+     .top = 120, .width = 1035, .height = 315, .tab = 36, .MoveColor = Rgb(0, 128, 128), .DownColor = Zelena,
      .FocusDraw = 2, .DEMove = true},
     {.id = O::tlKZ5, .jmeno = "tlKZ", .druh = D::TlText, .kontejner = O::frHA, .Caption = "Vzdálené PC",
-     .left = 5280, .top = 120, .width = 1035, .height = 315, .tab = 30, .MoveColor = TmaveModra,
+     .left = 5280, .top = 120, .width = 1035, .height = 315, .tab = 37, .MoveColor = TmaveModra,
      .DownColor = Zelena, .FocusDraw = 2, .DEMove = true},
 
     // In frHN: the settings editor.
     {.id = O::chHN0, .jmeno = "chHN", .druh = D::Zaskrtavaci, .kontejner = O::frHN, .Caption = "Opakovat každý den",
      .left = 60, .top = 150, .width = 1815, .height = 195, .tab = 10},
+    // Beside the password box: the days a daily schedule keeps to, shown while it is daily.
+    {.id = O::tlHNDen0, .jmeno = "tlHNDen", .druh = D::TlText, .kontejner = O::frHN, .Caption = "Po",
+     .left = 2670, .top = 1230, .width = 375, .height = 285, .tab = 11, .viditelny = false, .MoveColor = Modra,
+     .DownColor = Zelena, .DEBorder = 2},
+    {.id = O::tlHNDen1, .jmeno = "tlHNDen", .druh = D::TlText, .kontejner = O::frHN, .Caption = "Út",
+     .left = 3075, .top = 1230, .width = 375, .height = 285, .tab = 12, .viditelny = false, .MoveColor = Modra,
+     .DownColor = Zelena, .DEBorder = 2},
+    {.id = O::tlHNDen2, .jmeno = "tlHNDen", .druh = D::TlText, .kontejner = O::frHN, .Caption = "St",
+     .left = 3480, .top = 1230, .width = 375, .height = 285, .tab = 13, .viditelny = false, .MoveColor = Modra,
+     .DownColor = Zelena, .DEBorder = 2},
+    {.id = O::tlHNDen3, .jmeno = "tlHNDen", .druh = D::TlText, .kontejner = O::frHN, .Caption = "Čt",
+     .left = 3885, .top = 1230, .width = 375, .height = 285, .tab = 14, .viditelny = false, .MoveColor = Modra,
+     .DownColor = Zelena, .DEBorder = 2},
+    {.id = O::tlHNDen4, .jmeno = "tlHNDen", .druh = D::TlText, .kontejner = O::frHN, .Caption = "Pá",
+     .left = 4290, .top = 1230, .width = 375, .height = 285, .tab = 15, .viditelny = false, .MoveColor = Modra,
+     .DownColor = Zelena, .DEBorder = 2},
+    {.id = O::tlHNDen5, .jmeno = "tlHNDen", .druh = D::TlText, .kontejner = O::frHN, .Caption = "So",
+     .left = 4695, .top = 1230, .width = 375, .height = 285, .tab = 16, .viditelny = false, .MoveColor = Modra,
+     .DownColor = Zelena, .DEBorder = 2},
+    {.id = O::tlHNDen6, .jmeno = "tlHNDen", .druh = D::TlText, .kontejner = O::frHN, .Caption = "Ne",
+     .left = 5100, .top = 1230, .width = 375, .height = 285, .tab = 17, .viditelny = false, .MoveColor = Modra,
+     .DownColor = Zelena, .DEBorder = 2},
     {.id = O::chHN1, .jmeno = "chHN", .druh = D::Zaskrtavaci, .kontejner = O::frHN, .Caption = "Zakázat stornování",
-     .left = 60, .top = 360, .width = 1815, .height = 195, .tab = 11},
+     .left = 60, .top = 360, .width = 1815, .height = 195, .tab = 18},
     {.id = O::chHN3, .jmeno = "chHN", .druh = D::Zaskrtavaci, .kontejner = O::frHN,
-     .Caption = "Kontrolované vypnutí programů", .left = 60, .top = 570, .width = 2535, .height = 195, .tab = 12},
+     .Caption = "Kontrolované vypnutí programů", .left = 60, .top = 570, .width = 2535, .height = 195, .tab = 19},
     {.id = O::chHN4, .jmeno = "chHN", .druh = D::Zaskrtavaci, .kontejner = O::frHN,
-     .Caption = "Skrýt upozornění \"Storno\"", .left = 60, .top = 810, .width = 2535, .height = 195, .tab = 13},
+     .Caption = "Skrýt upozornění \"Storno\"", .left = 60, .top = 810, .width = 2535, .height = 195, .tab = 20},
     {.id = O::chHN2, .jmeno = "chHN", .druh = D::Zaskrtavaci, .kontejner = O::frHN,
-     .Caption = "Nastavení chránit heslem", .left = 60, .top = 1020, .width = 2115, .height = 195, .tab = 14},
+     .Caption = "Nastavení chránit heslem", .left = 60, .top = 1020, .width = 2115, .height = 195, .tab = 21},
     {.id = O::txtHNHeslo, .jmeno = "txtHNHeslo", .druh = D::Text, .kontejner = O::frHN, .left = 60, .top = 1230,
-     .width = 2085, .height = 285, .tab = 15},
+     .width = 2085, .height = 285, .tab = 22},
     {.id = O::opHN1, .jmeno = "opHN", .druh = D::Volba, .kontejner = O::frHN, .Caption = "Vypnout", .left = 60,
-     .top = 1560, .width = 885, .height = 195, .tab = 16},
+     .top = 1560, .width = 885, .height = 195, .tab = 23},
     {.id = O::opHN2, .jmeno = "opHN", .druh = D::Volba, .kontejner = O::frHN, .Caption = "Restartovat", .left = 960,
-     .top = 1560, .width = 1125, .height = 195, .tab = 17},
+     .top = 1560, .width = 1125, .height = 195, .tab = 24},
     {.id = O::opHN3, .jmeno = "opHN", .druh = D::Volba, .kontejner = O::frHN, .Caption = "Odhlásit", .left = 2100,
-     .top = 1560, .width = 885, .height = 195, .tab = 18},
+     .top = 1560, .width = 885, .height = 195, .tab = 25},
     {.id = O::opHN4, .jmeno = "opHN", .druh = D::Volba, .kontejner = O::frHN, .Caption = "Uspat", .left = 3000,
-     .top = 1560, .width = 735, .height = 195, .tab = 19},
+     .top = 1560, .width = 735, .height = 195, .tab = 26},
     {.id = O::opHN5, .jmeno = "opHN", .druh = D::Volba, .kontejner = O::frHN, .Caption = "Zamknout", .left = 3750,
-     .top = 1560, .width = 1035, .height = 195, .tab = 20},
+     .top = 1560, .width = 1035, .height = 195, .tab = 27},
     {.id = O::opHN0, .jmeno = "opHN", .druh = D::Volba, .kontejner = O::frHN, .Caption = "Option1", .left = 2190,
-     .top = 1290, .width = 165, .height = 195, .tab = 41, .viditelny = false},
+     .top = 1290, .width = 165, .height = 195, .tab = 48, .viditelny = false},
     {.id = O::tlHNOdDo, .jmeno = "tlHNOdDo", .druh = D::TlText, .kontejner = O::frHN, .Caption = "Od - Do",
      .left = 2670, .top = 150, .width = 795, .height = 315, .tab = 3, .MoveColor = Modra, .DownColor = Zelena},
     {.id = O::lblN0, .jmeno = "lblN", .druh = D::Popisek, .kontejner = O::frHN, .Caption = "Čas", .left = 3570,
@@ -129,23 +153,26 @@ const NavrhOvladace navrhHlavnihoOkna[] = {
     {.id = O::Label1, .jmeno = "Label1", .druh = D::Popisek, .kontejner = O::frHN, .Caption = "den.měsíc.rok",
      .left = 3840, .top = 1020, .width = 1005, .height = 195, .tab = 9, .ForeColor = Seda},
     {.id = O::tlHNParametr, .jmeno = "tlHNParametr", .druh = D::TlText, .kontejner = O::frHN, .Caption = "P",
-     .left = 4980, .top = 150, .width = 315, .height = 315, .tab = 21, .Font = Tucne, .ForeColor = TmaveSeda,
+     .left = 4980, .top = 150, .width = 315, .height = 315, .tab = 28, .Font = Tucne, .ForeColor = TmaveSeda,
      .MoveColor = Modra, .DownColor = Zelena, .FocusDraw = 2, .DEBorder = 2},
     {.id = O::tlHNStop, .jmeno = "tlHNStop", .druh = D::TlText, .kontejner = O::frHN, .Caption = "S", .left = 4980,
-     .top = 480, .width = 315, .height = 315, .tab = 23, .Font = Tucne, .ForeColor = TmaveSeda, .viditelny = false,
+     .top = 480, .width = 315, .height = 315, .tab = 30, .Font = Tucne, .ForeColor = TmaveSeda, .viditelny = false,
      .MoveColor = Cervena, .DownColor = Zelena, .FocusDraw = 2, .DEBorder = 2},
     {.id = O::tlHNAktivace, .jmeno = "tlHNAktivace", .druh = D::TlText, .kontejner = O::frHN,
-     .Caption = "&Aktivace", .left = 5310, .top = 150, .width = 975, .height = 315, .tab = 22, .MoveColor = Modra,
+     .Caption = "&Aktivace", .left = 5310, .top = 150, .width = 975, .height = 315, .tab = 29, .MoveColor = Modra,
      .DownColor = Zelena},
     {.id = O::tlHNStorno, .jmeno = "tlHNStorno", .druh = D::TlText, .kontejner = O::frHN, .Caption = "&Storno",
-     .left = 5310, .top = 480, .width = 975, .height = 315, .tab = 24, .MoveColor = Modra, .DownColor = Zelena},
+     .left = 5310, .top = 480, .width = 975, .height = 315, .tab = 31, .MoveColor = Modra, .DownColor = Zelena},
 };
+// clang-format on
 
 constexpr std::array<Ovladac, 10> PoleKZ = {O::tlKZ0, O::tlKZ1, O::tlKZ2, O::tlKZ3, O::tlKZ4,
                                              O::tlKZ5, O::tlKZ6, O::tlKZ7, O::tlKZ8, O::tlKZ9};
 constexpr std::array<Ovladac, 5> PoleHN = {O::chHN0, O::chHN1, O::chHN2, O::chHN3, O::chHN4};
 constexpr std::array<Ovladac, 6> PoleOp = {O::opHN0, O::opHN1, O::opHN2, O::opHN3, O::opHN4, O::opHN5};
 constexpr std::array<Ovladac, 2> PoleN = {O::lblN0, O::lblN1};
+constexpr std::array<Ovladac, 7> PoleDny = {O::tlHNDen0, O::tlHNDen1, O::tlHNDen2, O::tlHNDen3,
+                                            O::tlHNDen4, O::tlHNDen5, O::tlHNDen6};
 
 template <std::size_t N>
 int Index(const std::array<Ovladac, N>& pole, Ovladac o) {
@@ -159,9 +186,10 @@ Ovladac tlKZ(int index) { return PoleKZ.at(static_cast<std::size_t>(index)); }
 Ovladac chHN(int index) { return PoleHN.at(static_cast<std::size_t>(index)); }
 Ovladac opHN(int index) { return PoleOp.at(static_cast<std::size_t>(index)); }
 Ovladac lblN(int index) { return PoleN.at(static_cast<std::size_t>(index)); }
+Ovladac tlHNDen(int den) { return PoleDny.at(static_cast<std::size_t>(den)); }
 
 int IndexPole(Ovladac o) {
-  for (const int i : {Index(PoleKZ, o), Index(PoleHN, o), Index(PoleOp, o), Index(PoleN, o)})
+  for (const int i : {Index(PoleKZ, o), Index(PoleHN, o), Index(PoleOp, o), Index(PoleN, o), Index(PoleDny, o)})
     if (i >= 0) return i;
   return -1;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -9,6 +10,8 @@
 #include "controls/soft_button/tltext_balik.h"
 
 // Every control of the program's two windows. Control arrays keep their index in the name.
+// One line for each part of a window reads better than one name a line.
+// clang-format off
 enum class Ovladac : std::uint8_t {
   Formular,  // the window itself, as the container of what sits directly on it
   cmKZS,     // the warning window's cancel button
@@ -19,7 +22,10 @@ enum class Ovladac : std::uint8_t {
   chHN0, chHN1, chHN3, chHN4, chHN2, txtHNHeslo, opHN1, opHN2, opHN3, opHN4, opHN5, opHN0,
   tlHNOdDo, lblN0, txtHNCas, Label2, lblN1, txtHNDatum, Label1,
   tlHNParametr, tlHNStop, tlHNAktivace, tlHNStorno,
+  tlHNDen0, tlHNDen1, tlHNDen2, tlHNDen3, tlHNDen4, tlHNDen5, tlHNDen6,  // the days of a daily schedule
 };
+// clang-format on
+inline constexpr std::size_t PocetOvladacu = static_cast<std::size_t>(Ovladac::tlHNDen6) + 1;
 
 // The identifier of the control's window, as a dialog template would give it.
 constexpr int IdOvladace(Ovladac o) { return 100 + static_cast<int>(o); }
@@ -29,6 +35,7 @@ Ovladac tlKZ(int index);
 Ovladac chHN(int index);
 Ovladac opHN(int index);
 Ovladac lblN(int index);
+Ovladac tlHNDen(int den);  // 0 = Monday
 int IndexPole(Ovladac o);
 
 enum class Druh : std::uint8_t { Ram, Popisek, TlText, Zaskrtavaci, Volba, Text, Cara };

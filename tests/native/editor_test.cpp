@@ -480,18 +480,58 @@ TEST_F(Editor, HesloSeZnakyVolby) {
   }
 }
 
-// Days of the week and conditions live through "Změnit" and "Posunutí", which changes only the time
-// and leaves the stored string; a condition alone shows no time and comes back as it was given. "Nové"
-// starts without them.
-TEST_F(Editor, DnyAPodminkyPrezijiUpravu) {
+// A schedule on chosen days keeps them through "Změnit", "Posunutí" and the activation; the day
+// buttons show them, change them only in an edit, and are there only while the schedule is daily.
+TEST_F(Editor, DnyVTydnuPrezijiUpravu) {
+  const auto videt = [this] { return f[O::tlHNDen0].viditelny && f[O::tlHNDen6].viditelny; };
+  for (const auto klik : {&tlHNastaveniZ_Click, &tlHNastaveniP_Click}) {
+    Spust("/vypnuti;dny/po,st,pa/;t/16:00/");
+    EXPECT_TRUE(videt());
+    EXPECT_EQ(VybraneDny(f), 0b10101);
+    klik(f);
+    EXPECT_EQ(f.Aktivni(O::tlHNDen1), klik == &tlHNastaveniZ_Click);
+    f[O::txtHNCas].text = "17:00";
+    tlHNParametr_Click(f);
+    EXPECT_EQ(f.Tag, "/vypnuti;kd;dny/po,st,pa/;t/17:00/");
+  }
+  tlHNStorno_Click(f);
+  EXPECT_TRUE(f[O::tlHNDen1].povoleny) << "Storno after Posunutí gives the days back";
+  tlHNastaveniZ_Click(f);
+  KlikNaTlacitko(f, O::tlHNDen0);
+  KlikNaTlacitko(f, O::tlHNDen5);
+  tlHNAktivace_Click(f);
+  EXPECT_EQ(stav.Parametr, "/vypnuti;kd;dny/st,pa,so/;t/16:00/");
+  EXPECT_EQ(f[O::lblHN].text, "Vypnutí v st, pá, so v 16:00.");
+
+  tlHNastaveni_Click(f);
+  EXPECT_FALSE(videt());
+  VyberVolbu(f, 2);
+  NastavZaskrtnuti(f, 0, 1);
+  EXPECT_TRUE(videt());
+  f[O::txtHNCas].text = "8:00";
+  tlHNParametr_Click(f);
+  EXPECT_EQ(f.Tag, "/restart;kd;t/8:00/");
+  KlikNaTlacitko(f, O::tlHNDen5);
+  KlikNaTlacitko(f, O::tlHNDen6);
+  tlHNParametr_Click(f);
+  EXPECT_EQ(f.Tag, "/restart;kd;dny/po-pa/;t/8:00/");
+  for (int den = 0; den < 5; ++den) KlikNaTlacitko(f, tlHNDen(den));
+  svet.dialogy.zpravy.clear();
+  tlHNAktivace_Click(f);
+  ASSERT_EQ(svet.dialogy.zpravy.size(), 1u);
+  EXPECT_EQ(svet.dialogy.zpravy[0].text, "Vyberte alespoň jeden den v týdnu.");
+  EXPECT_EQ(stav.Parametr, "/vypnuti;kd;dny/st,pa,so/;t/16:00/") << "nothing replaced";
+}
+
+// Conditions live through "Změnit" and "Posunutí", which changes only the time and leaves the stored
+// string; a condition alone shows no time and comes back as it was given. "Nové" starts without them.
+TEST_F(Editor, PodminkyPrezijiUpravu) {
   const struct {
     const char* parametr;
     const char* cas;  // entered in the editor
     const char* tag;
     const char* shrnuti;
   } pripady[] = {
-      {"/vypnuti;dny/po,st,pa/;t/16:00/", "17:00", "/vypnuti;kd;dny/po,st,pa/;t/17:00/",
-       "Vypnutí v po, st, pá v 17:00."},
       {"/spanek;t/23:00/;klid/15/", "23:30", "/spanek;klid/15/;t/23:30/;d/4.12.2026/",
        "Spánek po 15 minutách klidu, nejdříve 4.12.2026 v 23:30."},
       {"/vypnuti;po/render.exe/;necinnost/5/", "", "/vypnuti;po/render.exe/;necinnost/5/",
@@ -510,11 +550,9 @@ TEST_F(Editor, DnyAPodminkyPrezijiUpravu) {
     }
     EXPECT_EQ(stav.Parametr, p.parametr) << "a postponement leaves the stored string";
   }
-  Spust("/vypnuti;dny/po,st,pa/;t/16:00/;klid/15/");
   tlHNastaveni_Click(f);
   VyberVolbu(f, 2);
-  NastavZaskrtnuti(f, 0, 1);
   f[O::txtHNCas].text = "8:00";
   tlHNParametr_Click(f);
-  EXPECT_EQ(f.Tag, "/restart;kd;t/8:00/");
+  EXPECT_EQ(f.Tag, "/restart;t/8:00/");
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,8 +48,10 @@ class FalesneDialogy : public Dialogy {
   }
 
   bool otevreno = false;  // a box of the program is up
+  std::function<void()> priVstupu;  // what happens elsewhere while the input box is up
   bool Otevreno() const override { return otevreno; }
   std::optional<std::string> Vstup(std::string_view vyzva, std::string_view titulek) override {
+    if (priVstupu) priVstupu();
     std::optional<std::string> vstup;
     if (!vstupy.empty()) {
       vstup = vstupy.front();

@@ -11,7 +11,7 @@ TEST(VysokyKontrast, SystemoveBarvyMistoNavrhu) {
       {UcelBarvy::PlochaTlacitka, SystemovaBarva(15)}, {UcelBarvy::TextTlacitka, SystemovaBarva(18)},
       {UcelBarvy::PlochaPohybu, SystemovaBarva(5)},    {UcelBarvy::Pohyb, SystemovaBarva(26)},
       {UcelBarvy::PlochaStisku, SystemovaBarva(13)},   {UcelBarvy::Stisk, SystemovaBarva(14)},
-      {UcelBarvy::Zakazany, SystemovaBarva(17)},
+      {UcelBarvy::PlochaZapnuti, SystemovaBarva(13)},  {UcelBarvy::Zakazany, SystemovaBarva(17)},
       {UcelBarvy::Pozadi, SystemovaBarva(5)},          {UcelBarvy::TextPozadi, SystemovaBarva(8)},
   };
   const Barva navrh = Rgb(255, 0, 0);

@@ -46,13 +46,13 @@ TEST(TlTextKresba, BarvaFokusHranaPodleStavu) {
       {"focus line", {.focused = true}, 0, false, true, fore, Fokus::cara, true},
       {"focus rectangle", {.focused = true}, 1, false, true, fore, Fokus::obdelnik, true},
       {"no focus look", {.focused = true}, 2, false, true, fore, Fokus::zadny, true},
-      {"no focus look, but come by the keyboard", {.focused = true, .zKlavesnice = true}, 2, false, true, fore,
-       Fokus::obdelnik, true},
+      {"keys show it anyway", {.focused = true, .zKlavesnice = true}, 2, false, true, fore, Fokus::obdelnik, true},
       {"pressed hides focus", {.focused = true, .pressed = true}, 0, false, true, fore, Fokus::zadny, true},
       {"flat, mouse away", {}, 2, true, true, fore, Fokus::zadny, false},
       {"flat, mouse over", {.hover = true}, 2, true, true, move, Fokus::zadny, true},
       {"flat, just released", {.hover = true, .releasing = true}, 2, true, true, fore, Fokus::zadny, false},
       {"disabled", {}, 0, false, false, fore, Fokus::zadny, true},
+      {"toggle on", {.zapnuto = true}, 2, false, true, fore, Fokus::zadny, true},
   };
   for (const auto& p : pripady) {
     const PlanKresby plan = NaplanujKresbu({.sirka = 69, .vyska = 23, .stav = p.stav, .Enabled = p.Enabled,
@@ -61,6 +61,10 @@ TEST(TlTextKresba, BarvaFokusHranaPodleStavu) {
     EXPECT_EQ(plan.barvaTextu, p.barva) << p.jak;
     EXPECT_EQ(plan.fokus, p.fokus) << p.jak;
     EXPECT_EQ(plan.kresliHranu, p.kresliHranu) << p.jak;
+    const bool dole = p.stav.pressed || p.stav.zapnuto;
+    EXPECT_EQ(plan.edge, DEEdge(0, p.DEMove, dole)) << p.jak;
+    EXPECT_EQ(plan.titulek, PoziceTitulku(69, 23, 0, 0, dole)) << p.jak;
+    EXPECT_EQ(plan.plocha == UcelBarvy::PlochaZapnuti, p.stav.zapnuto) << p.jak;
     EXPECT_EQ(plan.priznakyTitulku, p.Enabled ? 0x02U : 0x22U) << p.jak;
     // The focus line runs down the rightmost column and along the bottom row; the edge stays inside it.
     const int cara = p.fokus == Fokus::cara;
@@ -83,10 +87,17 @@ TEST(TlTextKresba, VysokyKontrastVParech) {
       {{.hover = true}, true, UcelBarvy::PlochaPohybu, 2},
       {{.pressed = true, .hover = true}, true, UcelBarvy::PlochaStisku, 3},
       {{}, false, UcelBarvy::PlochaTlacitka, 4},
+      {{.zapnuto = true}, true, UcelBarvy::PlochaZapnuti, 5},
+      {{.hover = true, .zapnuto = true}, true, UcelBarvy::PlochaPohybu, 2},
   };
   for (const auto& p : pripady) {
-    const PlanKresby plan = NaplanujKresbu(
-        {.stav = p.stav, .Enabled = p.Enabled, .ForeColor = 1, .MoveColor = 2, .DownColor = 3, .SedyText = 4});
+    const PlanKresby plan = NaplanujKresbu({.stav = p.stav,
+                                            .Enabled = p.Enabled,
+                                            .ForeColor = 1,
+                                            .MoveColor = 2,
+                                            .DownColor = 3,
+                                            .SedyText = 4,
+                                            .TextZapnuti = 5});
     EXPECT_EQ(plan.plocha, p.plocha) << p.barva;
     EXPECT_EQ(plan.barvaTextu, p.barva);
     EXPECT_EQ(plan.priznakyTitulku, 0x02U) << "never embossed";

@@ -18,6 +18,12 @@ using namespace std::chrono;
 
 namespace {
 
+// The balloons of a one-off and of a daily schedule missed at 15:33.
+constexpr const char* BublinaRestart =
+    "Restartování naplánované na 15:33 neproběhlo, počítač v tu dobu nebyl v provozu.";
+constexpr const char* BublinaSpanek =
+    "Spánek naplánovaný na 15:33 neproběhl, počítač v tu dobu nebyl v provozu. Příště proběhne zítra v 15:33.";
+
 Cas V(int hodina, int minuta, int sekunda = 0, int den = 4) { return SlozCas(2026, 12, den, hodina, minuta, sekunda); }
 
 // Started and ticked once, so that the program has seen the clock before anything happens to it.
@@ -52,13 +58,10 @@ TEST_F(Zmeskane, SpankemPresMinutuVarovani) {
     const char* bublina;  // empty: none
     const char* ulozeno;  // what the store holds afterwards
   } pripady[] = {
-      {"/restart;t/15:33/", 3, true, "", ""},   // missed by 1; carried out, and forgotten then
-      {"/restart;t/15:33/", 12, true, "", ""},  // by 10
-      {"/restart;t/15:33/", 13, false, "Restartování naplánované na 15:33 neproběhlo, počítač v tu dobu nebyl v provozu.",
-       ""},                                                            // by 11
-      {"/spanek;kd;t/15:33/", 13, false,
-       "Spánek naplánovaný na 15:33 neproběhl, počítač v tu dobu nebyl v provozu. Příště proběhne zítra v 15:33.",
-       "/spanek;kd;t/15:33/"},
+      {"/restart;t/15:33/", 3, true, "", ""},                // missed by 1; carried out, and forgotten then
+      {"/restart;t/15:33/", 12, true, "", ""},               // by 10
+      {"/restart;t/15:33/", 13, false, BublinaRestart, ""},  // by 11
+      {"/spanek;kd;t/15:33/", 13, false, BublinaSpanek, "/spanek;kd;t/15:33/"},
   };
   for (const auto& p : pripady) {
     stav = StavPlanu{};
@@ -99,11 +102,8 @@ TEST_F(Zmeskane, BublinaPockaNaUzivatele) {
     const char* text;
     const char* tip_potom;
   } pripady[] = {
-      {"/restart;t/15:33/", "Restartování naplánované na 15:33 neproběhlo, počítač v tu dobu nebyl v provozu.",
-       "Vypnutí počítače"},
-      {"/spanek;kd;t/15:33/",
-       "Spánek naplánovaný na 15:33 neproběhl, počítač v tu dobu nebyl v provozu. Příště proběhne zítra v 15:33.",
-       "Spánek za 23 hodin a 47 minut."},
+      {"/restart;t/15:33/", BublinaRestart, "Vypnutí počítače"},
+      {"/spanek;kd;t/15:33/", BublinaSpanek, "Spánek za 23 hodin a 47 minut."},
   };
   for (const auto& p : pripady) {
     stav = StavPlanu{};

@@ -148,3 +148,41 @@ TEST_F(Editor_e2e, OknoOdDo) {
   OdpovezBoxu(program, IDYES);
   EXPECT_TRUE(Dockej([&] { return RozbalUlozenyTvar(uloziste.CtiParametr()) == ";od/22:00-6:00/;kd;zs"; }, 3s));
 }
+
+// The row of days comes with "Opakovat každý den" and is one stop of the Tab key: the arrows move in
+// it, Space and a click switch a day, a day that is on has the light face, and the schedule keeps the
+// days that are on.
+TEST_F(Editor_e2e, DnyVTydnuMysiAKlavesnici) {
+  using O = Ovladac;
+  Program program(L"");
+  Otevri(program);
+  Klik(program, O::tlHNastaveni);
+  Klik(program, O::opHN1);
+  NapisDo(program, O::txtHNCas, L"16:00");
+  EXPECT_FALSE(IsWindowVisible(Pole(program, O::tlHNDen0)));
+  Klik(program, O::chHN0);
+  ASSERT_TRUE(Dockej([&] { return IsWindowVisible(Pole(program, O::tlHNDen6)); }, 3s));
+  Stiskni(VK_TAB);
+  EXPECT_TRUE(Dockej([&] { return Fokus() == Pole(program, O::tlHNDen0); }, 2s)) << "after its check box";
+  Stiskni(VK_RIGHT);
+  EXPECT_TRUE(Dockej([&] { return Fokus() == Pole(program, O::tlHNDen1); }, 2s));
+  Stiskni(VK_SPACE);
+  Klik(program, O::tlHNDen5);
+  const auto plocha = [&](O den) {  // a pixel of the face, inside the edge
+    RECT r{};
+    GetWindowRect(Pole(program, den), &r);
+    HDC obrazovka = GetDC(nullptr);
+    const COLORREF barva = GetPixel(obrazovka, r.left + 3, r.bottom - 4);
+    ReleaseDC(nullptr, obrazovka);
+    return barva;
+  };
+  SetCursorPos(0, 0);  // no hover look on the day last clicked
+  EXPECT_TRUE(Dockej([&] { return plocha(O::tlHNDen5) == GetSysColor(COLOR_BTNFACE); }, 2s));
+  EXPECT_EQ(plocha(O::tlHNDen1), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(plocha(O::tlHNDen0), GetSysColor(COLOR_3DHILIGHT));
+  AltA(L'a');
+  OdpovezBoxu(program, IDYES);
+  EXPECT_TRUE(
+      Dockej([&] { return RozbalUlozenyTvar(uloziste.CtiParametr()) == "/vypnuti;kd;dny/po,st-pa,ne/;t/16:00/"; }, 3s));
+  EXPECT_EQ(Souhrn(program), L"Vypnut\u00ed v po, st, \u010dt, p\u00e1, ne v 16:00.");
+}

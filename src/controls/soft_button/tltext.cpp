@@ -48,7 +48,8 @@ Bod PoziceTitulku(int sirka, int vyska, int sirkaTextu, int vyskaTextu, bool sti
 PlanKresby NaplanujKresbu(const VstupKresby& v) {
   PlanKresby plan;
   const StavTlText& s = v.stav;
-  plan.titulek = PoziceTitulku(v.sirka, v.vyska, v.sirkaTextu, v.vyskaTextu, s.pressed);
+  const bool dole = s.pressed || s.zapnuto;
+  plan.titulek = PoziceTitulku(v.sirka, v.vyska, v.sirkaTextu, v.vyskaTextu, dole);
   plan.priznakyTitulku = v.Enabled ? titulek::SPrefixem : titulek::SPrefixem | titulek::Zakazany;
 
   bool hover = s.hover;
@@ -59,6 +60,12 @@ PlanKresby NaplanujKresbu(const VstupKresby& v) {
     plan.barvaTextu = v.ForeColor;
     plan.hoverZrusen = s.hover;
     hover = false;
+  }
+
+  // A toggle that is on shows it on its face too, not only by its edge, which is hard to see.
+  if (s.zapnuto && !hover) {
+    plan.plocha = UcelBarvy::PlochaZapnuti;
+    if (v.TextZapnuti) plan.barvaTextu = *v.TextZapnuti;
   }
 
   if (!v.Enabled && v.SedyText) {
@@ -85,7 +92,7 @@ PlanKresby NaplanujKresbu(const VstupKresby& v) {
 
   // A flat button shows its edge only under the mouse.
   plan.kresliHranu = !v.DEMove || hover;
-  plan.edge = DEEdge(v.DEBorder, v.DEMove, s.pressed);
+  plan.edge = DEEdge(v.DEBorder, v.DEMove, dole);
   plan.flags = DEFlags(v.DEBorder, v.DEMove);
   return plan;
 }

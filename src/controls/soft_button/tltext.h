@@ -39,6 +39,7 @@ struct StavTlText {
   bool hover = false;
   bool releasing = false;
   bool zKlavesnice = false;  // the focus came by the keyboard (Tab, an arrow), not by a click
+  bool zapnuto = false;      // a toggle that is on: it stays drawn down
 };
 
 // What a paint needs besides the state: the client size, the measured caption and the properties.
@@ -57,6 +58,8 @@ struct VstupKresby {
   Barva DownColor = 0;
   // High contrast: a disabled caption is drawn in this colour (the system's grey text), not embossed.
   std::optional<Barva> SedyText;
+  // High contrast: the caption of a toggle that is on, in the text colour paired with its face.
+  std::optional<Barva> TextZapnuti;
 };
 
 enum class Fokus { zadny, cara, obdelnik };

@@ -245,7 +245,9 @@ void tlText::OnPaint() {
     HBITMAP obraz = CreateCompatibleBitmap(dc, velikost.cx, velikost.cy);
     if (pamet && obraz) {
       HGDIOBJ puvodni = SelectObject(pamet, obraz);
-      if (KresliTlText(pamet, velikost, *this, pismo_.Handle(), stav_)) stav_.hover = false;
+      StavTlText kresba = stav_;
+      kresba.zapnuto = Prepinac && TrueFalse();
+      if (KresliTlText(pamet, velikost, *this, pismo_.Handle(), kresba)) stav_.hover = false;
       BitBlt(dc, 0, 0, velikost.cx, velikost.cy, pamet, 0, 0, SRCCOPY);
       SelectObject(pamet, puvodni);
     }
@@ -381,7 +383,7 @@ void tlText::Prekresli(Oblast oblast) {
   OhlasStav();
 }
 
-void tlText::PouzijTrueFalse() { OhlasStav(); }
+void tlText::PouzijTrueFalse() { Prekresli(Oblast::klient); }  // repaints and tells a screen reader
 
 // A screen reader hears the button go down and up, and "Od-Do" become checked.
 void tlText::OhlasStav() {
@@ -470,22 +472,24 @@ bool KresliTlText(HDC dc, SIZE velikost, const TlTextVlastnosti& v, HFONT pismo,
   RECT mira{};
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &mira, DT_CALCRECT | DT_SINGLELINE);
 
-  const PlanKresby plan =
-      NaplanujKresbu({.sirka = velikost.cx,
-                      .vyska = velikost.cy,
-                      .sirkaTextu = mira.right - mira.left,
-                      .vyskaTextu = mira.bottom - mira.top,
-                      .stav = stav,
-                      .Enabled = v.Enabled(),
-                      .DEMove = v.DEMove(),
-                      .DEBorder = v.DEBorder(),
-                      .FocusDraw = v.FocusDraw(),
-                      .ForeColor = BarvaVKontrastu(v.ForeColor(), UcelBarvy::TextTlacitka, kontrast),
-                      .MoveColor = BarvaVKontrastu(v.MoveColor(), UcelBarvy::Pohyb, kontrast),
-                      .DownColor = BarvaVKontrastu(v.DownColor(), UcelBarvy::Stisk, kontrast),
-                      .SedyText = kontrast ? std::optional(BarvaVKontrastu(0, UcelBarvy::Zakazany, true))
-                                           : std::nullopt});
-  if (HBRUSH pozadi = CreateSolidBrush(BarvaGdi(BarvaVKontrastu(v.BackColor(), plan.plocha, kontrast)))) {
+  const PlanKresby plan = NaplanujKresbu(
+      {.sirka = velikost.cx,
+       .vyska = velikost.cy,
+       .sirkaTextu = mira.right - mira.left,
+       .vyskaTextu = mira.bottom - mira.top,
+       .stav = stav,
+       .Enabled = v.Enabled(),
+       .DEMove = v.DEMove(),
+       .DEBorder = v.DEBorder(),
+       .FocusDraw = v.FocusDraw(),
+       .ForeColor = BarvaVKontrastu(v.ForeColor(), UcelBarvy::TextTlacitka, kontrast),
+       .MoveColor = BarvaVKontrastu(v.MoveColor(), UcelBarvy::Pohyb, kontrast),
+       .DownColor = BarvaVKontrastu(v.DownColor(), UcelBarvy::Stisk, kontrast),
+       .SedyText = kontrast ? std::optional(BarvaVKontrastu(0, UcelBarvy::Zakazany, true)) : std::nullopt,
+       .TextZapnuti = kontrast ? std::optional(BarvaVKontrastu(0, UcelBarvy::Stisk, true)) : std::nullopt});
+  // A toggle that is on has the light face of the system's checked buttons.
+  const Barva plocha = plan.plocha == UcelBarvy::PlochaZapnuti ? SystemovaBarva(COLOR_3DHILIGHT) : v.BackColor();
+  if (HBRUSH pozadi = CreateSolidBrush(BarvaGdi(BarvaVKontrastu(plocha, plan.plocha, kontrast)))) {
     FillRect(dc, &klient, pozadi);
     DeleteObject(pozadi);
   }

@@ -31,6 +31,20 @@ void UkazDatum(Formular& f, bool ukazat) {
   for (const Ovladac o : {lblN(1), O::txtHNDatum, O::Label1}) f[o].viditelny = ukazat;
 }
 
+void UkazDny(Formular& f, bool ukazat) {
+  for (int den = 0; den < 7; ++den) f[tlHNDen(den)].viditelny = ukazat;
+}
+
+// "Posunutí" changes only the time: everything else is shown but cannot change.
+void PovolVolbyPlanu(Formular& f, bool povolit) {
+  f[O::tlHNOdDo].viditelny = povolit;
+  for (int i = 1; i <= 5; ++i) f[opHN(i)].povoleny = povolit;
+  for (int i = 0; i <= 4; ++i) f[chHN(i)].povoleny = povolit;
+  for (int den = 0; den < 7; ++den) f[tlHNDen(den)].povoleny = povolit;
+  f[O::txtHNHeslo].povoleny = povolit;
+  f[O::txtHNDatum].povoleny = povolit;
+}
+
 // With the cancel button hidden, cancelling is forbidden and cannot be allowed.
 void PovolZakazStorna(Formular& f) { f[chHN(1)].povoleny = f[chHN(4)].hodnota != 1; }
 
@@ -69,6 +83,7 @@ void chHN_Click(Formular& f, int index) {
   const bool zaskrtnuto = f[chHN(index)].hodnota == 1;
   switch (index) {
     case 0:
+      UkazDny(f, zaskrtnuto);
       if (!zaskrtnuto) UkazDatum(f, true);
       else if (!OdDo(f)) UkazDatum(f, false);
       break;
@@ -84,6 +99,8 @@ void chHN_Click(Formular& f, int index) {
       break;
   }
 }
+
+void tlHNDen_Click(Formular& f, int den) { f[tlHNDen(den)].TrueFalse = !f[tlHNDen(den)].TrueFalse; }
 
 void tlHNOdDo_Click(Formular& f) {
   if (OdDo(f)) {
@@ -153,7 +170,7 @@ void tlHNastaveni_Click(Formular& f) {
   for (int i = 0; i <= 4; ++i) NastavZaskrtnuti(f, i, 0);
   f[O::txtHNHeslo].text.clear();
   f[O::txtHNHeslo].maska = false;
-  f.dny = dny::Kazdy;
+  NastavDny(f, dny::Kazdy);
   f.podminka.clear();
   f.fokus = O::txtHNCas;
   f[O::tlHNastaveni].povoleny = false;
@@ -181,11 +198,7 @@ void tlHNastaveniP_Click(Formular& f) {
   for (const O o : {O::tlHNastaveni, O::tlHNastaveniZ, O::tlHNastaveniP}) f[o].povoleny = false;
   tl_MouseMoveEnabled(f, O::tlHNastaveniP, false);
   f[O::tlHNStop].viditelny = true;
-  f[O::tlHNOdDo].viditelny = false;
-  for (int i = 1; i <= 5; ++i) f[opHN(i)].povoleny = false;
-  for (int i = 0; i <= 4; ++i) f[chHN(i)].povoleny = false;
-  f[O::txtHNHeslo].povoleny = false;
-  f[O::txtHNDatum].povoleny = false;
+  PovolVolbyPlanu(f, false);
 }
 
 void tlHNStorno_Click(Formular& f) {
@@ -193,12 +206,8 @@ void tlHNStorno_Click(Formular& f) {
   f[O::frHN].povoleny = false;
   f[O::frHA].povoleny = true;
   if (f[O::tlHNastaveniP].TrueFalse) {
-    f[O::tlHNOdDo].viditelny = true;
-    for (int i = 1; i <= 5; ++i) f[opHN(i)].povoleny = true;
-    for (int i = 0; i <= 4; ++i) f[chHN(i)].povoleny = true;
+    PovolVolbyPlanu(f, true);
     PovolZakazStorna(f);
-    f[O::txtHNHeslo].povoleny = true;
-    f[O::txtHNDatum].povoleny = true;
   } else {
     stav.Posunuti = 0;
   }

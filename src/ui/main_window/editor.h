@@ -14,6 +14,8 @@ void NastavZaskrtnuti(Formular& f, int index, int hodnota);
 void chHN_Click(Formular& f, int index);
 // "Od-Do" / "Zpět": the from-to mode and back.
 void tlHNOdDo_Click(Formular& f);
+// A day button of a daily schedule: pressed days are the days it acts on.
+void tlHNDen_Click(Formular& f, int den);
 
 // "Nové", "Změnit" and "Posunutí", each behind the password guard.
 void tlHNastaveni_Click(Formular& f);

@@ -1,5 +1,7 @@
 #include "ui/main_window/formular.h"
 
+#include "core/dny.h"
+
 Formular::Formular() {
   for (const NavrhOvladace& n : NavrhHlavnihoOkna()) {
     StavOvladace& s = (*this)[n.id];
@@ -24,4 +26,15 @@ int VybranaVolba(const Formular& f) {
   for (int i = 1; i <= 5; ++i)
     if (f[opHN(i)].hodnota == 1) return i;
   return 0;
+}
+
+void NastavDny(Formular& f, std::uint8_t dny) {
+  for (int den = 0; den < 7; ++den) f[tlHNDen(den)].TrueFalse = dny == dny::Kazdy || (dny & BitDne(den)) != 0;
+}
+
+std::uint8_t VybraneDny(const Formular& f) {
+  std::uint8_t dny = 0;
+  for (int den = 0; den < 7; ++den)
+    if (f[tlHNDen(den)].TrueFalse) dny |= BitDne(den);
+  return dny;
 }

@@ -38,17 +38,23 @@ class Formular {
   bool mmeActive = false;  // a button's hint occupies the status bar
   std::optional<Ovladac> fokus;  // where the focus is to go next; the window moves it and clears this
   std::optional<int> kurzor;     // and where the caret goes in it, counted in characters
-  std::uint8_t dny = 0;          // the days of the week of the schedule shown (core/dny.h), which editing keeps
-  std::string podminka;          // and its conditions as the parameter string writes them (";po/render.exe/")
+  // The conditions of the schedule shown, as the parameter string writes them (";po/render.exe/"),
+  // which editing keeps.
+  std::string podminka;
   std::string Tag;         // tlHNParametr's Tag: the parameter string the builder made last
   // The editor's own entries from before "Od-Do", which "Zpět" gives back.
   std::vector<std::pair<Ovladac, StavOvladace>> predOdDo;
 
  private:
-  std::array<StavOvladace, static_cast<std::size_t>(Ovladac::tlHNStorno) + 1> ovladace_;
+  std::array<StavOvladace, PocetOvladacu> ovladace_;
 };
 
 // The option buttons opHN(0) to (5) are one group: selecting one clears the others.
 void VyberVolbu(Formular& f, int index);
 // The selected option's index, 0 (no action) when none.
 int VybranaVolba(const Formular& f);
+
+// The day buttons tlHNDen(0) to (6) are pressed for the days of the schedule, all for every day.
+void NastavDny(Formular& f, std::uint8_t dny);
+// The pressed days, one bit a day, Monday the lowest (core/dny.h); 0 when none is pressed.
+std::uint8_t VybraneDny(const Formular& f);

@@ -196,8 +196,8 @@ void frmkzhlavni::PosunTabulatorem(bool zpet) {
   if (Navrh(OvladacZId(GetDlgCtrlID(cil))).druh == Druh::Text) SendMessageW(cil, EM_SETSEL, 0, -1);
 }
 
-// The two rows of tool buttons are one stop each for the Tab key; the arrows (and Home and End) move
-// inside a row, as in a toolbar. The stop stays on the button last reached.
+// The row of tools and the row of days are one stop each for the Tab key; the arrows (and Home and
+// End) move inside a row, as in a toolbar. The stop stays on the button last reached.
 bool frmkzhlavni::PosunVRade(HWND fokus, UINT klavesa) {
   for (std::size_t r = 0; r < Rady.size(); ++r) {
     const auto& rada = Rady[r];
@@ -227,7 +227,7 @@ bool frmkzhlavni::PosunVRade(HWND fokus, UINT klavesa) {
   return false;
 }
 
-// "P" and "S" sit in the editor's Tab order; of the row of tools one button does; the immediate
+// "P" and "S" sit in the editor's Tab order; of each row one button does; the immediate
 // actions never, for Enter or Space on one would act at once.
 void frmkzhlavni::NastavTabulatory() {
   const auto zastavka = [](HWND okno, bool ano) {
@@ -337,7 +337,7 @@ void frmkzhlavni::VytvorTlacitko(const NavrhOvladace& n) {
   // Each button a group of its own, so that the arrow keys of the options never wander onto one.
   SetWindowLongPtrW(t->hwnd(), GWL_STYLE, GetWindowLongPtrW(t->hwnd(), GWL_STYLE) | WS_GROUP);
   t->PopisProCtecku = [this, o] { return NapovedaTlacitka(f_, o).text; };
-  t->Prepinac = o == Ovladac::tlHNOdDo;
+  t->Prepinac = n.jmeno == "tlHNOdDo" || n.jmeno == "tlHNDen";  // they stay down while on
   t->Click = [this, o] { Udalost([this, o] { KlikNaTlacitko(f_, o); }); };
   t->MouseMoveEnabled = [this, o](bool mme) { Udalost([this, o, mme] { tl_MouseMoveEnabled(f_, o, mme); }); };
   Okno(o) = t->hwnd();

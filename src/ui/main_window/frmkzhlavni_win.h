@@ -41,8 +41,6 @@ class frmkzhlavni final : public HlavniOkno {
   bool PrelozZpravu(MSG& zprava);
 
  private:
-  static constexpr std::size_t PocetOvladacu = static_cast<std::size_t>(Ovladac::tlHNStorno) + 1;
-
   static LRESULT CALLBACK Procedura(HWND okno, UINT zprava, WPARAM w, LPARAM l);
   LRESULT Zprava(UINT zprava, WPARAM w, LPARAM l);
   bool Vytvor();
@@ -85,7 +83,9 @@ class frmkzhlavni final : public HlavniOkno {
   bool vraciFokus_ = false;  // the check puts the focus back
   bool narazky_ = false;     // the keyboard cues show: a key moved the focus, or the user wants them always
   // The row of immediate actions is none: no key may start a power action, only a click after its hint.
-  static inline const std::array<std::vector<Ovladac>, 1> Rady = {
-      std::vector<Ovladac>{Ovladac::tlKZ8, Ovladac::tlKZ9, Ovladac::tlKZ6, Ovladac::tlKZ7}};
-  std::array<int, 1> zastavkaRady_{};  // the button of each row that the Tab key stops at
+  static inline const std::array<std::vector<Ovladac>, 2> Rady = {
+      std::vector<Ovladac>{Ovladac::tlKZ8, Ovladac::tlKZ9, Ovladac::tlKZ6, Ovladac::tlKZ7},
+      std::vector<Ovladac>{Ovladac::tlHNDen0, Ovladac::tlHNDen1, Ovladac::tlHNDen2, Ovladac::tlHNDen3,
+                           Ovladac::tlHNDen4, Ovladac::tlHNDen5, Ovladac::tlHNDen6}};
+  std::array<int, 2> zastavkaRady_{};  // the button of each row that the Tab key stops at
 };

@@ -91,6 +91,10 @@ void tlKZ_Click(int Index) {
 
 // A click on one of the window's buttons, by the mouse or the keyboard.
 void KlikNaTlacitko(Formular& f, Ovladac o) {
+  if (Navrh(o).jmeno == "tlHNDen") {
+    tlHNDen_Click(f, IndexPole(o));
+    return;
+  }
   switch (o) {
     case O::tlHZavrit:
       tlHZavrit_Click();

@@ -9,6 +9,7 @@ using O = Ovladac;
 namespace {
 
 constexpr const char* Pozor = "P O Z O R - ";
+constexpr const char* JmenaDnu[] = {"Pondělí", "Úterý", "Středa", "Čtvrtek", "Pátek", "Sobota", "Neděle"};
 
 // What becomes of the schedule when the program ends: it is stored, and the next start reads it again,
 // where a one-off moment may have passed by then.
@@ -23,6 +24,9 @@ std::string TextUkonceni() {
 }  // namespace
 
 Napoveda NapovedaTlacitka(const Formular& f, Ovladac o) {
+  if (Navrh(o).jmeno == "tlHNDen") {
+    return {std::string(JmenaDnu[IndexPole(o)]) + ": akce proběhne jen ve stisknuté dny.", ikona::Informace};
+  }
   switch (o) {
     case O::tlKZ0: return {std::string(Pozor) + "Počítač bude vypnut bez uložení rozpracovaných dat.", ikona::Vykricnik};
     case O::tlKZ1: return {std::string(Pozor) + "Počítač bude restartován bez uložení rozpracovaných dat.", ikona::Vykricnik};
@@ -49,6 +53,14 @@ Napoveda NapovedaTlacitka(const Formular& f, Ovladac o) {
     case O::tlHNStorno: return {"Opustíte nastavení parametrů.", ikona::Informace};
     case O::tlHNParametr: return {"Zkopírujete nastavené parametry do schránky.", ikona::Logo};
     case O::tlHZavrit: return {TextUkonceni(), ikona::Informace};
+    case O::tlHNDen0:
+    case O::tlHNDen1:
+    case O::tlHNDen2:
+    case O::tlHNDen3:
+    case O::tlHNDen4:
+    case O::tlHNDen5:
+    case O::tlHNDen6:
+      return {std::string(JmenaDnu[IndexPole(o)]) + ": akce proběhne jen ve stisknuté dny.", ikona::Informace};
     default: return {};
   }
 }

@@ -40,7 +40,7 @@ std::string SestavParametr(const Formular& f) {
     if (s.empty()) return {};
   }
   if (Zaskrtnuto(f, 0)) s += ";kd";
-  if (Zaskrtnuto(f, 0) && f.dny != dny::Kazdy) s += ";dny/" + ZapisDny(f.dny) + "/";
+  if (Zaskrtnuto(f, 0) && VybraneDny(f) != dny::Vsechny) s += ";dny/" + ZapisDny(VybraneDny(f)) + "/";
   if (!OdDo(f)) s += f.podminka;
   if (Zaskrtnuto(f, 1)) s += ";zs";
   if (Zaskrtnuto(f, 2) && !heslo.empty()) s += ";h/" + heslo + "/";
@@ -62,6 +62,7 @@ std::optional<std::string> CoChybi(const Formular& f) {
   } else if (VybranaVolba(f) == 0) {
     return "Vyberte akci: Vypnout, Restartovat, Odhlásit, Uspat nebo Zamknout.";
   }
+  if (Zaskrtnuto(f, 0) && VybraneDny(f) == 0) return "Vyberte alespoň jeden den v týdnu.";
   if (Zaskrtnuto(f, 2)) {
     const std::string& heslo = f[O::txtHNHeslo].text;
     if (heslo.find('/') != std::string::npos) return "Heslo nesmí obsahovat lomítko \"/\".";

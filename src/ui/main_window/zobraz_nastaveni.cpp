@@ -48,7 +48,7 @@ void ZobrazNastaveni(Formular& f, bool bezRezimu) {
     f[O::tlHNOdDo].TrueFalse = stav.OdDo != 1;  // the switch flips it
     tlHNOdDo_Click(f);
   }
-  f.dny = stav.Dny;
+  NastavDny(f, stav.Dny);
   f.podminka = ZapisPodminky(stav.Podminka);
   f[O::lblHN].text = TextShrnuti();
   if (stav.Akce != 0) {
