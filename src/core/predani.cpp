@@ -110,7 +110,8 @@ int ZrusUlozenyPlan() {
 std::string RadekStavu() {
   if (stav.Neaktivni != 0) return "Nic není naplánováno.";
   std::string radek = TextTipu(port<Hodiny>().Ted());
-  if (stav.OdDo == 1) return radek;
+  // A window names its times, and a condition its earliest moment, if that is still to come.
+  if (stav.OdDo == 1 || !stav.Podminka.Zadne()) return radek;
   radek.pop_back();  // the sentence's full stop goes after the moment
   return radek + " (" + FormatHodinyMinuty(stav.CilovyCas - floor<days>(stav.CilovyCas)) + ").";
 }

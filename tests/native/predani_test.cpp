@@ -125,6 +125,9 @@ TEST(Predani, StavVKazdemStavu) {
       {"/restart;kd;t/9:30/", false, kod::Hotovo, "Restartování za 23 hodin a 30 minut (09:30)."},
       {"/zamceni;t/10:01/", true, kod::Hotovo, "Uzamčení za 1 minutu (10:01)."},
       {"/vypnuti;od/22:00-06:00/", false, kod::Hotovo, "Vypnutí od 22:00 do 06:00."},
+      {"/spanek;necinnost/30/", false, kod::Hotovo, "Spánek po 30 minutách nečinnosti."},
+      {"/vypnuti;po/render.exe/;t/23:00/", false, kod::Hotovo,
+       "Vypnutí po skončení programu render.exe, nejdříve dnes ve 23:00."},
   };
   for (const auto& p : pripady) {
     FalesnySvet svet;
