@@ -138,7 +138,8 @@ TEST_F(Parametr, VolbyNastaviPriznakyAHeslo) {
   ASSERT_TRUE(RozeberParametr("/vypnuti;h//;t/30/", false, false));  // an empty password is one too
   EXPECT_EQ(Shrnuti(), "1 Vypnutí min h");
   // No option is read inside a password, wherever the password stands.
-  for (const char* volba : {";kd", ";ss", ";od", ";zs", ";kv", ";t", ";d", ";h", "?"}) {
+  for (const char* volba :
+       {";kd", ";ss", ";od", ";zs", ";kv", ";t", ";d", ";h", ";dny", ";po", ";klid", ";necinnost", "?"}) {
     const std::string heslo = std::string("a") + volba + "b";
     for (const std::string& text : {"/vypnuti;h/" + heslo + "/;t/23:00/", ";t/23:00//vypnuti;h/" + heslo + "/"}) {
       Znovu();
