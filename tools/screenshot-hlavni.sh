@@ -7,6 +7,7 @@
 #   hlavni-posunuti.png     a postponement in force: "Posunutí" red
 #   hlavni-naplanovano.png  an armed schedule, opened from the tray icon, with its summary
 #   hlavni-dny.png          a schedule on chosen days in "Změnit": the row of days
+#   hlavni-podminka.png     a schedule that waits for quiet, in "Změnit": the row "Podmínka"
 #   hlavni-napoveda.png     the pointer resting on "Vypnutí": its hint in the status bar
 #   hlavni-heslo.png        "Ukončit" with a password: the prompt
 #   hlavni-144dpi.png       nothing armed, on a screen of 144 dpi
@@ -70,6 +71,14 @@ ovladej ikona
 ovladej cekej frmkzhlavni
 ovladej klik "Změnit"
 snimek hlavni-dny.png
+
+spust "/spanek;t/23:00/;klid/15/"
+ovladej cekej frmkzupozorneni || true
+sleep 1
+ovladej ikona
+ovladej cekej frmkzhlavni
+ovladej klik "Změnit"
+snimek hlavni-podminka.png
 
 spust "/restart;kd;h/tajne/;t/22:30/"
 ovladej cekej frmkzupozorneni || true

@@ -23,9 +23,10 @@ enum class Ovladac : std::uint8_t {
   tlHNOdDo, lblN0, txtHNCas, Label2, lblN1, txtHNDatum, Label1,
   tlHNParametr, tlHNStop, tlHNAktivace, tlHNStorno,
   tlHNDen0, tlHNDen1, tlHNDen2, tlHNDen3, tlHNDen4, tlHNDen5, tlHNDen6,  // the days of a daily schedule
+  lblHNPodminka, cbHNPodminka, lblHNUdaj, txtHNPodminka,                 // the condition the action waits for
 };
 // clang-format on
-inline constexpr std::size_t PocetOvladacu = static_cast<std::size_t>(Ovladac::tlHNDen6) + 1;
+inline constexpr std::size_t PocetOvladacu = static_cast<std::size_t>(Ovladac::txtHNPodminka) + 1;
 
 // The identifier of the control's window, as a dialog template would give it.
 constexpr int IdOvladace(Ovladac o) { return 100 + static_cast<int>(o); }
@@ -38,7 +39,8 @@ Ovladac lblN(int index);
 Ovladac tlHNDen(int den);  // 0 = Monday
 int IndexPole(Ovladac o);
 
-enum class Druh : std::uint8_t { Ram, Popisek, TlText, Zaskrtavaci, Volba, Text, Cara };
+// A list (Seznam) is a drop-down choice: its caption holds the entries, one a line.
+enum class Druh : std::uint8_t { Ram, Popisek, TlText, Zaskrtavaci, Volba, Text, Cara, Seznam };
 enum class Zarovnani : std::uint8_t { Vlevo, Na_stred, Vpravo };
 
 // One control as designed: where it sits (twips in its container), what it says and how it looks.
@@ -68,7 +70,7 @@ const NavrhOvladace& Navrh(Ovladac o);
 std::span<const NavrhOvladace> NavrhHlavnihoOkna();
 
 // The main window's client area in twips.
-inline constexpr int SirkaHlavnihoOkna = 6465, VyskaHlavnihoOkna = 4290;
+inline constexpr int SirkaHlavnihoOkna = 6465, VyskaHlavnihoOkna = 4635;
 
 // The saved values a soft button of the program loads with: its row, and what all the program's
 // buttons share.

@@ -15,6 +15,7 @@
 #include "ui/main_window/filtr_klaves.h"
 #include "ui/main_window/hlavni_okno.h"
 #include "ui/main_window/parametr_z_formulare.h"
+#include "ui/main_window/podminka_formulare.h"
 
 using O = Ovladac;
 
@@ -87,6 +88,8 @@ struct Zadani {
   const char* cas = "";
   const char* datum = "";
   const char* heslo = "";
+  int podminka = volba_podminky::Zadna;
+  const char* udaj = "";  // the program's name or the minutes
 };
 
 void Zadej(Formular& f, const Zadani& z) {
@@ -97,6 +100,8 @@ void Zadej(Formular& f, const Zadani& z) {
   f[O::txtHNCas].text = z.cas;
   f[O::txtHNDatum].text = z.datum;
   f[O::txtHNHeslo].text = z.heslo;
+  cbHNPodminka_Click(f, z.podminka);
+  f[O::txtHNPodminka].text = z.udaj;
 }
 
 TEST_F(Editor, SestaveniParametru) {
@@ -113,6 +118,10 @@ TEST_F(Editor, SestaveniParametru) {
       {{.od_do = true, .boxy = {0}, .cas = "22:00", .datum = "06:00"}, ";od/22:00-06:00/;kd;zs"},
       {{.od_do = true, .cas = "22:00"}, ""},
       {{.cas = "15:32"}, ""},  // no action
+      {{.akce = 1, .podminka = volba_podminky::Program, .udaj = " C:\\Render\\render.exe"}, "/vypnuti;po/render.exe/"},
+      {{.akce = 4, .cas = "23:00", .podminka = volba_podminky::Klid, .udaj = "15 "}, "/spanek;klid/15/;t/23:00/"},
+      {{.akce = 1, .boxy = {0}, .cas = "22:00", .podminka = volba_podminky::Necinnost, .udaj = "30"},
+       "/vypnuti;kd;necinnost/30/;t/22:00/"},
   };
   for (const auto& p : pripady) {
     Spust("");
@@ -240,14 +249,34 @@ TEST_F(Editor, Aktivace) {
 }
 
 // Nothing chosen: the editor says what is missing and stays open, and the schedule in force stays.
-TEST_F(Editor, AktivaceBezAkceNebOdDoBezCasu) {
-  for (const Zadani& zadani : {Zadani{.cas = "15:32"}, Zadani{.od_do = true, .cas = "22:00"},
-                               Zadani{.akce = 1, .boxy = {2}, .cas = "22:00", .heslo = "a/b"}}) {
+TEST_F(Editor, AktivaceHlasiCoChybi) {
+  using namespace volba_podminky;
+  const char* minuty = "Zadejte počet minut od 1 do 1440.";
+  const struct {
+    Zadani zadani;
+    const char* zprava;
+  } pripady[] = {
+      {{.cas = "15:32"}, "Vyberte akci: Vypnout, Restartovat, Odhlásit, Uspat nebo Zamknout."},
+      {{.od_do = true, .cas = "22:00"}, "Zadejte oba časy, od kdy a do kdy má být počítač vypnutý."},
+      {{.akce = 1, .boxy = {2}, .cas = "22:00", .heslo = "a/b"}, "Heslo nesmí obsahovat lomítko \"/\"."},
+      {{.akce = 1, .podminka = Program, .udaj = " "},
+       "Zadejte název programu, na jehož skončení se má čekat, například render.exe."},
+      {{.akce = 1, .podminka = Program, .udaj = "a/b.exe"}, "Název programu nesmí obsahovat znaky / : * ? \" < > |."},
+      {{.akce = 1, .podminka = Klid, .udaj = "0"}, minuty},
+      {{.akce = 1, .podminka = Klid, .udaj = "x"}, minuty},
+      {{.akce = 1, .podminka = Necinnost, .udaj = "1441"}, minuty},
+      {{.akce = 1, .cas = "90", .podminka = Klid, .udaj = "15"},
+       "Podmínku nelze spojit s počtem minut. Zadejte čas jako hodina:minuta, nebo pole Čas nechte prázdné."},
+      {{.akce = 1, .boxy = {0}, .podminka = Necinnost, .udaj = "5"},
+       "S opakováním nebo s datem zadejte i čas, od kterého se má podmínka hlídat."},
+  };
+  for (const auto& [zadani, zprava] : pripady) {
     Spust("/vypnuti;t/23:00/");
     tlHNastaveni_Click(f);
     Zadej(f, zadani);
     tlHNAktivace_Click(f);
-    ASSERT_EQ(svet.dialogy.zpravy.size(), 1u);
+    ASSERT_EQ(svet.dialogy.zpravy.size(), 1u) << zprava;
+    EXPECT_EQ(svet.dialogy.zpravy[0].text, zprava);
     EXPECT_EQ(svet.dialogy.zpravy[0].styl, styl::Ok | styl::Vykricnik);
     EXPECT_TRUE(f.Aktivni(O::txtHNCas));
     EXPECT_EQ(stav.Parametr, "/vypnuti;t/23:00/");
@@ -524,23 +553,34 @@ TEST_F(Editor, DnyVTydnuPrezijiUpravu) {
 }
 
 // Conditions live through "Změnit" and "Posunutí", which changes only the time and leaves the stored
-// string; a condition alone shows no time and comes back as it was given. "Nové" starts without them.
+// string. The row shows one condition to edit and keeps several as they are; a condition alone shows no
+// time and comes back as it was given.
 TEST_F(Editor, PodminkyPrezijiUpravu) {
+  using namespace volba_podminky;
   const struct {
     const char* parametr;
-    const char* cas;  // entered in the editor
+    int volba;
+    const char* udaj;  // the row as read back
+    const char* cas;   // entered in the editor
     const char* tag;
     const char* shrnuti;
   } pripady[] = {
-      {"/spanek;t/23:00/;klid/15/", "23:30", "/spanek;klid/15/;t/23:30/;d/4.12.2026/",
+      {"/spanek;t/23:00/;klid/15/", Klid, "15", "23:30", "/spanek;klid/15/;t/23:30/;d/4.12.2026/",
        "Spánek po 15 minutách klidu, nejdříve 4.12.2026 v 23:30."},
-      {"/vypnuti;po/render.exe/;necinnost/5/", "", "/vypnuti;po/render.exe/;necinnost/5/",
+      {"/vypnuti;po/render.exe/;necinnost/5/", Vice, "", "", "/vypnuti;po/render.exe/;necinnost/5/",
        "Vypnutí po skončení programu render.exe a po 5 minutách nečinnosti."},
+      {"/restart;po/render.exe/", Program, "render.exe", "", "/restart;po/render.exe/",
+       "Restartování po skončení programu render.exe."},
   };
   for (const auto& p : pripady) {
     for (const auto klik : {&tlHNastaveniZ_Click, &tlHNastaveniP_Click}) {
       Spust(p.parametr);
+      EXPECT_EQ(f[O::cbHNPodminka].hodnota, p.volba) << p.parametr;
+      EXPECT_EQ(f[O::txtHNPodminka].text, p.udaj) << p.parametr;
+      EXPECT_EQ(f[O::txtHNPodminka].viditelny, p.volba != Vice) << p.parametr;
+      EXPECT_EQ(f[O::cbHNPodminka].text.ends_with("více podmínek (beze změny)"), p.volba == Vice) << p.parametr;
       klik(f);
+      EXPECT_EQ(f.Aktivni(O::cbHNPodminka), klik == &tlHNastaveniZ_Click) << "a postponement changes the time only";
       EXPECT_EQ(f[O::txtHNCas].text.empty(), *p.cas == 0) << p.parametr;
       f[O::txtHNCas].text = p.cas;
       tlHNAktivace_Click(f);
@@ -550,9 +590,35 @@ TEST_F(Editor, PodminkyPrezijiUpravu) {
     }
     EXPECT_EQ(stav.Parametr, p.parametr) << "a postponement leaves the stored string";
   }
-  tlHNastaveni_Click(f);
-  VyberVolbu(f, 2);
+
+  // "Změnit" puts another condition in, or none; a name does not become minutes.
+  tlHNastaveniZ_Click(f);
+  cbHNPodminka_Click(f, Necinnost);
+  EXPECT_EQ(f[O::txtHNPodminka].text + "|" + f[O::lblHNUdaj].text, "|Minut");
+  f[O::txtHNPodminka].text = "20";
+  cbHNPodminka_Click(f, Klid);
+  EXPECT_EQ(f[O::txtHNPodminka].text, "20") << "minutes stay minutes";
+  tlHNAktivace_Click(f);
+  EXPECT_EQ(stav.Parametr, "/restart;klid/20/");
+  tlHNastaveniZ_Click(f);
+  cbHNPodminka_Click(f, Zadna);
+  EXPECT_FALSE(f[O::txtHNPodminka].viditelny || f[O::lblHNUdaj].viditelny);
   f[O::txtHNCas].text = "8:00";
   tlHNParametr_Click(f);
   EXPECT_EQ(f.Tag, "/restart;t/8:00/");
+
+  // "Nové" starts without one; the from-to mode waits for nothing and "Zpět" gives the row back.
+  tlHNastaveni_Click(f);
+  EXPECT_EQ(f[O::cbHNPodminka].hodnota, Zadna);
+  EXPECT_EQ(f[O::cbHNPodminka].text, "žádná\npo skončení programu\npo klidu počítače\npo nečinnosti");
+  cbHNPodminka_Click(f, Program);
+  f[O::txtHNPodminka].text = "render";
+  tlHNOdDo_Click(f);
+  EXPECT_FALSE(f[O::cbHNPodminka].viditelny || f[O::lblHNPodminka].viditelny || f[O::txtHNPodminka].viditelny);
+  Zadej(f, {.cas = "22:00", .datum = "6:00", .podminka = Program, .udaj = "render"});
+  tlHNParametr_Click(f);
+  EXPECT_EQ(f.Tag, ";od/22:00-6:00/;zs");
+  tlHNOdDo_Click(f);
+  EXPECT_TRUE(f[O::cbHNPodminka].viditelny && f[O::txtHNPodminka].viditelny);
+  EXPECT_EQ(f[O::txtHNPodminka].text + "|" + f[O::lblHNUdaj].text, "render|Název");
 }

@@ -186,3 +186,46 @@ TEST_F(Editor_e2e, DnyVTydnuMysiAKlavesnici) {
       Dockej([&] { return RozbalUlozenyTvar(uloziste.CtiParametr()) == "/vypnuti;kd;dny/po,st-pa,ne/;t/16:00/"; }, 3s));
   EXPECT_EQ(Souhrn(program), L"Vypnut\u00ed v po, st, \u010dt, p\u00e1, ne v 16:00.");
 }
+
+// The row "Podmínka" with the real drop-down list: opened by a click, an entry chosen by the arrows and
+// Enter, Tab on to the box; "Změnit" reads the condition back and can put another in.
+TEST_F(Editor_e2e, PodminkaVRozbalovacimSeznamu) {
+  using O = Ovladac;
+  Program program(L"");
+  Otevri(program);
+  const auto vyber = [&](WORD klavesa, int kolikrat) {
+    Klik(program, O::cbHNPodminka);
+    ASSERT_TRUE(Dockej([&] { return SendMessageW(Pole(program, O::cbHNPodminka), CB_GETDROPPEDSTATE, 0, 0); }, 3s));
+    for (int i = 0; i < kolikrat; ++i) Stiskni(klavesa);
+    Stiskni(VK_RETURN);
+    ASSERT_TRUE(Dockej([&] { return !SendMessageW(Pole(program, O::cbHNPodminka), CB_GETDROPPEDSTATE, 0, 0); }, 3s));
+    Stiskni(VK_TAB);
+    ASSERT_TRUE(Dockej([&] { return Fokus() == Pole(program, O::txtHNPodminka); }, 3s)) << "the box is the next stop";
+  };
+  Klik(program, O::tlHNastaveni);
+  Klik(program, O::opHN4);
+  NapisDo(program, O::txtHNCas, L"23:00");
+  EXPECT_FALSE(IsWindowVisible(Pole(program, O::txtHNPodminka)));
+  vyber(VK_DOWN, 2);
+  EXPECT_EQ(Text(Pole(program, O::lblHNUdaj)), L"Minut");
+  Napis(L"15");
+  AltA(L'a');
+  OdpovezBoxu(program, IDYES);
+  EXPECT_TRUE(Dockej([&] { return RozbalUlozenyTvar(uloziste.CtiParametr()) == "/spanek;klid/15/;t/23:00/"; }, 3s));
+  EXPECT_TRUE(Souhrn(program).starts_with(L"Sp\u00e1nek po 15 minut\u00e1ch klidu, nejd\u0159\u00edve "));
+
+  Klik(program, O::tlHNastaveniZ);
+  ASSERT_TRUE(Dockej([&] { return IsWindowEnabled(Pole(program, O::cbHNPodminka)); }, 3s));
+  EXPECT_EQ(SendMessageW(Pole(program, O::cbHNPodminka), CB_GETCURSEL, 0, 0), 2);
+  EXPECT_EQ(Text(Pole(program, O::txtHNPodminka)), L"15");
+  vyber(VK_UP, 1);
+  EXPECT_EQ(Text(Pole(program, O::txtHNPodminka)), L"") << "a name does not start from minutes";
+  Napis(L"render.exe");
+  AltA(L'a');
+  OdpovezBoxu(program, IDYES);
+  EXPECT_TRUE(Dockej(
+      [&] {
+        return RozbalUlozenyTvar(uloziste.CtiParametr()).value_or("").starts_with("/spanek;po/render.exe/;t/23:00/");
+      },
+      3s));
+}

@@ -180,9 +180,10 @@ TEST_F(HlavniOkno_e2e, TabulatorVeZdokumentovanemPoradi) {
 
   Klikni(GetDlgItem(program.Hlavni(), IdOvladace(O::tlHNastaveni)));
   ASSERT_TRUE(Dockej([] { return GetDlgCtrlID(Fokus()) == IdOvladace(O::txtHNCas); }, 3s));
-  EXPECT_EQ(obejdi(20), id({O::txtHNCas, O::txtHNDatum, O::chHN0, O::chHN1, O::chHN3, O::chHN4, O::chHN2,
-                            O::txtHNHeslo, O::opHN1, O::opHN2, O::opHN3, O::opHN4, O::opHN5, O::tlHNParametr,
-                            O::tlHNAktivace, O::tlHNStorno, O::tlHZavrit, O::tlKZ9, O::tlHNOdDo, O::txtHNCas}));
+  EXPECT_EQ(obejdi(21),
+            id({O::txtHNCas,     O::txtHNDatum,   O::chHN0,      O::chHN1,     O::chHN3, O::chHN4,    O::chHN2,
+                O::txtHNHeslo,   O::opHN1,        O::opHN2,      O::opHN3,     O::opHN4, O::opHN5,    O::cbHNPodminka,
+                O::tlHNParametr, O::tlHNAktivace, O::tlHNStorno, O::tlHZavrit, O::tlKZ9, O::tlHNOdDo, O::txtHNCas}));
 }
 
 // A flat button shows its focus to the keyboard's user only: not when a click put the focus there and

@@ -19,6 +19,7 @@
 #include "ui/main_window/hlavni_okno.h"
 #include "ui/main_window/napovedy.h"
 #include "ui/main_window/parametr_z_formulare.h"
+#include "ui/main_window/podminka_formulare.h"
 #include "ui/main_window/zobraz_nastaveni.h"
 
 using O = Ovladac;
@@ -41,8 +42,7 @@ void PovolVolbyPlanu(Formular& f, bool povolit) {
   for (int i = 1; i <= 5; ++i) f[opHN(i)].povoleny = povolit;
   for (int i = 0; i <= 4; ++i) f[chHN(i)].povoleny = povolit;
   for (int den = 0; den < 7; ++den) f[tlHNDen(den)].povoleny = povolit;
-  f[O::txtHNHeslo].povoleny = povolit;
-  f[O::txtHNDatum].povoleny = povolit;
+  for (const Ovladac o : {O::txtHNHeslo, O::txtHNDatum, O::cbHNPodminka, O::txtHNPodminka}) f[o].povoleny = povolit;
 }
 
 // With the cancel button hidden, cancelling is forbidden and cannot be allowed.
@@ -50,7 +50,7 @@ void PovolZakazStorna(Formular& f) { f[chHN(1)].povoleny = f[chHN(4)].hodnota !=
 
 // The entries that "Od-Do" replaces and "Zpět" gives back.
 std::vector<Ovladac> ZaznamyEditoru() {
-  std::vector<Ovladac> o = {O::txtHNCas, O::txtHNDatum, O::txtHNHeslo};
+  std::vector<Ovladac> o = {O::txtHNCas, O::txtHNDatum, O::txtHNHeslo, O::cbHNPodminka, O::txtHNPodminka};
   for (int i = 1; i <= 5; ++i) o.push_back(opHN(i));
   for (int i = 0; i <= 4; ++i) o.push_back(chHN(i));
   return o;
@@ -64,6 +64,7 @@ void VratZaznamyEditoru(Formular& f) {
     NastavZaskrtnuti(f, 1, 0);
     f[O::txtHNCas].text.clear();
     f[O::txtHNDatum].text.clear();
+    UkazPodminky(f, {});
   }
   for (const auto& [o, zaznam] : f.predOdDo) f[o] = zaznam;
   UkazDatum(f, f[chHN(0)].hodnota != 1);
@@ -136,6 +137,7 @@ void tlHNOdDo_Click(Formular& f) {
     f[O::txtHNCas].text.clear();
     f[O::txtHNDatum].text.clear();
   }
+  UkazRadekPodminky(f);
   if (f[O::frHN].povoleny) f.fokus = O::txtHNCas;
 }
 
@@ -171,7 +173,7 @@ void tlHNastaveni_Click(Formular& f) {
   f[O::txtHNHeslo].text.clear();
   f[O::txtHNHeslo].maska = false;
   NastavDny(f, dny::Kazdy);
-  f.podminka.clear();
+  UkazPodminky(f, {});
   f.fokus = O::txtHNCas;
   f[O::tlHNastaveni].povoleny = false;
   f[O::tlHNastaveniZ].viditelny = false;

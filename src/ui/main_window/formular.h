@@ -38,8 +38,8 @@ class Formular {
   bool mmeActive = false;  // a button's hint occupies the status bar
   std::optional<Ovladac> fokus;  // where the focus is to go next; the window moves it and clears this
   std::optional<int> kurzor;     // and where the caret goes in it, counted in characters
-  // The conditions of the schedule shown, as the parameter string writes them (";po/render.exe/"),
-  // which editing keeps.
+  // The conditions of the schedule shown, as the parameter string writes them (";po/render.exe/;klid/15/"):
+  // the row "Podmínka" keeps them this way while they are more than it can show.
   std::string podminka;
   std::string Tag;         // tlHNParametr's Tag: the parameter string the builder made last
   // The editor's own entries from before "Od-Do", which "Zpět" gives back.

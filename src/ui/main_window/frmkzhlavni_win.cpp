@@ -16,6 +16,7 @@
 #include "ui/main_window/filtr_klaves.h"
 #include "ui/main_window/hlavni_okno.h"
 #include "ui/main_window/napovedy.h"
+#include "ui/main_window/podminka_formulare.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ constexpr wchar_t TridaOkna[] = L"frmkzhlavni";
 constexpr DWORD StylOkna = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr int PrvniId = IdOvladace(Ovladac::Formular);
 constexpr UINT ZpravaKontroly = WM_APP + 1;  // wParam: the box that lost the focus
+constexpr int VyskaRozbalenehoSeznamu = 1500;  // twips: room for every entry without a scroll bar
 
 int Id(Ovladac o) { return IdOvladace(o); }
 Ovladac OvladacZId(int id) { return static_cast<Ovladac>(id - PrvniId); }
@@ -81,6 +83,8 @@ TridaOvladace Trida(const NavrhOvladace& n) {
     case Druh::Zaskrtavaci: return {L"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0};
     case Druh::Volba: return {L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0};
     case Druh::Text: return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case Druh::Seznam:
+      return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
     case Druh::Popisek: {
       const DWORD zarovnani = n.zarovnani == Zarovnani::Na_stred ? SS_CENTER
                               : n.zarovnani == Zarovnani::Vpravo ? SS_RIGHT
@@ -288,9 +292,10 @@ void frmkzhlavni::VytvorOvladac(const NavrhOvladace& n) {
   // Every control is a group of its own, the action options too: the Tab key stops at each option
   // (PosunTabulatorem), and Space chooses it.
   const DWORD styl = WS_CHILD | WS_CLIPSIBLINGS | WS_GROUP | trida.styl;
-  HWND okno = CreateWindowExW(trida.rozsireny, trida.trida, Utf16(n.Caption).c_str(), styl, 0, 0, 0, 0, hwnd_,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id(n.id))), GetModuleHandleW(nullptr),
-                              nullptr);
+  const std::wstring text = n.druh == Druh::Seznam ? L"" : Utf16(n.Caption);  // a list's entries come with the mirror
+  HWND okno =
+      CreateWindowExW(trida.rozsireny, trida.trida, text.c_str(), styl, 0, 0, 0, 0, hwnd_,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id(n.id))), GetModuleHandleW(nullptr), nullptr);
   Okno(n.id) = okno;
   if (n.id == Ovladac::txtHNCas || n.id == Ovladac::txtHNDatum) {
     if (const auto podtrid = Comctl32Dll().SetWindowSubclass) {
@@ -367,7 +372,8 @@ void frmkzhlavni::Rozvrhni(int dpi) {
     }
     HWND h = Okno(n.id);
     if (!h) continue;
-    const RECT r = Obdelnik(n);
+    RECT r = Obdelnik(n);
+    if (n.druh == Druh::Seznam) r.bottom += TwipyNaPixely(VyskaRozbalenehoSeznamu, dpi);  // the list dropped down
     MoveWindow(h, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(PismoPro(n.Font)), TRUE);
   }
@@ -436,6 +442,17 @@ void frmkzhlavni::ZrcadliOvladac(const NavrhOvladace& n, bool vse) {
       }
       if (Utf8(TextOkna(h)) != s.text) SetWindowTextW(h, Utf16(s.text).c_str());
       break;
+    case Druh::Seznam:
+      if (vse || s.text != z.text) {
+        SendMessageW(h, CB_RESETCONTENT, 0, 0);
+        for (std::size_t od = 0; od <= s.text.size();) {
+          const std::size_t konec = std::min(s.text.find('\n', od), s.text.size());
+          SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf16(s.text.substr(od, konec - od)).c_str()));
+          od = konec + 1;
+        }
+      }
+      if (vse || s.text != z.text || s.hodnota != z.hodnota) SendMessageW(h, CB_SETCURSEL, s.hodnota, 0);
+      break;
     case Druh::Popisek:
       if (vse || s.text != z.text) SetWindowTextW(h, Utf16(s.text).c_str());
       if (vse || s.barva != z.barva) InvalidateRect(h, nullptr, TRUE);
@@ -480,10 +497,13 @@ void frmkzhlavni::OnCommand(WPARAM w, LPARAM) {
     Udalost([&] { NastavZaskrtnuti(f_, index, f_[o].hodnota == 1 ? 0 : 1); });
   } else if (n.druh == Druh::Volba && HIWORD(w) == BN_CLICKED) {
     Udalost([&] { VyberVolbu(f_, index); });
+  } else if (n.druh == Druh::Seznam && HIWORD(w) == CBN_SELCHANGE) {
+    const int volba = static_cast<int>(SendMessageW(Okno(o), CB_GETCURSEL, 0, 0));
+    if (volba >= 0) Udalost([&] { cbHNPodminka_Click(f_, volba); });
   } else if (n.druh == Druh::Text && HIWORD(w) == EN_CHANGE) {
     f_[o].text = zobrazeno_[o].text = Utf8(TextOkna(Okno(o)));
-  } else if ((o == Ovladac::txtHNCas || o == Ovladac::txtHNDatum) && HIWORD(w) == EN_KILLFOCUS &&
-             !kontrola_ && !vraciFokus_) {
+  } else if ((o == Ovladac::txtHNCas || o == Ovladac::txtHNDatum) && HIWORD(w) == EN_KILLFOCUS && !kontrola_ &&
+             !vraciFokus_) {
     // After the focus has moved: a box to be put right takes it back then.
     PostMessageW(hwnd_, ZpravaKontroly, static_cast<WPARAM>(o), 0);
   }

@@ -8,6 +8,7 @@
 #include "platform/port.h"
 #include "platform/schranka.h"
 #include "ui/main_window/editor.h"
+#include "ui/main_window/podminka_formulare.h"
 
 using O = Ovladac;
 
@@ -41,7 +42,7 @@ std::string SestavParametr(const Formular& f) {
   }
   if (Zaskrtnuto(f, 0)) s += ";kd";
   if (Zaskrtnuto(f, 0) && VybraneDny(f) != dny::Vsechny) s += ";dny/" + ZapisDny(VybraneDny(f)) + "/";
-  if (!OdDo(f)) s += f.podminka;
+  if (!OdDo(f)) s += PodminkaRadku(f);
   if (Zaskrtnuto(f, 1)) s += ";zs";
   if (Zaskrtnuto(f, 2) && !heslo.empty()) s += ";h/" + heslo + "/";
   if (Zaskrtnuto(f, 4)) s += ";ss";
@@ -63,6 +64,7 @@ std::optional<std::string> CoChybi(const Formular& f) {
     return "Vyberte akci: Vypnout, Restartovat, Odhlásit, Uspat nebo Zamknout.";
   }
   if (Zaskrtnuto(f, 0) && VybraneDny(f) == 0) return "Vyberte alespoň jeden den v týdnu.";
+  if (auto chyba = ChybaPodminky(f, f[O::txtHNCas].text)) return chyba;
   if (Zaskrtnuto(f, 2)) {
     const std::string& heslo = f[O::txtHNHeslo].text;
     if (heslo.find('/') != std::string::npos) return "Heslo nesmí obsahovat lomítko \"/\".";

@@ -6,6 +6,7 @@
 #include "core/podminky.h"
 #include "core/stav.h"
 #include "ui/main_window/editor.h"
+#include "ui/main_window/podminka_formulare.h"
 
 using O = Ovladac;
 using namespace std::chrono;
@@ -49,7 +50,7 @@ void ZobrazNastaveni(Formular& f, bool bezRezimu) {
     tlHNOdDo_Click(f);
   }
   NastavDny(f, stav.Dny);
-  f.podminka = ZapisPodminky(stav.Podminka);
+  UkazPodminky(f, stav.Podminka);
   f[O::lblHN].text = TextShrnuti();
   if (stav.Akce != 0) {
     // A condition alone shows no time: the moment it was armed, written back, would be a new one.
