@@ -9,8 +9,7 @@ namespace v = volba_podminky;
 
 namespace {
 
-constexpr std::string_view Volby = "žádná\npo skončení programu\npo klidu počítače\npo nečinnosti";
-constexpr std::string_view VolbaVice = "\nvíce podmínek (beze změny)";
+constexpr std::string_view VolbaVice = "\nvíce podmínek (beze změny)";  // after the designed entries
 
 int Volba(const Formular& f) { return f[O::cbHNPodminka].hodnota; }
 
@@ -42,7 +41,8 @@ std::optional<int> Minuty(const Formular& f) {
 void UkazPodminky(Formular& f, const Podminky& p) {
   const int kolik = (p.program.empty() ? 0 : 1) + (p.klid != 0 ? 1 : 0) + (p.necinnost != 0 ? 1 : 0);
   f.podminka = ZapisPodminky(p);
-  f[O::cbHNPodminka].text = kolik > 1 ? std::string(Volby) + std::string(VolbaVice) : std::string(Volby);
+  const std::string volby(Navrh(O::cbHNPodminka).Caption);
+  f[O::cbHNPodminka].text = kolik > 1 ? volby + std::string(VolbaVice) : volby;
   f[O::cbHNPodminka].hodnota = kolik > 1            ? v::Vice
                                : !p.program.empty() ? v::Program
                                : p.klid != 0        ? v::Klid
