@@ -71,9 +71,7 @@ TEST_F(Editor, StavyEditoru) {
     const std::string dosah = Dosah(f);
     EXPECT_EQ(dosah, p.dosah) << p.stav;
     EXPECT_EQ(f[O::txtHNHeslo].maska, p.maska) << p.stav;
-    if (p.vstup) {
-      EXPECT_EQ(f.fokus, O::txtHNCas) << p.stav;
-    }
+    EXPECT_EQ(f.fokus == O::txtHNCas, p.vstup != nullptr) << p.stav;
     tlHNStorno_Click(f);
     EXPECT_EQ(Dosah(f), std::string(pripady[0].dosah)) << "back from " << p.stav;
   }
@@ -130,31 +128,6 @@ TEST_F(Editor, SestaveniParametru) {
     EXPECT_EQ(f.Tag, p.parametr) << p.parametr;
     EXPECT_EQ(svet.schranka, p.parametr) << "the clipboard holds the same, an empty text too";
   }
-  // ";kv" checked before the switch to the from-to mode is cleared and hidden by it; only ";zs" is added.
-  Spust("");
-  NastavZaskrtnuti(f, 3, 1);
-  Zadej(f, {.od_do = true, .cas = "22:00", .datum = "6:00"});
-  tlHNParametr_Click(f);
-  EXPECT_EQ(f.Tag, ";od/22:00-6:00/;zs");
-}
-
-TEST_F(Editor, PrepinaniOdDoTamAZpet) {
-  Spust("/restart;kv;t/22:30/");
-  tlHNastaveniZ_Click(f);
-  ASSERT_EQ(f[chHN(3)].hodnota, 1);
-  tlHNOdDo_Click(f);
-  EXPECT_EQ(f[chHN(3)].hodnota, 0) << "closing programs means nothing in a window";
-  EXPECT_EQ(f[O::txtHNCas].text + "|" + f[O::txtHNDatum].text, "|");
-  EXPECT_EQ(VybranaVolba(f), 1);
-  EXPECT_FALSE(f.Aktivni(O::opHN1));
-  EXPECT_EQ(f[chHN(1)].hodnota, 1);
-  EXPECT_EQ(f.fokus, O::txtHNCas);
-  tlHNOdDo_Click(f);
-  EXPECT_EQ(f[O::txtHNCas].text + "|" + f[O::txtHNDatum].text, "22:30|4.12.2026");
-  EXPECT_EQ(VybranaVolba(f), 2) << "the schedule in force again";
-  EXPECT_EQ(f[chHN(1)].hodnota, 0);
-  EXPECT_EQ(f[chHN(3)].hodnota, 1);
-  EXPECT_TRUE(f.Aktivni(O::opHN1));
 }
 
 TEST_F(Editor, PravidlaZaskrtavacichPoli) {
@@ -310,18 +283,6 @@ TEST_F(Editor, Stop) {
   EXPECT_EQ(f[O::tlHNastaveniP].barva, BarvaTextuTlacitka);
 }
 
-TEST_F(Editor, HesloHlidaVstupDoEditoru) {
-  Spust("/vypnuti;h/tajne/;t/23:00/");
-  for (void (*vstup)(Formular&) : {tlHNastaveni_Click, tlHNastaveniZ_Click, tlHNastaveniP_Click}) {
-    svet.dialogy.vstupy = {"spatne"};
-    vstup(f);
-    EXPECT_FALSE(f.Aktivni(O::txtHNCas));
-  }
-  svet.dialogy.vstupy = {"tajne"};
-  tlHNastaveni_Click(f);
-  EXPECT_TRUE(f.Aktivni(O::txtHNCas));
-}
-
 TEST_F(Editor, KontrolaPriOdchoduZPole) {
   Spust("");
   tlHNastaveni_Click(f);
@@ -332,50 +293,12 @@ TEST_F(Editor, KontrolaPriOdchoduZPole) {
   EXPECT_EQ(f.fokus, O::txtHNCas);
   EXPECT_EQ(f.kurzor, 3);
 
-  f.fokus.reset();
   tlHNOdDo_Click(f);
   f.fokus.reset();
   f[O::txtHNDatum].text = "6:00";  // the end time in the from-to mode: a time, not a date
   KontrolaPriOdchodu(f, O::txtHNDatum);
   EXPECT_FALSE(f.fokus.has_value());
   EXPECT_EQ(svet.dialogy.Texty(), (std::vector<std::string>{"Doplňte prosím minuty."}));
-}
-
-// A countdown the editor ends, by "S" or by a new schedule, ends with it (the old warning must carry out
-// neither the new schedule nor an empty one) and gives back the icon a ";zs" one took; a refused new
-// string leaves the countdown its own end, not a new minute.
-TEST_F(Editor, OdpocetBezStornaAOdmitnutaZmena) {
-  const struct {
-    const char* novy_cas;  // empty: "S"
-    bool ikona_zpet;
-    int sekund_do_akce;  // from 10:00:20; 0: no action within two minutes
-  } pripady[] = {{"", true, 0}, {"23:00", true, 0}, {"9:00", false, 39}};
-  for (const auto& p : pripady) {
-    svet.hodiny.ted = SlozCas(2026, 12, 4, 10, 0, 0);
-    Spust("/vypnuti;zs;t/10:01/");
-    CasovacTik();
-    svet.hodiny.ted += std::chrono::seconds{20};
-    CasovacTik();
-    ASSERT_TRUE(svet.ikona_pryc);
-    tlHNastaveniZ_Click(f);
-    if (*p.novy_cas) {
-      VyberVolbu(f, 2);
-      f[O::txtHNCas].text = p.novy_cas;
-      tlHNAktivace_Click(f);  // "9:00" has passed: refused
-    } else {
-      tlHNStop_Click(f);
-    }
-    EXPECT_EQ(svet.ikona_pryc, !p.ikona_zpet) << p.novy_cas;
-    svet.log.clear();
-    int sekund = 0;
-    while (sekund < 120 && svet.Log({"tip", "hodiny", "sb", "lblUC", "ikona"}).empty()) {
-      ++sekund;
-      svet.hodiny.ted += std::chrono::seconds{1};
-      CasovacTik();
-    }
-    EXPECT_EQ(sekund == 120 ? 0 : sekund, p.sekund_do_akce) << p.novy_cas;
-    EXPECT_EQ(stav.UpozorneniBezi, 0) << p.novy_cas;
-  }
 }
 
 // The hidden cancel button forbids cancelling however the editor was left and entered again.
@@ -393,7 +316,8 @@ TEST_F(Editor, SkryteStornoPoOpusteniEditoru) {
   }
 }
 
-// "Od-Do" and "Zpět" inside an edit give back the editor's own entries, never the schedule in force.
+// "Od-Do" and "Zpět" inside an edit give back the editor's own entries, never the schedule in force;
+// the from-to mode clears what means nothing in a window.
 TEST_F(Editor, ZpetVraciVlastniZaznamy) {
   Spust(";od/22:00-06:00/;h/stare/");
   svet.dialogy.vstupy = {std::string("stare")};
@@ -403,34 +327,43 @@ TEST_F(Editor, ZpetVraciVlastniZaznamy) {
   EXPECT_EQ(VybranaVolba(f), 0);
   EXPECT_TRUE(f[O::txtHNDatum].viditelny);
 
-  VyberVolbu(f, 3);
-  NastavZaskrtnuti(f, 2, 1);
-  f[O::txtHNCas].text = "7:00";
-  f[O::txtHNDatum].text = "5.12.2026";
-  f[O::txtHNHeslo].text = "nove";
+  Zadej(f, {.akce = 3, .boxy = {2, 3}, .cas = "7:00", .datum = "5.12.2026", .heslo = "nove"});
   tlHNOdDo_Click(f);
+  EXPECT_EQ(f[chHN(3)].hodnota, 0) << "closing programs means nothing in a window";
+  EXPECT_EQ(f[O::txtHNCas].text + "|" + f[O::txtHNDatum].text, "|");
+  EXPECT_EQ(VybranaVolba(f), 1);
+  EXPECT_FALSE(f.Aktivni(O::opHN1));
+  EXPECT_EQ(f[chHN(1)].hodnota, 1);
+  EXPECT_EQ(f.fokus, O::txtHNCas);
   f[O::txtHNCas].text = "21:00";
   tlHNOdDo_Click(f);
   EXPECT_EQ(f[O::txtHNCas].text + "|" + f[O::txtHNDatum].text + "|" + f[O::txtHNHeslo].text,
             "7:00|5.12.2026|nove");
   EXPECT_EQ(VybranaVolba(f), 3);
+  EXPECT_TRUE(f.Aktivni(O::opHN1));
   EXPECT_EQ(f[chHN(1)].hodnota, 0) << "forced by the from-to mode only";
+  EXPECT_EQ(f[chHN(3)].hodnota, 1);
   EXPECT_FALSE(f[O::tlHNastaveniZ].viditelny || f[O::tlHNastaveniP].viditelny);
   svet.dialogy.odpovedi = {odpoved::Ano};
   tlHNAktivace_Click(f);
-  EXPECT_EQ(stav.Parametr, "/odhlaseni;h/nove/;t/7:00/;d/5.12.2026/");
+  EXPECT_EQ(stav.Parametr, "/odhlaseni;h/nove/;kv;t/7:00/;d/5.12.2026/");
 }
 
-// The computer is held awake from the warning until the action is carried out (";kv" closes the
-// programs first) and let go however the countdown ends: the action, "Storno", "S", a new activation,
-// the program's end. A refused change keeps the countdown, and the hold with it.
-TEST_F(Editor, BdelostOdVarovaniDoAkce) {
+// A countdown ends with "S" or a new schedule in the editor (the old warning must carry out neither the
+// new schedule nor an empty one), with "Storno", with the program's end, or with its action. It gives back
+// the icon a ";zs" one took, and lets go of the hold that keeps the computer awake from the warning on, the
+// action's only after ";kv" closed the programs. A refused new string leaves the countdown its own end.
+TEST_F(Editor, KonecOdpoctu) {
   enum Konec { Akce, Storno, Stop, Nova, Odmitnuta, KonecProgramu };
   for (const Konec konec : {Akce, Storno, Stop, Nova, Odmitnuta, KonecProgramu}) {
+    const bool bezi = konec == Akce || konec == Odmitnuta;  // the countdown goes on
     svet.hodiny.ted = SlozCas(2026, 12, 4, 10, 0, 0);
     svet.bdelost.clear();
-    Spust("/vypnuti;kv;t/10:01/");
+    Spust("/vypnuti;zs;kv;t/10:01/");
     CasovacTik();
+    svet.hodiny.ted += std::chrono::seconds{20};
+    CasovacTik();
+    ASSERT_TRUE(svet.ikona_pryc);
     ASSERT_EQ(svet.bdelost.size(), 1u) << konec;
     EXPECT_TRUE(svet.bdelost[0].first) << konec;
     if (konec == Storno) cmKZS_Click();
@@ -438,17 +371,25 @@ TEST_F(Editor, BdelostOdVarovaniDoAkce) {
     if (konec == Stop || konec == Nova || konec == Odmitnuta) tlHNastaveniZ_Click(f);
     if (konec == Stop) tlHNStop_Click(f);
     if (konec == Nova || konec == Odmitnuta) {
-      f[O::txtHNCas].text = konec == Nova ? "23:00" : "9:00";
+      VyberVolbu(f, 2);
+      f[O::txtHNCas].text = konec == Nova ? "23:00" : "9:00";  // "9:00" has passed: refused
       tlHNAktivace_Click(f);
     }
-    EXPECT_EQ(stav.Bdely, konec == Akce || konec == Odmitnuta) << konec;
-    for (int i = 0; i < 70; ++i) {
+    EXPECT_EQ(svet.ikona_pryc, bezi) << konec;
+    EXPECT_EQ(stav.Bdely, bezi) << konec;
+    if (konec == KonecProgramu) continue;  // no tick comes after it
+    svet.log.clear();
+    int sekund = 0;
+    while (sekund < 120 && svet.Log({"tip", "hodiny", "sb", "lblUC", "ikona"}).empty()) {
+      ++sekund;
       svet.hodiny.ted += std::chrono::seconds{1};
       CasovacTik();
     }
+    EXPECT_EQ(sekund == 120 ? 0 : sekund, bezi ? 39 : 0) << konec << ": seconds from 10:00:20 to an action";
+    EXPECT_EQ(stav.UpozorneniBezi, 0) << konec;
     EXPECT_FALSE(stav.Bdely) << konec;
     const auto zavreni = std::find(svet.log.begin(), svet.log.end(), "ZavriProgramy");
-    if (konec == Akce || konec == Odmitnuta) {
+    if (bezi) {
       ASSERT_NE(zavreni, svet.log.end()) << konec;
       EXPECT_GT(svet.bdelost.back().second, static_cast<std::size_t>(zavreni - svet.log.begin())) << konec;
     }
@@ -492,9 +433,10 @@ TEST_F(Editor, PlanNapajeniNedovoliProbuzeni) {
   }
 }
 
-// A password with an option's letters in it is kept whole through the editor and read back by
-// "Změnit" (the password guard answered with it): the schedule does not change under the user.
-TEST_F(Editor, HesloSeZnakyVolby) {
+// A password guards every way into the editor; one with an option's letters in it is kept whole through
+// the editor and read back by "Změnit" (the guard answered with it): the schedule does not change under
+// the user.
+TEST_F(Editor, HesloHlidaEditorACeleZustane) {
   for (const char* heslo : {"a;kdb", "a;ssb", "a;odb", "a;zsb", "a;kvb", "a;tb", "a;db", ";h"}) {
     Spust("");
     tlHNastaveni_Click(f);
@@ -503,8 +445,14 @@ TEST_F(Editor, HesloSeZnakyVolby) {
     EXPECT_EQ(stav.Heslo, heslo);
     EXPECT_EQ(stav.KazdyDen + stav.SkrytStorno + stav.ZakazStorna + stav.KontrolovaneVypnuti + stav.OdDo, 0) << heslo;
     EXPECT_EQ(FormatCasSekundy(stav.CilovyCas), "23:00:00") << heslo;
+    for (void (*vstup)(Formular&) : {tlHNastaveni_Click, tlHNastaveniZ_Click, tlHNastaveniP_Click}) {
+      svet.dialogy.vstupy = {"spatne"};
+      vstup(f);
+      EXPECT_FALSE(f.Aktivni(O::txtHNCas)) << heslo;
+    }
     svet.dialogy.vstupy = {std::string(heslo)};
     tlHNastaveniZ_Click(f);
+    EXPECT_TRUE(f.Aktivni(O::txtHNCas)) << heslo;
     EXPECT_EQ(f[O::txtHNHeslo].text, heslo);
   }
 }

@@ -110,7 +110,7 @@ TEST(NastrojovaTlacitka, ZastupceSePrepinaAChybySeHlasi) {
   EXPECT_TRUE(seznam.text.ends_with(" S počtem minut (;t/125/) ani s ;od podmínka nejde."));
 }
 
-// The link buttons show where they lead; two hints follow the editor's state.
+// The link buttons show where they lead; two hints follow the editor's state, and the status bar the pointer.
 TEST(Napovedy, OdkazyAStavEditoru) {
   FalesnySvet svet;
   Formular f;
@@ -122,6 +122,15 @@ TEST(Napovedy, OdkazyAStavEditoru) {
   stav.Posunuti = 1;
   EXPECT_EQ(NapovedaTlacitka(f, O::tlHNOdDo).text, "Vrátíte se do nastavení Čas - Datum.");
   EXPECT_EQ(NapovedaTlacitka(f, O::tlHNStop).text, "Zrušíte posunutí a aktivujete původní nastavení.");
+
+  // The pointer on a button puts its hint in the status bar; leaving puts the tray text back.
+  svet.tip = "Vypnutí za 5 minut.";
+  tl_MouseMoveEnabled(f, O::tlKZ3, true);
+  EXPECT_EQ(f.sbText + " " + std::to_string(f.sbIkona), "Přejdete do režimu spánku. 32516");
+  EXPECT_TRUE(f.mmeActive);
+  tl_MouseMoveEnabled(f, O::tlKZ3, false);
+  EXPECT_EQ(f.sbText + " " + std::to_string(f.sbIkona), "Vypnutí za 5 minut. 32516");
+  EXPECT_FALSE(f.mmeActive);
 }
 
 // "Ukončit" says what will really become of the schedule.
@@ -147,19 +156,6 @@ TEST(Napovedy, UkoncitRikaCoBudeSPlanem) {
     EXPECT_EQ(NapovedaTlacitka(Formular{}, O::tlHZavrit).text, std::string("Ukončíte program. ") + p.text)
         << p.parametr;
   }
-}
-
-// The pointer on a button puts its hint in the status bar; leaving puts the tray text back.
-TEST(Napovedy, NaTlacitkuANaOdchodu) {
-  FalesnySvet svet;
-  svet.tip = "Vypnutí za 5 minut.";
-  Formular f;
-  tl_MouseMoveEnabled(f, O::tlKZ3, true);
-  EXPECT_EQ(f.sbText + " " + std::to_string(f.sbIkona), "Přejdete do režimu spánku. 32516");
-  EXPECT_TRUE(f.mmeActive);
-  tl_MouseMoveEnabled(f, O::tlKZ3, false);
-  EXPECT_EQ(f.sbText + " " + std::to_string(f.sbIkona), "Vypnutí za 5 minut. 32516");
-  EXPECT_FALSE(f.mmeActive);
 }
 
 // The corner of the work area, wherever the taskbar took its part of the screen.
