@@ -74,7 +74,24 @@ TEST_F(Editor, StavyEditoru) {
     EXPECT_EQ(f.fokus == O::txtHNCas, p.vstup != nullptr) << p.stav;
     tlHNStorno_Click(f);
     EXPECT_EQ(Dosah(f), std::string(pripady[0].dosah)) << "back from " << p.stav;
+    EXPECT_TRUE(f[O::txtHNHeslo].maska) << "the password hidden again after " << p.stav;
   }
+}
+
+// A schedule changed from outside (a second start, "/storno") leaves the entries of an open editor alone;
+// a closed one shows the new schedule.
+TEST_F(Editor, PlanZvenkuNechaRozepsaneZaznamy) {
+  Spust("/restart;t/22:30/");
+  tlHNastaveni_Click(f);
+  VyberVolbu(f, 1);
+  f[O::txtHNCas].text = "7:00";
+  PlanZvenku(f, "Restartování bylo stornováno.");
+  EXPECT_EQ(f[O::txtHNCas].text + "|" + std::to_string(VybranaVolba(f)) + "|" + f.sbText,
+            "7:00|1|Restartování bylo stornováno.");
+  tlHNStorno_Click(f);
+  f[O::txtHNCas].text = "7:00";
+  PlanZvenku(f, "");
+  EXPECT_EQ(f[O::txtHNCas].text, "22:30");
 }
 
 // What the user set in the editor, written as the test's shorthand: the action's index (0 none),
@@ -347,6 +364,10 @@ TEST_F(Editor, ZpetVraciVlastniZaznamy) {
   svet.dialogy.odpovedi = {odpoved::Ano};
   tlHNAktivace_Click(f);
   EXPECT_EQ(stav.Parametr, "/odhlaseni;h/nove/;kv;t/7:00/;d/5.12.2026/");
+  Spust(";od/22:00-06:00/");
+  tlHNastaveniZ_Click(f);
+  tlHNOdDo_Click(f);
+  EXPECT_EQ(f[chHN(1)].hodnota, 0) << "not cancelling was forced by the from-to mode only";
 }
 
 // A countdown ends with "S" or a new schedule in the editor (the old warning must carry out neither the
@@ -551,6 +572,9 @@ TEST_F(Editor, PodminkyPrezijiUpravu) {
   tlHNastaveniZ_Click(f);
   cbHNPodminka_Click(f, Zadna);
   EXPECT_FALSE(f[O::txtHNPodminka].viditelny || f[O::lblHNUdaj].viditelny);
+  cbHNPodminka_Click(f, Klid);
+  EXPECT_EQ(f[O::txtHNPodminka].text, "20") << "\"žádná\" only hid it";
+  cbHNPodminka_Click(f, Zadna);
   f[O::txtHNCas].text = "8:00";
   tlHNParametr_Click(f);
   EXPECT_EQ(f.Tag, "/restart;t/8:00/");
@@ -561,6 +585,8 @@ TEST_F(Editor, PodminkyPrezijiUpravu) {
   EXPECT_EQ(f[O::cbHNPodminka].text, "žádná\npo skončení programu\npo klidu počítače\npo nečinnosti");
   cbHNPodminka_Click(f, Program);
   f[O::txtHNPodminka].text = "render";
+  cbHNPodminka_Click(f, Zadna);
+  cbHNPodminka_Click(f, Program);
   tlHNOdDo_Click(f);
   EXPECT_FALSE(f[O::cbHNPodminka].viditelny || f[O::lblHNPodminka].viditelny || f[O::txtHNPodminka].viditelny);
   Zadej(f, {.cas = "22:00", .datum = "6:00", .podminka = Program, .udaj = "render"});

@@ -283,6 +283,11 @@ TEST_F(Zmeskane, ProbuzeniSeSchematem) {
   Casovac(true);
   Casovac(false);
   EXPECT_EQ(svet.probuzeni.size(), 5u) << "nothing set: nothing to cancel";
+  cmKZS_Click();
+  ASSERT_TRUE(RozeberParametr("/vypnuti;t/16:00/", true, false));
+  CasovacTik();
+  Casovac(false);
+  EXPECT_EQ(svet.probuzeni.back(), "zrus") << "the timer off takes its wake timer with it";
 }
 
 // Woken by its own timer (no user there), the computer is held awake until the warning takes over the

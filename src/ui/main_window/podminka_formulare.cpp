@@ -13,6 +13,9 @@ constexpr std::string_view VolbaVice = "\nvíce podmínek (beze změny)";  // af
 
 int Volba(const Formular& f) { return f[O::cbHNPodminka].hodnota; }
 
+// What the box holds, as its label says: the label keeps its word while the box is hidden.
+bool BoxMaMinuty(const Formular& f) { return f[O::lblHNUdaj].text == "Minut"; }
+
 std::string_view Orizni(std::string_view text) {
   const auto zacatek = text.find_first_not_of(' ');
   if (zacatek == std::string_view::npos) return {};
@@ -56,13 +59,12 @@ void UkazPodminky(Formular& f, const Podminky& p) {
   UkazRadekPodminky(f);
 }
 
-// A name does not become minutes: the box starts empty when the kind of its entry changes. The focus
-// stays in the list, whose arrow keys change the choice step by step.
+// A name does not become minutes: the box starts empty when the kind of its entry changes; "žádná" only
+// hides it, so that a choice made by mistake loses nothing. The focus stays in the list, whose arrow
+// keys change the choice step by step.
 void cbHNPodminka_Click(Formular& f, int volba) {
-  const bool minuty_pred = Volba(f) == v::Klid || Volba(f) == v::Necinnost;
-  const bool minuty_ted = volba == v::Klid || volba == v::Necinnost;
-  if (volba == Volba(f)) return;
-  if (minuty_pred != minuty_ted || volba == v::Zadna) f[O::txtHNPodminka].text.clear();
+  const bool minuty = volba == v::Klid || volba == v::Necinnost;
+  if ((minuty || volba == v::Program) && minuty != BoxMaMinuty(f)) f[O::txtHNPodminka].text.clear();
   f[O::cbHNPodminka].hodnota = volba;
   UkazRadekPodminky(f);
 }
@@ -73,7 +75,7 @@ void UkazRadekPodminky(Formular& f) {
   const bool box = radek && volba != v::Zadna && volba != v::Vice;
   f[O::lblHNPodminka].viditelny = f[O::cbHNPodminka].viditelny = radek;
   f[O::lblHNUdaj].viditelny = f[O::txtHNPodminka].viditelny = box;
-  f[O::lblHNUdaj].text = volba == v::Program ? "Název" : "Minut";
+  if (box) f[O::lblHNUdaj].text = volba == v::Program ? "Název" : "Minut";
 }
 
 std::string PodminkaRadku(const Formular& f) {
