@@ -3,9 +3,10 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
-#include <string>
 
 #include "controls/barva.h"
 #include "ui/navrh_oken.h"
@@ -48,6 +49,9 @@ class Formular {
  private:
   std::array<StavOvladace, PocetOvladacu> ovladace_;
 };
+
+// A box's text without the blanks the user left around it.
+std::string_view Orizni(std::string_view text);
 
 // The option buttons opHN(0) to (5) are one group: selecting one clears the others.
 void VyberVolbu(Formular& f, int index);

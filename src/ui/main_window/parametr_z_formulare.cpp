@@ -17,21 +17,15 @@ namespace {
 constexpr std::array<std::string_view, 6> KlicovaSlova = {"", "/vypnuti", "/restart", "/odhlaseni", "/spanek",
                                                           "/zamceni"};
 
-std::string Orizni(std::string_view text) {
-  const auto zacatek = text.find_first_not_of(' ');
-  if (zacatek == std::string_view::npos) return {};
-  return std::string(text.substr(zacatek, text.find_last_not_of(' ') - zacatek + 1));
-}
-
 bool Zaskrtnuto(const Formular& f, int index) { return f[chHN(index)].hodnota == 1; }
 bool OdDo(const Formular& f) { return f[O::tlHNOdDo].TrueFalse; }
 
 }  // namespace
 
 std::string SestavParametr(const Formular& f) {
-  const std::string cas = Orizni(f[O::txtHNCas].text);
-  const std::string datum = Orizni(f[O::txtHNDatum].text);
-  const std::string heslo = Orizni(f[O::txtHNHeslo].text);
+  const std::string cas(Orizni(f[O::txtHNCas].text));
+  const std::string datum(Orizni(f[O::txtHNDatum].text));
+  const std::string heslo(Orizni(f[O::txtHNHeslo].text));
   std::string s;
   if (OdDo(f)) {
     if (cas.empty() || datum.empty()) return {};

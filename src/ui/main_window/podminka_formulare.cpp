@@ -16,12 +16,6 @@ int Volba(const Formular& f) { return f[O::cbHNPodminka].hodnota; }
 // What the box holds, as its label says: the label keeps its word while the box is hidden.
 bool BoxMaMinuty(const Formular& f) { return f[O::lblHNUdaj].text == "Minut"; }
 
-std::string_view Orizni(std::string_view text) {
-  const auto zacatek = text.find_first_not_of(' ');
-  if (zacatek == std::string_view::npos) return {};
-  return text.substr(zacatek, text.find_last_not_of(' ') - zacatek + 1);
-}
-
 // A program is named by its file name; a whole path pasted in is taken for the file it ends with.
 std::string_view NazevProgramu(const Formular& f) {
   const std::string_view text = Orizni(f[O::txtHNPodminka].text);
