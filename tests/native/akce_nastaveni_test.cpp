@@ -25,8 +25,6 @@ TEST(ProvedAkci, PodleAkceAVerzeWindows) {
       {0, 1, 2, 8, 1, {"privilegium", "KillTimer", "ZavriProgramy", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"}},
       {4, 0, 2, 7, 0, {"privilegium"}},  // no sleep on Windows 2000
       {4, 0, 1, 2, 0, {"schovej", "tip Spuštěné uspání dokončeno.", "SetSuspendState 1 0 0"}},
-      {4, 0, 2, 8, 0, {"privilegium", "schovej", "tip Spuštěné uspání dokončeno.", "SetSuspendState 1 0 0"}},
-      {4, 0, 2, 11, 0, {"privilegium", "schovej", "tip Spuštěné uspání dokončeno.", "SetSuspendState 0 0 0"}},
       {5, 0, 2, 6, 0, {"privilegium"}},  // no lock before Windows 2000
       {5, 0, 2, 7, 0, {"privilegium", "schovej", "tip Spuštěné uzamčení dokončeno.", "LockWorkStation"}},
       {6, 0, 2, 8, 0, {"privilegium"}},
@@ -118,7 +116,6 @@ TEST(AkceHned, NechaUlozisteJakBylo) {
   } pripady[] = {
       {"", "/vypnuti;kd", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"},
       {"", "/restart;kd;kv", "ExitWindowsEx 0x00000006 0xFFFFFFFF"},
-      {"", "/odhlaseni;kd", "ExitWindowsEx 0x00000004 0xFFFFFFFF"},
       {"", "/spanek;kd", "SetSuspendState 0 0 0"},
       {"/vypnuti;t/23:00/", "/restart", "ExitWindowsEx 0x00000006 0xFFFFFFFF"},
       {"/vypnuti;kd;t/23:00/", "/zamceni", "LockWorkStation"},
@@ -139,5 +136,17 @@ TEST(AkceHned, NechaUlozisteJakBylo) {
       stav.Neaktivni = static_cast<std::uint8_t>(*p.predtim ? 0 : 1);  // as start-up leaves it
       Casovac(false);  // the program's exit
     }
+  }
+  // "Spánek" on a computer that can neither sleep nor stand by is refused with its reason.
+  FalesnySvet svet;
+  stav.CasSpusteni = svet.hodiny.ted;
+  ASSERT_TRUE(RozeberParametr("/restart;t/23:00/", false, false));
+  svet.schopnosti = {.spanek = false, .modernStandby = false};
+  svet.log.clear();
+  for (const char* text : {"/spanek;t/23:30/", "/spanek"}) {
+    EXPECT_FALSE(RozeberParametr(text, false, false)) << text;
+    EXPECT_EQ(svet.dialogy.Texty().back(), "Tento počítač neumí přejít do spánku.") << text;
+    EXPECT_EQ(stav.Parametr, "/restart;t/23:00/") << text;
+    EXPECT_EQ(svet.Log(), std::vector<std::string>{}) << text;
   }
 }
