@@ -64,12 +64,6 @@ TEST_F(Tik, DatovanyPlanCekaNaSvujDen) {
   EXPECT_THAT(svet.Log({"tip"}), ElementsAre("ukaz storno"));
 }
 
-// Minutes to the last day the language allows do not fit 32 bits.
-TEST_F(Tik, VzdalenyCilVTipu) {
-  Spust(V(10, 0, 0), "/vypnuti;d/31.12.9999/;t/23:59/");
-  EXPECT_EQ(TextTipu(V(10, 0, 0)), "Vypnutí za 2\u00A0912\u00A0105 dní, 13 hodin a 59 minut.");
-}
-
 TEST(OknoOdDo, HodinaAMinutaUvnitr) {
   const struct {
     int od_h, od_m, do_h, do_m, h, m;

@@ -77,18 +77,13 @@ TEST(ZobrazNastaveni, RezimOdDoMaSvePopisky) {
   EXPECT_TRUE(f[opHN(1)].povoleny && f[opHN(5)].viditelny && f[chHN(1)].povoleny && f[chHN(3)].viditelny);
 }
 
-// A flag counts only when it holds exactly 1, and "Posunutí" is red only while a postponement holds.
-TEST(ZobrazNastaveni, PriznakDvaAPosunuti) {
+// A flag counts only when it holds exactly 1.
+TEST(ZobrazNastaveni, PriznakDva) {
   FalesnySvet svet;
   stav.CasSpusteni = svet.hodiny.ted;
   ASSERT_TRUE(RozeberParametr("/vypnuti;t/23:00/", false, false));
   stav.KazdyDen = 2;
-  stav.Posunuti = 1;
   Formular f;
   ZobrazNastaveni(f, false);
   EXPECT_EQ(f[chHN(0)].hodnota, 0);
-  EXPECT_EQ(f[O::tlHNastaveniP].barva, Rgb(255, 0, 0));
-  stav.Posunuti = 0;
-  ZobrazNastaveni(f, true);
-  EXPECT_EQ(f[O::tlHNastaveniP].barva, BarvaTextuTlacitka);
 }
