@@ -89,14 +89,6 @@ TEST_F(Tik, OknoOdDoVypneHnedJakHodinyVstoupi) {
   EXPECT_THAT(svet.Log(), ElementsAre("privilegium", "KillTimer", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"));
   // A daily window stays registered for the next log-on.
   EXPECT_EQ(svet.ulozeny_parametr, UlozenyTvar(";od/22:00-06:00/;kd"));
-
-  Spust(V(7, 0, 10), ";od/22:00-06:00/");
-  TikejV(V(7, 1, 0));
-  TikejV(V(21, 59, 30));
-  EXPECT_THAT(svet.Log(), ElementsAre("tip Vypnutí od 22:00 do 06:00.", "tip Vypnutí od 22:00 do 06:00."));
-  svet.log.clear();
-  TikejV(V(22, 0, 0));
-  EXPECT_THAT(svet.Log(), ElementsAre("privilegium", "KillTimer", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"));
 }
 
 // What the warning shows by the options. The window sounds once as it appears, and a screen reader hears
@@ -140,15 +132,6 @@ TEST_F(Tik, HlavniOknoSleduje) {
   svet.log.clear();
   TikejV(V(15, 32, 2));  // the countdown ignores the hint
   EXPECT_THAT(svet.Log({"hodiny"}), ElementsAre("lblUC Vypnutí za 58 vteřin.", "sb 32515 Vypnutí za 58 vteřin."));
-}
-
-TEST_F(Tik, ZastaveniVzdyUlozi) {
-  Casovac(false);  // never started
-  EXPECT_THAT(svet.Log(), ElementsAre("KillTimer"));
-  Casovac(true);
-  Casovac(true);  // already running
-  EXPECT_THAT(svet.Log(), ElementsAre("KillTimer", "SetTimer"));
-  EXPECT_EQ(stav.CasovacID, 1225u);
 }
 
 TEST_F(Tik, StornoHlasiAOteviraHlavniOkno) {
