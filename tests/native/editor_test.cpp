@@ -294,6 +294,45 @@ TEST_F(Editor, KontrolaPriOdchoduZPole) {
   EXPECT_EQ(svet.dialogy.Texty(), (std::vector<std::string>{"Doplňte prosím minuty."}));
 }
 
+// The hidden cancel button forbids cancelling however the editor was left and entered again.
+TEST_F(Editor, SkryteStornoPoOpusteniEditoru) {
+  for (void (*vstup)(Formular&) : {tlHNastaveniZ_Click, tlHNastaveniP_Click}) {
+    Spust("/zamceni;ss;t/23:00/");
+    vstup(f);
+    tlHNStorno_Click(f);
+    tlHNastaveniZ_Click(f);
+    EXPECT_EQ(f[chHN(1)].hodnota, 1);
+    EXPECT_FALSE(f.Aktivni(chHN(1)));
+    tlHNOdDo_Click(f);
+    tlHNOdDo_Click(f);
+    EXPECT_FALSE(f.Aktivni(chHN(1))) << "back from the from-to mode";
+  }
+}
+
+// A password guards every way into the editor; one with an option's letters in it is kept whole through
+// the editor and read back by "Změnit" (the guard answered with it): the schedule does not change under
+// the user.
+TEST_F(Editor, HesloHlidaEditorACeleZustane) {
+  for (const char* heslo : {"a;kdb", "a;ssb", "a;odb", "a;zsb", "a;kvb", "a;tb", "a;db", ";h"}) {
+    Spust("");
+    tlHNastaveni_Click(f);
+    Zadej(f, {.akce = 1, .boxy = {2}, .cas = "23:00", .heslo = heslo});
+    tlHNAktivace_Click(f);
+    EXPECT_EQ(stav.Heslo, heslo);
+    EXPECT_EQ(stav.KazdyDen + stav.SkrytStorno + stav.ZakazStorna + stav.KontrolovaneVypnuti + stav.OdDo, 0) << heslo;
+    EXPECT_EQ(FormatCasSekundy(stav.CilovyCas), "23:00:00") << heslo;
+    for (void (*vstup)(Formular&) : {tlHNastaveni_Click, tlHNastaveniZ_Click, tlHNastaveniP_Click}) {
+      svet.dialogy.vstupy = {"spatne"};
+      vstup(f);
+      EXPECT_FALSE(f.Aktivni(O::txtHNCas)) << heslo;
+    }
+    svet.dialogy.vstupy = {std::string(heslo)};
+    tlHNastaveniZ_Click(f);
+    EXPECT_TRUE(f.Aktivni(O::txtHNCas)) << heslo;
+    EXPECT_EQ(f[O::txtHNHeslo].text, heslo);
+  }
+}
+
 // "Od-Do" and "Zpět" inside an edit give back the editor's own entries, never the schedule in force;
 // the from-to mode clears what means nothing in a window.
 TEST_F(Editor, ZpetVraciVlastniZaznamy) {
@@ -301,7 +340,9 @@ TEST_F(Editor, ZpetVraciVlastniZaznamy) {
   svet.dialogy.vstupy = {std::string("stare")};
   tlHNastaveni_Click(f);  // the view shows the from-to schedule: the edit begins in that mode
   tlHNOdDo_Click(f);
+  EXPECT_EQ(f[O::txtHNCas].text + "|" + f[O::txtHNDatum].text + "|" + f[O::txtHNHeslo].text, "||");
   EXPECT_EQ(VybranaVolba(f), 0);
+  EXPECT_TRUE(f[O::txtHNDatum].viditelny);
 
   Zadej(f, {.akce = 3, .boxy = {2, 3}, .cas = "7:00", .datum = "5.12.2026", .heslo = "nove"});
   tlHNOdDo_Click(f);

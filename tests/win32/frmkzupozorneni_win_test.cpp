@@ -89,3 +89,20 @@ TEST(Upozorneni, ZmenaDpiPrerovnaITlacitko) {
   GetWindowRect(Popisek(okno), &r);
   EXPECT_EQ(r.right - r.left, TwipyNaPixely(7035, dpi));
 }
+
+// The warning comes above every window but leaves the focus where the user types, so that a key meant
+// for another program never reaches STORNO; brought to the front, it gives STORNO the focus.
+TEST(Upozorneni, NahoreAleFokusNechaJinde) {
+  const TestovaciOkno jine;
+  frmkzupozorneni okno;
+  okno.Nacti();
+  okno.Ukaz(true);
+  Pumpuj();
+  EXPECT_TRUE(GetWindowLongW(okno.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(GetForegroundWindow(), jine.hwnd());
+  SetForegroundWindow(okno.hwnd());
+  Pumpuj();
+  EXPECT_EQ(GetFocus(), Storno(okno));
+  okno.Schovej();
+  EXPECT_FALSE(GetWindowLongW(okno.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+}

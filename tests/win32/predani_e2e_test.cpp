@@ -7,7 +7,9 @@
 #include <string>
 #include <thread>
 
+#include "app/predani_win.h"
 #include "core/kodovani.h"
+#include "core/predani.h"
 #include "platform/win32/text_win.h"
 #include "program_e2e.h"
 
@@ -151,4 +153,24 @@ TEST_F(Predani_e2e, ZaseknutyProgramNeodpovida) {
   EXPECT_EQ(druhy.Kod(2000), 3);
   zaseknuty.join();
   CloseHandle(mutex);
+}
+
+// Only a whole text of the program's tag is taken from another process: a foreign or broken message
+// is refused before anything reads it as a command.
+TEST(PredaniWin, CiziNeboPoskozenaZpravaSeOdmitne) {
+  constexpr ULONG_PTR Pokyn = 0x5A444B01;
+  std::wstring text = L"/storno";
+  const std::wstring dlouhy(1025, L'x'), s_nulou(L"/storno\0x", 9), pulka_paru = L"/po/\xD800/";
+  const struct {
+    const char* co;
+    COPYDATASTRUCT data;
+  } pripady[] = {
+      {"another tag", {Pokyn + 7, DWORD(text.size() * 2), text.data()}},
+      {"no data", {Pokyn, 0, nullptr}},
+      {"half a character", {Pokyn, DWORD(text.size() * 2 - 1), text.data()}},
+      {"over 1,024 characters", {Pokyn, DWORD(dlouhy.size() * 2), const_cast<wchar_t*>(dlouhy.data())}},
+      {"a null inside", {Pokyn, DWORD(s_nulou.size() * 2), const_cast<wchar_t*>(s_nulou.data())}},
+      {"not UTF-16", {Pokyn, DWORD(pulka_paru.size() * 2), const_cast<wchar_t*>(pulka_paru.data())}},
+  };
+  for (const auto& p : pripady) EXPECT_EQ(PrijmiPredani(nullptr, p.data), kod::Odmitnuto) << p.co;
 }
