@@ -60,6 +60,8 @@ TEST_F(Editor_e2e, NovePosunutiAStop) {
   const std::wstring datum = std::to_wstring(zitra.den) + L"." + std::to_wstring(zitra.mesic) + L"." +
                              std::to_wstring(zitra.rok);
 
+  const auto maska = [&] { return SendMessageW(Pole(program, Ovladac::txtHNHeslo), EM_GETPASSWORDCHAR, 0, 0); };
+  EXPECT_EQ(maska(), L'*');
   Klik(program, Ovladac::tlHNastaveni);
   Klik(program, Ovladac::opHN2);
   NapisDo(program, Ovladac::txtHNCas, L"23.59");
@@ -68,6 +70,7 @@ TEST_F(Editor_e2e, NovePosunutiAStop) {
   NapisDo(program, Ovladac::txtHNDatum, std::to_wstring(zitra.den) + L"," + std::to_wstring(zitra.mesic) + L"," +
                                             std::to_wstring(zitra.rok));
   EXPECT_EQ(Text(Pole(program, Ovladac::txtHNDatum)), datum);
+  EXPECT_EQ(maska(), 0) << "a new password is typed in clear";
   AltA(L'a');
   EXPECT_EQ(OdpovezBoxu(program, IDYES), L"Opravdu si p\u0159ejete aktivovat nastaven\u00e9 parametry?");
   const std::string parametr = "/restart;t/23:59/;d/" + Utf8(datum) + "/";
@@ -75,6 +78,7 @@ TEST_F(Editor_e2e, NovePosunutiAStop) {
   EXPECT_TRUE(HodnotaAutostartu(KlicRun).has_value() && HodnotaAutostartu(KlicRunOnce).has_value());
   EXPECT_EQ(Souhrn(program), L"Restartov\u00e1n\u00ed " + datum + L" v 23:59");
   EXPECT_EQ(Schranka(), Utf16(parametr));
+  EXPECT_EQ(maska(), L'*') << "hidden again once armed";
 
   Klik(program, Ovladac::tlHNastaveniP);
   NapisDo(program, Ovladac::txtHNCas, L"90");  // a postponement by minutes from the start

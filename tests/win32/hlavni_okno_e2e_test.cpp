@@ -97,7 +97,9 @@ TEST_F(HlavniOkno_e2e, ZavrenimZustaneVListeAIkonaHoOtevre) {
   EXPECT_TRUE(program.Bezi());
   KlikNaIkonu(program.Okno(L"frmkzupozorneni"));
   EXPECT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 3s));
-  KlikNaIkonu(program.Okno(L"frmkzupozorneni"));  // open already: still one window
+  ShowWindow(program.Hlavni(), SW_MINIMIZE);
+  KlikNaIkonu(program.Okno(L"frmkzupozorneni"));  // open already: restored, and still one window
+  EXPECT_TRUE(Dockej([&] { return !IsIconic(program.Hlavni()); }, 3s));
   std::this_thread::sleep_for(500ms);
   EXPECT_EQ(FindWindowExW(nullptr, program.Hlavni(), L"frmkzhlavni", nullptr), nullptr);
 }
