@@ -9,7 +9,6 @@
 namespace {
 
 // The tags are ours, so that another program's WM_COPYDATA is never read as a command line.
-constexpr ULONG_PTR ZnackaPokynu = 0x5A444B01;    // the argument text
 constexpr ULONG_PTR ZnackaOkna = 0x5A444B02;      // started with nothing: the main window
 constexpr ULONG_PTR ZnackaOdpovedi = 0x5A444B03;  // the line of "/stav", back to the second start
 constexpr std::size_t NejvicZnaku = 1024;

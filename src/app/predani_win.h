@@ -11,6 +11,9 @@
 // program's boxes take; "/stav" prints the line it gets back.
 int PredejBezicimu(std::string_view argument);
 
+// The tag of the argument text, ours so that another program's WM_COPYDATA is never read as a command.
+inline constexpr ULONG_PTR ZnackaPokynu = 0x5A444B01;
+
 // The running program's side. The text is copied and checked before anything is done with it.
 LRESULT PrijmiPredani(HWND odesilatel, const COPYDATASTRUCT& data);
 

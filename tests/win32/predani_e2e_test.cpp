@@ -158,7 +158,7 @@ TEST_F(Predani_e2e, ZaseknutyProgramNeodpovida) {
 // Only a whole text of the program's tag is taken from another process: a foreign or broken message
 // is refused before anything reads it as a command.
 TEST(PredaniWin, CiziNeboPoskozenaZpravaSeOdmitne) {
-  constexpr ULONG_PTR Pokyn = 0x5A444B01;
+  constexpr ULONG_PTR Pokyn = ZnackaPokynu;
   std::wstring text = L"/storno";
   const std::wstring dlouhy(1025, L'x'), s_nulou(L"/storno\0x", 9), pulka_paru = L"/po/\xD800/";
   const struct {
