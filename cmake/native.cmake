@@ -6,6 +6,8 @@ file(GLOB native_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
 add_executable(testy_nativni ${native_tests})
 target_include_directories(testy_nativni PRIVATE ${CMAKE_SOURCE_DIR}/tests/native)
 target_link_libraries(testy_nativni PRIVATE vypnuti_logika GTest::gtest_main GTest::gmock)
+# Where the tests find the files they read (the parameter corpus).
+target_compile_definitions(testy_nativni PRIVATE VYPNUTI_ZDROJE="${CMAKE_SOURCE_DIR}")
 gtest_discover_tests(testy_nativni DISCOVERY_TIMEOUT 60)
 
 if(VYPNUTI_SANITIZE AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")

@@ -8,12 +8,6 @@ namespace {
 bool JeMezera(char c) { return c == ' ' || c == '\t'; }
 bool JeCislice(char c) { return c >= '0' && c <= '9'; }
 
-std::string_view Orizni(std::string_view text) {
-  while (!text.empty() && JeMezera(text.front())) text.remove_prefix(1);
-  while (!text.empty() && JeMezera(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 // Copies the digits starting at i into out; returns how many there were.
 std::size_t PrevezmiCislice(std::string_view text, std::size_t& i, std::string& out) {
   const std::size_t zacatek = i;
@@ -22,6 +16,12 @@ std::size_t PrevezmiCislice(std::string_view text, std::size_t& i, std::string& 
 }
 
 }  // namespace
+
+std::string_view Orizni(std::string_view text) {
+  while (!text.empty() && JeMezera(text.front())) text.remove_prefix(1);
+  while (!text.empty() && JeMezera(text.back())) text.remove_suffix(1);
+  return text;
+}
 
 std::optional<double> CtiCislo(std::string_view text, std::string_view desetinny_oddelovac) {
   text = Orizni(text);

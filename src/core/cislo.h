@@ -3,6 +3,9 @@
 #include <optional>
 #include <string_view>
 
+// The text without the blanks and tabs around it.
+std::string_view Orizni(std::string_view text);
+
 // Reads a number as the user writes it: blanks around it, an optional sign, digits with the locale's
 // decimal separator. No exponent: "1e3" is a typing slip, not a thousand. Anything else, the empty
 // text included, is no number.

@@ -66,9 +66,14 @@ class Retezec {
     return hodnota;
   }
 
-  // Removes an option together with its slash value, all in one stretch.
-  std::optional<std::string> OdeberUsek(std::string_view volba) {
-    const auto p = s_.find(volba);
+  // A keyword of the newer options counts only where its value's "/" follows it at once: text that an
+  // older string carried by chance (";pozdeji", ";klidne") goes on meaning nothing.
+  bool ObsahujeKlic(std::string_view klic) const { return s_.find(std::string(klic) + "/") != std::string::npos; }
+
+  // Removes an option together with its slash value, all in one stretch; a keyword of the newer
+  // options (klic) is found only in its keyword form.
+  std::optional<std::string> OdeberUsek(std::string_view volba, bool klic = false) {
+    const auto p = klic ? s_.find(std::string(volba) + "/") : s_.find(volba);
     const auto otevreni = s_.find('/', p + volba.size());
     if (otevreni == std::string::npos) return std::nullopt;
     const auto zavreni = s_.find('/', otevreni + 1);
@@ -129,6 +134,11 @@ void NastavOkamzik(Cas okamzik) {
   stav.Minuta = static_cast<std::int16_t>(d.minuta);
 }
 
+struct Hlaseni {
+  std::string text, titulek;
+  unsigned styl = 0;
+};
+
 // ";od/22:00-06:00/": the window's start and end; false when the window is malformed.
 bool CtiOkno(Retezec& s) {
   stav.OdDo = 1;
@@ -164,20 +174,26 @@ void CtiAkci(Retezec& s) {
 
 std::uint8_t Priznak(Retezec& s, std::string_view volba) { return s.Odeber(volba) ? 1 : 0; }
 
-// ";po/render.exe/", ";klid/15/", ";necinnost/30/"; nothing when one of them is malformed. A program
-// is named by its file name: a path or a character no file name has would never match a process.
+// ";po/render.exe/", ";klid/15/", ";necinnost/30/"; nothing when one of them is malformed or given
+// twice. A program is named by its file name: a path or a character no file name has would never match a
+// process, and blanks around it are the typist's.
 std::optional<Podminky> CtiPodminky(Retezec& s) {
   Podminky p;
   bool dobre = true;
-  if (s.Obsahuje(";po")) {
-    const auto nazev = s.OdeberUsek(";po");
-    dobre = nazev && !nazev->empty() && nazev->find_first_of("\\:*?\"<>|") == std::string::npos;
-    if (dobre) p.program = *nazev;
+  const auto hodnota = [&](std::string_view klic) -> std::optional<std::string> {
+    if (!s.ObsahujeKlic(klic)) return std::nullopt;
+    auto h = s.OdeberUsek(klic, true);
+    if (!h || s.ObsahujeKlic(klic)) dobre = false;
+    return h;
+  };
+  if (const auto nazev = hodnota(";po")) {
+    p.program = std::string(Orizni(*nazev));
+    dobre = dobre && !p.program.empty() && p.program.find_first_of("\\:*?\"<>|") == std::string::npos;
   }
-  const auto minuty = [&](std::string_view volba, int& kam) {
-    if (!s.Obsahuje(volba)) return;
-    const auto hodnota = s.OdeberUsek(volba);
-    const auto n = hodnota ? CisloVRozsahu(*hodnota, 1, NejvyseMinutPodminky) : std::nullopt;
+  const auto minuty = [&](std::string_view klic, int& kam) {
+    const auto text = hodnota(klic);
+    if (!text) return;
+    const auto n = CisloVRozsahu(*text, 1, NejvyseMinutPodminky);
     if (n) kam = *n;
     dobre = dobre && n;
   };
@@ -194,6 +210,7 @@ bool CtiCas(std::string_view hodnota) {
     if (!cas) return false;
     stav.Hodina = static_cast<std::int16_t>(cas->hodina);
     stav.Minuta = static_cast<std::int16_t>(cas->minuta);
+    stav.KonecDne = cas->hodina == 24 ? 1 : 0;
     NastavDen();
     stav.RezimMinuty = 0;
     return true;
@@ -226,7 +243,7 @@ void Vynuluj() {
   stav.Neaktivni = 1;
   stav.Dny = dny::Kazdy;
   stav.Podminka = {};
-  stav.BezCasu = 0;
+  stav.BezCasu = stav.KonecDne = 0;
   stav.KazdyDen = stav.ZakazStorna = stav.KontrolovaneVypnuti = stav.HesloZapnuto = 0;
   stav.ZbyvaSekund = stav.RezimMinuty = stav.OdDo = stav.SkrytStorno = 0;
   stav.Heslo.clear();
@@ -234,28 +251,41 @@ void Vynuluj() {
   stav.Akce = akce::Zadna;
 }
 
-// "Spánek" on a machine that can neither sleep nor stand by is refused with its own reason; the
-// schedule in force stays.
-bool NelzeProvest() { return !port<Planovac>().AkceMozna(stav.Akce); }
+// The box of the string refused last, kept for a caller that shows it only once the schedule in force
+// is back: the box's own message loop lets that schedule tick meanwhile.
+Hlaseni posledni_hlaseni;
 
-Rozbor OdmitniSpanek(const Plan& predtim, bool BezHlaseni) {
+void Ohlas(Hlaseni hlaseni, bool BezHlaseni) {
+  posledni_hlaseni = std::move(hlaseni);
+  if (!BezHlaseni) UkazOdmitnuti();
+}
+
+// "Spánek" on a machine that can neither sleep nor stand by, and a quiet computer where the system
+// cannot measure it, are refused with their own reason; the schedule in force stays.
+std::optional<std::string> ProcNelze() {
+  if (!port<Planovac>().AkceMozna(stav.Akce)) return "Tento počítač neumí přejít do spánku.";
+  if (stav.Podminka.klid != 0 && !port<Planovac>().KlidMeritelny()) {
+    return "Klid počítače (;klid) tento systém neumí změřit. Potřebuje Windows Vista nebo novější.";
+  }
+  return std::nullopt;
+}
+
+Rozbor OdmitniNelze(const Plan& predtim, std::string duvod, bool BezHlaseni) {
   static_cast<Plan&>(stav) = predtim;
-  if (!BezHlaseni)
-    port<Dialogy>().Zprava("Tento počítač neumí přejít do spánku.", NazevAplikace, styl::Ok | styl::Vykricnik);
+  Ohlas({std::move(duvod), NazevAplikace, styl::Ok | styl::Vykricnik}, BezHlaseni);
   return Rozbor::Odmitnuto;
 }
 
 Rozbor Odmitni(const Retezec& s, bool BezHlaseni) {
   Vynuluj();
-  if (BezHlaseni) return Rozbor::Odmitnuto;
   if (s.Obsahuje("/?")) {
-    port<Dialogy>().Zprava(TextNapovedy(), std::string(NazevAplikace) + " parametrem z příkazového řádku.",
-                           styl::Ok | styl::Informace);
+    Ohlas({TextNapovedy(), std::string(NazevAplikace) + " parametrem z příkazového řádku.", styl::Ok | styl::Informace},
+          BezHlaseni);
   } else {
     std::string text = stav.Parametr;
     text.append(Radek).append(Radek).append("Neznámé nebo chybné zadání spouštěcího parametru!");
     text.append(Radek).append(Radek).append(TextNapovedy());
-    port<Dialogy>().Zprava(text, NazevAplikace, styl::Ok | styl::Vykricnik);
+    Ohlas({std::move(text), NazevAplikace, styl::Ok | styl::Vykricnik}, BezHlaseni);
   }
   return Rozbor::Odmitnuto;
 }
@@ -270,24 +300,39 @@ Rozbor Vyprs() {
   return Rozbor::Vyprselo;
 }
 
-// Arms the schedule read so far.
+// Arms the schedule read so far. A daily moment is never armed in the past, nor on a day it skips; a
+// condition's moment only begins its watch, so one just passed is watched from now until its day's
+// watch ends.
 Rozbor Aktivuj(bool NeUkladat) {
-  stav.Neaktivni = 0;
-  if (stav.Rok < RozlozCas(port<Hodiny>().Ted()).rok) return Vyprs();
-  stav.CilovyCas = SlozCas(stav.Rok, stav.Mesic, stav.Den, stav.Hodina, stav.Minuta);
-  if (stav.OdDo == 1) stav.DoCas = hours{stav.DoHodina} + minutes{stav.DoMinuta};
-  stav.Hlidani = {};
   const Cas ted = port<Hodiny>().Ted();
-  if (stav.CilovyCas < ted && stav.BezCasu != 1) {
-    if (stav.KazdyDen != 1) return Vyprs();
-    // As many days as it takes: a daily moment is never armed in the past.
-    stav.CilovyCas += ceil<days>(ted - stav.CilovyCas);
-  }
-  if (stav.OdDo != 1) {
-    while (!DenPovolen(stav.Dny, stav.CilovyCas)) stav.CilovyCas += days{1};
+  stav.Neaktivni = 0;
+  if (stav.Rok < RozlozCas(ted).rok) return Vyprs();
+  stav.CilovyCas = SlozCas(stav.Rok, stav.Mesic, stav.Den, stav.Hodina, stav.Minuta);
+  if (stav.OdDo == 1) {
+    stav.DoCas = hours{stav.DoHodina} + minutes{stav.DoMinuta};
+    if (stav.CilovyCas < ted) {
+      if (stav.KazdyDen != 1) return Vyprs();
+      stav.CilovyCas += ceil<days>(ted - stav.CilovyCas);
+    }
+  } else if (stav.BezCasu != 1) {
+    // A day's moment already dealt with never comes back. At a log-on, a watch that began in the session
+    // before is not taken up: the program it waited for, the quiet it measured belonged to that session.
+    const auto nastane = [&](Cas cil) {
+      const bool jeste = stav.PriPrihlaseni == 1 ? cil >= ted : JesteNastane(stav, cil, ted);
+      return jeste && cil > stav.Vyrizeno;
+    };
+    if (!nastane(stav.CilovyCas)) {
+      if (stav.KazdyDen != 1) return Vyprs();
+      if (stav.CilovyCas < ted) stav.CilovyCas += floor<days>(ted - stav.CilovyCas);
+    }
+    while (!nastane(stav.CilovyCas) || !VPovolenyDen(stav, stav.CilovyCas)) stav.CilovyCas += days{1};
   }
   if (stav.OdDo != 1) NastavMinutuVarovani();
-  if (!NeUkladat) port<Planovac>().UlozNastaveni();
+  stav.Hlidani = {};
+  if (!NeUkladat) {
+    stav.JenRelace = stav.RezimMinuty == 1 || stav.BezCasu == 1 ? 1 : 0;
+    port<Planovac>().UlozNastaveni();
+  }
   return Rozbor::Aktivni;
 }
 
@@ -310,25 +355,33 @@ std::optional<Rozbor> PodminkaBezCasu(const Retezec& s, bool BezHlaseni) {
 }
 
 // ";t" and ";d" of a schedule that is no from-to window: nothing while the string is still good.
-std::optional<Rozbor> CtiKdy(Retezec& s, const Plan& predtim, bool BezHlaseni, bool JenPlan) {
+std::optional<Rozbor> CtiKdy(Retezec& s, const Plan& predtim, bool BezHlaseni, bool JenPlan, bool s_dny) {
   const bool podminka = !stav.Podminka.Zadne();
   if (!s.Odeber(";t")) {
     if (podminka) return PodminkaBezCasu(s, BezHlaseni);
-    if (JenPlan) return Odmitni(s, BezHlaseni);
-    return NelzeProvest() ? OdmitniSpanek(predtim, BezHlaseni) : ProvedHned(predtim);
+    // Days of the week say when an action repeats: without a time they are no action for now.
+    if (JenPlan || s_dny) return Odmitni(s, BezHlaseni);
+    if (const auto duvod = ProcNelze()) return OdmitniNelze(predtim, *duvod, BezHlaseni);
+    return ProvedHned(predtim);
   }
   const auto cas = s.OdeberHodnotu();
   if (!cas || !CtiCas(*cas)) return Odmitni(s, BezHlaseni);
   // Days of the week and conditions go with a clock time only: a number of minutes is one moment, and
   // so is a date for days of the week.
-  if (stav.RezimMinuty == 1 && (stav.Dny != dny::Kazdy || podminka)) return Odmitni(s, BezHlaseni);
-  if (stav.Dny != dny::Kazdy && s.Obsahuje(";d")) return Odmitni(s, BezHlaseni);
+  if (stav.RezimMinuty == 1 && (s_dny || podminka)) return Odmitni(s, BezHlaseni);
+  if (s_dny && s.Obsahuje(";d")) return Odmitni(s, BezHlaseni);
 
   if (stav.KazdyDen != 1 && stav.RezimMinuty != 1 && s.Odeber(";d")) {
     const auto datum = s.OdeberHodnotu();
     if (!datum || !CtiDatum(*datum)) return Odmitni(s, BezHlaseni);
   }
   return std::nullopt;
+}
+
+// The password comes out before any option is read: no option is ever found inside it.
+std::optional<std::string> OdeberHeslo(Retezec& s, bool& s_heslem) {
+  s_heslem = s.Odeber(";h");
+  return s_heslem ? s.OdeberHodnotu() : std::nullopt;
 }
 
 }  // namespace
@@ -359,10 +412,12 @@ std::string TextNapovedy() {
       ";dny/po-pa/ - opakovat jen ve vybrané dny (po, út, st, čt, pá, so, ne)",
       ";po/render.exe/ - až skončí program tohoto jména",
   };
-  static constexpr std::array<std::string_view, 2> RadkyPodminek = {
+  static constexpr std::array<std::string_view, 3> RadkyPodminek = {
       ";necinnost/30/ - až se daný počet minut nikdo nedotkne klávesnice ani myši",
-      "S časem (;t/23:00/) znamená podmínka „ne dříve než“, s ;kd nebo ;dny se hlídá každý den od daného "
-      "času. S počtem minut (;t/125/) ani s ;od podmínka nejde.",
+      "S časem (;t/23:00/) znamená podmínka „ne dříve než“ a hlídá se do 6:00 dalšího rána, s ;kd nebo ;dny "
+      "každý den od daného času. Nenastane-li do té doby, denní akce počká na svůj další den a jednorázová se "
+      "zruší. Bez času se podmínka hlídá, dokud nenastane. S počtem minut (;t/125/) ani s ;od podmínka nejde.",
+      "V PowerShellu zadejte parametr v uvozovkách, jinak ho středník rozdělí: vypnuti.exe \"/vypnuti;t/22:30/\"",
   };
   std::string text;
   for (const auto radek : Radky) text.append(Radek).append(radek);
@@ -380,23 +435,26 @@ bool RozeberParametr(const std::string& Text, bool BezHlaseni, bool NeUkladat) {
 Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat, bool JenPlan) {
   // A string the store cannot hold faithfully is refused before anything changes.
   if (!NeUkladat && !LzeUlozit(Text)) {
-    port<Dialogy>().Zprava(
-        "Parametr obsahuje znak, který nelze uložit (mimo českou znakovou sadu Windows-1250).\r\n"
-        "Nastavení zůstává beze změny.",
-        NazevAplikace, styl::Ok | styl::Vykricnik);
+    Ohlas({"Parametr obsahuje znak, který nelze uložit (mimo českou znakovou sadu Windows-1250).\r\n"
+           "Nastavení zůstává beze změny.",
+           NazevAplikace, styl::Ok | styl::Vykricnik},
+          BezHlaseni);
     return Rozbor::Odmitnuto;
   }
   const Plan predtim = stav;
   Retezec s(Text);
-  if (!NeUkladat) stav.Parametr = Text;
-  // The password's text comes out before any option is read: no option is ever found inside it.
-  const bool s_heslem = s.Odeber(";h");
-  const std::optional<std::string> heslo = s_heslem ? s.OdeberHodnotu() : std::nullopt;
+  if (!NeUkladat) {
+    if (Text != stav.Parametr) stav.Vyrizeno = {};  // another schedule: none of its days is dealt with
+    stav.Parametr = Text;
+  }
+  bool s_heslem = false;
+  const std::optional<std::string> heslo = OdeberHeslo(s, s_heslem);
   // The days come out before ";d" is looked for: their keyword begins with it.
   std::optional<std::uint8_t> dny = dny::Kazdy;
-  if (s.Obsahuje(";dny")) {
-    const auto seznam = s.OdeberUsek(";dny");
-    dny = seznam ? CtiDny(*seznam) : std::nullopt;
+  const bool s_dny = s.ObsahujeKlic(";dny");
+  if (s_dny) {
+    const auto seznam = s.OdeberUsek(";dny", true);
+    dny = seznam && !s.ObsahujeKlic(";dny") ? CtiDny(*seznam) : std::nullopt;
   }
   // So do the conditions: a program's name may hold the letters of any option.
   const std::optional<Podminky> podminky = CtiPodminky(s);
@@ -413,10 +471,11 @@ Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat, bool Je
   if (stav.Akce == akce::Zadna || !dny || !podminky || (stav.OdDo == 1 && !podminky->Zadne()))
     return Odmitni(s, BezHlaseni);
   stav.Podminka = *podminky;
-  stav.BezCasu = 0;
+  stav.BezCasu = stav.KonecDne = 0;
 
-  stav.Dny = *dny == dny::Vsechny ? dny::Kazdy : *dny;  // all seven are every day
-  stav.KazdyDen = Priznak(s, ";kd") == 1 || stav.Dny != dny::Kazdy ? 1 : 0;
+  // Chosen days repeat, all seven of them too: they are every day.
+  stav.Dny = *dny == dny::Vsechny ? dny::Kazdy : *dny;
+  stav.KazdyDen = Priznak(s, ";kd") == 1 || s_dny ? 1 : 0;
   stav.SkrytStorno = Priznak(s, ";ss");
   stav.HesloZapnuto = s_heslem ? 1 : 0;
   stav.Heslo = heslo.value_or("");
@@ -427,9 +486,17 @@ Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat, bool Je
     stav.KontrolovaneVypnuti = Priznak(s, ";kv");
     if (stav.Akce == akce::Zadna) return Odmitni(s, BezHlaseni);
 
-    if (const auto konec = CtiKdy(s, predtim, BezHlaseni, JenPlan)) return *konec;
+    if (const auto konec = CtiKdy(s, predtim, BezHlaseni, JenPlan, s_dny)) return *konec;
   }
   if (stav.Akce == akce::Zadna) return Odmitni(s, BezHlaseni);
-  if (NelzeProvest()) return OdmitniSpanek(predtim, BezHlaseni);
+  if (const auto duvod = ProcNelze()) return OdmitniNelze(predtim, *duvod, BezHlaseni);
   return Aktivuj(NeUkladat);
+}
+
+void UkazOdmitnuti() { port<Dialogy>().Zprava(posledni_hlaseni.text, posledni_hlaseni.titulek, posledni_hlaseni.styl); }
+
+std::optional<std::string> HesloParametru(std::string_view text) {
+  Retezec s{std::string(text)};
+  bool s_heslem = false;
+  return OdeberHeslo(s, s_heslem);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 // Reads a parameter string such as "/vypnuti;t/15:32/" into the schedule state. True when a schedule
 // got armed; false when the string was refused, when the schedule had already expired, and when the
@@ -19,6 +21,13 @@ enum class Rozbor {
 //   JenPlan: the string must be a schedule; an action without a time is refused, not carried out
 //   (a stored string: an earlier build stored "/vypnuti;kd", which would act at every log-on).
 Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat, bool JenPlan = false);
+
+// The error or help box of the string refused last (the parser shows it itself unless BezHlaseni), for
+// a caller that shows it only once it has put back the schedule in force.
+void UkazOdmitnuti();
+
+// The password of a parameter string (";h/…/"), read as the parser reads it; nothing when it has none.
+std::optional<std::string> HesloParametru(std::string_view text);
 
 // The warning minute (Rok, Mesic, Den, Hodina, Minuta): one minute before the target moment.
 void NastavMinutuVarovani();

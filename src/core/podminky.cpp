@@ -1,7 +1,5 @@
 #include "core/podminky.h"
 
-#include <vector>
-
 using namespace std::chrono;
 
 bool BylKlid(const Vzorek& pred, const Vzorek& po) {
@@ -18,8 +16,11 @@ bool BylKlid(const Vzorek& pred, const Vzorek& po) {
   return procent < KlidProcesorProcent && za_sekundu < static_cast<double>(KlidSitBajtuZaSekundu);
 }
 
-std::string JmenoProcesu(const std::string& program) {
-  return program.find('.') == std::string::npos ? program + ".exe" : program;
+std::vector<std::string> JmenaProcesu(const std::string& program) {
+  std::string pripona = program.size() >= 4 ? program.substr(program.size() - 4) : "";
+  for (char& c : pripona) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  if (pripona == ".exe") return {program};
+  return {program, program + ".exe"};
 }
 
 std::string ZapisPodminky(const Podminky& p) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // What a schedule may wait for besides its moment: a program that ends (";po/render.exe/"), a quiet
 // computer (";klid/15/"), nobody at the keyboard or mouse (";necinnost/30/"). All that are given must
@@ -42,8 +43,9 @@ struct Vzorek {
 // that went back (an interface gone), proves nothing quiet.
 bool BylKlid(const Vzorek& pred, const Vzorek& po);
 
-// The name to look for among the processes: "render" means "render.exe".
-std::string JmenoProcesu(const std::string& program);
+// The names to look for among the processes: the name as given, and with ".exe" unless it ends so;
+// "render" means "render.exe", "HandBrake.Worker" means "HandBrake.Worker.exe" too.
+std::vector<std::string> JmenaProcesu(const std::string& program);
 
 // The conditions as the parameter string writes them: ";po/render.exe/;klid/15/".
 std::string ZapisPodminky(const Podminky& p);
@@ -59,4 +61,5 @@ struct HlidaniPodminek {
   std::chrono::milliseconds kontrola{0};          // the last check, on the steady clock
   std::chrono::milliseconds klid_od{0};           // quiet since then, on the steady clock
   std::optional<Vzorek> vzorek;                   // the counters at the last check
+  int bez_programu = 0;                           // checks in a row that found the program not running
 };

@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "core/dny.h"
+#include "core/heslo.h"
 #include "core/kalendar.h"
 #include "core/kodovani.h"
 #include "core/parametr.h"
@@ -12,8 +14,9 @@
 #include "platform/port.h"
 #include "platform/uloziste.h"
 #include "scheduler/casovac.h"
+#include "scheduler/hlidani.h"
+#include "scheduler/kdy.h"
 #include "scheduler/zmena_planu.h"
-#include "ui/main_window/hlavni_okno.h"
 
 using namespace std::chrono;
 
@@ -28,11 +31,11 @@ std::string_view BezKoncovychMezer(std::string_view text) {
 // A countdown with ";zs" may be stopped by nobody: the command line is no way round it.
 bool ZakazanoStornem() { return stav.UpozorneniBezi == 1 && stav.ZakazStorna == 1; }
 
-// The guard of the schedule in force, and a second look after its box: while the box was up, the
-// countdown may have begun.
+// The guard of what is in force, and a second look after its box: while the box was up, the countdown
+// may have begun.
 bool Dovoleno() {
   if (ZakazanoStornem()) return false;
-  if (stav.Neaktivni == 0 && !NastaveniHeslo()) return false;
+  if (!NastaveniHeslo()) return false;
   return !ZakazanoStornem();
 }
 
@@ -41,25 +44,31 @@ void Oznam(std::string_view text) {
   if (stav.HlavniOtevreno == 1) port<HlavniOkno>().PlanZvenku(text);
 }
 
+// A stored schedule that is not armed now (a daily one waiting for the next log-on) goes too: the user
+// asked that nothing come.
 int Storno() {
-  if (stav.Neaktivni != 0) return kod::Nic;
+  const bool ulozeny = !port<Uloziste>().CtiParametr().empty();
+  if (stav.Neaktivni != 0 && !ulozeny) return kod::Nic;
   if (!Dovoleno()) return kod::Odmitnuto;
-  if (stav.Neaktivni != 0) return kod::Nic;  // carried out while the password was asked for
+  if (stav.Neaktivni != 0 && port<Uloziste>().CtiParametr().empty()) return kod::Nic;  // done meanwhile
+  const bool aktivni = stav.Neaktivni == 0;
   const std::string text = stav.AkceNazev + " bylo stornováno.";
   ZrusPlan();
-  Oznam(text);
+  if (aktivni) Oznam(text);
   return kod::Hotovo;
 }
 
 // The user typed a new string on purpose: it wins over the stored one, as an activation in the window.
 int NovyPlan(std::string_view predany) {
-  const std::string text = RozbalUlozenyTvar(predany).value_or(std::string(predany));
-  // The autostart entry's own command line, started again: nothing to ask for.
-  if (stav.Neaktivni == 0 && text == stav.Parametr) return kod::Hotovo;
+  const std::optional<std::string> ulozeny = RozbalUlozenyTvar(predany);
+  const std::string text = ulozeny.value_or(std::string(predany));
+  // The autostart entry's own command line, started again: nothing to ask for. A string typed again
+  // (a script that keeps re-arming "in 60 minutes") is a new schedule.
+  if (ulozeny && stav.Neaktivni == 0 && text == stav.Parametr) return kod::Hotovo;
   if (!Dovoleno()) return kod::Odmitnuto;
   switch (NahradPlan(text, false, false)) {
     case Rozbor::Aktivni:
-      Oznam(TipPlanu());
+      Oznam(TipPoAktivaci());
       return kod::Hotovo;
     case Rozbor::Provedeno:
       return kod::Hotovo;
@@ -73,6 +82,30 @@ int NovyPlan(std::string_view predany) {
 
 }  // namespace
 
+// Nothing armed now, but a stored schedule comes back at the next log-on: say which, for the script that
+// asks ("Vypnutí každý den ve 21:00 se naplánuje při příštím přihlášení."). It is read as start-up would
+// read it, on a copy: nothing is armed, stored or carried out.
+std::string RadekUlozeneho() {
+  const std::string ulozeny = port<Uloziste>().CtiParametr();
+  const std::string nic = "Nic není naplánováno.";
+  if (ulozeny.empty()) return nic;
+  const StavPlanu predtim = stav;
+  std::string radek = nic;
+  if (Rozeber(RozbalUlozenyTvar(ulozeny).value_or(ulozeny), true, true, true) == Rozbor::Aktivni) {
+    // 24:00 is named on its own day: "v pá ve 24:00", not the Thursday's 0:00 it would read as.
+    const std::string hodina = stav.KonecDne == 1 ? "ve 24:00" : VHodin(stav.CilovyCas);
+    const std::string kdy = stav.OdDo == 1 ? TextTipu(stav.CilovyCas).substr(stav.AkceNazev.size())
+                            : stav.KazdyDen == 1
+                                ? (stav.Dny == 0 ? " každý den" : DnyVeVete(stav.Dny)) + " " + hodina
+                                : " " + FormatDatum(stav.CilovyCas - days{stav.KonecDne}) + " " + hodina;
+    const std::string podminky = stav.Podminka.Zadne() ? "" : " " + PodminkyVeVete(stav.Podminka) + ", nejdříve";
+    radek = stav.AkceNazev + podminky + (kdy.ends_with(".") ? kdy.substr(0, kdy.size() - 1) : kdy) +
+            " se naplánuje při příštím přihlášení.";
+  }
+  stav = predtim;
+  return radek;
+}
+
 Pokyn PokynZ(std::string_view argument) {
   const std::string_view text = BezKoncovychMezer(argument);
   if (text.empty()) return Pokyn::Okno;
@@ -84,8 +117,9 @@ Pokyn PokynZ(std::string_view argument) {
 Odpoved PrijmiPokyn(std::string_view text) {
   const Pokyn pokyn = PokynZ(text);
   if (pokyn == Pokyn::Stav) return {stav.Neaktivni == 0 ? kod::Hotovo : kod::Nic, RadekStavu()};
-  // The user is answering a box of ours: nothing may change or act behind it.
-  if (port<Dialogy>().Otevreno()) return {kod::Odmitnuto, {}};
+  // The user is answering a box of ours, or the action is under way (the programs being closed):
+  // nothing may change or act behind it.
+  if (port<Dialogy>().Otevreno() || stav.AkceBezi == 1) return {kod::Odmitnuto, {}};
   switch (pokyn) {
     case Pokyn::Okno:
       port<HlavniOkno>().Otevri();
@@ -98,20 +132,19 @@ Odpoved PrijmiPokyn(std::string_view text) {
 }
 
 int ZrusUlozenyPlan() {
-  const std::string ulozeny = port<Uloziste>().CtiParametr();
-  if (ulozeny.empty()) return kod::Nic;
-  // Read only for its password: nothing is armed, stored or carried out.
-  Rozeber(RozbalUlozenyTvar(ulozeny).value_or(ulozeny), true, true, true);
+  stav.Neaktivni = 1;  // nothing runs in this process: the guard is the stored schedule's
+  if (port<Uloziste>().CtiParametr().empty()) return kod::Nic;
   if (!NastaveniHeslo()) return kod::Odmitnuto;
   ZrusPlan();
   return kod::Hotovo;
 }
 
 std::string RadekStavu() {
-  if (stav.Neaktivni != 0) return "Nic není naplánováno.";
+  if (stav.Neaktivni != 0) return RadekUlozeneho();
   std::string radek = TextTipu(port<Hodiny>().Ted());
   // A window names its times, and a condition its earliest moment, if that is still to come.
-  if (stav.OdDo == 1 || !stav.Podminka.Zadne()) return radek;
+  if (stav.OdDo == 1 || (!stav.Podminka.Zadne() && stav.UpozorneniBezi != 1)) return radek;
   radek.pop_back();  // the sentence's full stop goes after the moment
-  return radek + " (" + FormatHodinyMinuty(stav.CilovyCas - floor<days>(stav.CilovyCas)) + ").";
+  const Cas kdy = OkamzikAkce(port<Hodiny>().Ted());
+  return radek + " (" + FormatHodinyMinuty(kdy - floor<days>(kdy)) + ").";
 }

@@ -7,11 +7,13 @@
 #include "core/parametr.h"
 #include "core/stav.h"
 #include "platform/dialogy.h"
+#include "platform/hodiny.h"
 #include "platform/okna_programu.h"
 #include "platform/planovac.h"
 #include "platform/port.h"
 #include "platform/uloziste.h"
 #include "scheduler/casovac.h"
+#include "scheduler/hlidani.h"
 
 namespace {
 
@@ -37,19 +39,36 @@ void OdstranPoskozene() {
   port<Dialogy>().Zprava("Uložené nastavení programu bylo poškozené, a proto bylo odstraněno.\r\n"
                          "Zadejte prosím nastavení znovu.",
                          NazevAplikace, styl::Ok | styl::Vykricnik);
+  stav.Neaktivni = 1;  // a refusal may have put back a plan that counted as armed
+  stav.KazdyDen = 0;
   stav.Parametr.clear();
   port<Planovac>().UlozNastaveni();
 }
 
+// What the store holds besides the string: the day's moment of it already dealt with.
+void CtiVyrizeno(const Zadani& zadani) {
+  if (!zadani.ulozeny) return;
+  stav.Parametr = zadani.parametr;
+  stav.Vyrizeno = CtiOkamzik(port<Uloziste>().CtiVyrizeno()).value_or(Cas{});
+}
+
 }  // namespace
 
+// The warning window comes first: it owns the icon and the timer, and a second start started while a
+// box of the start-up is open finds the program there and gets its answer at once.
 void Start(std::string_view argument) {
+  port<OknoUpozorneni>().Nacti();
   const Zadani zadani = ZadaniKeSpusteni(argument);
   bool aktivni = false;
   if (!zadani.parametr.empty()) {
     stav.PriSpusteni = 1;
+    // Started by the autostart entry at a log-on: the session before has ended.
+    stav.PriPrihlaseni = RozbalUlozenyTvar(argument) ? 1 : 0;
+    CtiVyrizeno(zadani);
     const Rozbor rozbor = Rozeber(zadani.parametr, zadani.ulozeny, false, zadani.ulozeny);
-    aktivni = rozbor == Rozbor::Aktivni;
+    // An older build stored a number of minutes or a lone condition too: counted from this start they
+    // would be other schedules (parsing cleared them from the store).
+    aktivni = rozbor == Rozbor::Aktivni && !(zadani.ulozeny && stav.JenRelace == 1 && stav.KazdyDen != 1);
     if (zadani.ulozeny && rozbor == Rozbor::Odmitnuto) {
       OdstranPoskozene();
       // The command line, when it is not the damaged string itself, is taken as on any other start.
@@ -57,13 +76,14 @@ void Start(std::string_view argument) {
         aktivni = RozeberParametr(std::string(argument), false, false);
     }
   }
-  // The warning window comes first: it owns the icon and the timer.
   if (!aktivni) stav.Neaktivni = 1;
-  port<OknoUpozorneni>().Nacti();
   Casovac(true);
   if (!aktivni) {
     port<IkonaListy>().NastavTip(NazevAplikace);
     port<HlavniOkno>().Otevri();
+  } else if (const std::string tip = TipPoAktivaci(); tip != TipPlanu()) {
+    port<IkonaListy>().NastavTip(tip);
+    stav.PosledniMinuta = RozlozCas(port<Hodiny>().Ted()).minuta;  // the first tick leaves it there
   }
-  stav.PriSpusteni = 0;
+  stav.PriSpusteni = stav.PriPrihlaseni = 0;
 }

@@ -23,8 +23,7 @@ inline constexpr const char* NazevAplikace = "Vypnutí počítače";
 
 // The local time as the tick reads it.
 struct MistniCasZaznam {
-  int rok = 0, mesic = 0, den_tydne = 0, den = 0, hodina = 0, minuta = 0, sekunda = 0,
-      milisekundy = 0;
+  int rok = 0, mesic = 0, den_tydne = 0, den = 0, hodina = 0, minuta = 0, sekunda = 0, milisekundy = 0;
 };
 
 // The schedule: what the parser writes. Flags hold only 0 or 1. Everything starts zero or empty.
@@ -34,14 +33,16 @@ struct Plan {
   std::uint8_t OdDo = 0;
   std::uint8_t RezimMinuty = 0;
   std::int16_t Den = 0, Mesic = 0, Rok = 0, Hodina = 0, Minuta = 0;  // the warning minute
-  std::int16_t DoHodina = 0, DoMinuta = 0;                          // end of a from-to window
+  std::int16_t DoHodina = 0, DoMinuta = 0;                           // end of a from-to window
   std::chrono::seconds DoCas{0};                                     // that end as a time of day
   Cas CilovyCas{};
   Cas CasSpusteni{};
   std::uint8_t KazdyDen = 0;
-  std::uint8_t Dny = 0;  // the days of the week a daily schedule keeps to (core/dny.h); 0: every day
-  Podminky Podminka;     // what it waits for from CilovyCas on (core/podminky.h); none: that moment alone
-  std::uint8_t BezCasu = 0;  // 1: a condition given without a time, watched from the moment it was armed
+  std::uint8_t Dny = 0;        // the days of the week a daily schedule keeps to (core/dny.h); 0: every day
+  Podminky Podminka;           // what it waits for from CilovyCas on (core/podminky.h); none: that moment alone
+  std::uint8_t BezCasu = 0;    // 1: a condition given without a time, watched from the moment it was armed
+  std::uint8_t JenRelace = 0;  // 1: Parametr counts from now (minutes, a condition without a time): never stored
+  std::uint8_t KonecDne = 0;   // 1: the time was 24:00, the end of the day named, which is the next day's 0:00
   std::uint8_t ZakazStorna = 0;
   std::uint8_t SkrytStorno = 0;
   std::uint8_t KontrolovaneVypnuti = 0;
@@ -50,7 +51,10 @@ struct Plan {
   std::string Parametr;
   std::uint8_t Neaktivni = 0;
   std::uint8_t Posunuti = 0;
+  Cas NahrazenyCil{};  // with Posunuti: the moment of the schedule in force that the postponement stands in for
+  Cas Vyrizeno{};      // the last day's moment of Parametr dealt with (carried out, cancelled, passed)
   std::uint8_t PriSpusteni = 0;
+  std::uint8_t PriPrihlaseni = 0;  // 1 while start-up parses what the autostart entry brought at a log-on
 };
 
 // The one schedule of the process and the few facts about the program's windows that the scheduler
@@ -59,6 +63,7 @@ struct StavPlanu : Plan {
   std::uint8_t HlavniOtevreno = 0;
   std::uint8_t UpozorneniBezi = 0;
   std::uint8_t ZbyvaSekund = 0;
+  std::uint8_t AkceBezi = 0;  // 1 from the end of the countdown until the session-ending call returns
   std::uintptr_t CasovacID = 0;
   std::chrono::milliseconds KonecOdpoctu{0};  // when the countdown ends, on the steady clock
   std::chrono::milliseconds PosledniTik{0};   // the steady clock at the last tick
@@ -75,3 +80,15 @@ struct StavPlanu : Plan {
 };
 
 extern StavPlanu stav;
+
+// Whether the plan acts on the day of this moment of it, the day as the user named it: 24:00 belongs to
+// the day before midnight.
+bool VPovolenyDen(const Plan& plan, Cas okamzik);
+
+// The end of the watch of a condition that begins at `od`: 06:00 the morning after the day named, or for
+// a daily plan its next day's moment if that comes first.
+Cas KonecHlidani(const Plan& plan, Cas od);
+
+// Whether a moment of the plan is still to come at `ted`: a plain moment until it has passed, a
+// condition's until the watch it begins has ended.
+bool JesteNastane(const Plan& plan, Cas okamzik, Cas ted);

@@ -17,6 +17,8 @@ class Cinnost {
   virtual std::optional<CasyProcesoru> Procesor() = 0;
   // Bytes received and sent since the system started, over all network interfaces.
   virtual std::optional<std::uint64_t> BajtySite() = 0;
+  // Whether the network counters exist on this system at all (not on XP and Server 2003).
+  virtual bool MeriSit() = 0;
   // How long nobody has touched the keyboard or the mouse.
   virtual std::optional<std::chrono::milliseconds> BezVstupu() = 0;
 };

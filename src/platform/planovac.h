@@ -11,4 +11,6 @@ class Planovac {
   // An action carried out at once leaves the store and the autostart entries as they are.
   virtual void ProvedAkci(std::uint8_t kod) = 0;
   virtual bool AkceMozna(std::uint8_t kod) = 0;
+  // Whether the system can tell a quiet computer (";klid"): the old releases lack the counters.
+  virtual bool KlidMeritelny() = 0;
 };

@@ -11,6 +11,10 @@ class Uloziste {
   virtual ~Uloziste() = default;
   virtual std::string CtiParametr() = 0;  // empty when there is none
   virtual void ZapisParametr(std::string_view ulozeny_tvar) = 0;
+  // The day's moment of a daily schedule that has been dealt with (carried out, cancelled, passed),
+  // so that a start later that day does not bring it back; empty when none.
+  virtual std::string CtiVyrizeno() = 0;
+  virtual void ZapisVyrizeno(std::string_view okamzik) = 0;
   virtual void NastavAutostart(Autostart klic, std::string_view prikaz) = 0;
   virtual void SmazAutostart(Autostart klic) = 0;
   virtual std::string CestaProgramu() = 0;  // the full path of the running program

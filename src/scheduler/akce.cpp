@@ -15,11 +15,15 @@ namespace {
 
 // Shut-down, restart and log-off: the timer stops first (which stores or clears the settings), the
 // running programs are asked to close when the schedule says so, and the system forces the rest.
+// While the programs are being closed messages flow: nothing from outside may start another action
+// meanwhile (a second start's request is refused while AkceBezi holds).
 void UkonciSezeni(unsigned priznaky, bool ukoncit_progman) {
+  stav.AkceBezi = 1;
   Casovac(false);
   if (stav.KontrolovaneVypnuti == 1) port<Napajeni>().ZavriProgramy();
   if (ukoncit_progman) port<Napajeni>().UkonciProgman();
   port<Napajeni>().ExitWindowsEx(priznaky | ewx::Vynutit, ewx::DuvodNeuveden);
+  stav.AkceBezi = 0;
 }
 
 // Sleep and lock: the program stays, so the warning goes away and the tooltip reports the action.

@@ -48,9 +48,18 @@ std::string TextTipu(Cas ted) {
            ".";
   }
   // Never a negative count: a moment that has passed is being carried out, or is caught as missed.
-  const auto minut = std::max<std::int64_t>((floor<minutes>(stav.CilovyCas) - floor<minutes>(ted)).count(), 1);
-  const std::string fraze = stav.Podminka.Zadne() ? TextZbyvajici(minut) : TextCekani(ted);
+  const auto minut = std::max<std::int64_t>((floor<minutes>(OkamzikAkce(ted)) - floor<minutes>(ted)).count(), 1);
+  const bool ceka = !stav.Podminka.Zadne() && stav.UpozorneniBezi != 1;
+  const std::string fraze = ceka ? TextCekani(ted) : TextZbyvajici(minut);
   return stav.Posunuti == 1 ? "POSUNUTÍ - " + fraze : fraze;
+}
+
+// Once the countdown runs, the action comes at its end if that is later than the moment the schedule
+// named: a condition's moment only began its watch, and a warning always gets its whole minute.
+Cas OkamzikAkce(Cas ted) {
+  if (stav.UpozorneniBezi != 1) return stav.CilovyCas;
+  const Cas konec = ted + ceil<seconds>(std::max(stav.KonecOdpoctu - port<Hodiny>().Tik(), milliseconds{0}));
+  return std::max(stav.CilovyCas, konec);
 }
 
 std::string TipPlanu() { return stav.Neaktivni == 0 ? TextTipu(port<Hodiny>().Ted()) : std::string(NazevAplikace); }
@@ -150,10 +159,18 @@ void KrokOdpoctu() {
   if (stav.SkrytStorno != 1 && OhlasitOdpocet(n)) port<OknoUpozorneni>().Ohlas();
   if (stav.HlavniOtevreno == 1) port<HlavniOkno>().StavovyRadek(text, ikona::Vykricnik);
   if (!akce_na_rade) return;
+  // A daily schedule's day is dealt with: a start later that day (after the restart it ordered) must not
+  // bring it back.
+  if (stav.KazdyDen == 1) stav.Vyrizeno = stav.Posunuti == 1 ? stav.NahrazenyCil : stav.CilovyCas;
   ProvedAkci(0);
-  // Sleep and lock leave the program running: a daily one waits for tomorrow, not for the next log-on.
-  if (stav.KazdyDen == 1 && (stav.Akce == akce::Spanek || stav.Akce == akce::Zamceni)) {
-    PrenesNaDalsiDen();
-    stav.Neaktivni = 0;
+  // Sleep and lock leave the program running: a daily one waits for tomorrow, not for the next log-on,
+  // and a one-off one is done with, also for the next log-on.
+  if (stav.Akce == akce::Spanek || stav.Akce == akce::Zamceni) {
+    if (stav.KazdyDen == 1) {
+      PrenesNaDalsiDen();
+      stav.Neaktivni = 0;
+    } else {
+      UlozNastaveni();
+    }
   }
 }

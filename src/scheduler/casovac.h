@@ -22,6 +22,9 @@ bool OhlasitOdpocet(int zbyvaSekund);
 // both ends included; a window may run over midnight.
 bool VOknu(int od_h, int od_m, int do_h, int do_m, int hodina, int minuta);
 
+// When the armed schedule's action comes: its moment, or the end of the countdown once that runs.
+Cas OkamzikAkce(Cas ted);
+
 // The tray tooltip of an armed schedule at the given moment.
 std::string TextTipu(Cas ted);
 // The tray tooltip now: the time left of the schedule in force, or the application title when idle.

@@ -6,9 +6,13 @@
 #include "core/stav.h"
 #include "platform/cinnost.h"
 #include "platform/hodiny.h"
+#include "platform/okna_programu.h"
 #include "platform/port.h"
+#include "scheduler/casovac.h"
 #include "scheduler/kdy.h"
+#include "scheduler/nastaveni.h"
 #include "scheduler/upozorneni.h"
+#include "scheduler/zmeskane.h"
 
 using namespace std::chrono;
 
@@ -29,29 +33,66 @@ bool KlidTrva(milliseconds tik) {
   return tik - h.klid_od >= minutes{stav.Podminka.klid};
 }
 
+// A program of a batch ends and the next one starts a moment later: one check between the two proves
+// nothing, two in a row do.
+constexpr int KontrolBezProgramu = 2;
+
+// Whether a process of the program runs under either of its names; nothing when the system cannot say.
+std::optional<bool> BeziProgram(const std::string& program) {
+  bool bezi = false;
+  for (const auto& jmeno : JmenaProcesu(program)) {
+    const auto odpoved = port<Cinnost>().BeziProgram(jmeno);
+    if (!odpoved) return std::nullopt;
+    bezi = bezi || *odpoved;
+  }
+  return bezi;
+}
+
+// Every condition is asked at every check, so that the quiet and the program's absence count in a row.
 // An answer the system could not give never lets the action start: a failed process list is no
 // program ended.
 bool Plati(milliseconds tik) {
   const Podminky& p = stav.Podminka;
+  HlidaniPodminek& h = stav.Hlidani;
   bool plati = p.klid == 0 || KlidTrva(tik);
-  if (plati && p.necinnost != 0) {
+  if (p.necinnost != 0) {
     const auto bez_vstupu = port<Cinnost>().BezVstupu();
-    plati = bez_vstupu && *bez_vstupu >= minutes{p.necinnost};
+    plati = plati && bez_vstupu && *bez_vstupu >= minutes{p.necinnost};
   }
-  if (plati && !p.program.empty()) {
-    const auto bezi = port<Cinnost>().BeziProgram(JmenoProcesu(p.program));
-    plati = bezi && !*bezi;
+  if (!p.program.empty()) {
+    const auto bezi = BeziProgram(p.program);
+    h.bez_programu = bezi && !*bezi ? h.bez_programu + 1 : 0;
+    plati = plati && h.bez_programu >= KontrolBezProgramu;
   }
   return plati;
 }
 
 bool Hlida(Cas ted) { return ted >= stav.CilovyCas && stav.Hlidani.pro == stav.CilovyCas; }
 
+// The day's watch is over and the condition never held: a daily schedule waits for its next day, a
+// one-off one is forgotten, and the user hears of it.
+void KonecDne(Cas ted) {
+  if (stav.KazdyDen == 1) {
+    PrenesNaDalsiDen(true);  // stored with the day it leaves behind
+    port<IkonaListy>().NastavTip(TextCekani(ted));
+    return;
+  }
+  const std::string text = TextNesplneni(ted);
+  stav.Neaktivni = 1;
+  UlozNastaveni();
+  port<IkonaListy>().NastavTip(NazevAplikace);
+  OznamZmeskani(text);
+}
+
 }  // namespace
 
 // A new schedule, or a daily one's next day, starts the watching anew: the quiet counts from then.
 void HlidejPodminky(Cas ted) {
   if (ted < stav.CilovyCas) return;
+  if (!JesteNastane(stav, stav.CilovyCas, ted)) {
+    KonecDne(ted);
+    return;
+  }
   const milliseconds tik = port<Hodiny>().Tik();
   HlidaniPodminek& h = stav.Hlidani;
   if (h.pro != stav.CilovyCas) {
@@ -61,6 +102,27 @@ void HlidejPodminky(Cas ted) {
   }
   h.kontrola = tik;
   if (Plati(tik)) Zobraz(seconds{60});
+}
+
+std::string TextProgramNebezi(const Podminky& p) {
+  if (p.program.empty() || BeziProgram(p.program) != false) return {};
+  const bool jen_program = p.klid == 0 && p.necinnost == 0;
+  return "Program " + p.program + (jen_program ? " teď neběží: akce proběhne hned." : " teď neběží.");
+}
+
+std::string TipPoAktivaci() {
+  const Cas ted = port<Hodiny>().Ted();
+  if (stav.Neaktivni == 0 && stav.OdDo != 1 && ted >= stav.CilovyCas) {
+    if (std::string nebezi = TextProgramNebezi(stav.Podminka); !nebezi.empty()) return nebezi;
+  }
+  return TipPlanu();
+}
+
+// "Vypnutí po skončení programu render.exe, nejdříve dnes ve 20:00, neproběhlo: podmínka do rána nenastala."
+std::string TextNesplneni(Cas ted) {
+  const bool muzsky = stav.Akce == akce::Spanek;
+  return stav.AkceNazev + " " + PodminkyVeVete(stav.Podminka) + ", nejdříve " + Kdy(stav.CilovyCas, ted) +
+         (muzsky ? ", neproběhl" : ", neproběhlo") + ": podmínka do rána nenastala.";
 }
 
 std::string TextCekani(Cas ted) {

@@ -2,6 +2,8 @@
 
 #include "core/spanek.h"
 #include "core/stav.h"
+#include "platform/cinnost.h"
+#include "platform/port.h"
 #include "scheduler/akce.h"
 #include "scheduler/nastaveni.h"
 
@@ -16,3 +18,5 @@ void PlanovacProgramu::ProvedAkci(std::uint8_t kod) {
 bool PlanovacProgramu::AkceMozna(std::uint8_t kod) {
   return kod != akce::Spanek || ZpusobSpankuPocitace() != ZpusobSpanku::Nelze;
 }
+
+bool PlanovacProgramu::KlidMeritelny() { return port<Cinnost>().MeriSit(); }

@@ -8,4 +8,5 @@ class PlanovacProgramu final : public Planovac {
   void UlozNastaveni() override;
   void ProvedAkci(std::uint8_t kod) override;
   bool AkceMozna(std::uint8_t kod) override;
+  bool KlidMeritelny() override;
 };

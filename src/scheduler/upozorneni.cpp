@@ -4,7 +4,10 @@
 #include "platform/hodiny.h"
 #include "platform/okna_programu.h"
 #include "platform/port.h"
+#include "scheduler/kdy.h"
+#include "scheduler/nastaveni.h"
 #include "scheduler/probuzeni.h"
+#include "scheduler/zmeskane.h"
 
 void Zobraz(std::chrono::milliseconds odpocet) {
   if (stav.SkrytStorno != 1) {
@@ -26,10 +29,19 @@ void Skryj() {
   HlidejBdelost();
 }
 
+// A daily schedule loses this day's action only: it stays stored for the next log-on anyway, and a
+// computer that only ever sleeps should not lose it until a restart. A one-off one is done with, at
+// once, also in the store.
 void cmKZS_Click() {
-  stav.Neaktivni = 1;
   Skryj();
-  const std::string text = stav.AkceNazev + " bylo stornováno.";
+  std::string text = stav.AkceNazev + " bylo stornováno.";
+  if (stav.KazdyDen == 1) {
+    PrenesNaDalsiDen();  // stored with the day it leaves behind
+    text += " Příště proběhne " + Kdy(stav.CilovyCas, port<Hodiny>().Ted()) + ".";
+  } else {
+    stav.Neaktivni = 1;
+    UlozNastaveni();
+  }
   port<IkonaListy>().NastavTip(text);
   port<HlavniOkno>().Otevri();  // opens it, or brings it to the front
   if (stav.HlavniOtevreno == 1) port<HlavniOkno>().StavovyRadek(text, ikona::Informace);

@@ -1,21 +1,26 @@
 #include "scheduler/zmena_planu.h"
 
 #include "core/stav.h"
-#include "platform/hodiny.h"
 #include "platform/port.h"
 #include "scheduler/nastaveni.h"
 #include "scheduler/upozorneni.h"
 
+// The parse shows no box: the box's own message loop would let the schedule in force tick meanwhile with
+// the state half read, or let a stop made meanwhile be undone when it closes. So the schedule in force
+// is back, armed and counting, before the box says what was wrong.
 Rozbor NahradPlan(const std::string& text, bool BezHlaseni, bool NeUkladat) {
   const Plan vPlatnosti = stav;
   const bool odpocet = stav.UpozorneniBezi == 1;
-  const auto konec_odpoctu = stav.KonecOdpoctu;
-  if (odpocet) Skryj();
-  stav.Neaktivni = 1;
-  const Rozbor rozbor = Rozeber(text, BezHlaseni, NeUkladat);
-  if (rozbor == Rozbor::Aktivni) return rozbor;
+  const std::uint8_t zbyva = stav.ZbyvaSekund;  // a refused string resets it, the countdown goes on
+  const Rozbor rozbor = Rozeber(text, true, NeUkladat);
+  if (rozbor == Rozbor::Aktivni) {
+    if (odpocet) Skryj();  // a countdown of the one replaced never carries out the new one
+    if (!NeUkladat) stav.Posunuti = 0;
+    return rozbor;
+  }
   static_cast<Plan&>(stav) = vPlatnosti;
-  if (odpocet) Zobraz(konec_odpoctu - port<Hodiny>().Tik());
+  stav.ZbyvaSekund = zbyva;
+  if (rozbor == Rozbor::Odmitnuto && !BezHlaseni) UkazOdmitnuti();
   return rozbor;
 }
 

@@ -37,11 +37,40 @@ std::string TextZmeskani(Cas zmeskany, Cas ted, std::optional<Cas> pristi) {
   return text;
 }
 
-void PrenesNaDalsiDen() {
+// A postponement stood in for one day's moment: after it, the stored time comes back, from the day after
+// the moment it replaced, so that a day moved to an earlier time does not act twice.
+// The day's moment left behind is dealt with, also for a start later that day: it is stored with the
+// schedule.
+void PrenesNaDalsiDen(bool po_hlidani) {
   const Cas ted = port<Hodiny>().Ted();
-  while (stav.CilovyCas - minutes{1} <= floor<minutes>(ted) || !DenPovolen(stav.Dny, stav.CilovyCas))
-    stav.CilovyCas += days{1};
+  stav.Vyrizeno = stav.Posunuti == 1 ? stav.NahrazenyCil : stav.CilovyCas;
+  if (stav.Posunuti == 1) {
+    const Plan posunuty = stav;
+    if (Rozeber(stav.Parametr, true, true) == Rozbor::Aktivni) {
+      stav.Posunuti = 0;
+    } else {
+      static_cast<Plan&>(stav) = posunuty;
+    }
+  }
+  // The schedule read again is past the day left behind already.
+  const auto dalsi = [&](Cas cil) {
+    const bool nastane = po_hlidani ? JesteNastane(stav, cil, ted) : cil - minutes{1} > floor<minutes>(ted);
+    return nastane && VPovolenyDen(stav, cil);
+  };
+  while (!dalsi(stav.CilovyCas)) stav.CilovyCas += days{1};
   NastavMinutuVarovani();
+  UlozNastaveni();
+}
+
+// Over a full-screen program, a presentation or quiet hours the balloon waits, its text in the tooltip.
+void OznamZmeskani(const std::string& text) {
+  if (BublinuUvidi(port<IkonaListy>().StavUzivatele())) {
+    port<IkonaListy>().Bublina(text);
+  } else {  // kept for later; meanwhile the tooltip says it
+    stav.OdlozenaBublina = text;
+    port<IkonaListy>().NastavTip(text);
+  }
+  if (stav.HlavniOtevreno == 1) port<HlavniOkno>().StavovyRadek(text, ikona::Vykricnik);
 }
 
 namespace {
@@ -64,21 +93,19 @@ void Zmeskano(minutes o) {
     UlozNastaveni();
     port<IkonaListy>().NastavTip(NazevAplikace);
   }
-  const std::string text = TextZmeskani(zmeskany, ted, pristi);
-  if (BublinuUvidi(port<IkonaListy>().StavUzivatele())) {
-    port<IkonaListy>().Bublina(text);
-  } else {  // kept for later; meanwhile the tooltip says it
-    stav.OdlozenaBublina = text;
-    port<IkonaListy>().NastavTip(text);
-  }
-  if (stav.HlavniOtevreno == 1) port<HlavniOkno>().StavovyRadek(text, ikona::Vykricnik);
+  OznamZmeskani(TextZmeskani(zmeskany, ted, pristi));
 }
 
-// A countdown is never finished late: one whose end the computer slept through is a missed moment.
+// A countdown is never finished late: one whose end the computer slept through is a missed moment. A
+// condition's is watched anew instead: what held before the sleep need not hold after it.
 void HlidejOdpocet() {
   const milliseconds pres = port<Hodiny>().Tik() - stav.KonecOdpoctu;
   if (pres <= PreruseniOdpoctu) return;
   Skryj();
+  if (!stav.Podminka.Zadne()) {
+    stav.Hlidani = {};
+    return;
+  }
   Zmeskano(floor<minutes>(pres));
 }
 

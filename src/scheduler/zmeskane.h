@@ -12,8 +12,14 @@
 // the tray icon says so.
 void HlidejZmeskane();
 
-// A daily schedule armed for its next moment that is still to come.
-void PrenesNaDalsiDen();
+// A daily schedule armed for its next moment: after an action, a cancel or a missed moment the first
+// whose warning minute is still to come; after a day's watch of a condition ended (po_hlidani), the
+// first whose watch has not.
+void PrenesNaDalsiDen(bool po_hlidani = false);
+
+// Something that did not happen, told in a balloon over the tray icon and in the status bar; a balloon
+// that could not be seen now is kept for later (HlidejOdlozenouBublinu).
+void OznamZmeskani(const std::string& text);
 
 // The balloon's words: what did not happen, when and why, and for a daily schedule when it comes next.
 std::string TextZmeskani(Cas zmeskany, Cas ted, std::optional<Cas> pristi);

@@ -21,11 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool volby = size > 0 && (data[0] & 1);
   if (Rozeber(text, volby, false) == Rozbor::Aktivni) {
     Over(stav.Neaktivni == 0 && stav.Akce >= 1 && stav.Akce <= 5 && !stav.AkceNazev.empty());
-    // A condition without a time is watched from the present minute on.
-    const bool odTed = stav.BezCasu == 1 && svet.Ted() - stav.CilovyCas < std::chrono::minutes{2};
-    Over(stav.CilovyCas >= svet.Ted() || stav.KazdyDen == 1 || odTed);
-    Over(stav.OdDo == 1 || stav.CilovyCas - std::chrono::minutes{1} ==
-                               SlozCas(stav.Rok, stav.Mesic, stav.Den, stav.Hodina, stav.Minuta));
+    // A condition's moment only begins its watch: one without a time, or one passed today, is watched
+    // from now, until the day's watch ends.
+    const bool hlida = !stav.Podminka.Zadne() && JesteNastane(stav, stav.CilovyCas, svet.Ted());
+    Over(stav.CilovyCas >= svet.Ted() || stav.KazdyDen == 1 || hlida);
+    Over(stav.OdDo == 1 ||
+         stav.CilovyCas - std::chrono::minutes{1} == SlozCas(stav.Rok, stav.Mesic, stav.Den, stav.Hodina, stav.Minuta));
   }
   return 0;
 }

@@ -91,13 +91,15 @@ TEST(UlozNastaveni, UloziNeboZapomene) {
   const struct {
     int kazdy_den, neaktivni;
     bool ulozeno;
-  } pripady[] = {{1, 0, true}, {1, 1, true}, {0, 0, true}, {0, 1, false}};
+    int jen_relace = 0;  // a number of minutes or a condition without a time
+  } pripady[] = {{1, 0, true}, {1, 1, true}, {0, 0, true}, {0, 1, false}, {0, 0, false, 1}, {1, 0, true, 1}};
   for (const auto& p : pripady) {
     FalesnySvet svet;
     svet.run = svet.run_once = svet.ulozeny_parametr = "staré";
     stav.Parametr = "/vypnuti;h/" + std::string(1, '\0') + "/;t/22:00/";
     stav.KazdyDen = static_cast<std::uint8_t>(p.kazdy_den);
     stav.Neaktivni = static_cast<std::uint8_t>(p.neaktivni);
+    stav.JenRelace = static_cast<std::uint8_t>(p.jen_relace);
     UlozNastaveni();
     const std::string ulozeny = p.ulozeno ? UlozenyTvar(stav.Parametr) : "";
     EXPECT_EQ(svet.ulozeny_parametr, ulozeny);
@@ -142,10 +144,14 @@ TEST(AkceHned, NechaUlozisteJakBylo) {
   stav.CasSpusteni = svet.hodiny.ted;
   ASSERT_TRUE(RozeberParametr("/restart;t/23:00/", false, false));
   svet.schopnosti = {.spanek = false, .modernStandby = false};
+  svet.meri_sit = false;  // XP: no network counters
   svet.log.clear();
-  for (const char* text : {"/spanek;t/23:30/", "/spanek"}) {
+  for (const char* text : {"/spanek;t/23:30/", "/spanek", "/vypnuti;t/23:30/;klid/15/"}) {
     EXPECT_FALSE(RozeberParametr(text, false, false)) << text;
-    EXPECT_EQ(svet.dialogy.Texty().back(), "Tento počítač neumí přejít do spánku.") << text;
+    EXPECT_EQ(svet.dialogy.Texty().back(), text[1] == 's' ? "Tento počítač neumí přejít do spánku."
+                                                          : "Klid počítače (;klid) tento systém neumí změřit. "
+                                                            "Potřebuje Windows Vista nebo novější.")
+        << text;
     EXPECT_EQ(stav.Parametr, "/restart;t/23:00/") << text;
     EXPECT_EQ(svet.Log(), std::vector<std::string>{}) << text;
   }

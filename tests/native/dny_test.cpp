@@ -73,6 +73,11 @@ TEST_F(Dny, PristiOkamzikVPovolenyDen) {
       {"/vypnuti;dny/po;t/16:00/", Den(0, 10), std::nullopt},
       {"/vypnuti;dny/po/;t/16:00/;d/8.12.2026/", Den(0, 10), std::nullopt},
       {"/vypnuti;dny/po/;t/30/", Den(0, 10), std::nullopt},
+      {"/vypnuti;dny/po-ne/;t/16:00/", Den(0, 17), Den(1, 16)},  // all seven days: every day
+      {"/vypnuti;dny/po-ne/;t/30/", Den(0, 10), std::nullopt},
+      {"/vypnuti;dny/po-pa/", Den(0, 10), std::nullopt},  // days without a time: nothing to do now
+      {"/vypnuti;dny/po-ne/;t/16:00/;d/8.12.2026/", Den(0, 10), std::nullopt},
+      {"/vypnuti;dny/pa/;t/24:00/", Den(3, 10), Den(5, 0)},  // Friday's midnight, not Thursday's
   };
   for (const auto& p : pripady) {
     svet.hodiny.ted = stav.CasSpusteni = p.ted;
@@ -95,8 +100,9 @@ TEST_F(Dny, OknoOdDoPatriDniOtevreni) {
     Cas kdy;
     bool vypne;
   } pripady[] = {
-      {Den(4, 23), true}, {Den(5, 1), true},  {Den(5, 23), false}, {Den(6, 5), false},
-      {Den(7, 1), false}, {Den(7, 23), true}, {Den(8, 3), true},   {Den(8, 12), false},
+      {Den(4, 23), true}, {Den(5, 1), true}, {Den(5, 23), false}, {Den(6, 5), false}, {Den(7, 1), false},
+      {Den(7, 23), true}, {Den(8, 3), true}, {Den(8, 12), false}, {Den(7, 22), true},  // the opening minute is the
+                                                                                       // day's own
   };
   for (const auto& p : pripady) {
     Spust(Den(4, 12), "/vypnuti;od/22:00-06:00/;dny/po-pa/");

@@ -233,7 +233,7 @@ TEST_F(Editor, AktivaceHlasiCoChybi) {
       {{.akce = 1, .boxy = {2}, .cas = "22:00", .heslo = "a/b"}, "Heslo nesmí obsahovat lomítko \"/\"."},
       {{.akce = 1, .podminka = Program, .udaj = " "},
        "Zadejte název programu, na jehož skončení se má čekat, například render.exe."},
-      {{.akce = 1, .podminka = Program, .udaj = "a/b.exe"}, "Název programu nesmí obsahovat znaky / : * ? \" < > |."},
+      {{.akce = 1, .podminka = Program, .udaj = "a;b.exe"}, "Název programu nesmí obsahovat znaky / ; : * ? \" < > |."},
       {{.akce = 1, .podminka = Klid, .udaj = "0"}, minuty},
       {{.akce = 1, .podminka = Necinnost, .udaj = "1441"}, minuty},
       {{.akce = 1, .cas = "90", .podminka = Klid, .udaj = "15"},
@@ -447,6 +447,41 @@ TEST_F(Editor, PlanNapajeniNedovoliProbuzeni) {
       return r.starts_with("sb ") && r.ends_with(" " + veta);
     });
     EXPECT_EQ(vRadku, p.rekne) << p.volba;
+  }
+}
+
+// A program the schedule is to wait for that does not run even now is named in the question: the
+// action would come at once (a typo, another extension). With a time the watch begins later.
+TEST_F(Editor, OtazkaRikaZeProgramNebezi) {
+  const struct {
+    const char* nazev;
+    const char* cas;
+    bool rekne;
+  } pripady[] = {
+      {"render.exe", "", true}, {"render.exe", "9:00", true}, {"render.exe", "23:00", false}, {"notepad", "", false}};
+  for (const auto& p : pripady) {
+    Spust("");
+    svet.procesy = {"notepad.exe"};
+    tlHNastaveni_Click(f);
+    Zadej(f, {.akce = 1, .cas = p.cas, .podminka = volba_podminky::Program, .udaj = p.nazev});
+    svet.dialogy.odpovedi = {odpoved::Ne};
+    tlHNAktivace_Click(f);
+    ASSERT_FALSE(svet.dialogy.Texty().empty()) << p.nazev;
+    EXPECT_EQ(svet.dialogy.Texty()[0].ends_with("\r\n\r\nProgram render.exe teď neběží: akce proběhne hned."), p.rekne)
+        << p.nazev << " " << p.cas;
+  }
+}
+
+// A protected schedule that is stored but not armed now (it comes back at the next log-on) still
+// guards the editor; with nothing stored, nothing is asked.
+TEST_F(Editor, HesloUlozenehoPlanu) {
+  for (const bool ulozeny : {true, false}) {
+    Spust("/vypnuti;kd;h/tajne/;t/23:00/");
+    stav.Neaktivni = 1;
+    if (!ulozeny) svet.ulozeny_parametr.clear();
+    svet.dialogy.vstupy = {"spatne"};
+    tlHNastaveni_Click(f);
+    EXPECT_EQ(f.Aktivni(O::txtHNCas), !ulozeny);
   }
 }
 

@@ -49,6 +49,7 @@ class FalesneDialogy : public Dialogy {
 
   bool otevreno = false;  // a box of the program is up
   std::function<void()> priVstupu;  // what happens elsewhere while the input box is up
+  std::function<void()> priZprave;  // the same while a message box is up
   bool Otevreno() const override { return otevreno; }
   std::optional<std::string> Vstup(std::string_view vyzva, std::string_view titulek) override {
     if (priVstupu) priVstupu();
@@ -63,6 +64,7 @@ class FalesneDialogy : public Dialogy {
 
   int Zprava(std::string_view text, std::string_view titulek, unsigned styl) override {
     zpravy.push_back({std::string(text), std::string(titulek), styl});
+    if (priZprave) priZprave();
     if (!odpovedi.empty()) {
       const int odpoved = odpovedi.front();
       odpovedi.pop_front();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,7 @@ class FalesnySvet : public FalesnePorty,
  public:
   std::vector<std::string> log;
   std::string ulozeny_parametr;
+  std::string vyrizeno;       // the store's day's moment dealt with
   std::string run, run_once;  // empty: the value does not exist
   int win_platform = 2, win_version = 11;
   SchopnostiSpanku schopnosti;
@@ -62,7 +64,9 @@ class FalesnySvet : public FalesnePorty,
   std::uint64_t bajty = 0;
   std::chrono::milliseconds posledni_vstup{0};
   bool cinnost_selze = false;
-  int dotazu_cinnosti = 0;  // every question asked of it
+  bool meri_sit = true;               // the system has the network counters
+  int dotazu_cinnosti = 0;            // every question asked of it
+  std::function<void()> priZavirani;  // what happens while the programs are being closed
 
   FalesnySvet() { stav = StavPlanu{}; }
   ~FalesnySvet() override { stav = StavPlanu{}; }
@@ -122,6 +126,8 @@ class FalesnySvet : public FalesnePorty,
   void PlanZvenku(std::string_view text) override { Zapis("plan zvenku " + std::string(text)); }
 
   std::string CtiParametr() override { return ulozeny_parametr; }
+  std::string CtiVyrizeno() override { return vyrizeno; }
+  void ZapisVyrizeno(std::string_view okamzik) override { vyrizeno = okamzik; }
   void ZapisParametr(std::string_view ulozeny_tvar) override { ulozeny_parametr = ulozeny_tvar; }
   void NastavAutostart(Autostart klic, std::string_view prikaz) override {
     (klic == Autostart::Run ? run : run_once) = prikaz;
@@ -142,7 +148,10 @@ class FalesnySvet : public FalesnePorty,
   SchopnostiSpanku Schopnosti() override { return schopnosti; }
   void VypniObrazovku() override { Zapis("SC_MONITORPOWER 2"); }
   void UkonciProgman() override { Zapis("TerminateProcess progman"); }
-  void ZavriProgramy() override { Zapis("ZavriProgramy"); }
+  void ZavriProgramy() override {
+    Zapis("ZavriProgramy");
+    if (priZavirani) priZavirani();
+  }
   bool DialogVzdalenychPC() override {
     Zapis("shutdown.exe /i");
     return vzdalena_pc;
@@ -185,6 +194,7 @@ class FalesnySvet : public FalesnePorty,
     ++dotazu_cinnosti;
     return cinnost_selze ? std::nullopt : std::optional(bajty);
   }
+  bool MeriSit() override { return meri_sit; }
   std::optional<std::chrono::milliseconds> BezVstupu() override {
     ++dotazu_cinnosti;
     return cinnost_selze ? std::nullopt : std::optional(hodiny.Tik() - posledni_vstup);

@@ -1,4 +1,5 @@
 #include "ui/main_window/hlavni_okno.h"
+#include "core/heslo.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -19,6 +19,7 @@ struct FalesnyPlanovac : Planovac {
   void UlozNastaveni() override { ++ulozeni; }
   void ProvedAkci(std::uint8_t) override {}
   bool AkceMozna(std::uint8_t) override { return true; }
+  bool KlidMeritelny() override { return true; }
 };
 
 const std::string Napoveda =
@@ -33,8 +34,10 @@ const std::string Napoveda =
     "\r\n;po/render.exe/ - až skončí program tohoto jména"
     "\r\n;klid/15/ - až je počítač daný počet minut v klidu (procesor pod 10 %, síť pod 50 kB/s)"
     "\r\n;necinnost/30/ - až se daný počet minut nikdo nedotkne klávesnice ani myši"
-    "\r\nS časem (;t/23:00/) znamená podmínka „ne dříve než“, s ;kd nebo ;dny se hlídá každý den od daného času. "
-    "S počtem minut (;t/125/) ani s ;od podmínka nejde.";
+    "\r\nS časem (;t/23:00/) znamená podmínka „ne dříve než“ a hlídá se do 6:00 dalšího rána, s ;kd nebo ;dny "
+    "každý den od daného času. Nenastane-li do té doby, denní akce počká na svůj další den a jednorázová se zruší. "
+    "Bez času se podmínka hlídá, dokud nenastane. S počtem minut (;t/125/) ani s ;od podmínka nejde."
+    "\r\nV PowerShellu zadejte parametr v uvozovkách, jinak ho středník rozdělí: vypnuti.exe \"/vypnuti;t/22:30/\"";
 
 std::string Vlozeno(Cas cas) { return FormatDatum(cas) + " " + FormatCasSekundy(cas); }
 

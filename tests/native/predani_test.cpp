@@ -10,14 +10,31 @@
 #include "core/kodovani.h"
 #include "core/parametr.h"
 #include "falesny_svet.h"
+#include "scheduler/akce.h"
+#include "scheduler/casovac.h"
+#include "scheduler/nastaveni.h"
 #include "scheduler/upozorneni.h"
+#include "scheduler/zmena_planu.h"
 
 using namespace std::chrono;
 
 namespace {
 
+// What has happened to the running program before the request comes.
+enum Pred {
+  Nic,
+  Odpocet,            // the warning counts down
+  OdpocetPriHesle,    // the countdown begins while the password is asked for
+  Box,                // a box of ours is up
+  Zruseny,            // disarmed, but still stored (as after a cancelled warning of an older build)
+  Posunuty,           // a postponement to 14:30 is in force
+  AkceBezi,           // the action is under way (the programs being closed)
+  PulHodiny,          // half an hour has passed since
+  ProvedenoPriHesle,  // the schedule's action comes while the password is asked for
+};
+
 // The running program at 10:00 on 4 December 2026, with this schedule armed ("" for none).
-void Arm(FalesnySvet& svet, const std::string& parametr, bool odpocet) {
+void Arm(FalesnySvet& svet, const std::string& parametr, Pred pred = Nic) {
   svet.hodiny.ted = SlozCas(2026, 12, 4, 10, 0, 0);
   stav.CasSpusteni = svet.hodiny.ted;
   if (!parametr.empty()) {
@@ -25,73 +42,142 @@ void Arm(FalesnySvet& svet, const std::string& parametr, bool odpocet) {
   } else {
     stav.Neaktivni = 1;
   }
-  if (odpocet) Zobraz(seconds{40});
+  if (pred == Odpocet) Zobraz(seconds{40});
+  if (pred == Zruseny) stav.Neaktivni = 1;
+  if (pred == Posunuty) ASSERT_TRUE(NahradPlan("/vypnuti;t/14:30/", true, true) == Rozbor::Aktivni);
+  if (pred == Posunuty) stav.Posunuti = 1;
+  if (pred == AkceBezi) stav.AkceBezi = 1;
+  if (pred == PulHodiny) svet.hodiny.ted += minutes{30};
   svet.log.clear();
 }
 
-std::string VPlatnosti() { return stav.Neaktivni == 0 ? stav.Parametr : ""; }
+// The exit code, the schedule in force (its string and moment) and what the store holds.
+std::string Vysledek(int kod) {
+  std::string radek = std::to_string(kod) + " | ";
+  radek += stav.Neaktivni == 0 ? stav.Parametr + " " + FormatCasSekundy(stav.CilovyCas) : "-";
+  if (stav.Posunuti == 1) radek += " posunuto";
+  return radek;
+}
 
 }  // namespace
 
 TEST(Predani, CoPredanyTextUdelaSPlanem) {
-  const std::string heslem = "/vypnuti;h/tajne/;t/300/";
+  const std::string heslem = "/vypnuti;h/tajne/;t/15:00/";
+  const std::string denne = "/vypnuti;kd;h/tajne/;t/21:00/";
   // Password-protected too: during its countdown nobody is asked, the answer is no.
-  const std::string zakazane = "/vypnuti;zs;h/tajne/;t/300/";
+  const std::string zakazane = "/vypnuti;zs;h/tajne/;t/15:00/";
   const struct {
     std::string v_platnosti;
-    int odpocet;  // 1: running; 2: begins while the password is asked for, which wins over the right one
-    bool box_otevren;
+    Pred pred;
     std::string text;
     std::optional<std::string> heslo;  // typed into the prompt; nothing: cancelled
-    int kod;
-    std::string potom;  // the schedule in force afterwards, and in the store
+    std::string vysledek;              // Vysledek(); the store then holds the schedule in force (or nothing)
   } pripady[] = {
-      {"", false, false, "/restart;t/200/", {}, kod::Hotovo, "/restart;t/200/"},
-      {"/vypnuti;t/300/", false, false, "/restart;t/200/", {}, kod::Hotovo, "/restart;t/200/"},
-      {"/vypnuti;t/300/", true, false, "/restart;t/200/", {}, kod::Hotovo, "/restart;t/200/"},
-      {heslem, false, false, "/restart;t/200/", "tajne", kod::Hotovo, "/restart;t/200/"},
-      {heslem, false, false, "/restart;t/200/", "spatne", kod::Odmitnuto, heslem},
-      {heslem, false, false, UlozenyTvar(heslem), {}, kod::Hotovo, heslem},  // its own autostart entry
-      {"/vypnuti;t/300/", false, false, "/foo", {}, kod::Odmitnuto, "/vypnuti;t/300/"},
-      {"/vypnuti;t/300/", false, false, "/restart;t/9:00/", {}, kod::Nic, "/vypnuti;t/300/"},  // passed
-      {zakazane, true, false, "/restart;t/200/", "tajne", kod::Odmitnuto, zakazane},
-      {"/vypnuti;t/300/", false, true, "/restart;t/200/", {}, kod::Odmitnuto, "/vypnuti;t/300/"},
-      {"/vypnuti;t/300/", false, false, "/storno", {}, kod::Hotovo, ""},
-      {"/vypnuti;t/300/", true, false, "/storno", {}, kod::Hotovo, ""},
-      {"", false, false, "/storno", {}, kod::Nic, ""},
-      {heslem, false, false, "/storno", "tajne", kod::Hotovo, ""},
-      {zakazane, true, false, "/storno", "tajne", kod::Odmitnuto, zakazane},
-      {zakazane, false, false, "/storno", "tajne", kod::Hotovo, ""},  // before its countdown it may go
-      {zakazane, 2, false, "/storno", "tajne", kod::Odmitnuto, zakazane},
-      {zakazane, 2, false, "/restart;t/200/", "tajne", kod::Odmitnuto, zakazane},
-      {"/vypnuti;t/300/", false, true, "/storno", {}, kod::Odmitnuto, "/vypnuti;t/300/"},
+      {"", Nic, "/restart;t/13:20/", {}, "0 | /restart;t/13:20/ 13:20:00"},
+      {"/vypnuti;t/15:00/", Nic, "/restart;t/13:20/", {}, "0 | /restart;t/13:20/ 13:20:00"},
+      {"/vypnuti;t/15:00/", Odpocet, "/restart;t/13:20/", {}, "0 | /restart;t/13:20/ 13:20:00"},
+      {heslem, Nic, "/restart;t/13:20/", "tajne", "0 | /restart;t/13:20/ 13:20:00"},
+      {heslem, Nic, "/restart;t/13:20/", "spatne", "2 | " + heslem + " 15:00:00"},
+      {heslem, Nic, UlozenyTvar(heslem), {}, "0 | " + heslem + " 15:00:00"},           // its own autostart entry
+      {heslem, Zruseny, UlozenyTvar(heslem), "tajne", "0 | " + heslem + " 15:00:00"},  // idle: armed again
+      {denne, Zruseny, "/restart;t/13:20/", {}, "2 | -"},  // stored though not armed: its password holds
+      {denne, Zruseny, "/restart;t/13:20/", "tajne", "0 | /restart;t/13:20/ 13:20:00"},
+      {"/vypnuti;t/60/", PulHodiny, "/vypnuti;t/60/", {}, "0 | /vypnuti;t/60/ 11:30:00"},  // typed again: anew
+      {"/vypnuti;t/15:00/", Posunuty, "/restart;t/13:20/", {}, "0 | /restart;t/13:20/ 13:20:00"},
+      {"/vypnuti;t/15:00/", Nic, "/zamceni", {}, "0 | /vypnuti;t/15:00/ 15:00:00"},  // carried out at once
+      {"/vypnuti;t/15:00/", Nic, "/foo", {}, "2 | /vypnuti;t/15:00/ 15:00:00"},
+      {"/vypnuti;t/15:00/", Nic, "/restart;t/9:00/", {}, "1 | /vypnuti;t/15:00/ 15:00:00"},  // passed
+      {zakazane, Odpocet, "/restart;t/13:20/", "tajne", "2 | " + zakazane + " 15:00:00"},
+      {"/vypnuti;t/15:00/", Box, "/restart;t/13:20/", {}, "2 | /vypnuti;t/15:00/ 15:00:00"},
+      {"/vypnuti;t/15:00/", AkceBezi, "/restart;t/13:20/", {}, "2 | /vypnuti;t/15:00/ 15:00:00"},
+      {"/vypnuti;t/15:00/", Nic, "/storno", {}, "0 | -"},
+      {"/vypnuti;t/15:00/", Odpocet, "/storno", {}, "0 | -"},
+      {"", Nic, "/storno", {}, "1 | -"},
+      {heslem, Nic, "/storno", "tajne", "0 | -"},
+      {denne, Zruseny, "/storno", "tajne", "0 | -"},
+      {denne, Zruseny, "/storno", "spatne", "2 | -"},
+      {heslem, ProvedenoPriHesle, "/storno", "tajne", "1 | -"},
+      {zakazane, Odpocet, "/storno", "tajne", "2 | " + zakazane + " 15:00:00"},
+      {zakazane, Nic, "/storno", "tajne", "0 | -"},  // before its countdown it may go
+      {zakazane, OdpocetPriHesle, "/storno", "tajne", "2 | " + zakazane + " 15:00:00"},
+      {zakazane, OdpocetPriHesle, "/restart;t/13:20/", "tajne", "2 | " + zakazane + " 15:00:00"},
+      {"/vypnuti;t/15:00/", Box, "/storno", {}, "2 | /vypnuti;t/15:00/ 15:00:00"},
   };
   for (const auto& p : pripady) {
     FalesnySvet svet;
-    Arm(svet, p.v_platnosti, p.odpocet == 1);
+    Arm(svet, p.v_platnosti, p.pred);
+    const std::string ulozeno = p.pred == ProvedenoPriHesle ? "" : svet.ulozeny_parametr;
     svet.dialogy.vstupy = {p.heslo};
-    if (p.odpocet == 2) svet.dialogy.priVstupu = [] { Zobraz(seconds{40}); };
-    svet.dialogy.otevreno = p.box_otevren;
+    if (p.pred == OdpocetPriHesle) svet.dialogy.priVstupu = [] { Zobraz(seconds{40}); };
+    if (p.pred == ProvedenoPriHesle) svet.dialogy.priVstupu = [] { stav.Neaktivni = 1, UlozNastaveni(); };
+    svet.dialogy.otevreno = p.pred == Box;
     const std::string kontext = "'" + p.text + "' to '" + p.v_platnosti + "'";
-    EXPECT_EQ(PrijmiPokyn(p.text).kod, p.kod) << kontext;
-    EXPECT_EQ(VPlatnosti(), p.potom) << kontext;
-    EXPECT_EQ(RozbalUlozenyTvar(svet.ulozeny_parametr).value_or(""), p.potom) << kontext;
-    EXPECT_EQ(svet.run.empty(), p.potom.empty()) << kontext;
-    if (p.odpocet) {
-      EXPECT_EQ(stav.UpozorneniBezi == 1, p.potom == p.v_platnosti) << kontext << ": the countdown";
-      EXPECT_TRUE(svet.dialogy.zpravy.empty() || p.v_platnosti != zakazane || p.odpocet == 2)
-          << kontext << ": asked for nothing";
+    EXPECT_EQ(Vysledek(PrijmiPokyn(p.text).kod), p.vysledek) << kontext;
+    // Done: the store holds what is in force (not a number of minutes); not done: what it held.
+    const bool hotovo = p.vysledek.starts_with("0");
+    const bool ulozit = stav.Neaktivni == 0 && stav.JenRelace == 0;
+    EXPECT_EQ(svet.ulozeny_parametr, !hotovo ? ulozeno : ulozit ? UlozenyTvar(stav.Parametr) : "") << kontext;
+    EXPECT_EQ(svet.run.empty(), svet.ulozeny_parametr.empty()) << kontext;
+    if (p.pred == Odpocet || p.pred == OdpocetPriHesle) {
+      EXPECT_EQ(stav.UpozorneniBezi == 1, p.vysledek.starts_with("2")) << kontext << ": the countdown";
     }
   }
+}
+
+// A refused string's box comes once the schedule in force is back: it ticks on behind the box, and a
+// stop made meanwhile is not undone by the box's end.
+TEST(Predani, BoxOdmitnutiNezdrziPlan) {
+  for (const bool stop : {false, true}) {
+    FalesnySvet svet;
+    Arm(svet, "/vypnuti;t/15:00/");
+    bool aktivni_za_boxu = false;
+    svet.dialogy.priZprave = [&] {
+      aktivni_za_boxu = stav.Neaktivni == 0;
+      if (stop) ZrusPlan();
+    };
+    EXPECT_EQ(PrijmiPokyn("/vypnuti;t/x/").kod, kod::Odmitnuto);
+    ASSERT_EQ(svet.dialogy.zpravy.size(), 1u);
+    EXPECT_TRUE(aktivni_za_boxu);
+    EXPECT_EQ(stav.Neaktivni, stop ? 1 : 0);
+    EXPECT_EQ(svet.ulozeny_parametr.empty(), stop);
+  }
+}
+
+// A request refused or expired leaves the schedule in force as it was, down to the quiet it has counted;
+// a program that does not run even now is said in the tooltip, since the warning will come at once.
+TEST(Predani, PodminkaVPlatnosti) {
+  FalesnySvet svet;
+  Arm(svet, "/spanek;klid/15/");
+  while (svet.hodiny.ted < SlozCas(2026, 12, 4, 10, 3, 30)) {
+    svet.hodiny.ted += seconds{1};
+    CasovacTik();
+  }
+  EXPECT_EQ(PrijmiPokyn("/foo").kod, kod::Odmitnuto);
+  EXPECT_EQ(PrijmiPokyn("/restart;t/9:00/").kod, kod::Nic);
+  EXPECT_EQ(TextTipu(svet.hodiny.ted), "Spánek po 15 minutách klidu (teď 3 min).");
+  EXPECT_EQ(PrijmiPokyn("/vypnuti;po/render.exe/").kod, kod::Hotovo);
+  EXPECT_EQ(svet.tip, "Program render.exe teď neběží: akce proběhne hned.");
+}
+
+// While the programs are closed before a shut-down, no request from outside starts anything else.
+TEST(Predani, BehemZavirani) {
+  FalesnySvet svet;
+  Arm(svet, "/vypnuti;kv;t/10:01/");
+  int kod = -1;
+  svet.priZavirani = [&] { kod = PrijmiPokyn("/restart").kod; };
+  ProvedAkci(0);
+  EXPECT_EQ(kod, kod::Odmitnuto);
+  EXPECT_EQ(svet.Log({"privilegium", "KillTimer"}),
+            (std::vector<std::string>{"ZavriProgramy", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"}));
 }
 
 // The tray and an open main window say what became of the schedule; a second start with nothing
 // brings up the main window, unless a box of ours is up.
 TEST(Predani, OznameniAOkno) {
   FalesnySvet svet;
-  Arm(svet, "/vypnuti;t/300/", false);
+  Arm(svet, "/vypnuti;t/15:00/");
   stav.HlavniOtevreno = 1;
-  EXPECT_EQ(PrijmiPokyn("/restart;t/200/").kod, kod::Hotovo);
+  EXPECT_EQ(PrijmiPokyn("/restart;t/13:20/").kod, kod::Hotovo);
   EXPECT_EQ(PrijmiPokyn("/storno").kod, kod::Hotovo);
   EXPECT_EQ(PrijmiPokyn("").kod, kod::Hotovo);
   svet.dialogy.otevreno = true;
@@ -105,20 +191,25 @@ TEST(Predani, OznameniAOkno) {
 TEST(Predani, StavVKazdemStavu) {
   const struct {
     const char* v_platnosti;
-    bool odpocet;
+    Pred pred;
     int kod;
     const char* radek;
   } pripady[] = {
-      {"", false, kod::Nic, "Nic není naplánováno."},
-      {"/vypnuti;t/12:05/", false, kod::Hotovo, "Vypnutí za 2 hodiny a 5 minut (12:05)."},
-      {"/zamceni;t/10:01/", true, kod::Hotovo, "Uzamčení za 1 minutu (10:01)."},
-      {"/vypnuti;od/22:00-06:00/", false, kod::Hotovo, "Vypnutí od 22:00 do 06:00."},
-      {"/vypnuti;po/render.exe/;t/23:00/", false, kod::Hotovo,
+      {"", Nic, kod::Nic, "Nic není naplánováno."},
+      {"/vypnuti;t/12:05/", Nic, kod::Hotovo, "Vypnutí za 2 hodiny a 5 minut (12:05)."},
+      {"/zamceni;t/10:01/", Odpocet, kod::Hotovo, "Uzamčení za 1 minutu (10:01)."},
+      {"/vypnuti;od/22:00-06:00/", Nic, kod::Hotovo, "Vypnutí od 22:00 do 06:00."},
+      {"/vypnuti;po/render.exe/;t/23:00/", Nic, kod::Hotovo,
        "Vypnutí po skončení programu render.exe, nejdříve dnes ve 23:00."},
+      {"/vypnuti;po/render.exe/", Odpocet, kod::Hotovo, "Vypnutí za 1 minutu (10:00)."},  // its countdown
+      {"/vypnuti;dny/po-pa/;t/21:00/", Zruseny, kod::Nic,
+       "Vypnutí v pracovní dny ve 21:00 se naplánuje při příštím přihlášení."},
+      {"/vypnuti;dny/pa/;t/24:00/;po/x.exe/", Zruseny, kod::Nic,
+       "Vypnutí po skončení programu x.exe, nejdříve v pá ve 24:00 se naplánuje při příštím přihlášení."},
   };
   for (const auto& p : pripady) {
     FalesnySvet svet;
-    Arm(svet, p.v_platnosti, p.odpocet);
+    Arm(svet, p.v_platnosti, p.pred);
     svet.dialogy.otevreno = true;  // a box of ours changes nothing of the answer
     const Odpoved odpoved = PrijmiPokyn("/stav");
     EXPECT_EQ(odpoved.kod, p.kod) << p.v_platnosti;

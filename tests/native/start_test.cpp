@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "core/kodovani.h"
+#include "core/prikazovy_radek.h"
 #include "falesny_svet.h"
+#include "scheduler/casovac.h"
+#include "scheduler/upozorneni.h"
+#include "scheduler/zmena_planu.h"
 
 TEST(Start, KteryParametrPlatiACoSeOtevre) {
   const std::string ulozeny = UlozenyTvar("/restart;kd;t/20:00/");
@@ -21,6 +25,7 @@ TEST(Start, KteryParametrPlatiACoSeOtevre) {
       {"", ulozeny, "/restart;kd;t/20:00/", true},
       {"", "/vypnuti;t/99/;x", "/vypnuti;t/99/;x", true},
       {"", "/foo", "/foo", false},
+      {UlozenyTvar("/vypnuti;po/render.exe/"), "", "/vypnuti;po/render.exe/", false},  // an older build stored it
   };
   for (const auto& p : pripady) {
     FalesnySvet svet;
@@ -39,8 +44,8 @@ TEST(Start, KteryParametrPlatiACoSeOtevre) {
     if (p.aktivni) {
       EXPECT_EQ(svet.Log(), (std::vector<std::string>{"nacti upozorneni", "SetTimer"})) << kontext;
     } else {
-      EXPECT_EQ(svet.Log(), (std::vector<std::string>{"nacti upozorneni", "SetTimer", "tip Vypnutí počítače",
-                                                      "hlavni okno"}))
+      EXPECT_EQ(svet.Log(),
+                (std::vector<std::string>{"nacti upozorneni", "SetTimer", "tip Vypnutí počítače", "hlavni okno"}))
           << kontext;
     }
   }
@@ -49,13 +54,19 @@ TEST(Start, KteryParametrPlatiACoSeOtevre) {
 // A damaged stored string goes with one box, and the command line, if any, then counts as usual. A
 // stored action without a time (an earlier build stored "/vypnuti;kd") is damaged too: never carried out.
 TEST(Start, PoskozenyUlozenyRetezecZmiziJednou) {
-  for (const auto& [ulozeny, argument] : std::initializer_list<std::pair<const char*, const char*>>{
-           {"/vypnuti;t/1.1/", ""}, {"/vypnuti;t/1.1/", "/restart;t/30/"}, {"/vypnuti;kd", ""},
-           {"/restart;kd;zs", "/restart;t/30/"}}) {
+  for (const auto& [ulozeny, argument] :
+       std::initializer_list<std::pair<const char*, const char*>>{{"/vypnuti;t/1.1/", ""},
+                                                                  {"/spanek;t/23:00/;klid/15/", ""},  // on XP
+                                                                  {"/vypnuti;t/1.1/", "/restart;t/13:30/"},
+                                                                  {"/vypnuti;kd", ""},
+                                                                  {"/restart;kd;zs", "/restart;t/13:30/"}}) {
     FalesnySvet svet;
+    svet.meri_sit = false;
     stav.CasSpusteni = svet.hodiny.ted;
     svet.ulozeny_parametr = UlozenyTvar(ulozeny);
     svet.run = svet.run_once = "\"C:\\vypnuti.exe\" " + svet.ulozeny_parametr;
+    // The window a second start hands its request to is there while the box is up.
+    svet.dialogy.priZprave = [&] { EXPECT_EQ(svet.Log().at(0), "nacti upozorneni"); };
     Start(argument);
     ASSERT_EQ(svet.dialogy.zpravy.size(), 1u) << argument;
     EXPECT_EQ(svet.dialogy.zpravy[0].text,
@@ -65,4 +76,85 @@ TEST(Start, PoskozenyUlozenyRetezecZmiziJednou) {
     EXPECT_EQ(stav.Neaktivni, *argument ? 0 : 1) << argument;
     for (const auto& radek : svet.log) EXPECT_FALSE(radek.starts_with("ExitWindowsEx")) << ulozeny;
   }
+}
+
+namespace {
+
+// 4 December 2026.
+Cas V(int hodina, int minuta, int den = 4) { return SlozCas(2026, 12, den, hodina, minuta); }
+
+// Ticks every 10 s until the moment, render.exe running until `bezi_do`; the number of power actions.
+int Tikej(FalesnySvet& svet, Cas konec, Cas bezi_do = {}) {
+  int akci = 0;
+  while (svet.hodiny.ted < konec) {
+    svet.procesy =
+        svet.hodiny.ted < bezi_do ? std::vector<std::string>{"zaloha.exe", "render.exe"} : std::vector<std::string>{};
+    svet.hodiny.ted += std::chrono::seconds{10};
+    const auto pred = svet.log.size();
+    CasovacTik();
+    for (auto i = pred; i < svet.log.size(); ++i) {
+      akci += svet.log[i].starts_with("ExitWindowsEx") || svet.log[i].starts_with("SetSuspendState");
+    }
+  }
+  return akci;
+}
+
+// The program ends (its exit, or the session's), and the autostart entry starts it again at a log-on.
+void Prihlaseni(FalesnySvet& svet, Cas kdy) {
+  Casovac(false);
+  stav = StavPlanu{};
+  svet.hodiny.ted = stav.CasSpusteni = kdy;
+  Start(TextArgumentu(svet.run));
+}
+
+}  // namespace
+
+// A day's moment dealt with (carried out, cancelled, stood in for by a postponement) does not come back
+// at a log-on later that day, and a condition's watch does not outlive the session it began in.
+TEST(Start, PoPrihlaseniNicZnovu) {
+  enum Udalost { Nic, Storno, Posunuti };
+  const struct {
+    const char* parametr;
+    Cas bezi_do;      // render.exe and zaloha.exe run until then
+    Udalost udalost;  // at the warning, or at 20:00 for the postponement
+    Cas prihlaseni;
+    const char* potom;  // what is armed after the log-on, and the power actions after it
+  } pripady[] = {
+      {"/restart;kd;zs;t/22:00/;po/zaloha.exe/", V(23, 0), Nic, V(23, 3), "5.12.2026 22:00:00, 0"},
+      {"/vypnuti;kd;t/20:00/;po/render.exe/", V(20, 30), Storno, V(21, 0), "5.12.2026 20:00:00, 0"},
+      {"/vypnuti;t/20:00/;po/render.exe/", V(23, 0), Nic, V(20, 35), "nic, 0"},
+      {"/restart;kd;t/22:00/", {}, Posunuti, V(21, 3), "5.12.2026 22:00:00, 0"},
+  };
+  for (const auto& p : pripady) {
+    FalesnySvet svet;
+    svet.hodiny.ted = stav.CasSpusteni = V(19, 0);
+    ASSERT_TRUE(RozeberParametr(p.parametr, false, false)) << p.parametr;
+    Casovac(true);
+    if (p.udalost == Posunuti) {
+      Tikej(svet, V(20, 0));
+      const Cas nahrazeny = stav.CilovyCas;  // as the window's editor does it
+      ASSERT_EQ(NahradPlan("/restart;kd;t/21:00/", true, true), Rozbor::Aktivni);
+      stav.Posunuti = 1;
+      stav.NahrazenyCil = nahrazeny;
+    }
+    while (stav.UpozorneniBezi == 0 && svet.hodiny.ted < p.prihlaseni)
+      Tikej(svet, svet.hodiny.ted + std::chrono::seconds{10}, p.bezi_do);
+    if (p.udalost == Storno) cmKZS_Click();
+    Tikej(svet, p.prihlaseni - std::chrono::minutes{2}, p.bezi_do);
+    Prihlaseni(svet, p.prihlaseni);
+    const int akci = Tikej(svet, p.prihlaseni + std::chrono::minutes{30});
+    const std::string armed =
+        stav.Neaktivni == 0 ? FormatDatum(stav.CilovyCas) + " " + FormatCasSekundy(stav.CilovyCas) : "nic";
+    EXPECT_EQ(armed + ", " + std::to_string(akci), p.potom) << p.parametr;
+  }
+}
+
+// Started with a program to wait for that does not run, the tray says so, and its first tick leaves it.
+TEST(Start, RekneZeProgramNebezi) {
+  FalesnySvet svet;
+  svet.hodiny.ted = stav.CasSpusteni = V(10, 7);
+  Start("/vypnuti;po/render.exe/");
+  svet.hodiny.ted += std::chrono::seconds{1};
+  CasovacTik();
+  EXPECT_EQ(svet.tip, "Program render.exe teď neběží: akce proběhne hned.");
 }

@@ -247,6 +247,8 @@ TEST_F(Zmeskane, ProbuzeniSeSchematem) {
   CasovacTik();
   cmKZS_Click();
   CasovacTik();
+  ASSERT_TRUE(RozeberParametr("/vypnuti;t/16:00/;po/x.exe/", true, false));  // its moment only begins a watch
+  CasovacTik();
   ASSERT_TRUE(RozeberParametr("/spanek;t/16:00/", true, false));  // sleep needs no waking
   CasovacTik();
   ASSERT_TRUE(RozeberParametr(";od/22:00-23:00/", true, false));  // a window acts only while running

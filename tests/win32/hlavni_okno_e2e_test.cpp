@@ -107,7 +107,8 @@ TEST_F(HlavniOkno_e2e, ZavrenimZustaneVListeAIkonaHoOtevre) {
 // "Ukončit" asks for the schedule's password: a wrong one is refused and the program goes on; the
 // right one and "Ano" end it, the armed schedule stored for the next log-on.
 TEST_F(HlavniOkno_e2e, UkoncitSHeslem) {
-  Program program(L"/vypnuti;h/tajne/;t/120/");
+  const std::string parametr = "/vypnuti;h/tajne/" + ZaMinut(120);
+  Program program(Utf16(parametr));
   ASSERT_TRUE(Dockej([&] { return program.Okno(L"frmkzupozorneni") != nullptr; }, 5s));
   EXPECT_EQ(program.Hlavni(), nullptr) << "armed: the program starts in the tray";
   KlikNaIkonu(program.Okno(L"frmkzupozorneni"));
@@ -127,7 +128,7 @@ TEST_F(HlavniOkno_e2e, UkoncitSHeslem) {
   EXPECT_EQ(OdpovezBoxu(program, IDYES), L"P\u0159ejete si aplikaci \"Vypnut\u00ed po\u010d\u00edta\u010de\" ukon\u010dit?");
   ASSERT_TRUE(program.Skoncil(5000));
   EXPECT_EQ(program.KodUkonceni(), 0u);
-  EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), "/vypnuti;h/tajne/;t/120/");
+  EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), parametr);
   EXPECT_TRUE(HodnotaAutostartu(KlicRun).has_value());
 }
 
@@ -137,7 +138,8 @@ TEST_F(HlavniOkno_e2e, AnglickyTaky) {
   wchar_t jazyk[LOCALE_NAME_MAX_LENGTH] = {};
   GetUserDefaultLocaleName(jazyk, LOCALE_NAME_MAX_LENGTH);
   if (std::wstring(jazyk).starts_with(L"cs")) GTEST_SKIP() << "runs in the English pass";
-  Program program(L"/restart;t/30/");
+  const std::string parametr = "/restart" + ZaMinut(30);
+  Program program(Utf16(parametr));
   ASSERT_TRUE(Dockej([&] { return program.Okno(L"frmkzupozorneni") != nullptr; }, 5s));
   KlikNaIkonu(program.Okno(L"frmkzupozorneni"));
   ASSERT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 3s));
@@ -147,7 +149,7 @@ TEST_F(HlavniOkno_e2e, AnglickyTaky) {
   EXPECT_EQ(Text(GetDlgItem(box, IDYES)), L"&Yes");
   PostMessageW(box, WM_COMMAND, IDYES, 0);
   EXPECT_TRUE(program.Skoncil(5000));
-  EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), "/restart;t/30/");
+  EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), parametr);
 }
 
 // The Tab key walks the window in the order the README documents: in view the new schedule, the row of

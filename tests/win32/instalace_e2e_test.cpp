@@ -254,7 +254,7 @@ TEST_F(Instalace_e2e, InstalaceZastupceAOdinstalaceBeziciho) {
   // The user starts it from the Start menu with a schedule, and puts its shortcut on the desktop.
   const fs::path cil = CilZastupce(ZastupceStart());
   ASSERT_TRUE(TenSoubor(cil, Program())) << "the shortcut leads to " << cil;
-  ASSERT_EQ(Spust(L"\"" + cil.wstring() + L"\" /vypnuti;t/120/", false), 0);
+  ASSERT_EQ(Spust(L"\"" + cil.wstring() + L"\" /vypnuti" + ZaMinutW(120), false), 0);
   const Bezici program = Bezici::Pockej();
   ASSERT_TRUE(program.okno) << "the program did not start";
   EXPECT_TRUE(TenSoubor(program.Soubor(), Program()));
@@ -289,7 +289,7 @@ TEST_F(Instalace_e2e, AktualizaceZaBehuPokracujeVRozvrhu) {
 #else
   ASSERT_EQ(Instaluj(L"starsi\\vypnuti-instalace.exe"), 0);
   ASSERT_EQ(VerzeSouboru(Program()), L"" VYPNUTI_VERZE_STARSI);
-  ASSERT_EQ(Spust(L"\"" + Program().wstring() + L"\" /vypnuti;t/120/", false), 0);
+  ASSERT_EQ(Spust(L"\"" + Program().wstring() + L"\" /vypnuti" + ZaMinutW(120), false), 0);
   const Bezici stary = Bezici::Pockej();
   ASSERT_TRUE(stary.okno) << "the older program did not start";
   ASSERT_TRUE(Dockej([] { return !UlozenyRozvrh().empty(); }, 10s)) << "no schedule stored";
@@ -329,7 +329,7 @@ TEST_F(Instalace_e2e, PrenosnaKopieBeziDal) {
   const fs::path slozka = fs::temp_directory_path() / L"vypnuti-prenosny";
   fs::create_directories(slozka);
   fs::copy_file(VedleTestu(L"vypnuti.exe"), slozka / L"vypnuti.exe", fs::copy_options::overwrite_existing);
-  ASSERT_EQ(Spust(L"\"" + (slozka / L"vypnuti.exe").wstring() + L"\" /vypnuti;t/120/", false), 0);
+  ASSERT_EQ(Spust(L"\"" + (slozka / L"vypnuti.exe").wstring() + L"\" /vypnuti" + ZaMinutW(120), false), 0);
   const Bezici prenosny = Bezici::Pockej();
   ASSERT_TRUE(prenosny.okno) << "the portable copy did not start";
 

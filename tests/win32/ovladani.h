@@ -20,6 +20,26 @@ bool Dockej(Podminka podminka, std::chrono::milliseconds limit) {
   return true;
 }
 
+// A one-off moment so many minutes from now, as a command line writes it, with its date: a number of
+// minutes belongs to the session and is never stored, and a clock time alone would pass at midnight.
+inline std::string ZaMinut(int minut) {
+  SYSTEMTIME t;
+  GetLocalTime(&t);
+  FILETIME f;
+  SystemTimeToFileTime(&t, &f);
+  ULARGE_INTEGER n{{f.dwLowDateTime, f.dwHighDateTime}};
+  n.QuadPart += static_cast<ULONGLONG>(minut) * 60 * 10'000'000;
+  f = {n.LowPart, n.HighPart};
+  FileTimeToSystemTime(&f, &t);
+  return ";t/" + std::to_string(t.wHour) + ":" + (t.wMinute < 10 ? "0" : "") + std::to_string(t.wMinute) + "/;d/" +
+         std::to_string(t.wDay) + "." + std::to_string(t.wMonth) + "." + std::to_string(t.wYear) + "/";
+}
+
+inline std::wstring ZaMinutW(int minut) {
+  const std::string text = ZaMinut(minut);
+  return std::wstring(text.begin(), text.end());  // ASCII only
+}
+
 // A file that the build puts beside the test program.
 inline std::filesystem::path VedleTestu(const wchar_t* soubor) {
   wchar_t cesta[MAX_PATH];

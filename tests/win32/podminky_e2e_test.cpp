@@ -27,7 +27,7 @@ TEST_F(Program_e2e, VypnutiPoSkonceniProgramu) {
   TerminateProcess(notepad.hProcess, 0);
   WaitForSingleObject(notepad.hProcess, 5000);
   CloseHandle(notepad.hProcess);
-  EXPECT_TRUE(Dockej([&] { return program.UpozorneniViditelne(); }, 10s)) << "the warning within 10 s";
+  EXPECT_TRUE(Dockej([&] { return program.UpozorneniViditelne(); }, 15s)) << "the warning within two checks";
   EXPECT_TRUE(Dockej([&] { return !Zaznamy().empty(); }, 70s));
   EXPECT_EQ(Zaznamy(), std::vector<std::string>{"ExitWindowsEx 0x0000000D 0xFFFFFFFF"});
 }

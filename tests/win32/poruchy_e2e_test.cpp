@@ -68,13 +68,14 @@ TEST_F(Program_e2e, IkonaSeVratiSOblastiOznameni) {
 
 // Killed in the middle of its countdown, the program leaves what brings the schedule back.
 TEST_F(Program_e2e, ZabityUprostredOdpoctuSeVrati) {
+  const std::string parametr = "/vypnuti" + ZaMinut(1);
   {
-    Program program(L"/vypnuti;t/1/");
+    Program program(Utf16(parametr));
     ASSERT_TRUE(Dockej([&] { return program.UpozorneniViditelne(); }, 5s));
     TerminateProcess(program.Proces(), 1);
     ASSERT_TRUE(program.Skoncil(5000));
   }
-  EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), "/vypnuti;t/1/");
+  EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), parametr);
   ASSERT_TRUE(HodnotaAutostartu(KlicRun).has_value());
   Program znovu(L"");
   EXPECT_TRUE(Dockej([&] { return znovu.UpozorneniViditelne(); }, 5s)) << "armed again: the warning is due";

@@ -67,11 +67,12 @@ TEST_F(Predani_e2e, PredaniStavStornoAOkno) {
     EXPECT_EQ(stav.Kod(), 1);
     EXPECT_EQ(stav.Vystup(), "Program neběží.\r\n");
   }
-  Program prvni(L"/vypnuti;t/300/");
+  Program prvni(Utf16("/vypnuti" + ZaMinut(300)));
   ASSERT_TRUE(Dockej([&] { return prvni.Okno(L"frmkzupozorneni") != nullptr; }, 5s));
 
-  EXPECT_EQ(Spusteni(L"/restart;t/200/").Kod(), 0);
-  EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), "/restart;t/200/");
+  const std::string restart = "/restart" + ZaMinut(200);
+  EXPECT_EQ(Spusteni(Utf16(restart)).Kod(), 0);
+  EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), restart);
   const auto run = HodnotaAutostartu(KlicRun);
   ASSERT_TRUE(run.has_value());
   EXPECT_TRUE(run->ends_with(Utf16(uloziste.CtiParametr())));
@@ -88,7 +89,7 @@ TEST_F(Predani_e2e, PredaniStavStornoAOkno) {
   // A text over the size limit changes nothing and shows nothing.
   EXPECT_EQ(Spusteni(L"/vypnuti;t/" + std::wstring(1100, L'1') + L"/").Kod(), 2);
   EXPECT_EQ(prvni.Dialog(), nullptr);
-  EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), "/restart;t/200/");
+  EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), restart);
 
   EXPECT_EQ(Spusteni(L"/storno").Kod(), 0);
   EXPECT_EQ(uloziste.CtiParametr(), "");
@@ -107,7 +108,7 @@ TEST_F(Predani_e2e, PredaniStavStornoAOkno) {
 // The second start waits while the running program asks: its help box for a bad string, the
 // password of the schedule in force. A wrong password changes nothing.
 TEST_F(Predani_e2e, CekaNaBoxyAHeslo) {
-  Program prvni(L"/vypnuti;h/tajne/;t/300/");
+  Program prvni(Utf16("/vypnuti;h/tajne/" + ZaMinut(300)));
   ASSERT_TRUE(Dockej([&] { return prvni.Okno(L"frmkzupozorneni") != nullptr; }, 5s));
   const std::string ulozeny = uloziste.CtiParametr();
 
@@ -128,10 +129,11 @@ TEST_F(Predani_e2e, CekaNaBoxyAHeslo) {
   EXPECT_EQ(chybny.Kod(), 2);
   EXPECT_EQ(uloziste.CtiParametr(), ulozeny);
 
-  Spusteni spravne(L"/restart;t/200/");
+  const std::string restart = "/restart" + ZaMinut(200);
+  Spusteni spravne(Utf16(restart));
   ZadejHeslo(prvni, L"tajne");
   EXPECT_EQ(spravne.Kod(), 0);
-  EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), "/restart;t/200/");
+  EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), restart);
 }
 
 // A running program that has stopped taking its messages: the second start does not hang with it.

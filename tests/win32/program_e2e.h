@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ovladani.h"
+#include "platform/win32/text_win.h"
 #include "platform/win32/uloziste_win.h"
 
 

@@ -15,7 +15,7 @@
 
 TEST_F(Program_e2e, OdpocetAVypnuti) {
   PockejNaSekundu(44, 48);
-  Program program(L"/vypnuti;t/1/");
+  Program program(Utf16("/vypnuti" + ZaMinut(1)));
   ASSERT_TRUE(Dockej([&] { return program.UpozorneniViditelne(); }, 5s));
   EXPECT_TRUE(HodnotaAutostartu(KlicRun).has_value());
   EXPECT_TRUE(IsWindowEnabled(program.Storno()));
@@ -86,16 +86,17 @@ TEST_F(Program_e2e, SkryteStornoNeukazeNicAPresVypne) {
 }
 
 TEST_F(Program_e2e, UlozenyPlanVyhrajeNadPrikazovymRadkem) {
-  uloziste.ZapisParametr(UlozenyTvar("/restart;t/30/"));
+  const std::string ulozeny = "/restart" + ZaMinut(30);
+  uloziste.ZapisParametr(UlozenyTvar(ulozeny));
   Program program(L"/vypnuti;t/1/");
   std::this_thread::sleep_for(2500ms);
   EXPECT_FALSE(program.UpozorneniViditelne()) << "the command line's one-minute schedule did not arm";
   const auto run = HodnotaAutostartu(KlicRun);
   ASSERT_TRUE(run.has_value());
-  EXPECT_TRUE(run->ends_with(L"vypnuti.exe\" " + Utf16(UlozenyTvar("/restart;t/30/"))));
+  EXPECT_TRUE(run->ends_with(L"vypnuti.exe\" " + Utf16(UlozenyTvar(ulozeny))));
   // An armed schedule outlives the program's exit.
   program.Zavri();
-  EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), "/restart;t/30/");
+  EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), ulozeny);
 }
 
 TEST_F(Program_e2e, NapovedaAChybnyParametr) {
@@ -115,7 +116,7 @@ TEST_F(Program_e2e, NapovedaAChybnyParametr) {
     ASSERT_TRUE(Dockej([&] { return (box = program.Dialog()) != nullptr; }, 5s)) << p.argument;
     EXPECT_EQ(Text(box), p.titulek);
     const std::wstring text = Text(GetDlgItem(box, 0xFFFF));  // the message box's text
-    EXPECT_TRUE(text.starts_with(p.zacatek) && text.ends_with(L";od podm\u00ednka nejde.")) << p.argument;
+    EXPECT_TRUE(text.starts_with(p.zacatek) && text.ends_with(L"vypnuti.exe \"/vypnuti;t/22:30/\"")) << p.argument;
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(Dockej([&] { return program.Dialog() == nullptr; }, 3s));
     EXPECT_TRUE(program.Bezi()) << "after OK the program waits with nothing armed ";
@@ -142,8 +143,9 @@ TEST_F(Program_e2e, AkceHnedSeNeulozi) {
 // The end by a WM_QUIT from anyone, and by the close request of an installer (the session-end
 // messages with ENDSESSION_CLOSEAPP): the program ends cleanly, its icon gone, its schedule kept.
 TEST_F(Program_e2e, KonecZvenkuUlozi) {
+  const std::string parametr = "/restart" + ZaMinut(30);
   for (const bool relace : {false, true}) {
-    Program program(L"/restart;t/30/");
+    Program program(Utf16(parametr));
     HWND okno = nullptr;
     ASSERT_TRUE(Dockej([&] { return (okno = program.Okno(L"frmkzupozorneni")) != nullptr; }, 5s));
     NOTIFYICONDATAW ikona{};
@@ -161,7 +163,7 @@ TEST_F(Program_e2e, KonecZvenkuUlozi) {
     ASSERT_TRUE(program.Skoncil(5000)) << relace;
     EXPECT_EQ(program.KodUkonceni(), 0u) << relace;
     EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &ikona)) << relace;
-    EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), "/restart;t/30/") << relace;
+    EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), parametr) << relace;
     EXPECT_TRUE(HodnotaAutostartu(KlicRun).has_value()) << relace;
     Uklid();
   }

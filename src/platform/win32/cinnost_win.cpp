@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/sit.h"
 #include "platform/win32/knihovny_win.h"
 #include "platform/win32/text_win.h"
 
@@ -48,8 +49,6 @@ std::optional<CasyProcesoru> CinnostWin::Procesor() {
   return CasyProcesoru{Cislo(necinny), Cislo(jadro) + Cislo(uzivatel)};
 }
 
-// A filter driver's interface counts the traffic of the adapter under it once more, and the loopback
-// is no network.
 std::optional<std::uint64_t> CinnostWin::BajtySite() {
   const Iphlpapi& dll = IphlpapiDll();
   MIB_IF_TABLE2* tabulka = nullptr;
@@ -57,12 +56,17 @@ std::optional<std::uint64_t> CinnostWin::BajtySite() {
   std::uint64_t bajty = 0;
   for (ULONG i = 0; i < tabulka->NumEntries; ++i) {
     const MIB_IF_ROW2& rozhrani = tabulka->Table[i];
-    if (rozhrani.InterfaceAndOperStatusFlags.FilterInterface || rozhrani.Type == IF_TYPE_SOFTWARE_LOOPBACK) continue;
-    bajty += rozhrani.InOctets + rozhrani.OutOctets;
+    const auto& priznaky = rozhrani.InterfaceAndOperStatusFlags;
+    if (PocitatAdapter(rozhrani.Type, priznaky.FilterInterface, priznaky.HardwareInterface))
+      bajty += rozhrani.InOctets + rozhrani.OutOctets;
   }
   dll.FreeMibTable(tabulka);
   return bajty;
 }
+
+// XP and Server 2003 have no GetIfTable2: a quiet computer there is refused when it is asked for,
+// rather than never coming.
+bool CinnostWin::MeriSit() { return IphlpapiDll().GetIfTable2 != nullptr; }
 
 // Both counts wrap together every 49.7 days, so their difference in 32 bits stays right.
 std::optional<std::chrono::milliseconds> CinnostWin::BezVstupu() {

@@ -11,6 +11,7 @@ namespace {
 
 constexpr const wchar_t* KlicNastaveni = L"Software\\ZD\\" VYPNUTI_PRODUKT_W;
 constexpr const wchar_t* HodnotaParametru = L"parametr";
+constexpr const wchar_t* HodnotaVyrizeno = L"vyrizeno";
 constexpr const wchar_t* HodnotaAutostartu = VYPNUTI_PRODUKT_W;
 
 const wchar_t* CestaAutostartu(Autostart klic) {
@@ -31,19 +32,16 @@ void ZapisText(const wchar_t* cesta, const wchar_t* hodnota, std::string_view te
   RegCloseKey(klic);
 }
 
-}  // namespace
-
-std::string UlozisteWin::CtiParametr() {
+std::string CtiText(const wchar_t* hodnota) {
   HKEY klic = nullptr;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, KlicNastaveni, 0, KEY_QUERY_VALUE, &klic) != ERROR_SUCCESS) return {};
   DWORD typ = 0;
   DWORD bajtu = 0;
   std::wstring data;
-  if (RegQueryValueExW(klic, HodnotaParametru, nullptr, &typ, nullptr, &bajtu) == ERROR_SUCCESS &&
-      typ == REG_SZ) {
+  if (RegQueryValueExW(klic, hodnota, nullptr, &typ, nullptr, &bajtu) == ERROR_SUCCESS && typ == REG_SZ) {
     data.resize(bajtu / sizeof(wchar_t));
-    if (RegQueryValueExW(klic, HodnotaParametru, nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()),
-                         &bajtu) != ERROR_SUCCESS) {
+    if (RegQueryValueExW(klic, hodnota, nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()), &bajtu) !=
+        ERROR_SUCCESS) {
       data.clear();
     }
     data.resize(bajtu / sizeof(wchar_t));
@@ -52,6 +50,13 @@ std::string UlozisteWin::CtiParametr() {
   if (!data.empty() && data.back() == L'\0') data.pop_back();  // the terminator, and only it
   return Utf8(data);
 }
+
+}  // namespace
+
+std::string UlozisteWin::CtiParametr() { return CtiText(HodnotaParametru); }
+std::string UlozisteWin::CtiVyrizeno() { return CtiText(HodnotaVyrizeno); }
+
+void UlozisteWin::ZapisVyrizeno(std::string_view okamzik) { ZapisText(KlicNastaveni, HodnotaVyrizeno, okamzik); }
 
 void UlozisteWin::ZapisParametr(std::string_view ulozeny_tvar) {
   ZapisText(KlicNastaveni, HodnotaParametru, ulozeny_tvar);

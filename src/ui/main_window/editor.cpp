@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/dny.h"
+#include "core/heslo.h"
 #include "core/parametr.h"
 #include "core/stav.h"
 #include "platform/dialogy.h"
@@ -11,6 +12,7 @@
 #include "platform/okna_programu.h"
 #include "platform/port.h"
 #include "scheduler/casovac.h"
+#include "scheduler/hlidani.h"
 #include "scheduler/kontrola.h"
 #include "scheduler/nastaveni.h"
 #include "scheduler/probuzeni.h"
@@ -229,8 +231,10 @@ void tlHNAktivace_Click(Formular& f) {
   }
   std::string otazka = "Opravdu si přejete aktivovat nastavené parametry?";
   if (!f[O::tlHNOdDo].TrueFalse) {
-    if (const std::string buzeni = TextBezProbuzeni(static_cast<std::uint8_t>(VybranaVolba(f))); !buzeni.empty()) {
-      otazka.append("\r\n\r\n").append(buzeni);
+    const std::string buzeni = TextBezProbuzeni(static_cast<std::uint8_t>(VybranaVolba(f)));
+    const std::string nebezi = TextProgramNebezi(PodminkyHned(f, port<Hodiny>().Ted()));
+    for (const std::string* veta : {&buzeni, &nebezi}) {
+      if (!veta->empty()) otazka.append("\r\n\r\n").append(*veta);
     }
   }
   if (port<Dialogy>().Zprava(otazka, NazevAplikace, styl::AnoNe | styl::Otaznik) != odpoved::Ano) {
@@ -238,11 +242,16 @@ void tlHNAktivace_Click(Formular& f) {
     return;
   }
   const bool posunuti = f[O::tlHNastaveniP].TrueFalse;
+  // The day's moment a postponement stands in for: after it, the stored time comes back.
+  const Cas nahrazeny = stav.Posunuti == 1 ? stav.NahrazenyCil : stav.CilovyCas;
   f[O::lblHN].text.clear();
   tlHNParametr_Click(f);
   const Rozbor rozbor = NahradPlan(f.Tag, true, posunuti);
   if (rozbor == Rozbor::Aktivni) {
-    if (posunuti) stav.Posunuti = 1;
+    if (posunuti) {
+      stav.Posunuti = 1;
+      stav.NahrazenyCil = nahrazeny;
+    }
     tlHNStorno_Click(f);
     const bool jen_cas = stav.Dny == dny::Kazdy && stav.Podminka.Zadne();
     f[O::lblHN].text = jen_cas ? stav.AkceNazev + " " + TextCile(stav.CilovyCas) : TextShrnuti();

@@ -18,12 +18,6 @@ bool Formular::Aktivni(Ovladac o) const {
   return (*this)[o].povoleny && (ram == Ovladac::Formular || (*this)[ram].povoleny);
 }
 
-std::string_view Orizni(std::string_view text) {
-  const auto zacatek = text.find_first_not_of(' ');
-  if (zacatek == std::string_view::npos) return {};
-  return text.substr(zacatek, text.find_last_not_of(' ') - zacatek + 1);
-}
-
 void VyberVolbu(Formular& f, int index) {
   for (int i = 0; i <= 5; ++i) f[opHN(i)].hodnota = i == index ? 1 : 0;
 }

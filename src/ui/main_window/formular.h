@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "controls/barva.h"
+#include "core/cislo.h"  // Orizni: a box's text without the blanks around it
 #include "ui/navrh_oken.h"
 
 // What one control of the main window shows: the window mirrors it into the real control.
@@ -49,9 +50,6 @@ class Formular {
  private:
   std::array<StavOvladace, PocetOvladacu> ovladace_;
 };
-
-// A box's text without the blanks the user left around it.
-std::string_view Orizni(std::string_view text);
 
 // The option buttons opHN(0) to (5) are one group: selecting one clears the others.
 void VyberVolbu(Formular& f, int index);

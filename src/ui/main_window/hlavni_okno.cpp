@@ -1,5 +1,6 @@
 #include "ui/main_window/hlavni_okno.h"
 
+#include "core/heslo.h"
 #include "core/parametr.h"
 #include "core/stav.h"
 #include "platform/dialogy.h"
@@ -46,16 +47,6 @@ std::string TextVerze(std::string_view pravni, int hlavni, int vedlejsi, int rev
 
 Bod UmisteniOkna(const Obdelnik& plocha, int sirka, int vyska) {
   return {plocha.right - sirka, plocha.bottom - vyska};
-}
-
-// The only password is the schedule's own; a cancelled prompt refuses without a word.
-bool NastaveniHeslo() {
-  if (stav.HesloZapnuto != 1) return true;
-  const auto odpoved = port<Dialogy>().Vstup("Zadejte heslo!", NazevAplikace);
-  if (!odpoved) return false;
-  if (*odpoved == stav.Heslo) return true;
-  port<Dialogy>().Zprava("Neplatné heslo.", NazevAplikace, styl::Ok | styl::Vykricnik);
-  return false;
 }
 
 void tlHZavrit_Click() {

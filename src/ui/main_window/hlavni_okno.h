@@ -24,9 +24,6 @@ std::string TextVerze(std::string_view pravni, int hlavni, int vedlejsi, int rev
 // the taskbar is.
 Bod UmisteniOkna(const Obdelnik& pracovni_plocha, int sirka, int vyska);
 
-// The password guard: true when the user may go on.
-bool NastaveniHeslo();
-
 // "Ukončit": the guard, a question, then the program's one end path.
 void tlHZavrit_Click();
 

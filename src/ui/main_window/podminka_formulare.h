@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/kalendar.h"
 #include "core/podminky.h"
 #include "ui/main_window/formular.h"
 
@@ -26,3 +27,6 @@ void UkazRadekPodminky(Formular& f);
 std::string PodminkaRadku(const Formular& f);
 // What keeps the row, with the time box's text, from making a schedule the parser takes.
 std::optional<std::string> ChybaPodminky(const Formular& f, std::string_view cas);
+// The row's program when the schedule would be watched from the moment it is armed (no time given, or
+// one of today that has passed); none otherwise.
+Podminky PodminkyHned(const Formular& f, Cas ted);

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/kalendar.h"
+#include "core/parametr.h"
+#include "core/stav.h"
+#include "platform/hodiny.h"
+#include "platform/port.h"
+
+// What one parameter string comes to, as one line. The recorder (tools/korpus/zaznam.cpp) builds this
+// header against an old build and korpus_test.cpp against today's, so both must compile it.
+
+// Days and conditions came later, together: an old plan has none, and a plan without them writes nothing.
+template <class P>
+std::string DnyAPodminky(const P& p) {
+  std::string text;
+  if constexpr (requires { p.Podminka; }) {
+    if (p.Dny != 0) text += " dny=" + std::to_string(p.Dny);
+    if (!p.Podminka.program.empty()) text += " po=[" + p.Podminka.program + "]";
+    if (p.Podminka.klid != 0) text += " klid=" + std::to_string(p.Podminka.klid);
+    if (p.Podminka.necinnost != 0) text += " necinnost=" + std::to_string(p.Podminka.necinnost);
+    if (p.BezCasu != 0) text += " bezcasu";
+  }
+  return text;
+}
+
+// The world of both builds: Friday 4 December 2026, 10:00:00, a Czech decimal comma, a machine that can
+// sleep (the fake world's, tests/native/falesny_svet.h).
+template <class Svet>
+void PripravSvet(Svet& svet) {
+  svet.hodiny.ted = SlozCas(2026, 12, 4, 10, 0, 0);
+  svet.mistni.oddelovac = ",";
+  svet.schopnosti.spanek = true;
+}
+
+// A fresh schedule, started at the clock's present moment, given the string as a command line would.
+// An action carried out at once is told by the power calls it left in the fake world's log.
+inline std::string RadekKorpusu(const std::string& text, const std::vector<std::string>& log) {
+  stav = StavPlanu{};
+  stav.CasSpusteni = port<Hodiny>().Ted();
+  const auto pred = log.size();
+  const auto c = [](int priznak) { return std::to_string(priznak); };
+  switch (Rozeber(text, /*BezHlaseni*/ true, /*NeUkladat*/ false)) {
+    case Rozbor::Odmitnuto:
+      return "Odmitnuto";
+    case Rozbor::Vyprselo:
+      return "Vyprselo";
+    case Rozbor::Provedeno: {
+      std::string radek = "Provedeno";
+      constexpr std::string_view volani[] = {"ZavriProgramy",   "ExitWindowsEx",   "SetSuspendState",
+                                             "LockWorkStation", "SC_MONITORPOWER", "TerminateProcess"};
+      for (auto i = pred; i < log.size(); ++i)
+        for (const auto v : volani)
+          if (log[i].starts_with(v)) radek += " " + log[i] + ";";
+      return radek;
+    }
+    case Rozbor::Aktivni:
+      break;
+  }
+  return "Aktivni akce=" + c(stav.Akce) + " cil=" + FormatDatum(stav.CilovyCas) + " " +
+         FormatCasSekundy(stav.CilovyCas) + " kd=" + c(stav.KazdyDen) + " zs=" + c(stav.ZakazStorna) +
+         " ss=" + c(stav.SkrytStorno) + " kv=" + c(stav.KontrolovaneVypnuti) + " od=" + c(stav.OdDo) +
+         " do=" + (stav.OdDo ? FormatHodinyMinuty(stav.DoCas) : "-") +
+         " heslo=" + (stav.HesloZapnuto ? "[" + stav.Heslo + "]" : "-") + DnyAPodminky(stav);
+}
