@@ -18,7 +18,7 @@ namespace {
 struct TichySvetSOkny : TichySvet, IkonaListy, OknoUpozorneni, HlavniOkno, Probouzeni {
   bool Nastav(Cas) override { return true; }
   void Zrus() override {}
-  void DrzBdely(bool) override {}
+  void DrzBdely(std::uint32_t) override {}
   std::optional<unsigned> NastaveniBuzeni() override { return std::nullopt; }
   void NastavTip(std::string_view) override {}
   std::string Tip() const override { return {}; }
@@ -27,7 +27,8 @@ struct TichySvetSOkny : TichySvet, IkonaListy, OknoUpozorneni, HlavniOkno, Probo
   void Odeber() override {}
   void Vrat() override {}
   void Nacti() override {}
-  void Ukaz(bool) override {}
+  void Ukaz(bool, std::string_view) override {}
+  void ZakazStorno() override {}
   void Schovej() override {}
   void NastavText(std::string_view) override {}
   void Ohlas() override {}

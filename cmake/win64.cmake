@@ -83,7 +83,8 @@ set(podvrzene_powrprof SetSuspendState CallNtPowerInformation PowerGetActiveSche
 set(podvrzene_oleacc LresultFromObject AccessibleObjectFromWindow)
 set(podvrzene_comctl32 InitCommonControls InitCommonControlsEx SetWindowSubclass DefSubclassProc)
 set(podvrzene_iphlpapi GetIfTable2 FreeMibTable)
-foreach(dll version powrprof oleacc comctl32 iphlpapi)
+set(podvrzene_wtsapi32 WTSEnumerateSessionsW WTSQuerySessionInformationW WTSFreeMemory)
+foreach(dll version powrprof oleacc comctl32 iphlpapi wtsapi32)
   set(def "EXPORTS\n")
   foreach(funkce ${podvrzene_${dll}})
     string(APPEND def "  ${funkce}=Podvrzena\n")
@@ -110,7 +111,7 @@ set_tests_properties(anglicky_e2e PROPERTIES ENVIRONMENT VYPNUTI_LOCALE=C.UTF-8 
 add_test(NAME podvrzene_knihovny COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:testy_win32>
          --gtest_filter=Knihovny_e2e.*)
 set_tests_properties(podvrzene_knihovny PROPERTIES TIMEOUT 300 RESOURCE_LOCK wine_display ENVIRONMENT
-                     "WINEDLLOVERRIDES=mscoree,mshtml=\;winemenubuilder.exe=d\;version,powrprof,oleacc,comctl32,iphlpapi=n,b")
+                     "WINEDLLOVERRIDES=mscoree,mshtml=\;winemenubuilder.exe=d\;version,powrprof,oleacc,comctl32,iphlpapi,wtsapi32=n,b")
 
 # Days of the week with the clock faked from outside (tools/wine-run): a Saturday and a Monday, each a
 # few seconds before a minute's end.

@@ -7,6 +7,7 @@
 #include "core/predani.h"
 #include "core/start.h"
 #include "core/stav.h"
+#include "scheduler/akce.h"
 #include "scheduler/casovac.h"
 
 namespace {
@@ -52,10 +53,12 @@ int Program::Bez(std::string_view argument) {
 }
 
 // Stopping the timer stores or forgets the schedule; the windows go after it, the warning window
-// taking the hook and the icon with it.
+// taking the hook and the icon with it. A program that ends while it closes the other programs ends no
+// session after them.
 void Program::Ukonci() {
   if (ukonceno_) return;
   ukonceno_ = true;
+  ZrusAkci();
   Casovac(false);
   hlavni_.Zavri();
   upozorneni_.Uvolni();

@@ -9,6 +9,7 @@
 #include "platform/win32/okna_procesu_win.h"
 #include "platform/win32/plocha_win.h"
 #include "platform/win32/probouzeni_win.h"
+#include "platform/win32/relace_win.h"
 #include "platform/win32/schranka_win.h"
 #include "platform/win32/shell_win.h"
 #include "platform/win32/uloziste_win.h"
@@ -47,6 +48,7 @@ class Program final : public Aplikace {
   SchrankaWin schranka_;
   ProbouzeniWin probouzeni_;
   CinnostWin cinnost_;
+  RelaceWin relace_;
   PlanovacProgramu planovac_;
   Pripojeni<Hodiny> hodiny_port_{hodiny_};
   Pripojeni<Dialogy> dialogy_port_{dialogy_};
@@ -59,6 +61,7 @@ class Program final : public Aplikace {
   Pripojeni<Schranka> schranka_port_{schranka_};
   Pripojeni<Probouzeni> probouzeni_port_{probouzeni_};
   Pripojeni<Cinnost> cinnost_port_{cinnost_};
+  Pripojeni<Relace> relace_port_{relace_};
   Pripojeni<Planovac> planovac_port_{planovac_};
 
   clsosgv osgv_;

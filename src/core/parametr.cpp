@@ -306,8 +306,8 @@ Rozbor Vyprs() {
 Rozbor Aktivuj(bool NeUkladat) {
   const Cas ted = port<Hodiny>().Ted();
   stav.Neaktivni = 0;
-  if (stav.Rok < RozlozCas(ted).rok) return Vyprs();
   stav.CilovyCas = SlozCas(stav.Rok, stav.Mesic, stav.Den, stav.Hodina, stav.Minuta);
+  if (stav.Rok < RozlozCas(ted).rok) return Vyprs();
   if (stav.OdDo == 1) {
     stav.DoCas = hours{stav.DoHodina} + minutes{stav.DoMinuta};
     if (stav.CilovyCas < ted) {

@@ -13,6 +13,7 @@
 #include "platform/okna_programu.h"
 #include "platform/port.h"
 #include "platform/uloziste.h"
+#include "scheduler/akce.h"
 #include "scheduler/casovac.h"
 #include "scheduler/hlidani.h"
 #include "scheduler/kdy.h"
@@ -28,8 +29,9 @@ std::string_view BezKoncovychMezer(std::string_view text) {
   return konec == std::string_view::npos ? std::string_view{} : text.substr(0, konec + 1);
 }
 
-// A countdown with ";zs" may be stopped by nobody: the command line is no way round it.
-bool ZakazanoStornem() { return stav.UpozorneniBezi == 1 && stav.ZakazStorna == 1; }
+// A countdown with ";zs" may be stopped by nobody: the command line is no way round it. Nor may an
+// action once its session-ending call is made.
+bool ZakazanoStornem() { return (stav.UpozorneniBezi == 1 && stav.ZakazStorna == 1) || !StornoMozne(); }
 
 // The guard of what is in force, and a second look after its box: while the box was up, the countdown
 // may have begun.
@@ -47,11 +49,13 @@ void Oznam(std::string_view text) {
 // A stored schedule that is not armed now (a daily one waiting for the next log-on) goes too: the user
 // asked that nothing come.
 int Storno() {
-  const bool ulozeny = !port<Uloziste>().CtiParametr().empty();
-  if (stav.Neaktivni != 0 && !ulozeny) return kod::Nic;
+  const auto zbyva = [] {
+    return stav.Neaktivni == 0 || stav.AkceBezi != 0 || !port<Uloziste>().CtiParametr().empty();
+  };
+  if (!zbyva()) return kod::Nic;
   if (!Dovoleno()) return kod::Odmitnuto;
-  if (stav.Neaktivni != 0 && port<Uloziste>().CtiParametr().empty()) return kod::Nic;  // done meanwhile
-  const bool aktivni = stav.Neaktivni == 0;
+  if (!zbyva()) return kod::Nic;  // carried out while the password was asked for
+  const bool aktivni = stav.Neaktivni == 0 || stav.AkceBezi != 0;
   const std::string text = stav.AkceNazev + " bylo stornováno.";
   ZrusPlan();
   if (aktivni) Oznam(text);
@@ -118,8 +122,8 @@ Odpoved PrijmiPokyn(std::string_view text) {
   const Pokyn pokyn = PokynZ(text);
   if (pokyn == Pokyn::Stav) return {stav.Neaktivni == 0 ? kod::Hotovo : kod::Nic, RadekStavu()};
   // The user is answering a box of ours, or the action is under way (the programs being closed):
-  // nothing may change or act behind it.
-  if (port<Dialogy>().Otevreno() || stav.AkceBezi == 1) return {kod::Odmitnuto, {}};
+  // nothing may change or act behind it, but a cancel.
+  if (port<Dialogy>().Otevreno() || (stav.AkceBezi != 0 && pokyn != Pokyn::Storno)) return {kod::Odmitnuto, {}};
   switch (pokyn) {
     case Pokyn::Okno:
       port<HlavniOkno>().Otevri();

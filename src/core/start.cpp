@@ -1,8 +1,10 @@
 #include "core/start.h"
 
+#include <chrono>
 #include <optional>
 #include <string>
 
+#include "core/heslo.h"
 #include "core/kodovani.h"
 #include "core/parametr.h"
 #include "core/stav.h"
@@ -15,25 +17,11 @@
 #include "scheduler/casovac.h"
 #include "scheduler/hlidani.h"
 
+using namespace std::chrono;
+
 namespace {
 
-// The parameter string in force at start: a stored schedule wins over the command line. The
-// autostart entry's command line carries the stored form, a command typed by the user is plain.
-struct Zadani {
-  std::string parametr;
-  bool ulozeny = false;  // it came from the store (or in the stored form)
-};
-
-Zadani ZadaniKeSpusteni(std::string_view argument) {
-  Zadani z{std::string(argument), false};
-  const std::string ulozeny = port<Uloziste>().CtiParametr();
-  if (!ulozeny.empty()) z = {ulozeny, true};
-  if (auto prosty = RozbalUlozenyTvar(z.parametr)) z = {std::move(*prosty), true};
-  return z;
-}
-
-// A stored string the parser refuses would refuse again at every start, and as it wins over the
-// command line the user could never give the program another schedule: it goes, with one word. So
+// A stored string the parser refuses would refuse again at every start: it goes, with one word. So
 // does a stored action without a time, which would act at every log-on.
 void OdstranPoskozene() {
   port<Dialogy>().Zprava("Uložené nastavení programu bylo poškozené, a proto bylo odstraněno.\r\n"
@@ -45,45 +33,59 @@ void OdstranPoskozene() {
   port<Planovac>().UlozNastaveni();
 }
 
-// What the store holds besides the string: the day's moment of it already dealt with.
-void CtiVyrizeno(const Zadani& zadani) {
-  if (!zadani.ulozeny) return;
-  stav.Parametr = zadani.parametr;
+// The stored schedule, armed again: the string and the day's moment of it already dealt with. At a
+// log-on (the autostart entry's start) the session before has ended.
+bool ObnovUlozeny(const std::string& ulozeny, bool prihlaseni) {
+  stav.PriSpusteni = 1;
+  stav.PriPrihlaseni = prihlaseni ? 1 : 0;
+  stav.Parametr = RozbalUlozenyTvar(ulozeny).value_or(ulozeny);
   stav.Vyrizeno = CtiOkamzik(port<Uloziste>().CtiVyrizeno()).value_or(Cas{});
+  const Rozbor rozbor = Rozeber(stav.Parametr, true, false, true);
+  stav.PriSpusteni = stav.PriPrihlaseni = 0;
+  if (rozbor == Rozbor::Odmitnuto) OdstranPoskozene();
+  // An older build stored a number of minutes or a lone condition too: counted from this start they
+  // would be other schedules (parsing cleared them from the store).
+  return rozbor == Rozbor::Aktivni && !(stav.JenRelace == 1 && stav.KazdyDen != 1);
+}
+
+// "Čas 15:32 už dnes uplynul, nic není naplánováno." for a typed line whose moment has passed.
+std::string TextUplynulo(Cas cil, bool ulozeny_plati) {
+  const Cas ted = port<Hodiny>().Ted();
+  const DatumCas d = RozlozCas(cil);
+  const std::string hodina = std::to_string(d.hodina) + (d.minuta < 10 ? ":0" : ":") + std::to_string(d.minuta);
+  const std::string kdy = floor<days>(cil) == floor<days>(ted) ? hodina + " už dnes uplynul"
+                                                               : FormatDatum(cil) + " v " + hodina + " už uplynul";
+  return "Čas " + kdy + (ulozeny_plati ? "; platí dál uložené nastavení." : ", nic není naplánováno.");
 }
 
 }  // namespace
 
 // The warning window comes first: it owns the icon and the timer, and a second start started while a
 // box of the start-up is open finds the program there and gets its answer at once.
+//
+// A line the user typed wins over the stored schedule, as it does when handed to a running program; a
+// protected stored schedule asks for its password first. What the line does not arm (a bad string, a
+// moment passed, an action carried out at once) leaves the stored schedule in force. The autostart
+// entry's own stored form, or no line at all, brings the stored schedule back.
 void Start(std::string_view argument) {
   port<OknoUpozorneni>().Nacti();
-  const Zadani zadani = ZadaniKeSpusteni(argument);
-  bool aktivni = false;
-  if (!zadani.parametr.empty()) {
-    stav.PriSpusteni = 1;
-    // Started by the autostart entry at a log-on: the session before has ended.
-    stav.PriPrihlaseni = RozbalUlozenyTvar(argument) ? 1 : 0;
-    CtiVyrizeno(zadani);
-    const Rozbor rozbor = Rozeber(zadani.parametr, zadani.ulozeny, false, zadani.ulozeny);
-    // An older build stored a number of minutes or a lone condition too: counted from this start they
-    // would be other schedules (parsing cleared them from the store).
-    aktivni = rozbor == Rozbor::Aktivni && !(zadani.ulozeny && stav.JenRelace == 1 && stav.KazdyDen != 1);
-    if (zadani.ulozeny && rozbor == Rozbor::Odmitnuto) {
-      OdstranPoskozene();
-      // The command line, when it is not the damaged string itself, is taken as on any other start.
-      if (!argument.empty() && !RozbalUlozenyTvar(argument))
-        aktivni = RozeberParametr(std::string(argument), false, false);
-    }
-  }
+  const std::string ulozeny = port<Uloziste>().CtiParametr();
+  const bool z_autostartu = RozbalUlozenyTvar(argument).has_value();
+  const bool napsany = !argument.empty() && !z_autostartu;
+  stav.Neaktivni = 1;
+  std::optional<Rozbor> rozbor;
+  if (napsany && NastaveniHeslo()) rozbor = Rozeber(std::string(argument), false, false);
+  bool aktivni = rozbor == Rozbor::Aktivni;
+  const Cas uplynuly = stav.CilovyCas;  // of a line whose moment has passed
+  if (!aktivni && !ulozeny.empty()) aktivni = ObnovUlozeny(ulozeny, z_autostartu);
   if (!aktivni) stav.Neaktivni = 1;
   Casovac(true);
-  if (!aktivni) {
-    port<IkonaListy>().NastavTip(NazevAplikace);
+  if (!aktivni || rozbor == Rozbor::Vyprselo) {
+    port<IkonaListy>().NastavTip(aktivni ? TipPlanu() : std::string(NazevAplikace));
     port<HlavniOkno>().Otevri();
+    if (rozbor == Rozbor::Vyprselo) port<HlavniOkno>().StavovyRadek(TextUplynulo(uplynuly, aktivni), ikona::Informace);
   } else if (const std::string tip = TipPoAktivaci(); tip != TipPlanu()) {
     port<IkonaListy>().NastavTip(tip);
     stav.PosledniMinuta = RozlozCas(port<Hodiny>().Ted()).minuta;  // the first tick leaves it there
   }
-  stav.PriSpusteni = stav.PriPrihlaseni = 0;
 }

@@ -57,21 +57,34 @@ struct Plan {
   std::uint8_t PriPrihlaseni = 0;  // 1 while start-up parses what the autostart entry brought at a log-on
 };
 
+// A call that was to end the session: on the steady clock, when it was made, and for which action; and
+// whether it was the schedule's own.
+struct VolaniKonce {
+  std::chrono::milliseconds od{0};
+  std::uint8_t akce = 0;
+  bool plan = false;
+};
+
 // The one schedule of the process and the few facts about the program's windows that the scheduler
 // needs.
 struct StavPlanu : Plan {
   std::uint8_t HlavniOtevreno = 0;
   std::uint8_t UpozorneniBezi = 0;
   std::uint8_t ZbyvaSekund = 0;
-  std::uint8_t AkceBezi = 0;  // 1 from the end of the countdown until the session-ending call returns
+  // The action under way: 1 while the programs are being closed (a cancel may still stop it), 2 once the
+  // session-ending call is made; 0 otherwise.
+  std::uint8_t AkceBezi = 0;
+  std::uint8_t AkceZrusena = 0;            // a cancel came while AkceBezi was 1
+  std::optional<VolaniKonce> KonecSezeni;  // the session-ending call was made: when, for which action
   std::uintptr_t CasovacID = 0;
   std::chrono::milliseconds KonecOdpoctu{0};  // when the countdown ends, on the steady clock
   std::chrono::milliseconds PosledniTik{0};   // the steady clock at the last tick
   std::optional<Cas> Probuzeni;               // the moment the computer is to wake for, when set
   std::optional<Cas> Probuzeno;               // when the program's own wake timer woke the computer
   HlidaniPodminek Hlidani;                    // how the schedule's conditions are being watched
-  bool Bdely = false;                         // the computer is held awake
+  std::uint32_t Bdely = 0;                    // what the computer is kept from (bdelost:: besides Trvale)
   std::string OdlozenaBublina;                // a balloon that would not have been seen yet
+  std::uint8_t AutostartHlasen = 0;           // the switched-off Startup entry has been told once
   int PosledniMinuta = 0;
   MistniCasZaznam MistniCas;
   std::vector<std::uint32_t> UkonceneProcesy;

@@ -11,6 +11,7 @@ inline constexpr unsigned AnoNe = 0x04;
 inline constexpr unsigned Otaznik = 0x20;
 inline constexpr unsigned Vykricnik = 0x30;
 inline constexpr unsigned Informace = 0x40;
+inline constexpr unsigned DruheVychozi = 0x100;  // the second button (No) is the default
 }  // namespace styl
 
 namespace odpoved {

@@ -20,8 +20,11 @@ class OknoUpozorneni {
   virtual ~OknoUpozorneni() = default;
   // Loads the hidden window, which brings the notification icon and the timer's owner with it.
   virtual void Nacti() = 0;
-  // On top without taking the focus, the title in the label, the cancel button enabled or not.
-  virtual void Ukaz(bool storno_povoleno) = 0;
+  // On top without taking the focus, the title in the label, the cancel button enabled or not, and a line
+  // under the countdown when there is something more to say (empty: none).
+  virtual void Ukaz(bool storno_povoleno, std::string_view poznamka) = 0;
+  // Once the session is being ended there is nothing left to cancel.
+  virtual void ZakazStorno() = 0;
   virtual void Schovej() = 0;
   virtual void NastavText(std::string_view text) = 0;  // the countdown label
   virtual void Ohlas() = 0;  // a screen reader is to read the label now

@@ -17,5 +17,8 @@ class Uloziste {
   virtual void ZapisVyrizeno(std::string_view okamzik) = 0;
   virtual void NastavAutostart(Autostart klic, std::string_view prikaz) = 0;
   virtual void SmazAutostart(Autostart klic) = 0;
+  // The user's own switch for the program in Startup apps (Task Manager, Settings): false when they
+  // turned it off; true when on, or never touched.
+  virtual bool AutostartPovolen() = 0;
   virtual std::string CestaProgramu() = 0;  // the full path of the running program
 };

@@ -10,6 +10,7 @@
 #include "platform/mistni.h"
 #include "platform/okna_programu.h"
 #include "platform/port.h"
+#include "platform/uloziste.h"
 #include "scheduler/akce.h"
 #include "scheduler/hlidani.h"
 #include "scheduler/nastaveni.h"
@@ -62,6 +63,22 @@ Cas OkamzikAkce(Cas ted) {
   return std::max(stav.CilovyCas, konec);
 }
 
+// What the user would not expect is said first, once: a program that is to end but does not even run
+// (the warning comes at once), and a schedule that no restart will bring back because the user switched
+// the program off in Startup apps.
+std::string TipPoAktivaci() {
+  if (stav.Neaktivni != 0) return TipPlanu();
+  if (stav.OdDo != 1 && port<Hodiny>().Ted() >= stav.CilovyCas) {
+    if (std::string nebezi = TextProgramNebezi(stav.Podminka); !nebezi.empty()) return nebezi;
+  }
+  const bool ulozen = stav.KazdyDen == 1 || stav.JenRelace != 1;
+  if (ulozen && stav.AutostartHlasen == 0 && !port<Uloziste>().AutostartPovolen()) {
+    stav.AutostartHlasen = 1;
+    return "Automatické spuštění je vypnuté ve Správci úloh: po restartu se akce nenaplánuje.";
+  }
+  return TipPlanu();
+}
+
 std::string TipPlanu() { return stav.Neaktivni == 0 ? TextTipu(port<Hodiny>().Ted()) : std::string(NazevAplikace); }
 
 namespace {
@@ -109,15 +126,20 @@ void KrokPlanu() {
   stav.MistniCas = Zaznam(ted);
   const MistniCasZaznam& t = stav.MistniCas;
   if (stav.OdDo == 1) {
+    // With another user at the computer the window waits until this user's session has it again. The
+    // action is tried once: not at every tick while the session ends, nor after it was refused.
     if (VOknu(stav.Hodina, stav.Minuta, stav.DoHodina, stav.DoMinuta, t.hodina, t.minuta) &&
-        OknoOtevrenoVPovolenyDen(ted)) {
+        OknoOtevrenoVPovolenyDen(ted) && CiziRelace(stav.Akce).empty()) {
       ProvedAkci(0);
+      stav.Neaktivni = 1;
       return;
     }
   } else if (!stav.Podminka.Zadne()) {
     HlidejPodminky(ted);
   } else if (JeMinutaVarovani(t)) {
-    Zobraz(seconds{60 - t.sekunda});
+    // The whole minute, whatever second of it the schedule was armed or the computer woke in: never a
+    // countdown of seconds.
+    Zobraz(seconds{60});
   } else {
     HlidejZmeskane();
   }
@@ -130,6 +152,7 @@ void KrokPlanu() {
 }  // namespace
 
 void CasovacTik() {
+  HlidejKonecSezeni();
   KrokPlanu();
   HlidejProbuzeni();
   HlidejBdelost();  // after an action: held through it, the closing passes of ";kv" too
@@ -139,21 +162,24 @@ void CasovacTik() {
 
 // The seconds left are read off the steady clock: ticks that did not come, or a clock set back in the
 // middle of the countdown, change nothing of its end.
+//
+// The last second says "Nashledanou", and the action comes once the countdown is over: never less than
+// a whole minute after the warning appeared, and a cancel still counts in that last second.
 void KrokOdpoctu() {
-  if (stav.ZbyvaSekund > 1) {
-    const auto zbyva = round<seconds>(stav.KonecOdpoctu - port<Hodiny>().Tik()).count();
-    stav.ZbyvaSekund = static_cast<std::uint8_t>(std::clamp<std::int64_t>(zbyva, 0, 60));
-  }
+  const milliseconds zbyva = stav.KonecOdpoctu - port<Hodiny>().Tik();
+  stav.ZbyvaSekund = static_cast<std::uint8_t>(std::clamp<std::int64_t>(ceil<seconds>(zbyva).count(), 0, 60));
   const int n = stav.ZbyvaSekund;
-  const bool akce_na_rade = n < 2;
+  const bool akce_na_rade = zbyva <= milliseconds{0};
   std::string text;
-  if (akce_na_rade) {
+  if (n < 2) {
     text = "Nashledanou";
+  } else {
+    text = stav.AkceNazev + " za " + std::to_string(n) + (n <= 4 ? " vteřiny." : " vteřin.");
+  }
+  if (akce_na_rade) {
     stav.Neaktivni = 1;
     stav.UpozorneniBezi = 0;
     port<IkonaListy>().NastavTip(text);
-  } else {
-    text = stav.AkceNazev + " za " + std::to_string(n) + (n <= 4 ? " vteřiny." : " vteřin.");
   }
   port<OknoUpozorneni>().NastavText(text);
   if (stav.SkrytStorno != 1 && OhlasitOdpocet(n)) port<OknoUpozorneni>().Ohlas();
@@ -162,15 +188,25 @@ void KrokOdpoctu() {
   // A daily schedule's day is dealt with: a start later that day (after the restart it ordered) must not
   // bring it back.
   if (stav.KazdyDen == 1) stav.Vyrizeno = stav.Posunuti == 1 ? stav.NahrazenyCil : stav.CilovyCas;
-  ProvedAkci(0);
-  // Sleep and lock leave the program running: a daily one waits for tomorrow, not for the next log-on,
-  // and a one-off one is done with, also for the next log-on.
-  if (stav.Akce == akce::Spanek || stav.Akce == akce::Zamceni) {
-    if (stav.KazdyDen == 1) {
-      PrenesNaDalsiDen();
-      stav.Neaktivni = 0;
-    } else {
-      UlozNastaveni();
-    }
+  // Another user at the computer: their work is not ended, nor frozen by a sleep, unseen.
+  if (const std::string cizi = CiziRelace(stav.Akce); !cizi.empty()) {
+    Skryj();
+    PoAkciPlanu();
+    port<IkonaListy>().NastavTip(cizi);
+    OznamBublinou(cizi);
+    return;
+  }
+  if (!ProvedAkci(0)) PoAkciPlanu();
+}
+
+// A daily one waits for tomorrow, not for the next log-on, and a one-off one is done with, also for the
+// next log-on. A cancel or a new schedule during the closing of programs may have armed one already.
+void PoAkciPlanu() {
+  if (stav.Neaktivni != 1 || stav.OdDo == 1) return;  // a window is tried again at the next start
+  if (stav.KazdyDen != 1) {
+    UlozNastaveni();
+  } else {
+    PrenesNaDalsiDen();
+    stav.Neaktivni = 0;
   }
 }

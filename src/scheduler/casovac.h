@@ -14,6 +14,10 @@ void CasovacTik();
 // One step of the warning countdown.
 void KrokOdpoctu();
 
+// The schedule's action is over and the program goes on (sleep, lock, a cancel, a failure): a daily
+// schedule is armed for its next day, a one-off one is done with.
+void PoAkciPlanu();
+
 // Whether a screen reader is to hear the countdown at this many seconds left: every ten seconds and
 // once more at five (its start is announced by the window's showing).
 bool OhlasitOdpocet(int zbyvaSekund);
@@ -27,5 +31,7 @@ Cas OkamzikAkce(Cas ted);
 
 // The tray tooltip of an armed schedule at the given moment.
 std::string TextTipu(Cas ted);
+// The tooltip right after a schedule was armed: what the user would not expect, once, else the usual.
+std::string TipPoAktivaci();
 // The tray tooltip now: the time left of the schedule in force, or the application title when idle.
 std::string TipPlanu();

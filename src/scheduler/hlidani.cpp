@@ -8,7 +8,6 @@
 #include "platform/hodiny.h"
 #include "platform/okna_programu.h"
 #include "platform/port.h"
-#include "scheduler/casovac.h"
 #include "scheduler/kdy.h"
 #include "scheduler/nastaveni.h"
 #include "scheduler/upozorneni.h"
@@ -81,7 +80,7 @@ void KonecDne(Cas ted) {
   stav.Neaktivni = 1;
   UlozNastaveni();
   port<IkonaListy>().NastavTip(NazevAplikace);
-  OznamZmeskani(text);
+  OznamBublinou(text);
 }
 
 }  // namespace
@@ -108,14 +107,6 @@ std::string TextProgramNebezi(const Podminky& p) {
   if (p.program.empty() || BeziProgram(p.program) != false) return {};
   const bool jen_program = p.klid == 0 && p.necinnost == 0;
   return "Program " + p.program + (jen_program ? " teď neběží: akce proběhne hned." : " teď neběží.");
-}
-
-std::string TipPoAktivaci() {
-  const Cas ted = port<Hodiny>().Ted();
-  if (stav.Neaktivni == 0 && stav.OdDo != 1 && ted >= stav.CilovyCas) {
-    if (std::string nebezi = TextProgramNebezi(stav.Podminka); !nebezi.empty()) return nebezi;
-  }
-  return TipPlanu();
 }
 
 // "Vypnutí po skončení programu render.exe, nejdříve dnes ve 20:00, neproběhlo: podmínka do rána nenastala."

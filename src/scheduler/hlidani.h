@@ -16,10 +16,6 @@ void HlidejPodminky(Cas ted);
 // warning seconds later; empty when it runs, or the system cannot say.
 std::string TextProgramNebezi(const Podminky& p);
 
-// The tooltip right after a schedule was armed from outside the window: that sentence when it applies
-// to a schedule watched from now, else the usual one.
-std::string TipPoAktivaci();
-
 // The balloon's words for a one-off condition whose watch ended without it.
 std::string TextNesplneni(Cas ted);
 

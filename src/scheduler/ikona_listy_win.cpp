@@ -77,11 +77,12 @@ void IkonaListyWin::ObnovPoRestartuListy() {
 }
 
 void IkonaListyWin::NastavTip(std::string_view text) {
+  tip_ = text;
   ZapisTip(IkonaLista, text);
   if (zobrazena_) Shell_NotifyIconW(NIM_MODIFY, &IkonaLista);
 }
 
-std::string IkonaListyWin::Tip() const { return Utf8(IkonaLista.szTip); }
+std::string IkonaListyWin::Tip() const { return tip_; }
 
 // Shown once: the record forgets the balloon again, so that the next tooltip change does not repeat it.
 void IkonaListyWin::Bublina(std::string_view text) {

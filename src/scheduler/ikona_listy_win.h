@@ -3,6 +3,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <string>
+
+#include "core/stav.h"
 #include "platform/okna_programu.h"
 
 // The program's one icon in the notification area. It keeps the whole record (IkonaLista) so that it
@@ -33,6 +36,7 @@ class IkonaListyWin final : public IkonaListy {
   bool ZkusPridat();
 
   NOTIFYICONDATAW IkonaLista{};
+  std::string tip_ = NazevAplikace;  // whole: the record keeps its first 63 characters, the status bar all
   bool zobrazena_ = false;
   bool odebrana_ = false;  // removed on purpose (";zs"): stays away
 };

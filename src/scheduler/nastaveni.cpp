@@ -18,28 +18,37 @@ BezUkladani::~BezUkladani() { ukladani_pozastaveno = predtim_; }
 // schedule is forgotten. So is a one-off schedule that belongs to this session alone: a number of
 // minutes, or a condition without a time, whose "now" would be another one after a restart (a program
 // not running yet at the log-on would shut the computer down within seconds).
+//
+// Forgetting takes the autostart values first: should the store not be cleared, nothing starts the
+// schedule again anyway. RunOnce is not governed by the user's switch in Startup apps, so it is written
+// only while that switch is on.
 void UlozNastaveni() {
   if (ukladani_pozastaveno) return;
   Uloziste& uloziste = port<Uloziste>();
   if (stav.KazdyDen != 1 && (stav.Neaktivni == 1 || stav.JenRelace == 1)) {
-    uloziste.ZapisParametr("");
-    uloziste.ZapisVyrizeno("");
     uloziste.SmazAutostart(Autostart::RunOnce);
     uloziste.SmazAutostart(Autostart::Run);
+    uloziste.ZapisParametr("");
+    uloziste.ZapisVyrizeno("");
     return;
   }
-  const std::string ulozeny = UlozenyTvar(stav.Parametr);
-  uloziste.ZapisParametr(ulozeny);
+  uloziste.ZapisParametr(UlozenyTvar(stav.Parametr));
   uloziste.ZapisVyrizeno(stav.Vyrizeno == Cas{} ? "" : ZapisOkamziku(stav.Vyrizeno));
-  const std::string prikaz = PrikazAutostartu(uloziste.CestaProgramu(), ulozeny);
-  uloziste.NastavAutostart(Autostart::RunOnce, prikaz);
+  const std::string prikaz = PrikazAutostartu(uloziste.CestaProgramu());
+  if (uloziste.AutostartPovolen()) {
+    uloziste.NastavAutostart(Autostart::RunOnce, prikaz);
+  } else {
+    uloziste.SmazAutostart(Autostart::RunOnce);
+  }
   uloziste.NastavAutostart(Autostart::Run, prikaz);
 }
 
 // The path is quoted: unquoted, a path with a blank would let a planted "C:\Program.exe" run at every
-// log-on.
-std::string PrikazAutostartu(std::string_view cesta_programu, std::string_view ulozeny_tvar) {
+// log-on. The schedule stays in the store: the stored form of an empty string is only the marker that
+// says so. A password scrambled into the command line could hold a zero, a quotation mark or a blank,
+// which the shell cuts or splits at.
+std::string PrikazAutostartu(std::string_view cesta_programu) {
   std::string prikaz = "\"";
-  prikaz.append(cesta_programu).append("\" ").append(ulozeny_tvar);
+  prikaz.append(cesta_programu).append("\" ").append(UlozenyTvar(""));
   return prikaz;
 }

@@ -18,5 +18,6 @@ class BezUkladani {
   bool predtim_;
 };
 
-// The command line that starts the program with a stored parameter string.
-std::string PrikazAutostartu(std::string_view cesta_programu, std::string_view ulozeny_tvar);
+// The command line that starts the program at a log-on with its stored schedule: the program's quoted
+// path and the stored form's marker, which means "take the store".
+std::string PrikazAutostartu(std::string_view cesta_programu);

@@ -38,9 +38,13 @@ void HlidejBdelost() {
   if (stav.UpozorneniBezi == 1 || stav.Neaktivni != 0 || (stav.Probuzeno && ted - *stav.Probuzeno > NejdeleChvile)) {
     stav.Probuzeno.reset();
   }
-  const bool drzet = stav.UpozorneniBezi == 1 || stav.Probuzeno.has_value();
+  // From the warning to the action the screen stays on too: a warning on a dark screen is none.
+  const bool varovani = stav.UpozorneniBezi == 1 || stav.AkceBezi == 1;
+  const std::uint32_t drzet = varovani                     ? bdelost::System | bdelost::Displej
+                              : stav.Probuzeno.has_value() ? bdelost::System
+                                                           : 0;
   if (drzet == stav.Bdely) return;
-  port<Probouzeni>().DrzBdely(drzet);
+  port<Probouzeni>().DrzBdely(bdelost::Trvale | drzet);
   stav.Bdely = drzet;
 }
 

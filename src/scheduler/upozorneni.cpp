@@ -4,6 +4,7 @@
 #include "platform/hodiny.h"
 #include "platform/okna_programu.h"
 #include "platform/port.h"
+#include "scheduler/akce.h"
 #include "scheduler/kdy.h"
 #include "scheduler/nastaveni.h"
 #include "scheduler/probuzeni.h"
@@ -11,7 +12,7 @@
 
 void Zobraz(std::chrono::milliseconds odpocet) {
   if (stav.SkrytStorno != 1) {
-    port<OknoUpozorneni>().Ukaz(stav.ZakazStorna == 0);
+    port<OknoUpozorneni>().Ukaz(stav.ZakazStorna == 0, VetaOJinych(stav.Akce));
     port<OknoUpozorneni>().Zazni();
   }
   stav.ZbyvaSekund = 60;
@@ -33,10 +34,12 @@ void Skryj() {
 // computer that only ever sleeps should not lose it until a restart. A one-off one is done with, at
 // once, also in the store.
 void cmKZS_Click() {
+  ZrusAkci();  // the programs may be being closed already: the action stops there
   Skryj();
   std::string text = stav.AkceNazev + " bylo stornováno.";
   if (stav.KazdyDen == 1) {
     PrenesNaDalsiDen();  // stored with the day it leaves behind
+    stav.Neaktivni = 0;
     text += " Příště proběhne " + Kdy(stav.CilovyCas, port<Hodiny>().Ted()) + ".";
   } else {
     stav.Neaktivni = 1;

@@ -44,11 +44,14 @@ bool SplnujeStyl(HandleOkna okno, std::int32_t rezim) {
 }  // namespace
 
 // Whether a pass may touch the window: its style fits the mode, it is not one of the shell's, and it
-// is not ours. True is -1.
+// is not ours. The shell is spared by its process too: its windows are more than any list of classes
+// (a second monitor's taskbar, the desktop's WorkerW), and ending it would end a copy it is making.
+// True is -1.
 std::int16_t TestOkna(HandleOkna okno, std::int32_t rezim) {
   if (!SplnujeStyl(okno, rezim)) return 0;
   if (std::ranges::find(UsetreneTridy, TridaOkna(okno)) != std::end(UsetreneTridy)) return 0;
-  if (okna().Proces(okno) == okna().VlastniProces()) return 0;
+  const std::uint32_t proces = okna().Proces(okno);
+  if (proces == okna().VlastniProces() || proces == okna().ProcesShellu()) return 0;
   return -1;
 }
 
@@ -90,13 +93,13 @@ int UkonciProces(HandleOkna okno, std::intptr_t) {
 }
 
 // Five passes over all windows, each stronger than the one before, with a wait after each so that
-// the programs have time to react while our own windows stay responsive.
+// the programs have time to react while our own windows stay responsive. A cancel meanwhile ends them.
 void ZavriProgramy(const ProdlevyZavirani& prodlevy) {
   stav.UkoncenychPocet = 0;
   stav.UkonceneProcesy.clear();
   const OknaProcesu::ZpetneVolani pruchody[] = {ZavriVyskakovaci, ZavriHlavni, UkonciRelaci,
                                                 ZavriVyskakovaci, UkonciProces};
-  for (std::size_t i = 0; i < prodlevy.size(); ++i) {
+  for (std::size_t i = 0; i < prodlevy.size() && stav.AkceZrusena != 1; ++i) {
     okna().ProjdiOkna(pruchody[i], 0);
     okna().Cekej(prodlevy[i]);
   }

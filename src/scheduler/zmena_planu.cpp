@@ -2,6 +2,7 @@
 
 #include "core/stav.h"
 #include "platform/port.h"
+#include "scheduler/akce.h"
 #include "scheduler/nastaveni.h"
 #include "scheduler/upozorneni.h"
 
@@ -9,11 +10,13 @@
 // the state half read, or let a stop made meanwhile be undone when it closes. So the schedule in force
 // is back, armed and counting, before the box says what was wrong.
 Rozbor NahradPlan(const std::string& text, bool BezHlaseni, bool NeUkladat) {
+  if (!StornoMozne()) return Rozbor::Odmitnuto;  // the session is being ended, or may not be stopped
   const Plan vPlatnosti = stav;
   const bool odpocet = stav.UpozorneniBezi == 1;
   const std::uint8_t zbyva = stav.ZbyvaSekund;  // a refused string resets it, the countdown goes on
   const Rozbor rozbor = Rozeber(text, true, NeUkladat);
   if (rozbor == Rozbor::Aktivni) {
+    ZrusAkci();            // nor does its action under way
     if (odpocet) Skryj();  // a countdown of the one replaced never carries out the new one
     if (!NeUkladat) stav.Posunuti = 0;
     return rozbor;
@@ -25,6 +28,7 @@ Rozbor NahradPlan(const std::string& text, bool BezHlaseni, bool NeUkladat) {
 }
 
 void ZrusPlan() {
+  ZrusAkci();
   if (stav.UpozorneniBezi == 1) Skryj();
   stav.Neaktivni = 1;
   stav.Posunuti = 0;

@@ -12,6 +12,7 @@
 // out the new one.
 Rozbor NahradPlan(const std::string& text, bool BezHlaseni, bool NeUkladat);
 
-// The schedule in force ends: its countdown stops, and the store and the autostart values forget it
-// at once, not only when the program ends.
+// The schedule in force ends: its countdown stops, its action under way too (unless it may not be
+// stopped: ask StornoMozne first), and the store and the autostart values forget it at once, not only
+// when the program ends.
 void ZrusPlan();

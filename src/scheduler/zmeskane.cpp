@@ -63,7 +63,7 @@ void PrenesNaDalsiDen(bool po_hlidani) {
 }
 
 // Over a full-screen program, a presentation or quiet hours the balloon waits, its text in the tooltip.
-void OznamZmeskani(const std::string& text) {
+void OznamBublinou(const std::string& text) {
   if (BublinuUvidi(port<IkonaListy>().StavUzivatele())) {
     port<IkonaListy>().Bublina(text);
   } else {  // kept for later; meanwhile the tooltip says it
@@ -93,7 +93,7 @@ void Zmeskano(minutes o) {
     UlozNastaveni();
     port<IkonaListy>().NastavTip(NazevAplikace);
   }
-  OznamZmeskani(TextZmeskani(zmeskany, ted, pristi));
+  OznamBublinou(TextZmeskani(zmeskany, ted, pristi));
 }
 
 // A countdown is never finished late: one whose end the computer slept through is a missed moment. A

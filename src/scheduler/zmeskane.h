@@ -19,7 +19,7 @@ void PrenesNaDalsiDen(bool po_hlidani = false);
 
 // Something that did not happen, told in a balloon over the tray icon and in the status bar; a balloon
 // that could not be seen now is kept for later (HlidejOdlozenouBublinu).
-void OznamZmeskani(const std::string& text);
+void OznamBublinou(const std::string& text);
 
 // The balloon's words: what did not happen, when and why, and for a daily schedule when it comes next.
 std::string TextZmeskani(Cas zmeskany, Cas ted, std::optional<Cas> pristi);

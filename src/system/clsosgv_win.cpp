@@ -147,12 +147,4 @@ bool clsosgv::gvGetExistFunctionInDLL(std::string_view gvLibray, std::string_vie
   return existuje;
 }
 
-// The W call, so that a localized system text reaches the UTF-8 logic intact. The text keeps the
-// system's line break at its end.
-std::string clsosgv::gvStringError(std::uint32_t seCode) {
-  const DWORD kod = seCode != 0 ? seCode : GetLastError();
-  wchar_t text[256];
-  const DWORD delka = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, kod, 0,
-                                     text, 256, nullptr);
-  return delka > 0 ? Utf8(std::wstring_view(text, delka)) : std::string();
-}
+std::string clsosgv::gvStringError(std::uint32_t seCode) { return TextChyby(seCode != 0 ? seCode : GetLastError()); }

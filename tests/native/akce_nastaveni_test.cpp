@@ -1,13 +1,20 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/kodovani.h"
 #include "core/parametr.h"
+#include "core/predani.h"
 #include "core/spanek.h"
 #include "falesny_svet.h"
 #include "scheduler/akce.h"
 #include "scheduler/casovac.h"
 #include "scheduler/nastaveni.h"
+#include "scheduler/upozorneni.h"
+#include "scheduler/zmena_planu.h"
+#include "ui/main_window/editor.h"
+#include "ui/main_window/hlavni_okno.h"
 
 using ::testing::ElementsAre;
 
@@ -18,11 +25,13 @@ TEST(ProvedAkci, PodleAkceAVerzeWindows) {
   } pripady[] = {
       {0, 0, 2, 8, 0, {"privilegium"}},
       {0, 0, 1, 2, 0, {}},  // the privilege only on the NT family
-      {0, 1, 2, 8, 0, {"privilegium", "KillTimer", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"}},
-      {2, 1, 2, 8, 0, {"privilegium", "KillTimer", "ExitWindowsEx 0x00000006 0xFFFFFFFF"}},
-      {3, 0, 2, 8, 0, {"privilegium", "KillTimer", "ExitWindowsEx 0x00000004 0xFFFFFFFF"}},
-      {3, 0, 1, 2, 0, {"KillTimer", "TerminateProcess progman", "ExitWindowsEx 0x00000004 0xFFFFFFFF"}},
-      {0, 1, 2, 8, 1, {"privilegium", "KillTimer", "ZavriProgramy", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"}},
+      // The timer comes back after the call: a session that goes on is noticed.
+      {0, 1, 2, 8, 0, {"privilegium", "KillTimer", "ExitWindowsEx 0x0000000D 0x80040001", "SetTimer"}},
+      {2, 1, 2, 8, 0, {"privilegium", "KillTimer", "ExitWindowsEx 0x00000006 0x80040001", "SetTimer"}},
+      {2, 1, 2, 10, 0, {"privilegium", "KillTimer", "ExitWindowsEx 0x00000046 0x80040001", "SetTimer"}},  // Vista
+      {3, 0, 2, 8, 0, {"privilegium", "KillTimer", "ExitWindowsEx 0x00000004 0x80040001", "SetTimer"}},
+      {3, 0, 1, 2, 0, {"KillTimer", "TerminateProcess progman", "ExitWindowsEx 0x00000004 0x80040001", "SetTimer"}},
+      {0, 1, 2, 8, 1, {"privilegium", "KillTimer", "ZavriProgramy", "ExitWindowsEx 0x0000000D 0x80040001", "SetTimer"}},
       {4, 0, 2, 7, 0, {"privilegium"}},  // no sleep on Windows 2000
       {4, 0, 1, 2, 0, {"schovej", "tip Spuštěné uspání dokončeno.", "SetSuspendState 1 0 0"}},
       {5, 0, 2, 6, 0, {"privilegium"}},  // no lock before Windows 2000
@@ -103,7 +112,8 @@ TEST(UlozNastaveni, UloziNeboZapomene) {
     UlozNastaveni();
     const std::string ulozeny = p.ulozeno ? UlozenyTvar(stav.Parametr) : "";
     EXPECT_EQ(svet.ulozeny_parametr, ulozeny);
-    EXPECT_EQ(svet.run, p.ulozeno ? "\"C:\\Program Files\\ZD\\vypnuti.exe\" " + ulozeny : "");
+    // The command line holds the marker only: the schedule, password and all, stays in the store.
+    EXPECT_EQ(svet.run, p.ulozeno ? "\"C:\\Program Files\\ZD\\vypnuti.exe\" " + UlozenyTvar("") : "");
     EXPECT_EQ(svet.run_once, svet.run);
   }
 }
@@ -116,10 +126,10 @@ TEST(AkceHned, NechaUlozisteJakBylo) {
     const char* text;
     const char* akce;  // the last line of the log
   } pripady[] = {
-      {"", "/vypnuti;kd", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"},
-      {"", "/restart;kd;kv", "ExitWindowsEx 0x00000006 0xFFFFFFFF"},
+      {"", "/vypnuti;kd", "ExitWindowsEx 0x0000000D 0x80040001"},
+      {"", "/restart;kd;kv", "ExitWindowsEx 0x00000046 0x80040001"},
       {"", "/spanek;kd", "SetSuspendState 0 0 0"},
-      {"/vypnuti;t/23:00/", "/restart", "ExitWindowsEx 0x00000006 0xFFFFFFFF"},
+      {"/vypnuti;t/23:00/", "/restart", "ExitWindowsEx 0x00000046 0x80040001"},
       {"/vypnuti;kd;t/23:00/", "/zamceni", "LockWorkStation"},
   };
   for (const auto& p : pripady) {
@@ -130,7 +140,7 @@ TEST(AkceHned, NechaUlozisteJakBylo) {
     }
     const std::string ulozeny = svet.ulozeny_parametr, run = svet.run, run_once = svet.run_once;
     EXPECT_FALSE(RozeberParametr(p.text, false, false)) << p.text;
-    EXPECT_EQ(svet.Log().back(), p.akce) << p.text;
+    EXPECT_EQ(svet.Log({"SetTimer"}).back(), p.akce) << p.text;
     for (int exit = 0; exit < 2; ++exit) {
       EXPECT_EQ(svet.ulozeny_parametr, ulozeny) << p.text << (exit ? " at exit" : "");
       EXPECT_EQ(svet.run, run) << p.text;
@@ -155,4 +165,166 @@ TEST(AkceHned, NechaUlozisteJakBylo) {
     EXPECT_EQ(stav.Parametr, "/restart;t/23:00/") << text;
     EXPECT_EQ(svet.Log(), std::vector<std::string>{}) << text;
   }
+}
+
+namespace {
+
+// 4 December 2026, 10:00: the schedule armed for 10:01, its warning at once, ticked to the end of the
+// countdown. The power call made, the tooltip, and what is armed then.
+std::string AkceV1001(FalesnySvet& svet, const char* parametr) {
+  svet.hodiny.ted = stav.CasSpusteni = SlozCas(2026, 12, 4, 10, 0, 0);
+  EXPECT_TRUE(RozeberParametr(parametr, true, false)) << parametr;
+  Casovac(true);
+  bool varovani = false;
+  for (int s = 0; s < 70 && !(varovani && stav.UpozorneniBezi == 0); ++s) {
+    svet.hodiny.ted += std::chrono::seconds{1};
+    CasovacTik();
+    varovani |= stav.UpozorneniBezi == 1;
+  }
+  std::string volani = "nic";
+  for (const auto& r : svet.log) {
+    for (const char* v : {"ExitWindowsEx", "SetSuspendState", "LockWorkStation"})
+      if (r.starts_with(v)) volani = v;
+  }
+  const std::string dalsi =
+      stav.Neaktivni == 0 ? FormatDatum(stav.CilovyCas) + " " + FormatCasSekundy(stav.CilovyCas) : "-";
+  return volani + " | " + svet.tip + " | " + dalsi;
+}
+
+}  // namespace
+
+// Until the system call is made a cancel stops the action, also while ";kv" closes the programs: the
+// warning's button, "S", a handed-over /storno, a new schedule. The programs closed stay closed, the
+// program goes on (the timer, the icon), a daily schedule keeps its next day. With ";zs" nothing cancels.
+TEST(Akce, StornoBehemZavirani) {
+  enum Jak { Tlacitko, S, Storno, Novy };
+  const struct {
+    const char* parametr;
+    Jak jak;
+    std::string vysledek;  // AkceV1001, and the exit code of a handed-over request
+  } pripady[] = {
+      {"/vypnuti;kv;t/10:01/", Tlacitko, "nic | Vypnutí bylo stornováno. | - 0"},
+      {"/vypnuti;kd;kv;t/10:01/", Tlacitko,
+       "nic | Vypnutí bylo stornováno. Příště proběhne zítra v 10:01. | 5.12.2026 10:01:00 0"},
+      {"/vypnuti;kd;kv;t/10:01/", S, "nic | Vypnutí bylo stornováno. | - 0"},
+      {"/vypnuti;kv;t/10:01/", Storno, "nic | Vypnutí bylo stornováno. | - 0"},
+      {"/vypnuti;kv;t/10:01/", Novy, "nic | Restartování za 9 hodin a 59 minut. | 4.12.2026 20:00:00 0"},
+      {"/vypnuti;zs;kv;t/10:01/", Storno, "ExitWindowsEx | Nashledanou | - 2"},
+      {"/vypnuti;zs;kv;t/10:01/", S, "ExitWindowsEx | Nashledanou | - 0"},
+  };
+  for (const auto& p : pripady) {
+    FalesnySvet svet;
+    Formular f;
+    NactiHlavniOkno(f, "");
+    int kod = 0;
+    svet.priZavirani = [&] {
+      if (p.jak == Tlacitko) cmKZS_Click();
+      if (p.jak == S) tlHNStop_Click(f);
+      if (p.jak == Storno) kod = PrijmiPokyn("/storno").kod;
+      if (p.jak == Novy) {  // "Nové", Restartovat, 20:00, "Aktivace", Ano
+        tlHNastaveni_Click(f);
+        VyberVolbu(f, 2);
+        f[Ovladac::txtHNCas].text = "20:00";
+        tlHNAktivace_Click(f);
+      }
+    };
+    const std::string vysledek = AkceV1001(svet, p.parametr);
+    EXPECT_EQ(vysledek + " " + std::to_string(kod), p.vysledek) << p.parametr << " " << p.jak;
+    // A daily schedule's day left behind is the one cancelled, not the next.
+    EXPECT_EQ(svet.vyrizeno, p.vysledek.find("Příště") != std::string::npos ? "2026-12-04 10:01" : "") << p.parametr;
+    EXPECT_EQ(stav.AkceBezi, vysledek.starts_with("nic") ? 0 : 2) << p.parametr;
+    EXPECT_TRUE(!svet.ikona_pryc || !vysledek.starts_with("nic")) << p.parametr;
+  }
+}
+
+// A call the system refuses (no privilege on a school's computer, a sleep the drivers refuse) leaves the
+// program alive: the warning gone, the icon back, the timer on, a daily schedule armed for its next day,
+// and the system's words in a balloon.
+TEST(Akce, SelhaniNechaProgramZit) {
+  const struct {
+    const char* parametr;
+    std::string vysledek;
+  } pripady[] = {
+      {"/vypnuti;zs;t/10:01/", "ExitWindowsEx | Počítač se nepodařilo vypnout: Přístup byl odepřen. | -"},
+      {"/restart;kd;t/10:01/",
+       "ExitWindowsEx | Počítač se nepodařilo restartovat: Přístup byl odepřen. | 5.12.2026 10:01:00"},
+      {"/spanek;t/10:01/", "SetSuspendState | Počítač se nepodařilo uspat: Přístup byl odepřen. | -"},
+  };
+  for (const auto& p : pripady) {
+    FalesnySvet svet;
+    svet.selhani = "Přístup byl odepřen.";
+    EXPECT_EQ(AkceV1001(svet, p.parametr), p.vysledek) << p.parametr;
+    EXPECT_THAT(svet.log,
+                testing::Contains("bublina " + p.vysledek.substr(p.vysledek.find('|') + 2,
+                                                                 p.vysledek.rfind('|') - p.vysledek.find('|') - 3)));
+    EXPECT_FALSE(svet.ikona_pryc);
+    EXPECT_NE(stav.CasovacID, 0u) << p.parametr;
+  }
+}
+
+// Another user at the computer, the program's own session in the background: a shut-down, restart or
+// sleep does not happen (a daily one waits for its next day); a lock or log-off touches only the own
+// session. With the own session at the screen and others only signed in, the warning names them and
+// the action goes ahead.
+TEST(Akce, PraceJinychUzivatelu) {
+  const PrihlaseniUzivatelu jinde{.vlastni_aktivni = false, .jina_aktivni = true, .jini = {"Petr"}};
+  const PrihlaseniUzivatelu prihlaseni{.vlastni_aktivni = true, .jina_aktivni = false, .jini = {"Petr", "Jana"}};
+  const struct {
+    const char* parametr;
+    PrihlaseniUzivatelu kdo;
+    std::string vysledek;
+    std::string varovani;
+  } pripady[] = {
+      {"/vypnuti;t/10:01/", jinde, "nic | Vypnutí neproběhlo: u počítače pracoval jiný uživatel. | -",
+       "ukaz storno | Přihlášen je i uživatel Petr; jeho neuložená práce se ztratí."},
+      {"/restart;kd;t/10:01/", jinde,
+       "nic | Restartování neproběhlo: u počítače pracoval jiný uživatel. | 5.12.2026 10:01:00", ""},
+      {"/spanek;t/10:01/", jinde, "nic | Spánek neproběhl: u počítače pracoval jiný uživatel. | -", "ukaz storno"},
+      {"/vypnuti;t/10:01/", prihlaseni, "ExitWindowsEx | Nashledanou | -",
+       "ukaz storno | Přihlášeni jsou i uživatelé Petr a Jana; jejich neuložená práce se ztratí."},
+      {"/spanek;t/10:01/", prihlaseni, "SetSuspendState | Spuštěné uspání dokončeno. | -", "ukaz storno"},
+  };
+  for (const auto& p : pripady) {
+    FalesnySvet svet;
+    svet.prihlaseni = p.kdo;
+    EXPECT_EQ(AkceV1001(svet, p.parametr), p.vysledek) << p.parametr;
+    if (!p.varovani.empty()) {
+      EXPECT_THAT(svet.log, testing::Contains(p.varovani)) << p.parametr;
+    }
+    if (!p.kdo.vlastni_aktivni) {
+      EXPECT_THAT(svet.log, testing::Contains("bublina " + svet.tip)) << p.parametr;
+    }
+  }
+  FalesnySvet svet;
+  svet.prihlaseni = jinde;
+  EXPECT_EQ(AkceV1001(svet, "/zamceni;t/10:01/"), "LockWorkStation | Spuštěné uzamčení dokončeno. | -");
+}
+
+// Forgetting takes the autostart values before the store, so that a store that cannot be cleared has
+// nothing to start it again; RunOnce follows the user's switch in Startup apps, and a schedule armed
+// while it is off says once that no restart will bring it back.
+TEST(UlozNastaveni, PoradiAVypinacAutostartu) {
+  struct Poradi final : Uloziste {
+    std::vector<std::string> volani;
+    std::string CtiParametr() override { return {}; }
+    void ZapisParametr(std::string_view t) override { volani.push_back(t.empty() ? "smaz parametr" : "parametr"); }
+    std::string CtiVyrizeno() override { return {}; }
+    void ZapisVyrizeno(std::string_view) override {}
+    void NastavAutostart(Autostart k, std::string_view) override {
+      volani.push_back(k == Autostart::Run ? "run" : "runonce");
+    }
+    void SmazAutostart(Autostart k) override { volani.push_back(k == Autostart::Run ? "smaz run" : "smaz runonce"); }
+    bool AutostartPovolen() override { return povolen; }
+    std::string CestaProgramu() override { return "C:\\vypnuti.exe"; }
+    bool povolen = false;
+  };
+  FalesnySvet svet;
+  Poradi uloziste;
+  Pripojeni<Uloziste> pripojeni(uloziste);
+  ASSERT_TRUE(RozeberParametr("/vypnuti;kd;t/22:00/", true, false));
+  EXPECT_EQ(TipPoAktivaci(), "Automatické spuštění je vypnuté ve Správci úloh: po restartu se akce nenaplánuje.");
+  EXPECT_EQ(TipPoAktivaci(), "Vypnutí za 12 hodin.") << "said once";
+  ZrusPlan();
+  EXPECT_EQ(uloziste.volani,
+            (std::vector<std::string>{"parametr", "smaz runonce", "run", "smaz runonce", "smaz run", "smaz parametr"}));
 }

@@ -14,6 +14,7 @@
 class BehProgramu : public ::testing::Test {
  protected:
   void Spust(Cas kdy, const std::string& parametr) {
+    stav = StavPlanu{};
     svet.hodiny.ted = kdy;
     stav.CasSpusteni = kdy;
     ASSERT_TRUE(RozeberParametr(parametr, false, false));

@@ -21,7 +21,7 @@ Cas V(int hodina, int minuta, int sekunda = 0) { return SlozCas(2026, 12, 4, hod
 
 TEST_F(Tik, NaplanovaneVypnutiAzDoKonce) {
   Spust(V(15, 0, 10), "/vypnuti;t/15:33/");
-  EXPECT_EQ(svet.run, "\"C:\\Program Files\\ZD\\vypnuti.exe\" " + UlozenyTvar("/vypnuti;t/15:33/"));
+  EXPECT_EQ(svet.ulozeny_parametr, UlozenyTvar("/vypnuti;t/15:33/"));
 
   TikejDo(V(15, 2, 30));
   EXPECT_THAT(svet.Log(), ElementsAre("tip Vypnutí za 32 minut.", "tip Vypnutí za 31 minut."));
@@ -40,18 +40,24 @@ TEST_F(Tik, NaplanovaneVypnutiAzDoKonce) {
   EXPECT_EQ(odpocet[55], "lblUC Vypnutí za 4 vteřiny.");
   EXPECT_EQ(odpocet[57], "lblUC Vypnutí za 2 vteřiny.");
 
+  // The last second says goodbye; the action comes when the minute is whole.
   svet.log.clear();
   TikejDo(V(15, 32, 59));
+  EXPECT_THAT(svet.Log(), ElementsAre("lblUC Nashledanou"));
+  svet.log.clear();
+  TikejDo(V(15, 33, 0));
   EXPECT_THAT(svet.Log(), ElementsAre("tip Nashledanou", "lblUC Nashledanou", "privilegium", "KillTimer",
-                                      "ExitWindowsEx 0x0000000D 0xFFFFFFFF"));
+                                      "ExitWindowsEx 0x0000000D 0x80040001", "SetTimer"));
   // A one-off schedule is forgotten once it has been carried out.
   EXPECT_EQ(svet.ulozeny_parametr, "");
   EXPECT_EQ(svet.run, "");
   EXPECT_EQ(svet.run_once, "");
 
+  // The session went on for a minute (an aborted shut-down): the program comes back and says so.
   svet.log.clear();
   TikejDo(V(15, 40, 0));
-  EXPECT_THAT(svet.Log(), IsEmpty());
+  EXPECT_THAT(svet.Log(), ElementsAre("schovej", "tip Počítač se nepodařilo vypnout: systém do minuty nic neudělal.",
+                                      "bublina Počítač se nepodařilo vypnout: systém do minuty nic neudělal."));
 }
 
 // A dated schedule waits for its day: the same minute today is not its warning minute.
@@ -85,8 +91,10 @@ TEST(OknoOdDo, HodinaAMinutaUvnitr) {
 
 TEST_F(Tik, OknoOdDoVypneHnedJakHodinyVstoupi) {
   Spust(V(5, 0, 10), ";od/22:00-06:00/;kd");
-  TikejV(V(5, 0, 11));  // started inside the window: off at the first tick
-  EXPECT_THAT(svet.Log(), ElementsAre("privilegium", "KillTimer", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"));
+  TikejV(V(5, 0, 11));  // started inside the window: off at the first tick, and once only
+  TikejV(V(5, 0, 12));
+  EXPECT_THAT(svet.Log({"hodiny"}),
+              ElementsAre("privilegium", "KillTimer", "ExitWindowsEx 0x0000000D 0x80040001", "SetTimer"));
   // A daily window stays registered for the next log-on.
   EXPECT_EQ(svet.ulozeny_parametr, UlozenyTvar(";od/22:00-06:00/;kd"));
 }
@@ -110,8 +118,8 @@ TEST_F(Tik, UpozorneniPodleVoleb) {
     Spust(V(15, 0, 10), p.parametr);
     TikejV(V(15, 32, 0));
     EXPECT_EQ(svet.Log(), p.pri_varovani) << p.parametr;
-    TikejDo(V(15, 32, 59));
-    EXPECT_EQ(svet.Log().back(), "ExitWindowsEx 0x0000000D 0xFFFFFFFF") << p.parametr;
+    TikejDo(V(15, 33, 0));
+    EXPECT_EQ(svet.Log({"SetTimer"}).back(), "ExitWindowsEx 0x0000000D 0x80040001") << p.parametr;
     const bool ukazano = p.pri_varovani[0].starts_with("ukaz");
     EXPECT_EQ(svet.ohlasy, ukazano ? std::vector<int>({50, 40, 30, 20, 10, 5}) : std::vector<int>()) << p.parametr;
     EXPECT_EQ(svet.zazneni, ukazano ? 1 : 0) << p.parametr;
@@ -130,8 +138,27 @@ TEST_F(Tik, HlavniOknoSleduje) {
                                       "tip Vypnutí za 31 minut.", "hodiny 15:32:01 pátek, 4.prosince 2026",
                                       "ukaz storno", "tip Vypnutí za 1 minutu."));
   svet.log.clear();
-  TikejV(V(15, 32, 2));  // the countdown ignores the hint
-  EXPECT_THAT(svet.Log({"hodiny"}), ElementsAre("lblUC Vypnutí za 58 vteřin.", "sb 32515 Vypnutí za 58 vteřin."));
+  TikejV(V(15, 32, 2));  // the countdown ignores the hint, and has its whole minute from 15:32:01
+  EXPECT_THAT(svet.Log({"hodiny"}), ElementsAre("lblUC Vypnutí za 59 vteřin.", "sb 32515 Vypnutí za 59 vteřin."));
+}
+
+// Armed late in its warning minute (in a number of minutes, or for a time a few seconds off), a schedule
+// still gives the warning its whole minute: the action comes no sooner than 60 s after it appeared, and
+// the screen is held on in between.
+TEST_F(Tik, VarovaniMaCelouMinutu) {
+  for (const char* parametr : {"/vypnuti;t/1/", "/vypnuti;t/15:32/"}) {
+    Spust(V(15, 31, 57), parametr);
+    Cas varovani{}, akce{};
+    for (int s = 0; s < 70 && akce == Cas{}; ++s) {
+      svet.hodiny.ted += std::chrono::seconds{1};
+      CasovacTik();
+      if (varovani == Cas{} && stav.UpozorneniBezi == 1) varovani = svet.hodiny.ted;
+      if (svet.log.back().starts_with("SetTimer")) akce = svet.hodiny.ted;
+    }
+    EXPECT_EQ(FormatCasSekundy(varovani) + "-" + FormatCasSekundy(akce), "15:31:58-15:32:58") << parametr;
+    EXPECT_EQ(svet.bdelost.at(0).first, bdelost::Trvale | bdelost::System | bdelost::Displej) << parametr;
+    svet.bdelost.clear();
+  }
 }
 
 // A cancel ends a one-off schedule, for the next log-on too; a daily one loses that day only. A one-off

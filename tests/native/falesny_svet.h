@@ -15,6 +15,7 @@
 #include "platform/planovac.h"
 #include "platform/plocha.h"
 #include "platform/probouzeni.h"
+#include "platform/relace.h"
 #include "platform/schranka.h"
 #include "platform/system.h"
 #include "platform/uloziste.h"
@@ -34,12 +35,16 @@ class FalesnySvet : public FalesnePorty,
                     Aplikace,
                     Schranka,
                     Probouzeni,
-                    Cinnost {
+                    Cinnost,
+                    Relace {
  public:
   std::vector<std::string> log;
   std::string ulozeny_parametr;
   std::string vyrizeno;       // the store's day's moment dealt with
   std::string run, run_once;  // empty: the value does not exist
+  bool autostart_povolen = true;                                          // the user's switch in Startup apps
+  Selhani selhani;                                                        // what the power calls answer: nothing, done
+  std::optional<PrihlaseniUzivatelu> prihlaseni = PrihlaseniUzivatelu{};  // nobody else signed in
   int win_platform = 2, win_version = 11;
   SchopnostiSpanku schopnosti;
   bool hint = false;
@@ -54,7 +59,7 @@ class FalesnySvet : public FalesnePorty,
   int stav_uzivatele = 5;               // the shell's notification state: accepts notifications
   bool probuzeni_selze = false;         // the system refuses the wake timer
   // Each change of the hold that keeps the computer awake, with the number of log lines before it.
-  std::vector<std::pair<bool, std::size_t>> bdelost;
+  std::vector<std::pair<std::uint32_t, std::size_t>> bdelost;
   std::optional<unsigned> buzeni;       // the power plan's wake-timer setting; none: unreadable
   bool ikona_pryc = false;              // the tray icon was taken away
   // What the computer does: the processes that run, the counters (the test moves them on), the last
@@ -89,7 +94,11 @@ class FalesnySvet : public FalesnePorty,
   void Vypni() override { Zapis("KillTimer"); }
 
   void Nacti() override { Zapis("nacti upozorneni"); }
-  void Ukaz(bool storno_povoleno) override { Zapis(storno_povoleno ? "ukaz storno" : "ukaz bez storna"); }
+  void Ukaz(bool storno_povoleno, std::string_view poznamka) override {
+    Zapis(std::string(storno_povoleno ? "ukaz storno" : "ukaz bez storna") + (poznamka.empty() ? "" : " | ") +
+          std::string(poznamka));
+  }
+  void ZakazStorno() override {}
   void Schovej() override { Zapis("schovej"); }
   void NastavText(std::string_view text) override { Zapis("lblUC " + std::string(text)); }
   void Ohlas() override { ohlasy.push_back(stav.ZbyvaSekund); }
@@ -133,18 +142,25 @@ class FalesnySvet : public FalesnePorty,
     (klic == Autostart::Run ? run : run_once) = prikaz;
   }
   void SmazAutostart(Autostart klic) override { (klic == Autostart::Run ? run : run_once).clear(); }
+  bool AutostartPovolen() override { return autostart_povolen; }
   std::string CestaProgramu() override { return "C:\\Program Files\\ZD\\vypnuti.exe"; }
 
   void PovolVypnuti() override { Zapis("privilegium"); }
-  void ExitWindowsEx(unsigned priznaky, unsigned duvod) override {
+  Selhani ExitWindowsEx(unsigned priznaky, unsigned duvod) override {
     char text[64];
     std::snprintf(text, sizeof text, "ExitWindowsEx 0x%08X 0x%08X", priznaky, duvod);
     Zapis(text);
+    return selhani;
   }
-  void SetSuspendState(bool h, bool v, bool b) override {
+  Selhani SetSuspendState(bool h, bool v, bool b) override {
     Zapis("SetSuspendState " + std::to_string(h) + " " + std::to_string(v) + " " + std::to_string(b));
+    return selhani;
   }
-  void LockWorkStation() override { Zapis("LockWorkStation"); }
+  Selhani LockWorkStation() override {
+    Zapis("LockWorkStation");
+    return selhani;
+  }
+  std::optional<PrihlaseniUzivatelu> Prihlaseni() override { return prihlaseni; }
   SchopnostiSpanku Schopnosti() override { return schopnosti; }
   void VypniObrazovku() override { Zapis("SC_MONITORPOWER 2"); }
   void UkonciProgman() override { Zapis("TerminateProcess progman"); }
@@ -174,7 +190,7 @@ class FalesnySvet : public FalesnePorty,
     return !probuzeni_selze;
   }
   void Zrus() override { probuzeni.push_back("zrus"); }
-  void DrzBdely(bool drzet) override { bdelost.emplace_back(drzet, log.size()); }
+  void DrzBdely(std::uint32_t priznaky) override { bdelost.emplace_back(priznaky, log.size()); }
   std::optional<unsigned> NastaveniBuzeni() override { return buzeni; }
 
   std::optional<bool> BeziProgram(std::string_view jmeno) override {
@@ -218,4 +234,5 @@ class FalesnySvet : public FalesnePorty,
   Pripojeni<Schranka> p12_{*this};
   Pripojeni<Probouzeni> p13_{*this};
   Pripojeni<Cinnost> p14_{*this};
+  Pripojeni<Relace> p15_{*this};
 };

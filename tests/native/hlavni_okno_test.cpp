@@ -1,5 +1,6 @@
 #include "ui/main_window/hlavni_okno.h"
 #include "core/heslo.h"
+#include "ui/warning/umisteni.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -50,15 +51,18 @@ TEST(Ukoncit, StrazOtazkaAKonec) {
   EXPECT_TRUE(svet.dialogy.zpravy.empty());
 }
 
-// No password and no question before a tool button's action, even with settings protected.
+// No password before a tool button's action, even with settings protected. A shut-down, restart or
+// log-off asks first, No the default (a touch tap brings no hint); sleep and lock lose nothing.
 TEST(NastrojovaTlacitka, KazdeDelaSve) {
+  const std::string ztrata = "? Neuložená práce v otevřených programech se ztratí.";
   const struct {
     int index;
     std::vector<std::string> log;
+    std::string otazka = "";
   } pripady[] = {
-      {0, {"privilegium", "KillTimer", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"}},
-      {1, {"privilegium", "KillTimer", "ExitWindowsEx 0x00000006 0xFFFFFFFF"}},
-      {2, {"privilegium", "KillTimer", "ExitWindowsEx 0x00000004 0xFFFFFFFF"}},
+      {0, {"privilegium", "KillTimer", "ExitWindowsEx 0x0000000D 0x80040001", "SetTimer"}, "vypnout počítač"},
+      {1, {"privilegium", "KillTimer", "ExitWindowsEx 0x00000046 0x80040001", "SetTimer"}, "restartovat počítač"},
+      {2, {"privilegium", "KillTimer", "ExitWindowsEx 0x00000004 0x80040001", "SetTimer"}, "odhlásit se"},
       {3, {"privilegium", "schovej", "tip Spuštěné uspání dokončeno.", "SetSuspendState 0 0 0"}},
       {4, {"privilegium", "schovej", "tip Spuštěné uzamčení dokončeno.", "LockWorkStation"}},
       {5, {"shutdown.exe /i"}},
@@ -68,9 +72,20 @@ TEST(NastrojovaTlacitka, KazdeDelaSve) {
   for (const auto& p : pripady) {
     FalesnySvet svet;
     stav.HesloZapnuto = 1;
-    tlKZ_Click(p.index);
+    for (const int odpoved : {odpoved::Ne, odpoved::Ano}) {
+      svet.dialogy.odpovedi = {odpoved};
+      tlKZ_Click(p.index);
+      if (p.otazka.empty()) break;
+      EXPECT_EQ(svet.Log().empty(), odpoved == odpoved::Ne) << p.index;
+    }
     EXPECT_EQ(svet.Log(), p.log) << p.index;
-    EXPECT_TRUE(svet.dialogy.zpravy.empty()) << p.index;
+    if (p.otazka.empty()) {
+      EXPECT_TRUE(svet.dialogy.zpravy.empty()) << p.index;
+      continue;
+    }
+    ASSERT_EQ(svet.dialogy.zpravy.size(), 2u) << p.index;
+    EXPECT_EQ(svet.dialogy.zpravy[0].text, "Opravdu chcete hned " + p.otazka + ztrata);
+    EXPECT_EQ(svet.dialogy.zpravy[0].styl, styl::AnoNe | styl::Otaznik | styl::DruheVychozi);
   }
 }
 
@@ -124,6 +139,7 @@ TEST(Napovedy, UkoncitRikaCoBudeSPlanem) {
       {"/vypnuti;kd;t/23:00/", false, "Naplánovaná akce bude platit od příštího přihlášení."},
       {";od/22:00-06:00/", false, "Naplánovaná akce bude platit od příštího přihlášení."},
       {"/vypnuti;t/23:00/", true, "Při příštím přihlášení bude platit původní nastavení, bez posunutí."},
+      {"/vypnuti;t/90/", false, "Naplánovaná akce se zruší: počet minut ani podmínka bez času se neukládají."},
   };
   for (const auto& p : pripady) {
     FalesnySvet svet;
@@ -140,6 +156,14 @@ TEST(Napovedy, UkoncitRikaCoBudeSPlanem) {
 // The corner of the work area, wherever the taskbar took its part of the screen.
 TEST(HlavniOkno, UmisteniVPracovniPlose) {
   EXPECT_EQ(UmisteniOkna({60, 30, 1024, 738}, 441, 332), (Bod{1024 - 441, 738 - 332}));
+}
+
+// The warning shows on the monitor the user looks at: the foreground window's, else the pointer's.
+TEST(Upozorneni, NaMonitoruUzivatele) {
+  const Obdelnik levy{0, 0, 1920, 1040}, pravy{1920, 0, 3840, 1040};
+  EXPECT_EQ(UmisteniUpozorneni(pravy, levy, levy, 480, 88), (Bod{2640, 476}));
+  EXPECT_EQ(UmisteniUpozorneni(std::nullopt, pravy, levy, 480, 88), (Bod{2640, 476}));
+  EXPECT_EQ(UmisteniUpozorneni(std::nullopt, std::nullopt, levy, 480, 88), (Bod{720, 476}));
 }
 
 TEST(HlavniOkno, NacteniUkazeStavAVerzi) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,16 @@ void PripravSvet(Svet& svet) {
   svet.schopnosti.spanek = true;
 }
 
+// A session's end by what it does, not by the reason it gives the event log, nor by whether programs
+// registered for a restart reopen (both came later): "ExitWindowsEx 0x00000006".
+inline std::string BezDuvodu(const std::string& volani) {
+  if (!volani.starts_with("ExitWindowsEx ")) return volani;
+  const unsigned priznaky = std::stoul(volani.substr(14, 10), nullptr, 16) & ~0x40u;
+  char text[32];
+  std::snprintf(text, sizeof text, "ExitWindowsEx 0x%08X", priznaky);
+  return text;
+}
+
 // A fresh schedule, started at the clock's present moment, given the string as a command line would.
 // An action carried out at once is told by the power calls it left in the fake world's log.
 inline std::string RadekKorpusu(const std::string& text, const std::vector<std::string>& log) {
@@ -54,7 +65,7 @@ inline std::string RadekKorpusu(const std::string& text, const std::vector<std::
                                              "LockWorkStation", "SC_MONITORPOWER", "TerminateProcess"};
       for (auto i = pred; i < log.size(); ++i)
         for (const auto v : volani)
-          if (log[i].starts_with(v)) radek += " " + log[i] + ";";
+          if (log[i].starts_with(v)) radek += " " + BezDuvodu(log[i]) + ";";
       return radek;
     }
     case Rozbor::Aktivni:

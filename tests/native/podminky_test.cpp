@@ -224,8 +224,9 @@ TEST_F(Podminka, VarovaniAkceACenaHlidani) {
   TikejDo(V(10, 1, 10));
   EXPECT_EQ(stav.UpozorneniBezi, 1);
   TikejDo(V(10, 2, 11));
-  EXPECT_EQ(svet.Log({"tip", "lblUC", "hodiny"}), (std::vector<std::string>{"ukaz storno", "privilegium", "KillTimer",
-                                                                            "ExitWindowsEx 0x0000000D 0xFFFFFFFF"}));
+  EXPECT_EQ(
+      svet.Log({"tip", "lblUC", "hodiny", "SetTimer"}),
+      (std::vector<std::string>{"ukaz storno", "privilegium", "KillTimer", "ExitWindowsEx 0x0000000D 0x80040001"}));
 
   svet.dotazu_cinnosti = 0;
   stav = StavPlanu{};

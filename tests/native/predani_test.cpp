@@ -167,8 +167,8 @@ TEST(Predani, BehemZavirani) {
   svet.priZavirani = [&] { kod = PrijmiPokyn("/restart").kod; };
   ProvedAkci(0);
   EXPECT_EQ(kod, kod::Odmitnuto);
-  EXPECT_EQ(svet.Log({"privilegium", "KillTimer"}),
-            (std::vector<std::string>{"ZavriProgramy", "ExitWindowsEx 0x0000000D 0xFFFFFFFF"}));
+  EXPECT_EQ(svet.Log({"privilegium", "KillTimer", "SetTimer"}),
+            (std::vector<std::string>{"ZavriProgramy", "ExitWindowsEx 0x0000000D 0x80040001"}));
 }
 
 // The tray and an open main window say what became of the schedule; a second start with nothing

@@ -9,45 +9,59 @@
 #include "scheduler/upozorneni.h"
 #include "scheduler/zmena_planu.h"
 
+// What is in force after a start, what the store holds, and what the window that opens says (nothing
+// opens while a schedule is armed): "in force | stored | window".
+std::string PoStartu(const FalesnySvet& svet) {
+  std::string okno;
+  for (const auto& radek : svet.log) {
+    if (radek == "hlavni okno") okno = "okno";
+    if (radek.starts_with("sb ")) okno = radek.substr(radek.find(' ', 3) + 1);
+  }
+  const std::string ulozeno = RozbalUlozenyTvar(svet.ulozeny_parametr).value_or(svet.ulozeny_parametr);
+  return (stav.Neaktivni == 0 ? stav.Parametr : "-") + " | " + (ulozeno.empty() ? "-" : ulozeno) + " | " + okno +
+         (svet.dialogy.zpravy.empty() ? "" : " +" + std::to_string(svet.dialogy.zpravy.size()) + " box");
+}
+
+// A typed line wins over the stored schedule (behind its password); what it does not arm leaves the
+// stored one in force. The autostart entry's marker, or nothing, brings the stored one back.
 TEST(Start, KteryParametrPlatiACoSeOtevre) {
-  const std::string ulozeny = UlozenyTvar("/restart;kd;t/20:00/");
+  const std::string denni = "/restart;kd;t/20:00/", chraneny = "/restart;kd;h/tajne/;t/20:00/";
+  const std::string ulozeny = UlozenyTvar(denni);
   const struct {
     std::string v_ulozisti, argument;
-    std::string parametr;  // what the parser got; empty: it was not called
-    bool aktivni;
+    std::optional<std::string> heslo;
+    std::string po_startu;
   } pripady[] = {
-      {"", "", "", false},
-      {"", "/vypnuti;t/15:32/", "/vypnuti;t/15:32/", true},
-      {"", "/vypnuti;t/9:00/", "", false},                           // passed today: dropped, and the store with it
-      {UlozenyTvar("/vypnuti;t/8:00/;d/1.1.2020/"), "", "", false},  // stored and passed: without a word
-      {ulozeny, "/vypnuti;t/15:32/", "/restart;kd;t/20:00/", true},
-      {ulozeny, ulozeny, "/restart;kd;t/20:00/", true},  // the autostart entry's own command line
-      {"", ulozeny, "/restart;kd;t/20:00/", true},
-      {"", "/vypnuti;t/99/;x", "/vypnuti;t/99/;x", true},
-      {"", "/foo", "/foo", false},
-      {UlozenyTvar("/vypnuti;po/render.exe/"), "", "/vypnuti;po/render.exe/", false},  // an older build stored it
+      {"", "", {}, "- | - | okno"},
+      {"", "/vypnuti;t/15:32/", {}, "/vypnuti;t/15:32/ | /vypnuti;t/15:32/ | "},
+      {"", "/vypnuti;t/9:00/", {}, "- | - | Čas 9:00 už dnes uplynul, nic není naplánováno."},
+      {UlozenyTvar("/vypnuti;t/8:00/;d/1.1.2020/"), "", {}, "- | - | okno"},  // stored and passed: without a word
+      {ulozeny, "/vypnuti;t/15:32/", {}, "/vypnuti;t/15:32/ | /vypnuti;t/15:32/ | "},
+      {ulozeny, UlozenyTvar(""), {}, denni + " | " + denni + " | "},  // the autostart entry's marker
+      {ulozeny, ulozeny, {}, denni + " | " + denni + " | "},          // an older build's autostart entry
+      {"", ulozeny, {}, "- | - | okno"},                              // its store was emptied: cancelled
+      {ulozeny,
+       "/vypnuti;t/9:00/",
+       {},
+       denni + " | " + denni + " | Čas 9:00 už dnes uplynul; platí dál uložené nastavení."},
+      {ulozeny, "/foo", {}, denni + " | " + denni + " |  +1 box"},
+      {UlozenyTvar(chraneny), "/vypnuti;t/15:32/", "spatne", chraneny + " | " + chraneny + " |  +2 box"},
+      {UlozenyTvar(chraneny), "/vypnuti;t/15:32/", "tajne", "/vypnuti;t/15:32/ | /vypnuti;t/15:32/ |  +1 box"},
+      {"", "/vypnuti;t/99/;x", {}, "/vypnuti;t/99/;x | - | "},  // minutes count from now: never stored
+      {"", "/foo", {}, "- | - | okno +1 box"},
+      {UlozenyTvar("/vypnuti;po/render.exe/"), "", {}, "- | - | okno"},  // an older build stored it
   };
   for (const auto& p : pripady) {
     FalesnySvet svet;
     svet.hodiny.ted = SlozCas(2026, 12, 4, 10, 0, 0);
     stav.CasSpusteni = svet.hodiny.ted;
     svet.ulozeny_parametr = p.v_ulozisti;
+    svet.dialogy.vstupy = {p.heslo};
     Start(p.argument);
     const std::string kontext = "stored '" + p.v_ulozisti + "', argument '" + p.argument + "'";
-    EXPECT_EQ(stav.Parametr, p.parametr) << kontext;
-    EXPECT_EQ(stav.Neaktivni, p.aktivni ? 0 : 1) << kontext;
+    EXPECT_EQ(PoStartu(svet), p.po_startu) << kontext;
     EXPECT_EQ(stav.PriSpusteni, 0) << kontext;
-    EXPECT_EQ(svet.dialogy.zpravy.size(), p.argument == "/foo" ? 1u : 0u) << kontext;
-    if (!p.aktivni) {
-      EXPECT_EQ(svet.ulozeny_parametr + svet.run, "") << kontext;
-    }
-    if (p.aktivni) {
-      EXPECT_EQ(svet.Log(), (std::vector<std::string>{"nacti upozorneni", "SetTimer"})) << kontext;
-    } else {
-      EXPECT_EQ(svet.Log(),
-                (std::vector<std::string>{"nacti upozorneni", "SetTimer", "tip Vypnutí počítače", "hlavni okno"}))
-          << kontext;
-    }
+    EXPECT_EQ(svet.Log().at(0), "nacti upozorneni") << kontext;
   }
 }
 
@@ -68,9 +82,15 @@ TEST(Start, PoskozenyUlozenyRetezecZmiziJednou) {
     // The window a second start hands its request to is there while the box is up.
     svet.dialogy.priZprave = [&] { EXPECT_EQ(svet.Log().at(0), "nacti upozorneni"); };
     Start(argument);
-    ASSERT_EQ(svet.dialogy.zpravy.size(), 1u) << argument;
-    EXPECT_EQ(svet.dialogy.zpravy[0].text,
-              "Uložené nastavení programu bylo poškozené, a proto bylo odstraněno.\r\nZadejte prosím nastavení znovu.");
+    // A command line replaces the damaged string before it is read; without one it goes with a word.
+    if (*argument) {
+      EXPECT_TRUE(svet.dialogy.zpravy.empty()) << argument;
+    } else {
+      ASSERT_EQ(svet.dialogy.zpravy.size(), 1u) << ulozeny;
+      EXPECT_EQ(
+          svet.dialogy.zpravy[0].text,
+          "Uložené nastavení programu bylo poškozené, a proto bylo odstraněno.\r\nZadejte prosím nastavení znovu.");
+    }
     EXPECT_EQ(svet.ulozeny_parametr, *argument ? UlozenyTvar(argument) : "") << argument;
     EXPECT_EQ(svet.run.empty(), !*argument) << argument;
     EXPECT_EQ(stav.Neaktivni, *argument ? 0 : 1) << argument;
@@ -157,4 +177,21 @@ TEST(Start, RekneZeProgramNebezi) {
   svet.hodiny.ted += std::chrono::seconds{1};
   CasovacTik();
   EXPECT_EQ(svet.tip, "Program render.exe teď neběží: akce proběhne hned.");
+}
+
+// The autostart command holds only what a command line keeps, whatever the password: the schedule,
+// password and all, comes back from the store at the log-on (every character of the code page).
+TEST(Start, HesloKazdymZnakemPresPrihlaseni) {
+  for (int bajt = 1; bajt < 256; ++bajt) {
+    if (bajt == '/') continue;
+    const std::string heslo = "a" + ZCp1250(std::string(1, static_cast<char>(bajt))) + "b";
+    FalesnySvet svet;
+    svet.hodiny.ted = stav.CasSpusteni = V(10, 0);
+    ASSERT_TRUE(RozeberParametr("/vypnuti;kd;h/" + heslo + "/;t/22:30/", true, false)) << bajt;
+    const std::string_view argument = TextArgumentu(svet.run);
+    EXPECT_EQ(argument.find_first_of(std::string("\"\0 ", 3)), std::string_view::npos) << bajt;
+    Prihlaseni(svet, V(11, 0));
+    EXPECT_EQ(stav.Heslo, heslo) << bajt;
+    EXPECT_EQ(stav.Neaktivni, 0) << bajt;
+  }
 }

@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "core/stav.h"
 #include "platform/port.h"
 
 namespace {
 
 constexpr std::uint32_t Viditelne = 0x10000000, Vyskakovaci = 0x80000000, Zakazane = 0x08000000, Nastroj = 0x80;
-constexpr std::uint32_t MujProces = 99, Neotevritelny = 12;
+constexpr std::uint32_t MujProces = 99, Neotevritelny = 12, Shell = 30;
 constexpr int Neodpovi = -1;
 
 struct FalesneOkno {
@@ -35,6 +36,7 @@ class FalesnaOkna final : public OknaProcesu {
   std::string Trida(HandleOkna h) override { return okna[h - 1].trida; }
   std::uint32_t Proces(HandleOkna h) override { return okna[h - 1].proces; }
   std::uint32_t VlastniProces() override { return MujProces; }
+  std::uint32_t ProcesShellu() override { return Shell; }
   void Posli(HandleOkna h, unsigned zprava, std::uintptr_t w, std::intptr_t l) override {
     Zapis("post", h, zprava, w, l);
   }
@@ -49,7 +51,11 @@ class FalesnaOkna final : public OknaProcesu {
     zaznam.push_back("ukonci " + std::to_string(proces));
     return proces != Neotevritelny;
   }
-  void Cekej(std::uint32_t ms) override { zaznam.push_back("cekej " + std::to_string(ms)); }
+  void Cekej(std::uint32_t ms) override {
+    zaznam.push_back("cekej " + std::to_string(ms));
+    if (zaznam.size() >= zrusit_po) stav.AkceZrusena = 1;
+  }
+  std::size_t zrusit_po = SIZE_MAX;  // a cancel comes in the wait that ends this line of the record
 
  private:
   void Zapis(const char* co, HandleOkna h, unsigned zprava, std::uintptr_t w, std::intptr_t l) {
@@ -96,15 +102,28 @@ TEST(Zavirani, PetPruchoduSeStupnujiciSilou) {
 TEST(Zavirani, OknaShelluNechaNaPokoji) {
   FalesnaOkna okna;
   Pripojeni<OknaProcesu> pripojeni(okna);
-  for (const char* trida : {"IEFrame", "ExploreWClass", "IEDummyFrame", "Shell_TrayWnd", "Progman",
-                            "CabinetWClass", "BaseBar", "WinPopup"}) {
-    okna.okna = {{Viditelne, 0, trida, 20}, {Viditelne | Vyskakovaci, 0, trida, 21}};
+  for (const char* trida : {"IEFrame", "ExploreWClass", "IEDummyFrame", "Shell_TrayWnd", "Progman", "CabinetWClass",
+                            "BaseBar", "WinPopup", "Shell_SecondaryTrayWnd", "WorkerW"}) {
+    const std::uint32_t proces = std::string_view(trida).starts_with("Shell_S") || trida[0] == 'W' ? Shell : 20;
+    okna.okna = {{Viditelne, 0, trida, proces}, {Viditelne | Vyskakovaci, 0, trida, proces + 1 - (proces == Shell)}};
     okna.zaznam.clear();
     ZavriProgramy();
     EXPECT_EQ(okna.zaznam, (std::vector<std::string>{"cekej 3000", "cekej 10000", "cekej 9000", "cekej 3000",
                                                      "cekej 5000"}))
         << trida;
   }
+}
+
+// A cancel while they are being closed ends the passes at once: the programs closed stay closed, no
+// more are.
+TEST(Zavirani, StornoUkonciPruchody) {
+  FalesnaOkna okna;
+  Pripojeni<OknaProcesu> pripojeni(okna);
+  okna.okna = {{Viditelne | Vyskakovaci, 0, "Dialog", 10}, {Viditelne, 0, "Editor", 11}};
+  okna.zrusit_po = 2;
+  ZavriProgramy();
+  stav.AkceZrusena = 0;
+  EXPECT_EQ(okna.zaznam, (std::vector<std::string>{"post 1 0x10 0 0x0", "cekej 3000"}));
 }
 
 }  // namespace

@@ -37,6 +37,6 @@ TEST_F(Program_e2e, PracovniDnyPodleFalesnychHodin) {
   } else {
     EXPECT_TRUE(Dockej([&] { return program.UpozorneniViditelne(); }, 70s)) << "the warning minute";
     EXPECT_TRUE(Dockej([&] { return !Zaznamy().empty(); }, 70s));
-    EXPECT_EQ(Zaznamy(), std::vector<std::string>{"ExitWindowsEx 0x0000000D 0xFFFFFFFF"});
+    EXPECT_EQ(Zaznamy(), std::vector<std::string>{"ExitWindowsEx 0x0000000D 0x80040001"});
   }
 }

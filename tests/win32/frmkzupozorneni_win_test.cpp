@@ -6,6 +6,7 @@
 #include <string>
 
 #include "controls/twipy.h"
+#include "platform/win32/text_win.h"
 #include "testovaci_okno.h"
 
 namespace {
@@ -53,7 +54,7 @@ TEST(Upozorneni, IkonaPrezijeCiziOhlaseniListy) {
 TEST(Upozorneni, OdpocetSeVejdeNaJedenRadek) {
   frmkzupozorneni okno;
   okno.Nacti();
-  okno.Ukaz(true);
+  okno.Ukaz(true, "");
   const HWND popisek = Popisek(okno);
   RECT pole{};
   GetClientRect(popisek, &pole);
@@ -62,6 +63,24 @@ TEST(Upozorneni, OdpocetSeVejdeNaJedenRadek) {
     EXPECT_LE(SirkaTextu(popisek), pole.right) << text;
   }
   EXPECT_EQ(PismoOkna(popisek).lfHeight, -MulDiv(24, DpiOkna(popisek), 72)) << "a short text keeps the design";
+
+  // Other users signed in: one more line under STORNO, the window taller by it; gone again without them.
+  RECT puvodne{};
+  GetClientRect(okno.hwnd(), &puvodne);
+  const wchar_t veta[] =
+      L"P\u0159ihl\u00e1\u0161en je i u\u017eivatel Petr; jeho neulo\u017een\u00e1 pr\u00e1ce se ztrat\u00ed.";
+  okno.Ukaz(true, Utf8(veta));
+  const HWND poznamka = FindWindowExW(okno.hwnd(), popisek, L"Static", nullptr);
+  ASSERT_NE(poznamka, nullptr);
+  EXPECT_TRUE(IsWindowVisible(poznamka));
+  EXPECT_EQ(TextOkna(poznamka), veta);
+  RECT vyssi{};
+  GetClientRect(okno.hwnd(), &vyssi);
+  EXPECT_EQ(vyssi.bottom - puvodne.bottom, TwipyNaPixely(480, DpiOkna(okno.hwnd())));
+  okno.Ukaz(true, "");
+  EXPECT_FALSE(IsWindowVisible(poznamka));
+  GetClientRect(okno.hwnd(), &vyssi);
+  EXPECT_EQ(vyssi.bottom, puvodne.bottom);
 }
 
 // Moved to a screen of 144 dpi while it waits hidden, the window takes the suggested rectangle, and
@@ -77,7 +96,7 @@ TEST(Upozorneni, ZmenaDpiPrerovnaITlacitko) {
   GetWindowRect(okno.hwnd(), &r);
   EXPECT_TRUE(EqualRect(&r, &navrh));
 
-  okno.Ukaz(true);
+  okno.Ukaz(true, "");
   const HWND storno = Storno(okno);
   GetWindowRect(storno, &r);
   MapWindowPoints(nullptr, okno.hwnd(), reinterpret_cast<POINT*>(&r), 2);
@@ -96,7 +115,7 @@ TEST(Upozorneni, NahoreAleFokusNechaJinde) {
   const TestovaciOkno jine;
   frmkzupozorneni okno;
   okno.Nacti();
-  okno.Ukaz(true);
+  okno.Ukaz(true, "");
   Pumpuj();
   EXPECT_TRUE(GetWindowLongW(okno.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_EQ(GetForegroundWindow(), jine.hwnd());

@@ -83,10 +83,21 @@ TEST_F(HlavniOkno_e2e, OteviraSeVpravoDoleSeVsimATika) {
   EXPECT_TRUE(Dockej([] { return std::filesystem::exists(ZastupceNaPlose()); }, 5s));
   Klikni(Tlacitko(program, L"Z\u00e1stupce"));
   EXPECT_TRUE(Dockej([] { return !std::filesystem::exists(ZastupceNaPlose()); }, 5s));
+  // An immediate shut-down asks first, No the default: Enter or a stray tap does nothing.
   Klikni(vypnuti);
+  HWND otazka = nullptr;
+  ASSERT_TRUE(Dockej([&] { return (otazka = program.Dialog()) != nullptr; }, 5s));
+  EXPECT_EQ(GetWindowLongW(GetDlgItem(otazka, IDNO), GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON);
+  EXPECT_EQ(
+      OdpovezBoxu(program, IDNO),
+      L"Opravdu chcete hned vypnout po\u010d\u00edta\u010d? Neulo\u017een\u00e1 pr\u00e1ce v otev\u0159en\u00fdch "
+      L"programech se ztrat\u00ed.");
+  std::this_thread::sleep_for(500ms);
+  EXPECT_TRUE(Zaznamy().empty());
+  Klikni(vypnuti);
+  OdpovezBoxu(program, IDYES);
   EXPECT_TRUE(Dockej([] { return !Zaznamy().empty(); }, 3s));
-  EXPECT_EQ(Zaznamy(), std::vector<std::string>{"ExitWindowsEx 0x0000000D 0xFFFFFFFF"});
-  EXPECT_EQ(program.Dialog(), nullptr) << "no question before an immediate action";
+  EXPECT_EQ(Zaznamy(), std::vector<std::string>{"ExitWindowsEx 0x0000000D 0x80040001"});
 }
 
 TEST_F(HlavniOkno_e2e, ZavrenimZustaneVListeAIkonaHoOtevre) {

@@ -29,5 +29,5 @@ TEST_F(Program_e2e, VypnutiPoSkonceniProgramu) {
   CloseHandle(notepad.hProcess);
   EXPECT_TRUE(Dockej([&] { return program.UpozorneniViditelne(); }, 15s)) << "the warning within two checks";
   EXPECT_TRUE(Dockej([&] { return !Zaznamy().empty(); }, 70s));
-  EXPECT_EQ(Zaznamy(), std::vector<std::string>{"ExitWindowsEx 0x0000000D 0xFFFFFFFF"});
+  EXPECT_EQ(Zaznamy(), std::vector<std::string>{"ExitWindowsEx 0x0000000D 0x80040001"});
 }

@@ -84,7 +84,6 @@ TEST_F(Program_e2e, ZabityUprostredOdpoctuSeVrati) {
 // Alt+F4 or the system menu on a countdown that forbids cancelling neither ends the program nor stops
 // the action; a close request from outside (an installer) still ends it.
 TEST_F(Program_e2e, AltF4NeukonciOdpocetBezStorna) {
-  PockejNaSekundu(40, 46);
   Program program(L"/vypnuti;zs;t/1/");
   ASSERT_TRUE(Dockej([&] { return program.UpozorneniViditelne(); }, 5s));
   EXPECT_FALSE(IsWindowEnabled(program.Storno()));
@@ -93,16 +92,16 @@ TEST_F(Program_e2e, AltF4NeukonciOdpocetBezStorna) {
   PostMessageW(program.Okno(L"frmkzupozorneni"), WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_FALSE(program.Skoncil(1000));
   EXPECT_TRUE(program.UpozorneniViditelne());
-  EXPECT_TRUE(Dockej([&] { return !Zaznamy().empty(); }, 25s));
-  EXPECT_EQ(Zaznamy(), std::vector<std::string>{"ExitWindowsEx 0x0000000D 0xFFFFFFFF"});
+  EXPECT_TRUE(Dockej([&] { return !Zaznamy().empty(); }, 65s));  // the warning's whole minute
+  EXPECT_EQ(Zaznamy(), std::vector<std::string>{"ExitWindowsEx 0x0000000D 0x80040001"});
 }
 
 // A ";zs" countdown took the icon away; stopped with "Změnit" and "S" in the open main window, the
 // program goes on, and the icon is back to reach it by.
 TEST_F(Program_e2e, IkonaSeVratiPoZastavenemOdpoctu) {
-  PockejNaSekundu(30, 40);
   Program program(L"/restart;zs;t/1/");
   ASSERT_TRUE(Dockej([&] { return program.UpozorneniViditelne(); }, 5s));
+  const auto varovani = std::chrono::steady_clock::now();
   KlikNaIkonu(program.Okno(L"frmkzupozorneni"));  // the main window was open before the warning
   ASSERT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 3s));
   EXPECT_FALSE(IkonaJe(program));
@@ -110,6 +109,24 @@ TEST_F(Program_e2e, IkonaSeVratiPoZastavenemOdpoctu) {
   Klikni(GetDlgItem(program.Hlavni(), IdOvladace(Ovladac::tlHNStop)));
   EXPECT_TRUE(Dockej([&] { return !program.UpozorneniViditelne(); }, 3s));
   EXPECT_TRUE(Dockej([&] { return IkonaJe(program); }, 3s));
-  PockejNaSekundu(2, 5);
+  std::this_thread::sleep_until(varovani + 62s);  // past the moment of the action
   EXPECT_TRUE(Zaznamy().empty());
+}
+
+// The system refuses the shut-down (here the dry run answers "access denied"): the program does not stay
+// half-dead behind a ";zs" countdown that took its icon. The warning goes, the icon comes back, and the
+// status bar of the window opened by it says what the system answered.
+TEST_F(Program_e2e, OdmitnuteVypnutiVratiIkonu) {
+  SetEnvironmentVariableW(L"ZDKZ_NANECISTO_CHYBA", L"5");
+  Program program(Utf16("/vypnuti;zs" + ZaMinut(1)));
+  SetEnvironmentVariableW(L"ZDKZ_NANECISTO_CHYBA", nullptr);
+  ASSERT_TRUE(Dockej([&] { return program.UpozorneniViditelne(); }, 5s));
+  EXPECT_FALSE(IkonaJe(program));
+  ASSERT_TRUE(Dockej([&] { return !Zaznamy().empty(); }, 65s));
+  EXPECT_TRUE(Dockej([&] { return !program.UpozorneniViditelne() && IkonaJe(program); }, 3s));
+  KlikNaIkonu(program.Okno(L"frmkzupozorneni"));
+  ASSERT_TRUE(Dockej([&] { return program.Hlavni() != nullptr; }, 3s));
+  EXPECT_TRUE(Dockej(
+      [&] { return StavovyRadek(program).starts_with(L"Po\u010d\u00edta\u010d se nepoda\u0159ilo vypnout: "); }, 3s))
+      << Utf8(StavovyRadek(program));
 }

@@ -75,7 +75,7 @@ TEST_F(Predani_e2e, PredaniStavStornoAOkno) {
   EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), restart);
   const auto run = HodnotaAutostartu(KlicRun);
   ASSERT_TRUE(run.has_value());
-  EXPECT_TRUE(run->ends_with(Utf16(uloziste.CtiParametr())));
+  EXPECT_TRUE(run->ends_with(L"\" " + Utf16(UlozenyTvar(""))));
   {
     Spusteni stav(L"/stav");
     EXPECT_EQ(stav.Kod(), 0);

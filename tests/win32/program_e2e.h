@@ -40,18 +40,6 @@ inline std::optional<std::wstring> HodnotaAutostartu(const wchar_t* klic) {
   return data;
 }
 
-// Waits for a second of the wall clock between od and po: a countdown runs to the end of the
-// present minute, so started then it ends a few seconds later.
-inline void PockejNaSekundu(int od, int po) {
-  Dockej(
-      [&] {
-        SYSTEMTIME t;
-        GetLocalTime(&t);
-        return t.wSecond >= od && t.wSecond <= po;
-      },
-      70s);
-}
-
 // The program started with a command line, closed at the end as the main window's exit would close
 // it (WM_CLOSE to the warning window), or ended if it does not go.
 class Program {

@@ -67,6 +67,18 @@ const Iphlpapi& IphlpapiDll() {
   return dll;
 }
 
+const Wtsapi32& Wtsapi32Dll() {
+  static const Wtsapi32 dll = [] {
+    const HMODULE m = ZeSystemu(L"wtsapi32.dll");
+    Wtsapi32 f;
+    Najdi(m, "WTSEnumerateSessionsW", f.WTSEnumerateSessionsW);
+    Najdi(m, "WTSQuerySessionInformationW", f.WTSQuerySessionInformationW);
+    Najdi(m, "WTSFreeMemory", f.WTSFreeMemory);
+    return f;
+  }();
+  return dll;
+}
+
 const Ole& OleDll() {
   static const Ole dll = [] {
     const HMODULE ole = ZeSystemu(L"ole32.dll");

@@ -11,6 +11,7 @@
 #include <ws2ipdef.h>
 // after ws2ipdef.h
 #include <iphlpapi.h>
+#include <wtsapi32.h>
 
 // The system DLLs that are not among the system's known DLLs. Windows would look for them in the
 // program's own folder first, where anyone may have left a file of that name (a Downloads folder, a
@@ -47,6 +48,14 @@ struct Iphlpapi {
   decltype(&::FreeMibTable) FreeMibTable = nullptr;
 };
 const Iphlpapi& IphlpapiDll();
+
+// The sessions of other users (wtsapi32.dll): at the end of a countdown, to leave their work alone.
+struct Wtsapi32 {
+  decltype(&::WTSEnumerateSessionsW) WTSEnumerateSessionsW = nullptr;
+  decltype(&::WTSQuerySessionInformationW) WTSQuerySessionInformationW = nullptr;
+  decltype(&::WTSFreeMemory) WTSFreeMemory = nullptr;
+};
+const Wtsapi32& Wtsapi32Dll();
 
 // COM (ole32.dll and oleaut32.dll): for a screen reader and for the desktop shortcut.
 struct Ole {

@@ -6,9 +6,11 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <cwchar>
 
 #include "core/spanek.h"
 #include "platform/win32/knihovny_win.h"
+#include "platform/win32/text_win.h"
 #include "scheduler/zavirani.h"
 
 namespace {
@@ -19,12 +21,27 @@ std::string Hex(unsigned hodnota) {
   return text;
 }
 
+// The system's sentence for the error without its line break, or its number when it has none.
+std::string Duvod(DWORD chyba) {
+  std::string text = TextChyby(chyba);
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
+  return text.empty() ? "chyba " + std::to_string(chyba) + "." : text;
+}
+
 }  // namespace
 
 NapajeniWin::NapajeniWin() {
   wchar_t cesta[MAX_PATH] = {};
   const DWORD delka = GetEnvironmentVariableW(L"ZDKZ_NANECISTO", cesta, MAX_PATH);
   if (delka > 0 && delka < MAX_PATH) soubor_nanecisto_ = cesta;
+  wchar_t chyba[16] = {};
+  if (GetEnvironmentVariableW(L"ZDKZ_NANECISTO_CHYBA", chyba, 16) > 0)
+    chyba_nanecisto_ = std::wcstoul(chyba, nullptr, 10);
+}
+
+Selhani NapajeniWin::OdpovedNanecisto() const {
+  if (chyba_nanecisto_ == 0) return std::nullopt;
+  return Duvod(chyba_nanecisto_);
 }
 
 bool NapajeniWin::Zapis(const std::string& radek) {
@@ -49,22 +66,29 @@ void NapajeniWin::PovolVypnuti() {
   CloseHandle(token);
 }
 
-void NapajeniWin::ExitWindowsEx(unsigned priznaky, unsigned duvod) {
-  if (Zapis("ExitWindowsEx " + Hex(priznaky) + " " + Hex(duvod))) return;
-  ::ExitWindowsEx(priznaky, duvod);
+// The system's own words for why a call was refused (no privilege on a locked-down computer, a shut-down
+// aborted, a sleep the drivers refused).
+Selhani NapajeniWin::ExitWindowsEx(unsigned priznaky, unsigned duvod) {
+  if (Zapis("ExitWindowsEx " + Hex(priznaky) + " " + Hex(duvod))) return OdpovedNanecisto();
+  if (::ExitWindowsEx(priznaky, duvod)) return std::nullopt;
+  return Duvod(GetLastError());
 }
 
-void NapajeniWin::SetSuspendState(bool hibernace, bool vynutit, bool bez_probuzeni) {
+Selhani NapajeniWin::SetSuspendState(bool hibernace, bool vynutit, bool bez_probuzeni) {
   if (Zapis("SetSuspendState " + std::to_string(hibernace) + " " + std::to_string(vynutit) + " " +
             std::to_string(bez_probuzeni))) {
-    return;
+    return OdpovedNanecisto();
   }
-  if (const auto uspi = PowrprofDll().SetSuspendState) uspi(hibernace, vynutit, bez_probuzeni);
+  const auto uspi = PowrprofDll().SetSuspendState;
+  if (!uspi) return Duvod(ERROR_PROC_NOT_FOUND);
+  if (uspi(hibernace, vynutit, bez_probuzeni)) return std::nullopt;
+  return Duvod(GetLastError());
 }
 
-void NapajeniWin::LockWorkStation() {
-  if (Zapis("LockWorkStation")) return;
-  ::LockWorkStation();
+Selhani NapajeniWin::LockWorkStation() {
+  if (Zapis("LockWorkStation")) return OdpovedNanecisto();
+  if (::LockWorkStation()) return std::nullopt;
+  return Duvod(GetLastError());
 }
 
 // The bytes read by place (core/spanek.cpp) lie where these headers put their neighbours.

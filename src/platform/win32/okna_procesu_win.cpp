@@ -51,6 +51,12 @@ std::uint32_t OknaProcesuWin::Proces(HandleOkna okno) {
 
 std::uint32_t OknaProcesuWin::VlastniProces() { return GetCurrentProcessId(); }
 
+std::uint32_t OknaProcesuWin::ProcesShellu() {
+  DWORD proces = 0;
+  if (HWND shell = GetShellWindow()) GetWindowThreadProcessId(shell, &proces);
+  return proces;
+}
+
 void OknaProcesuWin::Posli(HandleOkna okno, unsigned zprava, std::uintptr_t w, std::intptr_t l) {
   PostMessageW(Hwnd(okno), zprava, w, l);
 }

@@ -31,9 +31,7 @@ void ProbouzeniWin::Zrus() {
   if (casovac_) CancelWaitableTimer(casovac_);
 }
 
-void ProbouzeniWin::DrzBdely(bool drzet) {
-  SetThreadExecutionState(drzet ? ES_CONTINUOUS | ES_SYSTEM_REQUIRED : ES_CONTINUOUS);
-}
+void ProbouzeniWin::DrzBdely(std::uint32_t priznaky) { SetThreadExecutionState(priznaky); }
 
 // The sleep subgroup's "Allow wake timers" (ALLOW_RTC_WAKE) of the active plan, on battery or on mains
 // as the computer runs now.

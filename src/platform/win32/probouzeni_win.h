@@ -14,7 +14,7 @@ class ProbouzeniWin final : public Probouzeni {
 
   bool Nastav(Cas kdy) override;
   void Zrus() override;
-  void DrzBdely(bool drzet) override;
+  void DrzBdely(std::uint32_t priznaky) override;
   std::optional<unsigned> NastaveniBuzeni() override;
 
  private:

@@ -29,3 +29,11 @@ std::wstring TextOkna(HWND okno) {
   text.resize(static_cast<std::size_t>(GetWindowTextW(okno, text.data(), static_cast<int>(text.size()))));
   return text;
 }
+
+// The W call, so that a localized system text reaches the UTF-8 logic intact.
+std::string TextChyby(DWORD kod) {
+  wchar_t text[256];
+  const DWORD delka =
+      FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, kod, 0, text, 256, nullptr);
+  return delka > 0 ? Utf8(std::wstring_view(text, delka)) : std::string();
+}

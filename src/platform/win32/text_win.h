@@ -10,5 +10,9 @@
 std::wstring Utf16(std::string_view utf8);
 std::string Utf8(std::wstring_view utf16);
 
+// The system's text for an error code, in the user's language, with the system's line break at its end;
+// empty when it has none.
+std::string TextChyby(DWORD kod);
+
 // The text a window or control shows now.
 std::wstring TextOkna(HWND okno);

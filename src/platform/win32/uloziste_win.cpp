@@ -74,6 +74,19 @@ void UlozisteWin::SmazAutostart(Autostart klic) {
   RegCloseKey(otevreny);
 }
 
+// Task Manager's Startup tab and Settings keep the switch as a binary value beside the Run values'
+// names: its first byte is even while on (2) and odd once switched off (3).
+bool UlozisteWin::AutostartPovolen() {
+  BYTE data[12] = {};
+  DWORD bajtu = sizeof data;
+  if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run",
+                   HodnotaAutostartu, RRF_RT_REG_BINARY, nullptr, data, &bajtu) != ERROR_SUCCESS ||
+      bajtu == 0) {
+    return true;
+  }
+  return (data[0] & 1) == 0;
+}
+
 std::string UlozisteWin::CestaProgramu() {
   std::wstring cesta(MAX_PATH, L'\0');
   for (;;) {

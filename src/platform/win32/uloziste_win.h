@@ -12,5 +12,6 @@ class UlozisteWin final : public Uloziste {
   void ZapisVyrizeno(std::string_view okamzik) override;
   void NastavAutostart(Autostart klic, std::string_view prikaz) override;
   void SmazAutostart(Autostart klic) override;
+  bool AutostartPovolen() override;
   std::string CestaProgramu() override;
 };

@@ -11,6 +11,7 @@
 #include "platform/hodiny.h"
 #include "platform/okna_programu.h"
 #include "platform/port.h"
+#include "scheduler/akce.h"
 #include "scheduler/casovac.h"
 #include "scheduler/hlidani.h"
 #include "scheduler/kontrola.h"
@@ -255,7 +256,7 @@ void tlHNAktivace_Click(Formular& f) {
     tlHNStorno_Click(f);
     const bool jen_cas = stav.Dny == dny::Kazdy && stav.Podminka.Zadne();
     f[O::lblHN].text = jen_cas ? stav.AkceNazev + " " + TextCile(stav.CilovyCas) : TextShrnuti();
-    PublikujPlan(f);
+    Publikuj(f, TipPoAktivaci());
     return;
   }
   PublikujPlan(f);
@@ -272,14 +273,18 @@ void tlHNAktivace_Click(Formular& f) {
 }
 
 void tlHNStop_Click(Formular& f) {
-  if (stav.UpozorneniBezi == 1) Skryj();  // a countdown ends with its schedule
+  if (!StornoMozne()) {  // the session is being ended, or its closing may not be stopped (";zs")
+    port<Dialogy>().Zprava("Akce už probíhá a stornovat ji nelze.", NazevAplikace, styl::Ok | styl::Vykricnik);
+    return;
+  }
+  if (stav.UpozorneniBezi == 1) Skryj();  // a countdown ends with its schedule, its action under way too
   if (stav.Posunuti != 1) {
     const std::string text = stav.AkceNazev + " bylo stornováno.";
     ZrusPlan();
     Publikuj(f, text);
     f.Tag.clear();
   } else {
-    RozeberParametr(stav.Parametr, true, true);
+    NahradPlan(stav.Parametr, true, true);
     stav.Posunuti = 0;
     PublikujPlan(f);
   }

@@ -62,9 +62,24 @@ std::string TextParametru() {
          TextNapovedy();
 }
 
-// No guard and no question: the hint has warned of unsaved work before the click.
+namespace {
+
+// A shut-down, restart or log-off at once loses unsaved work: a touch tap brings no hint before its click,
+// so the button asks, No the default. Sleep and lock lose nothing and stay immediate.
+bool PotvrzenaOkamzitaAkce(int Index) {
+  static constexpr const char* Co[] = {"vypnout počítač", "restartovat počítač", "odhlásit se"};
+  const std::string otazka =
+      std::string("Opravdu chcete hned ") + Co[Index] + "? Neuložená práce v otevřených programech se ztratí.";
+  return port<Dialogy>().Zprava(otazka, NazevAplikace, styl::AnoNe | styl::Otaznik | styl::DruheVychozi) ==
+         odpoved::Ano;
+}
+
+}  // namespace
+
+// No guard: the question or the hint has warned of unsaved work.
 void tlKZ_Click(int Index) {
   if (Index >= 0 && Index <= 4) {
+    if (Index <= 2 && !PotvrzenaOkamzitaAkce(Index)) return;
     ProvedAkci(static_cast<std::uint8_t>(Index + 1));
   } else if (Index == 5) {
     if (!port<Napajeni>().DialogVzdalenychPC()) {

@@ -18,6 +18,7 @@ std::string TextUkonceni() {
   if (stav.Neaktivni != 0 && stav.KazdyDen != 1) return text + "Nic není naplánováno.";
   if (stav.Posunuti == 1) return text + "Při příštím přihlášení bude platit původní nastavení, bez posunutí.";
   if (stav.KazdyDen == 1 || stav.OdDo == 1) return text + "Naplánovaná akce bude platit od příštího přihlášení.";
+  if (stav.JenRelace == 1) return text + "Naplánovaná akce se zruší: počet minut ani podmínka bez času se neukládají.";
   return text + "Naplánovaná akce proběhne, přihlásíte-li se před jejím časem.";
 }
 

@@ -1,5 +1,7 @@
 #include "ui/warning/frmkzupozorneni_win.h"
 
+#include <optional>
+
 #include "controls/kontrast.h"
 #include "controls/twipy.h"
 #include "core/predani.h"
@@ -11,6 +13,7 @@
 #include "scheduler/upozorneni.h"
 #include "scheduler/zpravy_okna.h"
 #include "ui/navrh_oken.h"
+#include "ui/warning/umisteni.h"
 
 namespace {
 
@@ -18,10 +21,21 @@ constexpr wchar_t TridaOkna[] = L"frmkzupozorneni";
 constexpr COLORREF Modra = RGB(0, 0, 255);
 constexpr COLORREF Zluta = RGB(255, 255, 0);
 
-// The layout in twips.
+// The layout in twips; a line to say more (other users signed in) adds its height under the button.
 constexpr SIZE KlientOkna = {7170, 1320};
 constexpr RECT PoleUC = {60, 60, 60 + 7035, 60 + 555};
+constexpr RECT PolePoznamky = {60, 1275, 60 + 7035, 1275 + 420};
+constexpr int VyskaPoznamky = 480;
 const Pismo PismoUC = {.jmeno = "MS Sans Serif", .velikost = 24, .vaha = 700, .znakovaSada = 238};
+const Pismo PismoPoznamky = {.jmeno = "MS Sans Serif", .velikost = 10, .vaha = 700, .znakovaSada = 238};
+
+// The work area of a monitor, if there is one.
+std::optional<Obdelnik> PlochaMonitoru(HMONITOR monitor) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (monitor == nullptr || !GetMonitorInfoW(monitor, &info)) return std::nullopt;
+  return Obdelnik{info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+}
 
 int Px(int twipy, int dpi) { return TwipyNaPixely(twipy, dpi); }
 
@@ -83,13 +97,16 @@ void frmkzupozorneni::PostavObsah() {
   volby.ulozene = &ulozene;
   cmKZS_ = tlText::Vytvor(volby);  // no cancel button: Escape must not stop a shut-down by chance
   if (cmKZS_) cmKZS_->Click = [] { cmKZS_Click(); };
+  lblPozn_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_CENTER | SS_NOPREFIX, 0, 0, 0, 0, hwnd_, nullptr,
+                             instance, nullptr);
   Rozvrhni(dpi_);
 }
 
 // Sizes follow the window's dpi; the button places itself from its own twips.
 void frmkzupozorneni::Rozvrhni(int dpi) {
   dpi_ = dpi;
-  RECT okno = {0, 0, Px(KlientOkna.cx, dpi), Px(KlientOkna.cy, dpi)};
+  const int vyska = KlientOkna.cy + (poznamka_.empty() ? 0 : VyskaPoznamky);
+  RECT okno = {0, 0, Px(KlientOkna.cx, dpi), Px(vyska, dpi)};
   AdjustWindowRectEx(&okno, WS_POPUP, FALSE, WS_EX_TOOLWINDOW);
   SetWindowPos(hwnd_, nullptr, 0, 0, okno.right - okno.left, okno.bottom - okno.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -99,6 +116,13 @@ void frmkzupozorneni::Rozvrhni(int dpi) {
   bodyUC_ = 0;
   VejdiSe(TextOkna(lblUC_));
   if (cmKZS_) cmKZS_->ZmenaDpi(dpi);
+  if (lblPozn_ == nullptr) return;
+  MoveWindow(lblPozn_, Px(PolePoznamky.left, dpi), Px(PolePoznamky.top, dpi),
+             Px(PolePoznamky.right - PolePoznamky.left, dpi), Px(PolePoznamky.bottom - PolePoznamky.top, dpi), TRUE);
+  PismoGdi nove;
+  nove.Vytvor(PismoPoznamky, dpi);
+  SendMessageW(lblPozn_, WM_SETFONT, reinterpret_cast<WPARAM>(nove.Handle()), TRUE);
+  pismoPozn_.Vymen(nove);
 }
 
 // The label's font is the designed 24 points unless the text is wider than the label in it (a wider
@@ -132,19 +156,35 @@ void frmkzupozorneni::VejdiSe(std::wstring_view text) {
   bodyUC_ = body;
 }
 
-// On top without taking the focus from what the user is doing, in the middle of the work area.
-void frmkzupozorneni::Ukaz(bool storno_povoleno) {
-  RECT plocha = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &plocha, 0);
+// On top without taking the focus from what the user is doing, in the middle of the work area of the
+// monitor they are looking at.
+void frmkzupozorneni::Ukaz(bool storno_povoleno, std::string_view poznamka) {
+  PostavObsah();
+  poznamka_ = Utf16(poznamka);
+  Rozvrhni(dpi_);
+  if (lblPozn_ != nullptr) {
+    SetWindowTextW(lblPozn_, poznamka_.c_str());
+    ShowWindow(lblPozn_, poznamka_.empty() ? SW_HIDE : SW_SHOWNOACTIVATE);
+  }
+  RECT primarni = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &primarni, 0);
+  POINT ukazatel{};
+  const HWND popredi = GetForegroundWindow();
   RECT okno = {};
   GetWindowRect(hwnd_, &okno);
-  const int x = plocha.left + (plocha.right - plocha.left - (okno.right - okno.left)) / 2;
-  const int y = plocha.top + (plocha.bottom - plocha.top - (okno.bottom - okno.top)) / 2;
-  SetWindowPos(hwnd_, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+  const Bod kde = UmisteniUpozorneni(
+      popredi != nullptr ? PlochaMonitoru(MonitorFromWindow(popredi, MONITOR_DEFAULTTONULL)) : std::nullopt,
+      GetCursorPos(&ukazatel) ? PlochaMonitoru(MonitorFromPoint(ukazatel, MONITOR_DEFAULTTONULL)) : std::nullopt,
+      {primarni.left, primarni.top, primarni.right, primarni.bottom}, okno.right - okno.left, okno.bottom - okno.top);
+  SetWindowPos(hwnd_, HWND_TOPMOST, kde.x, kde.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
   NastavText(NazevAplikace);
   if (cmKZS_) cmKZS_->Enabled(storno_povoleno);
   ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
   NotifyWinEvent(EVENT_OBJECT_SHOW, lblUC_, OBJID_WINDOW, CHILDID_SELF);
+}
+
+void frmkzupozorneni::ZakazStorno() {
+  if (cmKZS_) cmKZS_->Enabled(false);
 }
 
 // The countdown's text as a screen reader reads a changed label.
@@ -225,8 +265,14 @@ LRESULT frmkzupozorneni::Zprava(UINT zprava, WPARAM w, LPARAM l) {
       return 1;
     }
     case WM_CTLCOLORSTATIC: {
-      // Red on yellow on blue, unless the user reads only in high contrast.
+      // Red on yellow on blue, unless the user reads only in high contrast; the line under the button
+      // white on the window's blue.
       const bool kontrast = VysokyKontrast();
+      if (reinterpret_cast<HWND>(l) == lblPozn_) {
+        SetTextColor(reinterpret_cast<HDC>(w), kontrast ? GetSysColor(COLOR_WINDOWTEXT) : RGB(255, 255, 255));
+        SetBkColor(reinterpret_cast<HDC>(w), kontrast ? GetSysColor(COLOR_WINDOW) : Modra);
+        return reinterpret_cast<LRESULT>(kontrast ? GetSysColorBrush(COLOR_WINDOW) : modra_);
+      }
       SetTextColor(reinterpret_cast<HDC>(w), BarvaGdi(BarvaVKontrastu(Rgb(255, 0, 0), UcelBarvy::TextPozadi, kontrast)));
       SetBkColor(reinterpret_cast<HDC>(w), BarvaGdi(BarvaVKontrastu(Rgb(255, 255, 0), UcelBarvy::Pozadi, kontrast)));
       return reinterpret_cast<LRESULT>(kontrast ? GetSysColorBrush(COLOR_WINDOW) : zluta_);
@@ -260,7 +306,7 @@ LRESULT frmkzupozorneni::Zprava(UINT zprava, WPARAM w, LPARAM l) {
       return 0;
     case WM_DESTROY:
       hwnd_ = nullptr;
-      lblUC_ = nullptr;
+      lblUC_ = lblPozn_ = nullptr;
       return 0;
     default:
       break;

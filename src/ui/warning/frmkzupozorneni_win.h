@@ -31,7 +31,8 @@ class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
   // Form_QueryUnload and the window's end: the timer stops (which stores or forgets the schedule),
   // the hook and the icon go. The program's end path calls it.
   void Uvolni();
-  void Ukaz(bool storno_povoleno) override;
+  void Ukaz(bool storno_povoleno, std::string_view poznamka) override;
+  void ZakazStorno() override;
   void Schovej() override;
   void NastavText(std::string_view text) override;
   void Ohlas() override;
@@ -50,6 +51,9 @@ class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
 
   HWND hwnd_ = nullptr;
   HWND lblUC_ = nullptr;
+  HWND lblPozn_ = nullptr;  // the line under the button, shown while it has something to say
+  std::wstring poznamka_;
+  PismoGdi pismoPozn_;
   std::unique_ptr<tlText> cmKZS_;
   IkonaListyWin ikona_;
   PismoGdi pismoUC_;
