@@ -19,6 +19,9 @@ if(VYPNUTI_SANITIZE AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     target_link_libraries(${name} PRIVATE vypnuti_logika)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   endforeach()
+  # The promise checker drives the same fake world as the native tests.
+  target_sources(sliby_fuzz PRIVATE ${CMAKE_SOURCE_DIR}/tests/native/sliby.cpp)
+  target_include_directories(sliby_fuzz PRIVATE ${CMAKE_SOURCE_DIR}/tests/native)
 endif()
 
 # Benchmarks print figures; they are not tests. Built when Google Benchmark is installed.

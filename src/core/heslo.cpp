@@ -9,8 +9,10 @@
 
 // A cancelled warning or a missed moment disarms a schedule that may still be stored: whoever could
 // replace or remove that one without its password could also undo its protection for the next log-on.
+// The schedule's own action under way (the closing of programs) is disarmed too, and still its own.
 std::optional<std::string> HesloVPlatnosti() {
-  if (stav.Neaktivni == 0) return stav.HesloZapnuto == 1 ? std::optional(stav.Heslo) : std::nullopt;
+  if (stav.Neaktivni == 0 || (stav.AkceBezi != 0 && stav.AkcePlanu == 1))
+    return stav.HesloZapnuto == 1 ? std::optional(stav.Heslo) : std::nullopt;
   const std::string ulozeny = port<Uloziste>().CtiParametr();
   if (ulozeny.empty()) return std::nullopt;
   return HesloParametru(RozbalUlozenyTvar(ulozeny).value_or(ulozeny));

@@ -38,6 +38,16 @@ constexpr std::array<KlicoveSlovo, 5> KlicovaSlova = {{
     {"/zamceni", akce::Zamceni, "Uzamčení"},
 }};
 
+}  // namespace
+
+std::string_view NazevAkce(std::uint8_t akce) {
+  for (const KlicoveSlovo& slovo : KlicovaSlova)
+    if (slovo.akce == akce) return slovo.nazev;
+  return {};
+}
+
+namespace {
+
 // The working copy: options are removed as they are read, so their order does not matter.
 class Retezec {
  public:
@@ -236,6 +246,7 @@ bool CtiDatum(std::string_view hodnota) {
   stav.Den = static_cast<std::int16_t>(*den);
   stav.Mesic = static_cast<std::int16_t>(*mesic);
   stav.Rok = static_cast<std::int16_t>(*rok);
+  stav.SDatem = 1;
   return true;
 }
 
@@ -243,7 +254,7 @@ void Vynuluj() {
   stav.Neaktivni = 1;
   stav.Dny = dny::Kazdy;
   stav.Podminka = {};
-  stav.BezCasu = stav.KonecDne = 0;
+  stav.BezCasu = stav.KonecDne = stav.SDatem = 0;
   stav.KazdyDen = stav.ZakazStorna = stav.KontrolovaneVypnuti = stav.HesloZapnuto = 0;
   stav.ZbyvaSekund = stav.RezimMinuty = stav.OdDo = stav.SkrytStorno = 0;
   stav.Heslo.clear();
@@ -338,10 +349,12 @@ Rozbor Aktivuj(bool NeUkladat) {
 
 // An action without a time is carried out now and is no schedule: the one in force before stays in
 // force, so nothing of this string reaches the store or the next log-on (";kd" would otherwise
-// repeat it at every log-on).
+// repeat it at every log-on). It is back before the action starts: a cancel or a new schedule while
+// the programs are being closed acts on it, and stays.
 Rozbor ProvedHned(const Plan& predtim) {
-  port<Planovac>().ProvedAkci(0);
+  const OkamzitaAkce akce{stav.Akce, stav.KontrolovaneVypnuti == 1, stav.ZakazStorna == 1};
   static_cast<Plan&>(stav) = predtim;
+  port<Planovac>().ProvedAkci(akce);
   return Rozbor::Provedeno;
 }
 
@@ -471,7 +484,7 @@ Rozbor Rozeber(const std::string& Text, bool BezHlaseni, bool NeUkladat, bool Je
   if (stav.Akce == akce::Zadna || !dny || !podminky || (stav.OdDo == 1 && !podminky->Zadne()))
     return Odmitni(s, BezHlaseni);
   stav.Podminka = *podminky;
-  stav.BezCasu = stav.KonecDne = 0;
+  stav.BezCasu = stav.KonecDne = stav.SDatem = 0;
 
   // Chosen days repeat, all seven of them too: they are every day.
   stav.Dny = *dny == dny::Vsechny ? dny::Kazdy : *dny;

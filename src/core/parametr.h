@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,3 +35,6 @@ void NastavMinutuVarovani();
 
 // The list of parameters that the help box and the error box show.
 std::string TextNapovedy();
+
+// The action's name as the tooltip says it ("Vypnutí"); empty for no action.
+std::string_view NazevAkce(std::uint8_t akce);

@@ -29,16 +29,12 @@ std::string_view BezKoncovychMezer(std::string_view text) {
   return konec == std::string_view::npos ? std::string_view{} : text.substr(0, konec + 1);
 }
 
-// A countdown with ";zs" may be stopped by nobody: the command line is no way round it. Nor may an
-// action once its session-ending call is made.
-bool ZakazanoStornem() { return (stav.UpozorneniBezi == 1 && stav.ZakazStorna == 1) || !StornoMozne(); }
-
 // The guard of what is in force, and a second look after its box: while the box was up, the countdown
-// may have begun.
+// may have begun. A countdown with ";zs" may be stopped by nobody: the command line is no way round it.
 bool Dovoleno() {
-  if (ZakazanoStornem()) return false;
+  if (!StornoMozne()) return false;
   if (!NastaveniHeslo()) return false;
-  return !ZakazanoStornem();
+  return StornoMozne();
 }
 
 void Oznam(std::string_view text) {
@@ -56,7 +52,7 @@ int Storno() {
   if (!Dovoleno()) return kod::Odmitnuto;
   if (!zbyva()) return kod::Nic;  // carried out while the password was asked for
   const bool aktivni = stav.Neaktivni == 0 || stav.AkceBezi != 0;
-  const std::string text = stav.AkceNazev + " bylo stornováno.";
+  const std::string text = TextStornovano();
   ZrusPlan();
   if (aktivni) Oznam(text);
   return kod::Hotovo;
@@ -65,10 +61,16 @@ int Storno() {
 // The user typed a new string on purpose: it wins over the stored one, as an activation in the window.
 int NovyPlan(std::string_view predany) {
   const std::optional<std::string> ulozeny = RozbalUlozenyTvar(predany);
-  const std::string text = ulozeny.value_or(std::string(predany));
-  // The autostart entry's own command line, started again: nothing to ask for. A string typed again
-  // (a script that keeps re-arming "in 60 minutes") is a new schedule.
-  if (ulozeny && stav.Neaktivni == 0 && text == stav.Parametr) return kod::Hotovo;
+  // The autostart entry's own command line, started again (Run and RunOnce both start at a log-on):
+  // nothing to ask for. Its marker alone means the stored schedule. A string typed again (a script that
+  // keeps re-arming "in 60 minutes") is a new schedule.
+  if (ulozeny && stav.Neaktivni == 0 && (ulozeny->empty() || *ulozeny == stav.Parametr)) return kod::Hotovo;
+  std::string text = ulozeny.value_or(std::string(predany));
+  if (ulozeny && ulozeny->empty()) {
+    const std::string v_ulozisti = port<Uloziste>().CtiParametr();
+    text = RozbalUlozenyTvar(v_ulozisti).value_or(v_ulozisti);
+    if (text.empty()) return kod::Nic;
+  }
   if (!Dovoleno()) return kod::Odmitnuto;
   switch (NahradPlan(text, false, false)) {
     case Rozbor::Aktivni:

@@ -69,7 +69,7 @@ std::string TextUplynulo(Cas cil, bool ulozeny_plati) {
 // entry's own stored form, or no line at all, brings the stored schedule back.
 void Start(std::string_view argument) {
   port<OknoUpozorneni>().Nacti();
-  const std::string ulozeny = port<Uloziste>().CtiParametr();
+  Uloziste& uloziste = port<Uloziste>();
   const bool z_autostartu = RozbalUlozenyTvar(argument).has_value();
   const bool napsany = !argument.empty() && !z_autostartu;
   stav.Neaktivni = 1;
@@ -77,6 +77,8 @@ void Start(std::string_view argument) {
   if (napsany && NastaveniHeslo()) rozbor = Rozeber(std::string(argument), false, false);
   bool aktivni = rozbor == Rozbor::Aktivni;
   const Cas uplynuly = stav.CilovyCas;  // of a line whose moment has passed
+  // Read now: a cancel during the typed line's own action may have emptied it.
+  const std::string ulozeny = uloziste.CtiParametr();
   if (!aktivni && !ulozeny.empty()) aktivni = ObnovUlozeny(ulozeny, z_autostartu);
   if (!aktivni) stav.Neaktivni = 1;
   Casovac(true);

@@ -43,6 +43,7 @@ struct Plan {
   std::uint8_t BezCasu = 0;    // 1: a condition given without a time, watched from the moment it was armed
   std::uint8_t JenRelace = 0;  // 1: Parametr counts from now (minutes, a condition without a time): never stored
   std::uint8_t KonecDne = 0;   // 1: the time was 24:00, the end of the day named, which is the next day's 0:00
+  std::uint8_t SDatem = 0;     // 1: the string names the day (";d/…/")
   std::uint8_t ZakazStorna = 0;
   std::uint8_t SkrytStorno = 0;
   std::uint8_t KontrolovaneVypnuti = 0;
@@ -51,7 +52,6 @@ struct Plan {
   std::string Parametr;
   std::uint8_t Neaktivni = 0;
   std::uint8_t Posunuti = 0;
-  Cas NahrazenyCil{};  // with Posunuti: the moment of the schedule in force that the postponement stands in for
   Cas Vyrizeno{};      // the last day's moment of Parametr dealt with (carried out, cancelled, passed)
   std::uint8_t PriSpusteni = 0;
   std::uint8_t PriPrihlaseni = 0;  // 1 while start-up parses what the autostart entry brought at a log-on
@@ -68,6 +68,7 @@ struct VolaniKonce {
 // The one schedule of the process and the few facts about the program's windows that the scheduler
 // needs.
 struct StavPlanu : Plan {
+  Plan PredPosunutim;  // with Posunuti: the schedule in force the postponement stands in for
   std::uint8_t HlavniOtevreno = 0;
   std::uint8_t UpozorneniBezi = 0;
   std::uint8_t ZbyvaSekund = 0;
@@ -75,6 +76,10 @@ struct StavPlanu : Plan {
   // session-ending call is made; 0 otherwise.
   std::uint8_t AkceBezi = 0;
   std::uint8_t AkceZrusena = 0;            // a cancel came while AkceBezi was 1
+  std::uint8_t BeziciAkce = 0;             // with AkceBezi: which action
+  std::uint8_t AkcePlanu = 0;              // with AkceBezi: the schedule's own (its password still guards it)
+  std::uint8_t AkceBezStorna = 0;          // the action under way may not be cancelled (its own ";zs")
+  std::uint8_t SpanekBehemAkce = 0;        // the computer slept while the programs were being closed
   std::optional<VolaniKonce> KonecSezeni;  // the session-ending call was made: when, for which action
   std::uintptr_t CasovacID = 0;
   std::chrono::milliseconds KonecOdpoctu{0};  // when the countdown ends, on the steady clock

@@ -30,6 +30,8 @@ class OknaProcesu {
   virtual std::uint32_t VlastniProces() = 0;
   // The process of the session's shell (the desktop and taskbar); 0 when there is none.
   virtual std::uint32_t ProcesShellu() = 0;
+  // The file name of the process's program ("explorer.exe"); empty when it cannot be read.
+  virtual std::string JmenoProcesu(std::uint32_t proces) = 0;
   virtual void Posli(HandleOkna okno, unsigned zprava, std::uintptr_t w, std::intptr_t l) = 0;
   // Sends and waits for the answer at most limit_ms, or not at all for a hung window; false when
   // the window did not answer.

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <string_view>
 
+#include "core/parametr.h"
 #include "core/spanek.h"
 #include "core/stav.h"
 #include "platform/hodiny.h"
@@ -12,6 +13,8 @@
 #include "platform/relace.h"
 #include "platform/system.h"
 #include "scheduler/casovac.h"
+#include "scheduler/nastaveni.h"
+#include "scheduler/probuzeni.h"
 #include "scheduler/upozorneni.h"
 #include "scheduler/zmeskane.h"
 
@@ -21,6 +24,9 @@ namespace {
 
 // How long a session may go on after the call that was to end it.
 constexpr seconds CekaniNaKonecSezeni{60};
+// The closing of programs takes about 30 s, and 5 s more for each window slow to answer; a box of ours
+// opened meanwhile (a password asked for) holds it. Held longer than this, the user is elsewhere now.
+constexpr minutes NejdeleZavirani{5};
 
 std::string Neuspech(std::uint8_t akce) {
   switch (akce) {
@@ -49,34 +55,79 @@ void Pokracuj() {
 
 // Said in a balloon, and kept in the tooltip (no longer "Nashledanou") for the status bar of a main
 // window opened later.
-void Neprobehlo(std::uint8_t akce, std::string_view duvod) {
+void Neprobehlo(const std::string& text) {
   Pokracuj();
-  const std::string text = Neuspech(akce) + std::string(duvod);
   port<IkonaListy>().NastavTip(text);
   OznamBublinou(text);
 }
 
-// Shut-down, restart and log-off: the timer stops first (which stores or clears the settings), the
-// running programs are asked to close when the schedule says so, and the system forces the rest. While
-// the programs are closed messages flow: a cancel stops the action there, and nothing else from outside
-// starts meanwhile (AkceBezi).
-bool UkonciSezeni(std::uint8_t akce, bool plan, unsigned priznaky, bool ukoncit_progman) {
+// A refusal while an action is under way or counting down, in the status bar of the main window it came
+// from.
+void Odmitni(const std::string& text) {
+  if (stav.HlavniOtevreno == 1) port<HlavniOkno>().StavovyRadek(text, ikona::Vykricnik);
+}
+
+// "Vypnutí neproběhlo: " and why; "Spánek" is masculine.
+std::string VetaNeprobehlo(std::uint8_t akce, std::string_view duvod) {
+  return std::string(NazevAkce(akce)) + (akce == akce::Spanek ? " neproběhl: " : " neproběhlo: ") + std::string(duvod);
+}
+
+// The closing of programs was cut off from its action by a sleep, or held up by a box of ours left open:
+// the action does not follow unannounced. A schedule's comes after a whole warning minute again; after a
+// sleep its moment counts as missed (nothing after a long one). An action given at once, or a from-to
+// window's, is not carried out.
+void PoPreruseni(std::uint8_t akce, bool plan, bool spal) {
+  if (!plan || stav.OdDo == 1) {
+    Neprobehlo(VetaNeprobehlo(akce, spal ? "počítač mezitím spal." : "zavírání programů se zdrželo."));
+    return;
+  }
+  Pokracuj();
+  stav.Neaktivni = 0;
+  if (spal) {
+    PrerusenoSpankem(port<Hodiny>().Tik() - stav.KonecOdpoctu);
+  } else {
+    Zobraz(seconds{60});
+  }
+  // No longer "Nashledanou"; a balloon kept for later has the tooltip till then.
+  if (stav.OdlozenaBublina.empty()) port<IkonaListy>().NastavTip(TipPlanu());
+}
+
+// Shut-down, restart and log-off: the timer stops first (a schedule's stores or clears the settings; an
+// action given at once leaves them), the running programs are asked to close when the string says so,
+// and the system forces the rest. While the programs are closed messages flow: a cancel stops the
+// action there, and nothing else from outside starts meanwhile (AkceBezi).
+bool UkonciSezeni(const OkamzitaAkce& a, bool plan, unsigned priznaky, bool ukoncit_progman) {
   stav.AkceBezi = 1;
+  stav.BeziciAkce = a.akce;
+  stav.AkcePlanu = plan ? 1 : 0;
   stav.AkceZrusena = 0;
-  Casovac(false);
-  if (stav.KontrolovaneVypnuti == 1) port<Napajeni>().ZavriProgramy();
+  stav.AkceBezStorna = a.bez_storna ? 1 : 0;
+  stav.SpanekBehemAkce = 0;
+  HlidejBdelost();  // an action given at once had no countdown to hold the computer awake
+  const milliseconds zacatek = port<Hodiny>().Tik();
+  if (plan) {
+    Casovac(false);
+  } else {
+    const BezUkladani nechat;
+    Casovac(false);
+  }
+  if (a.zavrit_programy) port<Napajeni>().ZavriProgramy();
   if (stav.AkceZrusena == 1) {  // the programs already closed stay closed
     Pokracuj();
+    return false;
+  }
+  if (stav.SpanekBehemAkce == 1 || port<Hodiny>().Tik() - zacatek > NejdeleZavirani) {
+    PoPreruseni(a.akce, plan, stav.SpanekBehemAkce == 1);
     return false;
   }
   if (ukoncit_progman) port<Napajeni>().UkonciProgman();
   stav.AkceBezi = 2;
   port<OknoUpozorneni>().ZakazStorno();
   if (const Selhani chyba = port<Napajeni>().ExitWindowsEx(priznaky | ewx::Vynutit, ewx::DuvodPlanovany)) {
-    Neprobehlo(akce, *chyba);
+    Neprobehlo(Neuspech(a.akce) + *chyba);
     return false;
   }
-  stav.KonecSezeni = VolaniKonce{port<Hodiny>().Tik(), akce, plan};
+  stav.KonecSezeni = VolaniKonce{port<Hodiny>().Tik(), a.akce, plan};
   Casovac(true);  // to see whether the session really ends
   return true;
 }
@@ -92,17 +143,20 @@ void Ohlas(std::string_view tip) {
 // meant sleep.
 void Uspi() {
   const ZpusobSpanku zpusob = ZpusobSpankuPocitace();
-  if (zpusob == ZpusobSpanku::Nelze) return;
+  if (zpusob == ZpusobSpanku::Nelze) {  // it could when armed
+    Neprobehlo(VetaNeprobehlo(akce::Spanek, "tento počítač teď neumí přejít do spánku."));
+    return;
+  }
   Ohlas("Spuštěné uspání dokončeno.");
   const Selhani chyba = zpusob == ZpusobSpanku::VypnoutObrazovku
                             ? (port<Napajeni>().VypniObrazovku(), Selhani{})
                             : port<Napajeni>().SetSuspendState(zpusob == ZpusobSpanku::Hibernace, false, false);
-  if (chyba) Neprobehlo(akce::Spanek, *chyba);
+  if (chyba) Neprobehlo(Neuspech(akce::Spanek) + *chyba);
 }
 
 void Zamkni() {
   Ohlas("Spuštěné uzamčení dokončeno.");
-  if (const Selhani chyba = port<Napajeni>().LockWorkStation()) Neprobehlo(akce::Zamceni, *chyba);
+  if (const Selhani chyba = port<Napajeni>().LockWorkStation()) Neprobehlo(Neuspech(akce::Zamceni) + *chyba);
 }
 
 // "Petr", "Petr a Jana", "Petr, Jana a Eva".
@@ -117,21 +171,24 @@ std::string Vycet(const std::vector<std::string>& jmena) {
 
 bool KonciPraci(std::uint8_t akce) { return akce == akce::Vypnuti || akce == akce::Restart; }
 
-}  // namespace
-
-bool ProvedAkci(std::uint8_t kod) {
+bool Proved(const OkamzitaAkce& a, bool plan) {
   const InfoSystemu& system = port<InfoSystemu>();
   if (system.WinPlatform() == platforma::WindowsNT) port<Napajeni>().PovolVypnuti();
   const int verze = system.WinVersion();
-  const std::uint8_t akce = kod != 0 ? kod : stav.Akce;
-  const bool plan = kod == 0;
-  switch (akce) {
+  // Another user at the computer: their work is not ended, nor frozen by a sleep, unseen.
+  if (const std::string cizi = CiziRelace(a.akce); !cizi.empty()) {
+    Skryj();
+    port<IkonaListy>().NastavTip(cizi);
+    OznamBublinou(cizi);
+    return false;
+  }
+  switch (a.akce) {
     case akce::Vypnuti:
-      return UkonciSezeni(akce, plan, ewx::Vypnout | ewx::VypnoutNapajeni, false);
+      return UkonciSezeni(a, plan, ewx::Vypnout | ewx::VypnoutNapajeni, false);
     case akce::Restart:
-      return UkonciSezeni(akce, plan, ewx::Restartovat | (verze >= verze::Vista ? ewx::ObnovitAplikace : 0), false);
+      return UkonciSezeni(a, plan, ewx::Restartovat | (verze >= verze::Vista ? ewx::ObnovitAplikace : 0), false);
     case akce::Odhlaseni:
-      return UkonciSezeni(akce, plan, ewx::Odhlasit, verze < verze::NT351);
+      return UkonciSezeni(a, plan, ewx::Odhlasit, verze < verze::NT351);
     case akce::Spanek:
       if (verze == verze::Win98 || verze == verze::WinME || verze >= verze::WinXP) Uspi();
       return false;
@@ -143,7 +200,40 @@ bool ProvedAkci(std::uint8_t kod) {
   }
 }
 
-bool StornoMozne() { return stav.AkceBezi == 0 || (stav.AkceBezi == 1 && stav.ZakazStorna != 1); }
+}  // namespace
+
+bool ProvedAkci(std::uint8_t kod) {
+  if (kod == 0) return Proved({stav.Akce, stav.KontrolovaneVypnuti == 1, stav.ZakazStorna == 1}, true);
+  return ProvedAkci(OkamzitaAkce{kod, stav.KontrolovaneVypnuti == 1, false});
+}
+
+bool ProvedAkci(const OkamzitaAkce& akce) {
+  if (AkceUzBezi()) return false;
+  return Proved(akce, false);
+}
+
+bool AkceUzBezi() {
+  if (stav.AkceBezi == 0) return false;
+  Odmitni("Akce už probíhá.");
+  return true;
+}
+
+// By the action under way's own schedule: a new one armed meanwhile does not change it.
+bool StornoMozne() {
+  if (stav.AkceBezi != 0) return stav.AkceBezi == 1 && stav.AkceBezStorna != 1;
+  return !(stav.UpozorneniBezi == 1 && stav.ZakazStorna == 1);
+}
+
+bool StornoDovoleno() {
+  if (StornoMozne()) return true;
+  Odmitni("Akci už nelze stornovat.");
+  return false;
+}
+
+std::string TextStornovano() {
+  const std::string_view nazev = stav.AkceBezi != 0 ? NazevAkce(stav.BeziciAkce) : stav.AkceNazev;
+  return std::string(nazev) + " bylo stornováno.";
+}
 
 bool ZrusAkci() {
   if (stav.AkceBezi == 0 || !StornoMozne()) return false;
@@ -154,7 +244,7 @@ bool ZrusAkci() {
 void HlidejKonecSezeni() {
   if (!stav.KonecSezeni || port<Hodiny>().Tik() - stav.KonecSezeni->od < CekaniNaKonecSezeni) return;
   const VolaniKonce konec = *stav.KonecSezeni;
-  Neprobehlo(konec.akce, "systém do minuty nic neudělal.");
+  Neprobehlo(Neuspech(konec.akce) + "systém do minuty nic neudělal.");
   if (konec.plan) PoAkciPlanu();
 }
 
@@ -162,8 +252,7 @@ std::string CiziRelace(std::uint8_t akce) {
   if (!KonciPraci(akce) && akce != akce::Spanek) return {};
   const auto prihlaseni = port<Relace>().Prihlaseni();
   if (!prihlaseni || prihlaseni->vlastni_aktivni || !prihlaseni->jina_aktivni) return {};
-  const std::string nazev = akce == akce::Vypnuti ? "Vypnutí" : akce == akce::Restart ? "Restartování" : "Spánek";
-  return nazev + (akce == akce::Spanek ? " neproběhl" : " neproběhlo") + ": u počítače pracoval jiný uživatel.";
+  return VetaNeprobehlo(akce, "u počítače pracoval jiný uživatel.");
 }
 
 std::string VetaOJinych(std::uint8_t akce) {

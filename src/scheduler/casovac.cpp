@@ -23,7 +23,11 @@ using namespace std::chrono;
 
 void Casovac(bool zapnout) {
   if (zapnout) {
-    if (stav.CasovacID == 0) stav.CasovacID = port<CasovacOkna>().Zapni();
+    if (stav.CasovacID != 0) return;
+    stav.CasovacID = port<CasovacOkna>().Zapni();
+    // The program sees the present from here on: a clock set forward before the first tick passes a
+    // moment in no time, as it does later.
+    stav.PosledniTik = port<Hodiny>().Tik();
     return;
   }
   port<CasovacOkna>().Vypni();
@@ -187,15 +191,7 @@ void KrokOdpoctu() {
   if (!akce_na_rade) return;
   // A daily schedule's day is dealt with: a start later that day (after the restart it ordered) must not
   // bring it back.
-  if (stav.KazdyDen == 1) stav.Vyrizeno = stav.Posunuti == 1 ? stav.NahrazenyCil : stav.CilovyCas;
-  // Another user at the computer: their work is not ended, nor frozen by a sleep, unseen.
-  if (const std::string cizi = CiziRelace(stav.Akce); !cizi.empty()) {
-    Skryj();
-    PoAkciPlanu();
-    port<IkonaListy>().NastavTip(cizi);
-    OznamBublinou(cizi);
-    return;
-  }
+  if (stav.KazdyDen == 1) stav.Vyrizeno = stav.Posunuti == 1 ? stav.PredPosunutim.CilovyCas : stav.CilovyCas;
   if (!ProvedAkci(0)) PoAkciPlanu();
 }
 

@@ -114,9 +114,10 @@ void IkonaListyWin::Odeber() {
   zobrazena_ = false;
 }
 
-// One try, with the tooltip of the moment: the program is running, and the notification area is.
+// One try, with the tooltip of the moment: the program is running, and the notification area is. Not
+// after the program was ended during an action: its window is gone, and the icon would stay behind.
 void IkonaListyWin::Vrat() {
-  if (!odebrana_ || IkonaLista.hWnd == nullptr) return;
+  if (!odebrana_ || IsWindow(IkonaLista.hWnd) == FALSE) return;
   odebrana_ = false;
   NactiIkonu();
   --IkonaLista.uID;  // the same icon as before

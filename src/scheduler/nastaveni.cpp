@@ -9,6 +9,16 @@
 
 namespace {
 bool ukladani_pozastaveno = false;
+
+// A one-off clock time belongs to the day it was given: stored with that day, a log-on on a later day
+// finds it passed instead of arming it for that day's clock. 24:00 names the day before its midnight.
+std::string ParametrSeDnem() {
+  if (stav.KazdyDen == 1 || stav.OdDo == 1 || stav.RezimMinuty == 1 || stav.BezCasu == 1 || stav.SDatem == 1) {
+    return stav.Parametr;
+  }
+  const Cas den = stav.CilovyCas - std::chrono::days{stav.KonecDne == 1 ? 1 : 0};
+  return stav.Parametr + ";d/" + FormatDatum(den) + "/";
+}
 }  // namespace
 
 BezUkladani::BezUkladani() : predtim_(std::exchange(ukladani_pozastaveno, true)) {}
@@ -32,7 +42,7 @@ void UlozNastaveni() {
     uloziste.ZapisVyrizeno("");
     return;
   }
-  uloziste.ZapisParametr(UlozenyTvar(stav.Parametr));
+  uloziste.ZapisParametr(UlozenyTvar(ParametrSeDnem()));
   uloziste.ZapisVyrizeno(stav.Vyrizeno == Cas{} ? "" : ZapisOkamziku(stav.Vyrizeno));
   const std::string prikaz = PrikazAutostartu(uloziste.CestaProgramu());
   if (uloziste.AutostartPovolen()) {

@@ -8,14 +8,7 @@
 #include "scheduler/nastaveni.h"
 
 void PlanovacProgramu::UlozNastaveni() { ::UlozNastaveni(); }
-// A shut-down stops the timer, and stopping the timer stores the schedule; an action carried out at
-// once is no schedule, so the store keeps what it held.
-// It is the new string's action, not the schedule's (kod 0): nothing of the schedule in force changes by
-// it, also when the action does not happen.
-void PlanovacProgramu::ProvedAkci(std::uint8_t kod) {
-  const BezUkladani bez_ukladani;
-  ::ProvedAkci(kod != 0 ? kod : stav.Akce);
-}
+void PlanovacProgramu::ProvedAkci(const OkamzitaAkce& akce) { ::ProvedAkci(akce); }
 
 bool PlanovacProgramu::AkceMozna(std::uint8_t kod) {
   return kod != akce::Spanek || ZpusobSpankuPocitace() != ZpusobSpanku::Nelze;

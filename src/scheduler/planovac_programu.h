@@ -6,7 +6,7 @@
 class PlanovacProgramu final : public Planovac {
  public:
   void UlozNastaveni() override;
-  void ProvedAkci(std::uint8_t kod) override;
+  void ProvedAkci(const OkamzitaAkce& akce) override;
   bool AkceMozna(std::uint8_t kod) override;
   bool KlidMeritelny() override;
 };

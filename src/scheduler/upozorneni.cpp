@@ -34,9 +34,9 @@ void Skryj() {
 // computer that only ever sleeps should not lose it until a restart. A one-off one is done with, at
 // once, also in the store.
 void cmKZS_Click() {
+  std::string text = TextStornovano();
   ZrusAkci();  // the programs may be being closed already: the action stops there
   Skryj();
-  std::string text = stav.AkceNazev + " bylo stornováno.";
   if (stav.KazdyDen == 1) {
     PrenesNaDalsiDen();  // stored with the day it leaves behind
     stav.Neaktivni = 0;

@@ -1,6 +1,7 @@
 #include "scheduler/zavirani.h"
 
 #include <algorithm>
+#include <cctype>
 #include <string_view>
 
 #include "core/stav.h"
@@ -22,6 +23,16 @@ constexpr std::string_view UsetreneTridy[] = {"IEFrame",       "ExploreWClass", 
 constexpr std::uint32_t LimitDotazu = 5000;
 
 OknaProcesu& okna() { return port<OknaProcesu>(); }
+
+// The shell runs folder windows in processes of its own as well ("launch folder windows in a separate
+// process"); ending one would end a copy it is making.
+bool JeShell(std::uint32_t proces) {
+  if (proces == okna().ProcesShellu()) return true;
+  constexpr std::string_view shell = "explorer.exe";
+  const std::string jmeno = okna().JmenoProcesu(proces);
+  return std::ranges::equal(jmeno, shell,
+                            [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
 
 bool SplnujeStyl(HandleOkna okno, std::int32_t rezim) {
   const std::uint32_t styl = okna().Styl(okno);
@@ -51,7 +62,7 @@ std::int16_t TestOkna(HandleOkna okno, std::int32_t rezim) {
   if (!SplnujeStyl(okno, rezim)) return 0;
   if (std::ranges::find(UsetreneTridy, TridaOkna(okno)) != std::end(UsetreneTridy)) return 0;
   const std::uint32_t proces = okna().Proces(okno);
-  if (proces == okna().VlastniProces() || proces == okna().ProcesShellu()) return 0;
+  if (proces == okna().VlastniProces() || JeShell(proces)) return 0;
   return -1;
 }
 
@@ -99,7 +110,7 @@ void ZavriProgramy(const ProdlevyZavirani& prodlevy) {
   stav.UkonceneProcesy.clear();
   const OknaProcesu::ZpetneVolani pruchody[] = {ZavriVyskakovaci, ZavriHlavni, UkonciRelaci,
                                                 ZavriVyskakovaci, UkonciProces};
-  for (std::size_t i = 0; i < prodlevy.size() && stav.AkceZrusena != 1; ++i) {
+  for (std::size_t i = 0; i < prodlevy.size() && stav.AkceZrusena != 1 && stav.SpanekBehemAkce != 1; ++i) {
     okna().ProjdiOkna(pruchody[i], 0);
     okna().Cekej(prodlevy[i]);
   }

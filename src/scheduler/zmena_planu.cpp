@@ -1,10 +1,12 @@
 #include "scheduler/zmena_planu.h"
 
 #include "core/stav.h"
+#include "platform/hodiny.h"
 #include "platform/port.h"
 #include "scheduler/akce.h"
 #include "scheduler/nastaveni.h"
 #include "scheduler/upozorneni.h"
+#include "scheduler/zmeskane.h"
 
 // The parse shows no box: the box's own message loop would let the schedule in force tick meanwhile with
 // the state half read, or let a stop made meanwhile be undone when it closes. So the schedule in force
@@ -21,6 +23,7 @@ Rozbor NahradPlan(const std::string& text, bool BezHlaseni, bool NeUkladat) {
     if (!NeUkladat) stav.Posunuti = 0;
     return rozbor;
   }
+  if (rozbor == Rozbor::Provedeno) return rozbor;  // what changed while it ran stays
   static_cast<Plan&>(stav) = vPlatnosti;
   stav.ZbyvaSekund = zbyva;
   if (rozbor == Rozbor::Odmitnuto && !BezHlaseni) UkazOdmitnuti();
@@ -34,4 +37,21 @@ void ZrusPlan() {
   stav.Posunuti = 0;
   RozeberParametr({}, true, false);
   UlozNastaveni();
+}
+
+void ZapamatujPosunuti(const Plan& nahrazeny) {
+  stav.Posunuti = 1;
+  stav.PredPosunutim = nahrazeny;
+  stav.PredPosunutim.Posunuti = 0;
+}
+
+bool ZrusPosunuti() {
+  if (stav.PredPosunutim.CilovyCas > port<Hodiny>().Ted()) {
+    static_cast<Plan&>(stav) = stav.PredPosunutim;  // its 24:00, its watch, all as it was
+    stav.Hlidani = {};
+    return true;
+  }
+  if (stav.KazdyDen != 1) return false;
+  PrenesNaDalsiDen();
+  return true;
 }

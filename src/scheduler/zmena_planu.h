@@ -3,8 +3,9 @@
 #include <string>
 
 #include "core/parametr.h"
+#include "core/stav.h"
 
-// The two ways the schedule in force gives way, shared by the main window and a second start.
+// The ways the schedule in force gives way, shared by the main window and a second start.
 
 // A new string takes the place of the schedule in force. Whatever the parser does not arm (a time
 // already passed, a bad string, an action carried out at once), the schedule that was armed stays
@@ -16,3 +17,10 @@ Rozbor NahradPlan(const std::string& text, bool BezHlaseni, bool NeUkladat);
 // stopped: ask StornoMozne first), and the store and the autostart values forget it at once, not only
 // when the program ends.
 void ZrusPlan();
+
+// A postponement armed (its string is in force now) stands in for this schedule.
+void ZapamatujPosunuti(const Plan& nahrazeny);
+
+// A postponement ends: the moment it stood in for comes back. Passed meanwhile, a daily schedule moves
+// on to its next day and a one-off one has nothing left (false); nothing is carried out late.
+bool ZrusPosunuti();

@@ -43,7 +43,7 @@ std::string TextZmeskani(Cas zmeskany, Cas ted, std::optional<Cas> pristi) {
 // schedule.
 void PrenesNaDalsiDen(bool po_hlidani) {
   const Cas ted = port<Hodiny>().Ted();
-  stav.Vyrizeno = stav.Posunuti == 1 ? stav.NahrazenyCil : stav.CilovyCas;
+  stav.Vyrizeno = stav.Posunuti == 1 ? stav.PredPosunutim.CilovyCas : stav.CilovyCas;
   if (stav.Posunuti == 1) {
     const Plan posunuty = stav;
     if (Rozeber(stav.Parametr, true, true) == Rozbor::Aktivni) {
@@ -102,14 +102,21 @@ void HlidejOdpocet() {
   const milliseconds pres = port<Hodiny>().Tik() - stav.KonecOdpoctu;
   if (pres <= PreruseniOdpoctu) return;
   Skryj();
+  PrerusenoSpankem(pres);
+}
+
+}  // namespace
+
+// Late by the sleep, or by the clock since the moment if more: a countdown that came late already (after
+// an earlier sleep) must not start again and again, ten minutes at a time.
+void PrerusenoSpankem(milliseconds pres) {
   if (!stav.Podminka.Zadne()) {
     stav.Hlidani = {};
     return;
   }
-  Zmeskano(floor<minutes>(pres));
+  const milliseconds od_okamziku = port<Hodiny>().Ted() - stav.CilovyCas;
+  Zmeskano(floor<minutes>(std::max(pres, od_okamziku)));
 }
-
-}  // namespace
 
 // Over a full-screen program, a presentation, in quiet hours, or while nobody is at the screen, the
 // shell hides a balloon or shows it to no one. Answers it cannot give are no reason to hold one back.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,10 @@
 // more, a daily schedule moves on to its next day and a one-off one is forgotten, and a balloon over
 // the tray icon says so.
 void HlidejZmeskane();
+
+// A countdown, or the action after it, that a sleep cut in two, pres after its end: a condition is
+// watched anew (what held before the sleep need not hold after it), a moment counts as missed.
+void PrerusenoSpankem(std::chrono::milliseconds pres);
 
 // A daily schedule armed for its next moment: after an action, a cancel or a missed moment the first
 // whose warning minute is still to come; after a day's watch of a condition ended (po_hlidani), the

@@ -17,6 +17,7 @@ void ZpracujZpravuOkna(unsigned zprava, std::uintptr_t w, std::intptr_t l) {
       break;
     case zpravy_okna::Napajeni:
       if (w == zpravy_okna::Probuzeni) {
+        if (stav.AkceBezi == 1) stav.SpanekBehemAkce = 1;  // the action does not follow unannounced
         PoProbuzeni();
         HlidejZmeskane();
       }

@@ -21,7 +21,7 @@ struct TichySvet : Hodiny, Dialogy, Mistni, Planovac {
   std::string DenMesicSlovy(int, int, int) override { return {}; }
   std::string DlouheDatum(const DatumCas&) override { return {}; }
   void UlozNastaveni() override {}
-  void ProvedAkci(std::uint8_t) override {}
+  void ProvedAkci(const OkamzitaAkce&) override {}
   bool AkceMozna(std::uint8_t) override { return true; }
   bool KlidMeritelny() override { return true; }
 };

@@ -1,5 +1,6 @@
 #include "ui/main_window/editor.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -182,7 +183,7 @@ TEST(FiltrKlaves, KazdaTridaZnaku) {
 }
 
 TEST_F(Editor, Aktivace) {
-  const std::string naplanovano = UlozenyTvar("/vypnuti;t/23:00/");
+  const std::string naplanovano = UlozenyTvar("/vypnuti;t/23:00/;d/4.12.2026/");
   const struct {
     const char* jak;
     void (*vstup)(Formular&);
@@ -194,16 +195,51 @@ TEST_F(Editor, Aktivace) {
     bool editor_otevreny;
     std::vector<std::string> log;  // the power actions
   } pripady[] = {
-      {"new", tlHNastaveni_Click, {.akce = 2, .cas = "15:32"}, odpoved::Ano, UlozenyTvar("/restart;t/15:32/"),
-       "Restartování 4.12.2026 v 15:32", "Restartování za 5 hodin a 32 minut.", false, {}},
-      {"answered No", tlHNastaveni_Click, {.akce = 2, .cas = "15:32"}, odpoved::Ne, naplanovano,
-       "Vypnutí 4.12.2026 v 23:00.", "Vypnutí počítače", false, {}},
-      {"time passed", tlHNastaveni_Click, {.akce = 2, .cas = "8:00"}, odpoved::Ano, naplanovano,
-       "Vypnutí 4.12.2026 v 23:00.", "Vypnutí za 13 hodin.", true, {}},
-      {"at once", tlHNastaveni_Click, {.akce = 5}, odpoved::Ano, naplanovano, "Vypnutí 4.12.2026 v 23:00.",
-       "Vypnutí za 13 hodin.", false, {"privilegium", "schovej", "zrus hint", "LockWorkStation"}},
-      {"postponed", tlHNastaveniP_Click, {.cas = "23:30"}, odpoved::Ano, naplanovano, "Vypnutí 4.12.2026 v 23:30",
-       "POSUNUTÍ - Vypnutí za 13 hodin a 30 minut.", false, {}},
+      {"new",
+       tlHNastaveni_Click,
+       {.akce = 2, .cas = "15:32"},
+       odpoved::Ano,
+       UlozenyTvar("/restart;t/15:32/;d/4.12.2026/"),
+       "Restartování 4.12.2026 v 15:32",
+       "Restartování za 5 hodin a 32 minut.",
+       false,
+       {}},
+      {"answered No",
+       tlHNastaveni_Click,
+       {.akce = 2, .cas = "15:32"},
+       odpoved::Ne,
+       naplanovano,
+       "Vypnutí 4.12.2026 v 23:00.",
+       "Vypnutí počítače",
+       false,
+       {}},
+      {"time passed",
+       tlHNastaveni_Click,
+       {.akce = 2, .cas = "8:00"},
+       odpoved::Ano,
+       naplanovano,
+       "Vypnutí 4.12.2026 v 23:00.",
+       "Vypnutí za 13 hodin.",
+       true,
+       {}},
+      {"at once",
+       tlHNastaveni_Click,
+       {.akce = 5},
+       odpoved::Ano,
+       naplanovano,
+       "Vypnutí 4.12.2026 v 23:00.",
+       "Vypnutí za 13 hodin.",
+       false,
+       {"privilegium", "schovej", "zrus hint", "LockWorkStation"}},
+      {"postponed",
+       tlHNastaveniP_Click,
+       {.cas = "23:30"},
+       odpoved::Ano,
+       naplanovano,
+       "Vypnutí 4.12.2026 v 23:30",
+       "POSUNUTÍ - Vypnutí za 13 hodin a 30 minut.",
+       false,
+       {}},
   };
   for (const auto& p : pripady) {
     Spust("/vypnuti;t/23:00/");
@@ -241,6 +277,7 @@ TEST_F(Editor, AktivaceHlasiCoChybi) {
        "Podmínku nelze spojit s počtem minut. Zadejte čas jako hodina:minuta, nebo pole Čas nechte prázdné."},
       {{.akce = 1, .boxy = {0}, .podminka = Necinnost, .udaj = "5"},
        "S opakováním nebo s datem zadejte i čas, od kterého se má podmínka hlídat."},
+      {{.akce = 1, .datum = "5.12.2026"}, "Zadejte k datu i čas."},  // it would act at once
   };
   for (const auto& [zadani, zprava] : pripady) {
     Spust("/vypnuti;t/23:00/");
@@ -251,6 +288,37 @@ TEST_F(Editor, AktivaceHlasiCoChybi) {
     EXPECT_EQ(svet.dialogy.zpravy[0].text, zprava);
     EXPECT_EQ(svet.dialogy.zpravy[0].styl, styl::Ok | styl::Vykricnik);
     EXPECT_TRUE(f.Aktivni(O::txtHNCas));
+    EXPECT_EQ(stav.Parametr, "/vypnuti;t/23:00/");
+  }
+}
+
+// Without a time the action comes at once: a shut-down, restart or log-off asks as the top row's
+// buttons do, No the default; a postponement without a time is refused, never carried out.
+TEST_F(Editor, BezCasuHned) {
+  const struct {
+    int akce;
+    bool posunuti;
+    const char* zprava;
+  } pripady[] = {
+      {1, false, "Opravdu chcete hned vypnout počítač? Neuložená práce v otevřených programech se ztratí."},
+      {5, false, "Opravdu si přejete aktivovat nastavené parametry?"},
+      {0, true, "Zadejte čas, na který se má akce posunout."},
+  };
+  for (const auto& p : pripady) {
+    Spust("/vypnuti;t/23:00/");
+    svet.dialogy.odpovedi = {odpoved::Ne};
+    if (p.posunuti) {
+      tlHNastaveniP_Click(f);
+    } else {
+      tlHNastaveni_Click(f);
+      VyberVolbu(f, p.akce);
+    }
+    f[O::txtHNCas].text.clear();
+    tlHNAktivace_Click(f);
+    ASSERT_EQ(svet.dialogy.zpravy.size(), 1u) << p.zprava;
+    EXPECT_EQ(svet.dialogy.zpravy[0].text, p.zprava);
+    EXPECT_EQ(svet.dialogy.zpravy[0].styl & styl::DruheVychozi, p.akce == 1 ? styl::DruheVychozi : 0u) << p.zprava;
+    EXPECT_EQ(svet.Log({"schovej"}), std::vector<std::string>{}) << p.zprava;
     EXPECT_EQ(stav.Parametr, "/vypnuti;t/23:00/");
   }
 }
@@ -276,6 +344,43 @@ TEST_F(Editor, Stop) {
   EXPECT_EQ(stav.Minuta, 59) << "23:00 again";
   EXPECT_EQ(svet.tip, "Vypnutí za 13 hodin.");
   EXPECT_EQ(f[O::tlHNastaveniP].barva, BarvaTextuTlacitka);
+
+  // The moment it stood in for comes back as it was ("in 30 minutes" is not counted again); passed
+  // meanwhile, a one-off one is cancelled and a daily one moves on: nothing comes late.
+  const struct {
+    const char* parametr;
+    int za;  // minutes after 10:00, when "S" is pressed
+    const char* tip;
+  } pripady[] = {
+      {"/vypnuti;t/10:30/", 45, "Vypnutí bylo stornováno."},
+      {"/vypnuti;t/30/", 45, "Vypnutí bylo stornováno."},
+      {"/vypnuti;t/30/", 10, "Vypnutí za 20 minut."},
+      {"/vypnuti;kd;t/10:30/", 45, "Vypnutí za 23 hodin a 45 minut."},
+      // Friday's 24:00 comes back as itself: the next one is the next Friday's.
+      {"/spanek;dny/pa/;t/24:00/", 10, "Spánek za 13 hodin a 50 minut."},
+  };
+  for (const auto& p : pripady) {
+    svet.hodiny.ted = SlozCas(2026, 12, 4, 10, 0, 0);
+    Spust(p.parametr);
+    tlHNastaveniP_Click(f);
+    f[O::txtHNCas].text = "11:00";
+    tlHNAktivace_Click(f);
+    ASSERT_EQ(stav.Posunuti, 1);
+    svet.dialogy.zpravy.clear();
+    svet.hodiny.ted += std::chrono::minutes{p.za};
+    tlHNastaveniZ_Click(f);  // "Změnit", left with "Storno": the postponement stays
+    tlHNStorno_Click(f);
+    tlHNastaveniZ_Click(f);
+    tlHNStop_Click(f);
+    EXPECT_EQ(svet.tip, p.tip) << p.parametr << " " << p.za;
+    if (std::string_view(p.parametr).ends_with("24:00/")) {  // its warning, cancelled
+      svet.hodiny.ted = SlozCas(2026, 12, 4, 23, 59, 5);
+      CasovacTik();
+      cmKZS_Click();
+      EXPECT_EQ(FormatDatum(stav.CilovyCas) + " " + FormatCasSekundy(stav.CilovyCas), "12.12.2026 0:00:00");
+    }
+    EXPECT_EQ(svet.dialogy.Texty(), std::vector<std::string>{});
+  }
 }
 
 TEST_F(Editor, KontrolaPriOdchoduZPole) {
@@ -369,23 +474,31 @@ TEST_F(Editor, ZpetVraciVlastniZaznamy) {
 }
 
 // A countdown ends with "S" or a new schedule in the editor (the old warning must carry out neither the
-// new schedule nor an empty one), with "Storno", with the program's end, or with its action. It gives back
-// the icon a ";zs" one took, and lets go of the hold that keeps the computer awake from the warning on, the
-// action's only after ";kv" closed the programs. A refused new string leaves the countdown its own end.
+// new schedule nor an empty one), with "Storno", with the program's end, or with its action; with ";zs"
+// neither "S" nor a new schedule ends it. Its end gives back the icon a ";zs" one took, and lets go of the
+// hold that keeps the computer awake from the warning on, the action's only after ";kv" closed the
+// programs. A refused new string leaves the countdown its own end.
 TEST_F(Editor, KonecOdpoctu) {
-  enum Konec { Akce, Storno, Stop, Nova, Odmitnuta, KonecProgramu };
-  for (const Konec konec : {Akce, Storno, Stop, Nova, Odmitnuta, KonecProgramu}) {
-    const bool bezi = konec == Akce || konec == Odmitnuta;  // the countdown goes on
+  enum Konec { Akce, Storno, Stop, Nova, Odmitnuta, KonecProgramu, Ukoncit };
+  const struct {
+    Konec konec;
+    bool zs, bezi;  // the countdown goes on
+  } pripady[] = {{Akce, true, true},   {Storno, false, false},   {Stop, false, false},
+                 {Nova, false, false}, {Odmitnuta, false, true}, {KonecProgramu, true, false},
+                 {Stop, true, true},   {Nova, true, true},       {Ukoncit, true, true}};
+  for (const auto& [konec, zs, bezi] : pripady) {
     svet.hodiny.ted = SlozCas(2026, 12, 4, 10, 0, 0);
     svet.bdelost.clear();
-    Spust("/vypnuti;zs;kv;t/10:01/");
+    svet.ikona_pryc = false;
+    Spust(zs ? "/vypnuti;zs;kv;t/10:01/" : "/vypnuti;kv;t/10:01/");
     CasovacTik();
     svet.hodiny.ted += std::chrono::seconds{20};
     CasovacTik();
-    ASSERT_TRUE(svet.ikona_pryc);
+    ASSERT_EQ(svet.ikona_pryc, zs);
     ASSERT_EQ(svet.bdelost.size(), 1u) << konec;
     if (konec == Storno) cmKZS_Click();
     if (konec == KonecProgramu) Skryj();
+    if (konec == Ukoncit) tlHZavrit_Click();
     if (konec == Stop || konec == Nova || konec == Odmitnuta) tlHNastaveniZ_Click(f);
     if (konec == Stop) tlHNStop_Click(f);
     if (konec == Nova || konec == Odmitnuta) {
@@ -393,8 +506,11 @@ TEST_F(Editor, KonecOdpoctu) {
       f[O::txtHNCas].text = konec == Nova ? "23:00" : "9:00";  // "9:00" has passed: refused
       tlHNAktivace_Click(f);
     }
-    EXPECT_EQ(svet.ikona_pryc, bezi) << konec;
+    EXPECT_EQ(svet.ikona_pryc, bezi && zs) << konec;
     EXPECT_EQ(stav.Bdely != 0, bezi) << konec;
+    if (zs && (konec == Stop || konec == Nova || konec == Ukoncit)) {
+      EXPECT_THAT(svet.log, testing::Contains("sb 32515 Akci už nelze stornovat.")) << konec;
+    }
     if (konec == KonecProgramu) continue;  // no tick comes after it
     svet.log.clear();
     int sekund = 0;

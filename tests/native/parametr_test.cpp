@@ -17,7 +17,7 @@ namespace {
 struct FalesnyPlanovac : Planovac {
   int ulozeni = 0;
   void UlozNastaveni() override { ++ulozeni; }
-  void ProvedAkci(std::uint8_t) override {}
+  void ProvedAkci(const OkamzitaAkce&) override {}
   bool AkceMozna(std::uint8_t) override { return true; }
   bool KlidMeritelny() override { return true; }
 };

@@ -44,8 +44,10 @@ void Arm(FalesnySvet& svet, const std::string& parametr, Pred pred = Nic) {
   }
   if (pred == Odpocet) Zobraz(seconds{40});
   if (pred == Zruseny) stav.Neaktivni = 1;
-  if (pred == Posunuty) ASSERT_TRUE(NahradPlan("/vypnuti;t/14:30/", true, true) == Rozbor::Aktivni);
-  if (pred == Posunuty) stav.Posunuti = 1;
+  if (pred == Posunuty) {
+    ASSERT_TRUE(NahradPlan("/vypnuti;t/14:30/", true, true) == Rozbor::Aktivni);
+    stav.Posunuti = 1;
+  }
   if (pred == AkceBezi) stav.AkceBezi = 1;
   if (pred == PulHodiny) svet.hodiny.ted += minutes{30};
   svet.log.clear();
@@ -80,6 +82,9 @@ TEST(Predani, CoPredanyTextUdelaSPlanem) {
       {heslem, Nic, "/restart;t/13:20/", "spatne", "2 | " + heslem + " 15:00:00"},
       {heslem, Nic, UlozenyTvar(heslem), {}, "0 | " + heslem + " 15:00:00"},           // its own autostart entry
       {heslem, Zruseny, UlozenyTvar(heslem), "tajne", "0 | " + heslem + " 15:00:00"},  // idle: armed again
+      {heslem, Nic, UlozenyTvar(""), {}, "0 | " + heslem + " 15:00:00"},  // the marker alone: the stored one
+      {heslem, Zruseny, UlozenyTvar(""), "tajne", "0 | " + heslem + ";d/4.12.2026/ 15:00:00"},  // with its day
+      {"", Nic, UlozenyTvar(""), {}, "1 | -"},
       {denne, Zruseny, "/restart;t/13:20/", {}, "2 | -"},  // stored though not armed: its password holds
       {denne, Zruseny, "/restart;t/13:20/", "tajne", "0 | /restart;t/13:20/ 13:20:00"},
       {"/vypnuti;t/60/", PulHodiny, "/vypnuti;t/60/", {}, "0 | /vypnuti;t/60/ 11:30:00"},  // typed again: anew
@@ -116,7 +121,9 @@ TEST(Predani, CoPredanyTextUdelaSPlanem) {
     // Done: the store holds what is in force (not a number of minutes); not done: what it held.
     const bool hotovo = p.vysledek.starts_with("0");
     const bool ulozit = stav.Neaktivni == 0 && stav.JenRelace == 0;
-    EXPECT_EQ(svet.ulozeny_parametr, !hotovo ? ulozeno : ulozit ? UlozenyTvar(stav.Parametr) : "") << kontext;
+    // A one-off time goes to the store with its day.
+    const std::string den = stav.KazdyDen == 1 || stav.SDatem == 1 ? "" : ";d/4.12.2026/";
+    EXPECT_EQ(svet.ulozeny_parametr, !hotovo ? ulozeno : ulozit ? UlozenyTvar(stav.Parametr + den) : "") << kontext;
     EXPECT_EQ(svet.run.empty(), svet.ulozeny_parametr.empty()) << kontext;
     if (p.pred == Odpocet || p.pred == OdpocetPriHesle) {
       EXPECT_EQ(stav.UpozorneniBezi == 1, p.vysledek.starts_with("2")) << kontext << ": the countdown";

@@ -1,4 +1,5 @@
 #include "core/start.h"
+#include "core/predani.h"
 
 #include <gtest/gtest.h>
 
@@ -33,10 +34,10 @@ TEST(Start, KteryParametrPlatiACoSeOtevre) {
     std::string po_startu;
   } pripady[] = {
       {"", "", {}, "- | - | okno"},
-      {"", "/vypnuti;t/15:32/", {}, "/vypnuti;t/15:32/ | /vypnuti;t/15:32/ | "},
+      {"", "/vypnuti;t/15:32/", {}, "/vypnuti;t/15:32/ | /vypnuti;t/15:32/;d/4.12.2026/ | "},
       {"", "/vypnuti;t/9:00/", {}, "- | - | Čas 9:00 už dnes uplynul, nic není naplánováno."},
       {UlozenyTvar("/vypnuti;t/8:00/;d/1.1.2020/"), "", {}, "- | - | okno"},  // stored and passed: without a word
-      {ulozeny, "/vypnuti;t/15:32/", {}, "/vypnuti;t/15:32/ | /vypnuti;t/15:32/ | "},
+      {ulozeny, "/vypnuti;t/15:32/", {}, "/vypnuti;t/15:32/ | /vypnuti;t/15:32/;d/4.12.2026/ | "},
       {ulozeny, UlozenyTvar(""), {}, denni + " | " + denni + " | "},  // the autostart entry's marker
       {ulozeny, ulozeny, {}, denni + " | " + denni + " | "},          // an older build's autostart entry
       {"", ulozeny, {}, "- | - | okno"},                              // its store was emptied: cancelled
@@ -46,7 +47,8 @@ TEST(Start, KteryParametrPlatiACoSeOtevre) {
        denni + " | " + denni + " | Čas 9:00 už dnes uplynul; platí dál uložené nastavení."},
       {ulozeny, "/foo", {}, denni + " | " + denni + " |  +1 box"},
       {UlozenyTvar(chraneny), "/vypnuti;t/15:32/", "spatne", chraneny + " | " + chraneny + " |  +2 box"},
-      {UlozenyTvar(chraneny), "/vypnuti;t/15:32/", "tajne", "/vypnuti;t/15:32/ | /vypnuti;t/15:32/ |  +1 box"},
+      {UlozenyTvar(chraneny), "/vypnuti;t/15:32/", "tajne",
+       "/vypnuti;t/15:32/ | /vypnuti;t/15:32/;d/4.12.2026/ |  +1 box"},
       {"", "/vypnuti;t/99/;x", {}, "/vypnuti;t/99/;x | - | "},  // minutes count from now: never stored
       {"", "/foo", {}, "- | - | okno +1 box"},
       {UlozenyTvar("/vypnuti;po/render.exe/"), "", {}, "- | - | okno"},  // an older build stored it
@@ -63,6 +65,13 @@ TEST(Start, KteryParametrPlatiACoSeOtevre) {
     EXPECT_EQ(stav.PriSpusteni, 0) << kontext;
     EXPECT_EQ(svet.Log().at(0), "nacti upozorneni") << kontext;
   }
+  // A cancel while the typed line's own action closes the programs: the stored schedule does not come back.
+  FalesnySvet svet;
+  stav.CasSpusteni = svet.hodiny.ted;
+  svet.ulozeny_parametr = ulozeny;
+  svet.priZavirani = [] { PrijmiPokyn("/storno"); };
+  Start("/restart;kv");
+  EXPECT_EQ(PoStartu(svet), "- | - | okno");
 }
 
 // A damaged stored string goes with one box, and the command line, if any, then counts as usual. A
@@ -91,7 +100,7 @@ TEST(Start, PoskozenyUlozenyRetezecZmiziJednou) {
           svet.dialogy.zpravy[0].text,
           "Uložené nastavení programu bylo poškozené, a proto bylo odstraněno.\r\nZadejte prosím nastavení znovu.");
     }
-    EXPECT_EQ(svet.ulozeny_parametr, *argument ? UlozenyTvar(argument) : "") << argument;
+    EXPECT_EQ(svet.ulozeny_parametr, *argument ? UlozenyTvar(argument + std::string(";d/4.12.2026/")) : "") << argument;
     EXPECT_EQ(svet.run.empty(), !*argument) << argument;
     EXPECT_EQ(stav.Neaktivni, *argument ? 0 : 1) << argument;
     for (const auto& radek : svet.log) EXPECT_FALSE(radek.starts_with("ExitWindowsEx")) << ulozeny;
@@ -152,10 +161,9 @@ TEST(Start, PoPrihlaseniNicZnovu) {
     Casovac(true);
     if (p.udalost == Posunuti) {
       Tikej(svet, V(20, 0));
-      const Cas nahrazeny = stav.CilovyCas;  // as the window's editor does it
+      const Plan nahrazeny = stav;  // as the window's editor does it
       ASSERT_EQ(NahradPlan("/restart;kd;t/21:00/", true, true), Rozbor::Aktivni);
-      stav.Posunuti = 1;
-      stav.NahrazenyCil = nahrazeny;
+      ZapamatujPosunuti(nahrazeny);
     }
     while (stav.UpozorneniBezi == 0 && svet.hodiny.ted < p.prihlaseni)
       Tikej(svet, svet.hodiny.ted + std::chrono::seconds{10}, p.bezi_do);

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr std::uint32_t Viditelne = 0x10000000, Vyskakovaci = 0x80000000, Zakazane = 0x08000000, Nastroj = 0x80;
-constexpr std::uint32_t MujProces = 99, Neotevritelny = 12, Shell = 30;
+constexpr std::uint32_t MujProces = 99, Neotevritelny = 12, Shell = 30, DalsiShell = 31;  // a folder window's own
 constexpr int Neodpovi = -1;
 
 struct FalesneOkno {
@@ -37,6 +37,9 @@ class FalesnaOkna final : public OknaProcesu {
   std::uint32_t Proces(HandleOkna h) override { return okna[h - 1].proces; }
   std::uint32_t VlastniProces() override { return MujProces; }
   std::uint32_t ProcesShellu() override { return Shell; }
+  std::string JmenoProcesu(std::uint32_t proces) override {
+    return proces == DalsiShell ? "EXPLORER.EXE" : "editor.exe";
+  }
   void Posli(HandleOkna h, unsigned zprava, std::uintptr_t w, std::intptr_t l) override {
     Zapis("post", h, zprava, w, l);
   }
@@ -53,9 +56,10 @@ class FalesnaOkna final : public OknaProcesu {
   }
   void Cekej(std::uint32_t ms) override {
     zaznam.push_back("cekej " + std::to_string(ms));
-    if (zaznam.size() >= zrusit_po) stav.AkceZrusena = 1;
+    if (zaznam.size() >= zrusit_po) (spanek ? stav.SpanekBehemAkce : stav.AkceZrusena) = 1;
   }
   std::size_t zrusit_po = SIZE_MAX;  // a cancel comes in the wait that ends this line of the record
+  bool spanek = false;               // a resume from sleep instead
 
  private:
   void Zapis(const char* co, HandleOkna h, unsigned zprava, std::uintptr_t w, std::intptr_t l) {
@@ -98,14 +102,18 @@ TEST(Zavirani, PetPruchoduSeStupnujiciSilou) {
   }
 }
 
-// The shell's own windows are spared, every one of them, in every pass.
+// The shell's own windows are spared, every one of them, in every pass, and so is a second process
+// of the shell.
 TEST(Zavirani, OknaShelluNechaNaPokoji) {
   FalesnaOkna okna;
   Pripojeni<OknaProcesu> pripojeni(okna);
   for (const char* trida : {"IEFrame", "ExploreWClass", "IEDummyFrame", "Shell_TrayWnd", "Progman", "CabinetWClass",
-                            "BaseBar", "WinPopup", "Shell_SecondaryTrayWnd", "WorkerW"}) {
-    const std::uint32_t proces = std::string_view(trida).starts_with("Shell_S") || trida[0] == 'W' ? Shell : 20;
-    okna.okna = {{Viditelne, 0, trida, proces}, {Viditelne | Vyskakovaci, 0, trida, proces + 1 - (proces == Shell)}};
+                            "BaseBar", "WinPopup", "Shell_SecondaryTrayWnd", "WorkerW", "DirectUIHWND"}) {
+    const std::string_view jmeno = trida;
+    const std::uint32_t proces = jmeno.starts_with("Shell_S") || jmeno.starts_with("W") ? Shell
+                                 : jmeno.starts_with("D")                               ? DalsiShell
+                                                                                        : 20;
+    okna.okna = {{Viditelne, 0, trida, proces}, {Viditelne | Vyskakovaci, 0, trida, proces == 20 ? 21u : proces}};
     okna.zaznam.clear();
     ZavriProgramy();
     EXPECT_EQ(okna.zaznam, (std::vector<std::string>{"cekej 3000", "cekej 10000", "cekej 9000", "cekej 3000",
@@ -114,16 +122,19 @@ TEST(Zavirani, OknaShelluNechaNaPokoji) {
   }
 }
 
-// A cancel while they are being closed ends the passes at once: the programs closed stay closed, no
-// more are.
+// A cancel, or a resume from a sleep, while they are being closed ends the passes at once: the programs
+// closed stay closed, no more are (the user is back at them).
 TEST(Zavirani, StornoUkonciPruchody) {
-  FalesnaOkna okna;
-  Pripojeni<OknaProcesu> pripojeni(okna);
-  okna.okna = {{Viditelne | Vyskakovaci, 0, "Dialog", 10}, {Viditelne, 0, "Editor", 11}};
-  okna.zrusit_po = 2;
-  ZavriProgramy();
-  stav.AkceZrusena = 0;
-  EXPECT_EQ(okna.zaznam, (std::vector<std::string>{"post 1 0x10 0 0x0", "cekej 3000"}));
+  for (const bool spanek : {false, true}) {
+    FalesnaOkna okna;
+    Pripojeni<OknaProcesu> pripojeni(okna);
+    okna.okna = {{Viditelne | Vyskakovaci, 0, "Dialog", 10}, {Viditelne, 0, "Editor", 11}};
+    okna.zrusit_po = 2;
+    okna.spanek = spanek;
+    ZavriProgramy();
+    stav.AkceZrusena = stav.SpanekBehemAkce = 0;
+    EXPECT_EQ(okna.zaznam, (std::vector<std::string>{"post 1 0x10 0 0x0", "cekej 3000"})) << spanek;
+  }
 }
 
 }  // namespace

@@ -177,6 +177,20 @@ TEST_F(Zmeskane, SpankemUprostredOdpoctu) {
   }
 }
 
+// Two sleeps of a few minutes each, the second one in the warning the first one brought: missed by more
+// than ten minutes in all, the moment is not carried out.
+TEST_F(Zmeskane, DvaSpankyZaSebou) {
+  Spust(V(15, 30, 0), "/vypnuti;t/15:33/");
+  TikejDo(V(15, 31, 0));
+  Spi(minutes{8});  // the warning minute passed: the warning comes late, with its whole minute
+  ASSERT_EQ(stav.UpozorneniBezi, 1);
+  TikejDo(V(15, 39, 30));
+  svet.log.clear();
+  Spi(minutes{5});  // 15:44:30, the moment 11 minutes ago
+  EXPECT_FALSE(Tikej(minutes{5}));
+  EXPECT_EQ(stav.Neaktivni, 1);
+}
+
 // The wake timer follows a new time zone, and a set the system refused is tried again.
 TEST_F(Zmeskane, ProbuzeniPoZmeneCasuASelhani) {
   svet.probuzeni_selze = true;

@@ -70,6 +70,7 @@ TEST(ZaviraniWin, KazdeOknoDostaneSvojeAProcesSkonciJednou) {
   ASSERT_TRUE(CreateProcessW(nullptr, prikaz.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pomocnik));
   for (int i = 0; i < 300 && Radky(zaznam).empty(); ++i) Sleep(50);
   ASSERT_EQ(Radky(zaznam), std::vector<std::string>{"pripraveno"});
+  EXPECT_EQ(OknaProcesuWin().JmenoProcesu(pomocnik.dwProcessId), "okna_k_zavreni.exe");  // the shell is told by it
 
   OmezenaOkna okna;
   okna.povolene = {pomocnik.dwProcessId, GetCurrentProcessId()};

@@ -57,6 +57,18 @@ std::uint32_t OknaProcesuWin::ProcesShellu() {
   return proces;
 }
 
+std::string OknaProcesuWin::JmenoProcesu(std::uint32_t proces) {
+  HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, proces);
+  if (h == nullptr) return {};
+  wchar_t cesta[MAX_PATH];
+  DWORD delka = MAX_PATH;
+  const bool precteno = QueryFullProcessImageNameW(h, 0, cesta, &delka) != 0;
+  CloseHandle(h);
+  if (!precteno) return {};
+  const std::wstring_view cela(cesta, delka);
+  return Utf8(cela.substr(cela.find_last_of(L"\\/") + 1));
+}
+
 void OknaProcesuWin::Posli(HandleOkna okno, unsigned zprava, std::uintptr_t w, std::intptr_t l) {
   PostMessageW(Hwnd(okno), zprava, w, l);
 }

@@ -11,6 +11,7 @@ class OknaProcesuWin : public OknaProcesu {
   std::uint32_t Proces(HandleOkna okno) override;
   std::uint32_t VlastniProces() override;
   std::uint32_t ProcesShellu() override;
+  std::string JmenoProcesu(std::uint32_t proces) override;
   void Posli(HandleOkna okno, unsigned zprava, std::uintptr_t w, std::intptr_t l) override;
   bool PosliACekej(HandleOkna okno, unsigned zprava, std::uintptr_t w, std::intptr_t l,
                    std::uint32_t limit_ms, std::uintptr_t& odpoved) override;

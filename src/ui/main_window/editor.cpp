@@ -158,10 +158,20 @@ void Publikuj(Formular& f, std::string_view text) {
 void PublikujPlan(Formular& f) { Publikuj(f, TipPlanu()); }
 
 void OtevriEditor(Formular& f) {
+  f.hesloEditoru = HesloVPlatnosti();
   f.predOdDo.clear();
   f[O::frHA].povoleny = false;
   f[O::frHN].povoleny = true;
   f.fokus = O::txtHNCas;
+}
+
+// An open editor was let in by the password in force then; a schedule that arrived from outside since
+// may be guarded by another, which it asks for before the editor replaces or stops that schedule.
+bool HesloEditoruPlati(Formular& f) {
+  if (HesloVPlatnosti() == f.hesloEditoru) return true;
+  if (!NastaveniHeslo()) return false;
+  f.hesloEditoru = HesloVPlatnosti();
+  return true;
 }
 
 }  // namespace
@@ -213,8 +223,6 @@ void tlHNStorno_Click(Formular& f) {
   if (f[O::tlHNastaveniP].TrueFalse) {
     PovolVolbyPlanu(f, true);
     PovolZakazStorna(f);
-  } else {
-    stav.Posunuti = 0;
   }
   f[O::tlHNastaveniP].TrueFalse = false;
   f[O::txtHNHeslo].maska = true;
@@ -226,11 +234,16 @@ void tlHNStorno_Click(Formular& f) {
 }
 
 void tlHNAktivace_Click(Formular& f) {
+  if (!StornoDovoleno() || !HesloEditoruPlati(f)) return;
   if (const auto chybi = CoChybi(f)) {
     port<Dialogy>().Zprava(*chybi, NazevAplikace, styl::Ok | styl::Vykricnik);
     return;
   }
-  std::string otazka = "Opravdu si přejete aktivovat nastavené parametry?";
+  // Without a time nor a condition the action comes at once: the question says what that costs.
+  const bool hned = !f[O::tlHNOdDo].TrueFalse && Orizni(f[O::txtHNCas].text).empty() && PodminkaRadku(f).empty();
+  std::string otazka = hned ? OtazkaHned(static_cast<std::uint8_t>(VybranaVolba(f))) : std::string();
+  const unsigned tlacitka = styl::AnoNe | styl::Otaznik | (otazka.empty() ? 0 : styl::DruheVychozi);
+  if (otazka.empty()) otazka = "Opravdu si přejete aktivovat nastavené parametry?";
   if (!f[O::tlHNOdDo].TrueFalse) {
     const std::string buzeni = TextBezProbuzeni(static_cast<std::uint8_t>(VybranaVolba(f)));
     const std::string nebezi = TextProgramNebezi(PodminkyHned(f, port<Hodiny>().Ted()));
@@ -238,21 +251,18 @@ void tlHNAktivace_Click(Formular& f) {
       if (!veta->empty()) otazka.append("\r\n\r\n").append(*veta);
     }
   }
-  if (port<Dialogy>().Zprava(otazka, NazevAplikace, styl::AnoNe | styl::Otaznik) != odpoved::Ano) {
+  if (port<Dialogy>().Zprava(otazka, NazevAplikace, tlacitka) != odpoved::Ano) {
     tlHNStorno_Click(f);
     return;
   }
   const bool posunuti = f[O::tlHNastaveniP].TrueFalse;
-  // The day's moment a postponement stands in for: after it, the stored time comes back.
-  const Cas nahrazeny = stav.Posunuti == 1 ? stav.NahrazenyCil : stav.CilovyCas;
+  // The schedule a postponement stands in for: after it, its stored time comes back.
+  const Plan nahrazeny = stav.Posunuti == 1 ? stav.PredPosunutim : static_cast<const Plan&>(stav);
   f[O::lblHN].text.clear();
   tlHNParametr_Click(f);
   const Rozbor rozbor = NahradPlan(f.Tag, true, posunuti);
   if (rozbor == Rozbor::Aktivni) {
-    if (posunuti) {
-      stav.Posunuti = 1;
-      stav.NahrazenyCil = nahrazeny;
-    }
+    if (posunuti) ZapamatujPosunuti(nahrazeny);
     tlHNStorno_Click(f);
     const bool jen_cas = stav.Dny == dny::Kazdy && stav.Podminka.Zadne();
     f[O::lblHN].text = jen_cas ? stav.AkceNazev + " " + TextCile(stav.CilovyCas) : TextShrnuti();
@@ -273,20 +283,17 @@ void tlHNAktivace_Click(Formular& f) {
 }
 
 void tlHNStop_Click(Formular& f) {
-  if (!StornoMozne()) {  // the session is being ended, or its closing may not be stopped (";zs")
-    port<Dialogy>().Zprava("Akce už probíhá a stornovat ji nelze.", NazevAplikace, styl::Ok | styl::Vykricnik);
-    return;
-  }
-  if (stav.UpozorneniBezi == 1) Skryj();  // a countdown ends with its schedule, its action under way too
-  if (stav.Posunuti != 1) {
-    const std::string text = stav.AkceNazev + " bylo stornováno.";
+  if (!StornoDovoleno() || !HesloEditoruPlati(f)) return;  // the session is being ended, or ";zs" forbids it
+  const std::string text = TextStornovano();
+  ZrusAkci();                             // the programs may be being closed: the action stops there
+  if (stav.UpozorneniBezi == 1) Skryj();  // a countdown ends with its schedule
+  // A postponement gives way to the moment it stood in for.
+  if (stav.Posunuti == 1 && ZrusPosunuti()) {
+    PublikujPlan(f);
+  } else {
     ZrusPlan();
     Publikuj(f, text);
     f.Tag.clear();
-  } else {
-    NahradPlan(stav.Parametr, true, true);
-    stav.Posunuti = 0;
-    PublikujPlan(f);
   }
   tlHNStorno_Click(f);
 }

@@ -44,6 +44,8 @@ class Formular {
   // the row "Podmínka" keeps them this way while they are more than it can show.
   std::string podminka;
   std::string Tag;         // tlHNParametr's Tag: the parameter string the builder made last
+  // The password in force when the editor was let in: a schedule handed over meanwhile may bring another.
+  std::optional<std::string> hesloEditoru;
   // The editor's own entries from before "Od-Do", which "Zpět" gives back.
   std::vector<std::pair<Ovladac, StavOvladace>> predOdDo;
 

@@ -49,7 +49,10 @@ Bod UmisteniOkna(const Obdelnik& plocha, int sirka, int vyska) {
   return {plocha.right - sirka, plocha.bottom - vyska};
 }
 
+// Ending the program stops its action under way (the closing of programs); with ";zs" the program may be
+// ended neither during the countdown nor during the closing.
 void tlHZavrit_Click() {
+  if (!StornoDovoleno()) return;
   if (!NastaveniHeslo()) return;
   const std::string otazka = std::string("Přejete si aplikaci \"") + NazevAplikace + "\" ukončit?";
   if (port<Dialogy>().Zprava(otazka, NazevAplikace, styl::AnoNe | styl::Otaznik) != odpoved::Ano) return;
@@ -62,25 +65,22 @@ std::string TextParametru() {
          TextNapovedy();
 }
 
-namespace {
-
-// A shut-down, restart or log-off at once loses unsaved work: a touch tap brings no hint before its click,
-// so the button asks, No the default. Sleep and lock lose nothing and stay immediate.
-bool PotvrzenaOkamzitaAkce(int Index) {
+std::string OtazkaHned(std::uint8_t akce) {
   static constexpr const char* Co[] = {"vypnout počítač", "restartovat počítač", "odhlásit se"};
-  const std::string otazka =
-      std::string("Opravdu chcete hned ") + Co[Index] + "? Neuložená práce v otevřených programech se ztratí.";
-  return port<Dialogy>().Zprava(otazka, NazevAplikace, styl::AnoNe | styl::Otaznik | styl::DruheVychozi) ==
-         odpoved::Ano;
+  if (akce < akce::Vypnuti || akce > akce::Odhlaseni) return {};
+  return std::string("Opravdu chcete hned ") + Co[akce - 1] + "? Neuložená práce v otevřených programech se ztratí.";
 }
-
-}  // namespace
 
 // No guard: the question or the hint has warned of unsaved work.
 void tlKZ_Click(int Index) {
   if (Index >= 0 && Index <= 4) {
-    if (Index <= 2 && !PotvrzenaOkamzitaAkce(Index)) return;
-    ProvedAkci(static_cast<std::uint8_t>(Index + 1));
+    if (AkceUzBezi()) return;  // before the question: its answer would change nothing
+    const auto akce = static_cast<std::uint8_t>(Index + 1);
+    const std::string otazka = OtazkaHned(akce);
+    if (!otazka.empty() &&
+        port<Dialogy>().Zprava(otazka, NazevAplikace, styl::AnoNe | styl::Otaznik | styl::DruheVychozi) != odpoved::Ano)
+      return;
+    ProvedAkci(akce);
   } else if (Index == 5) {
     if (!port<Napajeni>().DialogVzdalenychPC()) {
       port<Dialogy>().Zprava("Dialog pro vypnutí vzdálených počítačů (shutdown.exe /i) se nepodařilo spustit.",

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,11 @@ Bod UmisteniOkna(const Obdelnik& pracovni_plocha, int sirka, int vyska);
 
 // "Ukončit": the guard, a question, then the program's one end path.
 void tlHZavrit_Click();
+
+// A shut-down, restart or log-off at once loses unsaved work: a touch tap brings no hint before its click,
+// so the top row's button and the editor without a time ask this, No the default. Sleep and lock lose
+// nothing: empty for them.
+std::string OtazkaHned(std::uint8_t akce);
 
 // The tool buttons tlKZ(0) to (7); 8 and 9 open their own address.
 void tlKZ_Click(int Index);

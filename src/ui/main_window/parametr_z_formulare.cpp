@@ -56,6 +56,11 @@ std::optional<std::string> CoChybi(const Formular& f) {
     }
   } else if (VybranaVolba(f) == 0) {
     return "Vyberte akci: Vypnout, Restartovat, Odhlásit, Uspat nebo Zamknout.";
+  } else if (Orizni(f[O::txtHNCas].text).empty() && PodminkaRadku(f).empty()) {
+    // Without a time or a condition the action would come at once: never what a postponement or a date
+    // means.
+    if (f[O::tlHNastaveniP].TrueFalse) return "Zadejte čas, na který se má akce posunout.";
+    if (!Orizni(f[O::txtHNDatum].text).empty()) return "Zadejte k datu i čas.";
   }
   if (Zaskrtnuto(f, 0) && VybraneDny(f) == 0) return "Vyberte alespoň jeden den v týdnu.";
   if (auto chyba = ChybaPodminky(f, f[O::txtHNCas].text)) return chyba;

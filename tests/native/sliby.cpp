@@ -1,0 +1,827 @@
+#include "sliby.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+#include "core/dny.h"
+#include "core/predani.h"
+#include "core/prikazovy_radek.h"
+#include "core/start.h"
+#include "falesny_svet.h"
+#include "scheduler/casovac.h"
+#include "scheduler/upozorneni.h"
+#include "scheduler/zpravy_okna.h"
+#include "ui/main_window/editor.h"
+#include "ui/main_window/formular.h"
+#include "ui/main_window/hlavni_okno.h"
+#include "ui/main_window/podminka_formulare.h"
+
+using namespace std::chrono;
+using O = Ovladac;
+
+namespace {
+
+// The bytes as a stream of choices; once they run out every choice is 0 and the sequence ends.
+class Kostky {
+ public:
+  explicit Kostky(std::span<const std::uint8_t> b) : b_(b) {}
+  bool Dosly() const { return i_ >= b_.size(); }
+  int Do(int n) { return n <= 1 ? 0 : static_cast<int>(Bajt() | (Bajt() << 8)) % n; }
+  bool Sance(int procent) { return Do(100) < procent; }
+  template <class T, std::size_t N>
+  const T& Z(const std::array<T, N>& a) {
+    return a[static_cast<std::size_t>(Do(N))];
+  }
+
+ private:
+  unsigned Bajt() { return i_ < b_.size() ? b_[i_++] : 0u; }
+  std::span<const std::uint8_t> b_;
+  std::size_t i_ = 0;
+};
+
+// What the user asked for, as the generator built it: the oracle knows its meaning from these fields,
+// never from the program's parse.
+struct Zamer {
+  enum Kdy { Hned, Minuty, VCas, BezCasu, OdDo, Neznamy } kdy = Hned;
+  std::uint8_t akce = akce::Vypnuti;
+  int minuty = 0, hodina = 0, minuta = 0, do_hodina = 0, do_minuta = 0;
+  std::optional<Cas> datum;  // its day, with a date
+  bool kd = false, zs = false, ss = false, kv = false;
+  std::uint8_t dny = dny::Kazdy;
+  Podminky podminka;
+  std::string heslo;
+  std::string text;  // what the program armed it as
+  Cas zadano{};      // when it was armed
+  int id = 0;
+};
+
+constexpr std::array<const char*, 6> Slova = {"", "/vypnuti", "/restart", "/odhlaseni", "/spanek", "/zamceni"};
+constexpr std::array<const char*, 5> Hesla = {"tajne", "a;b", "ř ž", "x\"y", "12 34"};
+// Options earlier strings wrote by mistake: they meant nothing then and mean nothing now.
+constexpr std::array<const char*, 6> Omyly = {";pozdeji", ";klidne", ";pozor", ";dnyx", ";necinny", ";x"};
+
+std::string Hm(int h, int m) {
+  char t[8];
+  std::snprintf(t, sizeof t, "%d:%02d", h, m);
+  return t;
+}
+
+// The user's string: the action word first, the options in any order, a stray word now and then.
+std::string Zapis(const Zamer& z, Kostky& k) {
+  std::vector<std::string> volby;
+  if (z.kdy == Zamer::OdDo) {
+    volby.push_back(";od/" + Hm(z.hodina, z.minuta) + "-" + Hm(z.do_hodina, z.do_minuta) + "/");
+  }
+  if (z.kd) volby.push_back(";kd");
+  if (z.dny != dny::Kazdy) volby.push_back(";dny/" + ZapisDny(z.dny) + "/");
+  if (!z.podminka.program.empty()) volby.push_back(";po/" + z.podminka.program + "/");
+  if (z.podminka.klid) volby.push_back(";klid/" + std::to_string(z.podminka.klid) + "/");
+  if (z.podminka.necinnost) volby.push_back(";necinnost/" + std::to_string(z.podminka.necinnost) + "/");
+  if (z.zs) volby.push_back(";zs");
+  if (z.ss) volby.push_back(";ss");
+  if (z.kv) volby.push_back(";kv");
+  if (!z.heslo.empty()) volby.push_back(";h/" + z.heslo + "/");
+  if (z.kdy == Zamer::Minuty) volby.push_back(";t/" + std::to_string(z.minuty) + "/");
+  if (z.kdy == Zamer::VCas) volby.push_back(";t/" + Hm(z.hodina, z.minuta) + "/");
+  if (z.datum) volby.push_back(";d/" + FormatDatum(*z.datum) + "/");
+  if (k.Sance(15)) volby.push_back(k.Z(Omyly));
+  for (std::size_t i = volby.size(); i > 1; --i)
+    std::swap(volby[i - 1], volby[static_cast<std::size_t>(k.Do(static_cast<int>(i)))]);
+  std::string s = z.kdy == Zamer::OdDo ? "" : Slova[z.akce];
+  for (const auto& v : volby) s += v;
+  return s;
+}
+
+Cas Den(Cas c) { return floor<days>(c); }
+Cas Okamzik(Cas den, int h, int m) { return den + hours{h} + minutes{m}; }
+
+// A schedule of any kind, its moments near the present so that the sequence meets them.
+Zamer Vygeneruj(Kostky& k, Cas ted) {
+  Zamer z;
+  z.akce = static_cast<std::uint8_t>(1 + k.Do(5));
+  const int druh = k.Do(100);
+  z.kdy = druh < 8    ? Zamer::Hned
+          : druh < 26 ? Zamer::Minuty
+          : druh < 78 ? Zamer::VCas
+          : druh < 86 ? Zamer::BezCasu
+          : druh < 95 ? Zamer::OdDo
+                      : Zamer::Neznamy;
+  const Cas cil = floor<minutes>(ted) + minutes{k.Sance(20) ? k.Do(1500) : k.Do(15)};
+  const DatumCas c = RozlozCas(cil);
+  z.hodina = c.hodina;
+  z.minuta = c.minuta;
+  if (z.kdy == Zamer::Minuty) z.minuty = 1 + (k.Sance(70) ? k.Do(15) : k.Do(600));
+  if (z.kdy == Zamer::VCas && k.Sance(10)) z.hodina = 24, z.minuta = 0;
+  const bool muze_denne = z.kdy == Zamer::VCas || z.kdy == Zamer::OdDo || z.kdy == Zamer::Minuty;
+  z.kd = muze_denne && k.Sance(35);
+  if (z.kd && z.kdy == Zamer::VCas && k.Sance(50)) z.dny = static_cast<std::uint8_t>(1 + k.Do(0x7E));
+  if (z.kdy == Zamer::VCas && !z.kd && k.Sance(25)) {
+    z.datum = Den(cil) - days{z.hodina == 24 ? 0 : 0};
+    if (z.hodina == 24) z.datum = Den(ted) + days{k.Do(2)};
+  }
+  if (z.kdy == Zamer::OdDo) {
+    z.hodina = c.hodina;
+    z.minuta = c.minuta;
+    const DatumCas konec = RozlozCas(cil + minutes{1 + k.Do(600)});
+    z.do_hodina = konec.hodina;
+    z.do_minuta = konec.minuta;
+  }
+  if ((z.kdy == Zamer::VCas && k.Sance(30)) || z.kdy == Zamer::BezCasu) {
+    const int ktera = k.Do(3);
+    if (ktera == 0) z.podminka.program = k.Sance(50) ? "render.exe" : "zaloha";
+    if (ktera == 1) z.podminka.klid = 1 + k.Do(10);
+    if (ktera == 2) z.podminka.necinnost = 1 + k.Do(10);
+  }
+  if (z.kdy != Zamer::OdDo) {
+    z.zs = k.Sance(15);
+    z.ss = k.Sance(15);
+    z.kv = k.Sance(25);
+  }
+  if (k.Sance(20)) z.heslo = k.Z(Hesla);
+  z.text = Zapis(z, k);
+  if (z.kdy == Zamer::Neznamy) {  // broken: a character gone or the string cut short
+    const std::size_t kde = static_cast<std::size_t>(k.Do(static_cast<int>(z.text.size())));
+    if (k.Sance(50))
+      z.text.erase(kde, 1);
+    else
+      z.text.resize(kde);
+  }
+  return z;
+}
+
+// The action a string may carry out at once: its own without a time, a broken one's if it still names it.
+std::optional<int> MoznaHned(const Zamer& z) {
+  if (z.kdy == Zamer::Hned) return z.akce;
+  if (z.kdy == Zamer::Neznamy && z.text.find(Slova[z.akce]) != std::string::npos) return z.akce;
+  return std::nullopt;
+}
+
+int AkceZapisu(const std::string& radek) {
+  if (radek.starts_with("SetSuspendState")) return akce::Spanek;
+  if (radek.starts_with("LockWorkStation")) return akce::Zamceni;
+  if (!radek.starts_with("ExitWindowsEx")) return 0;
+  const unsigned priznaky = static_cast<unsigned>(std::stoul(radek.substr(14, 10), nullptr, 16));
+  return priznaky & 0x2 ? akce::Restart : priznaky & 0x9 ? akce::Vypnuti : akce::Odhlaseni;
+}
+
+// The promises, kept from what the user did and what the fake world recorded, never from the
+// program's own state. Times: the wall clock, and the real time that went by (`skutecne`, on which
+// the warning's minute and the quiet periods are counted).
+class Orakulum {
+ public:
+  std::vector<std::string> pribeh;
+  std::optional<std::string> poruseni;
+  std::optional<Zamer> plan;       // the schedule in force as the user knows it
+  std::optional<int> hned;         // an action the user just asked for at once
+  bool hned_zs = false;            // with ";zs": nothing stops it
+  milliseconds skutecne{0};        // real time awake
+  milliseconds posuny{0};          // the wall clock set forward since the schedule was armed
+  milliseconds rusny_do{0};        // busy until then (real time)
+  milliseconds vstup{-hours{48}};  // the last input
+  bool program_bezi = false;
+
+  void Porus(int slib, const std::string& proc) {
+    if (!poruseni) poruseni = "slib " + std::to_string(slib) + ": " + proc;
+  }
+  void Zaznamenej(std::string udalost) { pribeh.push_back(std::move(udalost)); }
+
+  void Nastav(Zamer z, Cas ted) {
+    z.zadano = ted;
+    z.id = ++dalsi_id_;
+    plan = std::move(z);
+    posuny = milliseconds{0};
+    storno_ = false;
+    prvni_zdi_.reset();
+  }
+  void Zrus() {
+    plan.reset();
+    storno_ = true;
+  }
+  // The warning's cancel: a daily schedule keeps its next day, its present one is gone.
+  void StornoVarovani() {
+    storno_ = true;
+    prvni_zdi_.reset();
+    if (plan && !(plan->kd || plan->dny)) plan.reset();
+  }
+
+  // The warning appeared (with ";ss" its countdown began unseen).
+  void Varovani(Cas ted, const std::vector<std::string>& procesy) {
+    varovani_ = skutecne;
+    podminky_ = plan ? NesplnenaPodminka(plan->podminka, procesy) : std::nullopt;
+    // A countdown begun again (after a sleep cut it) is still the same day's: its first one tells which.
+    if (!prvni_zdi_ || varovani_pro_ != (plan ? plan->id : -1)) prvni_zdi_ = ted;
+    varovani_zdi_ = ted;
+    varovani_pro_ = plan ? plan->id : -1;
+    storno_ = false;
+  }
+
+  // A resume: a countdown that ran out while the computer slept needs a new warning.
+  void Probuzeni() { probuzeni_ = skutecne; }
+  // A log-off: whatever the warning said, the next action needs a new one.
+  void Odhlaseni() {
+    varovani_.reset();
+    prvni_zdi_.reset();
+  }
+
+  // A power action recorded at `ted`.
+  void Akce(int akce, Cas ted) {
+    if (hned && *hned == akce) {
+      hned.reset();
+      return;
+    }
+    if (!plan || (plan->kdy == Zamer::OdDo ? akce::Vypnuti : plan->akce) != akce) {
+      return Porus(1, std::string("akce ") + Slova[akce] + ", o kterou nikdo nepožádal");
+    }
+    const Zamer& z = *plan;
+    if (z.kdy == Zamer::Neznamy) return Hotovo();
+    if (z.kdy == Zamer::OdDo) {
+      if (!VOkneOdDo(z, ted)) Porus(3, "okno od-do mimo své hodiny v " + FormatCasSekundy(ted));
+      return Hotovo();
+    }
+    if (!varovani_ || varovani_pro_ != z.id) return Porus(2, "akce bez varování");
+    if (skutecne - *varovani_ < seconds{60}) {
+      Porus(2, "varování jen " + std::to_string(duration_cast<seconds>(skutecne - *varovani_).count()) + " s");
+    }
+    if (storno_) Porus(2, "akce po stornu");
+    if (probuzeni_ > *varovani_ + seconds{63}) Porus(2, "akce po spánku bez nového varování");
+    if (podminky_) Porus(4, *podminky_);
+    NaSvemMiste(z, *prvni_zdi_, varovani_zdi_);
+    Hotovo();
+  }
+
+  // What must be armed after a log-on: daily schedules, a one-off moment still ahead; never minutes, a
+  // lone condition, an immediate action or anything cancelled. Near its moment either is right.
+  std::optional<bool> MaBytNaplanovano(Cas ted) const {
+    if (!plan) return false;
+    const Zamer& z = *plan;
+    if (z.kdy == Zamer::Neznamy || z.kdy == Zamer::OdDo) return std::nullopt;
+    if (z.kd) return true;
+    if (z.kdy != Zamer::VCas) return false;
+    const Cas m = MomentJednorazovy(z);
+    if (ted < m - minutes{2}) return true;
+    if (!z.podminka.Zadne()) return ted > KonecHlidani(m) + minutes{1} ? std::optional(false) : std::nullopt;
+    return ted > m + minutes{11} + posuny ? std::optional(false) : std::nullopt;
+  }
+
+  // A one-off moment long passed, with its watch and the missed-moment minutes, once the program has
+  // ticked at it: nothing of it can come any more.
+  void Vyprsi(Cas ted, bool naplanovano = true) {
+    if (!plan || plan->kd || (plan->kdy != Zamer::Minuty && plan->kdy != Zamer::VCas)) return;
+    const Cas m =
+        plan->kdy == Zamer::Minuty ? floor<minutes>(plan->zadano) + minutes{plan->minuty} : MomentJednorazovy(*plan);
+    const Cas konec = plan->podminka.Zadne() ? m + minutes{11} + duration_cast<seconds>(posuny) : KonecHlidani(m);
+    // A countdown begun at the very end has ended too; in between, the program knows best whether its
+    // lateness (in real time) still allows it.
+    if (ted > konec + minutes{2} || (!naplanovano && ted >= m)) plan.reset();
+  }
+
+  // A one-off time comes back from the store with the day it was given.
+  std::string UlozenySeDnem() const {
+    if (!plan || plan->kd || plan->kdy != Zamer::VCas || plan->datum) return plan ? plan->text : "";
+    return plan->text + ";d/" + FormatDatum(Den(plan->zadano)) + "/";
+  }
+
+  // The warning's appearance against the schedule's moments and conditions.
+  // The warning against the schedule's day and time: its first one never before the warning minute (nor
+  // a condition's before its moment), none after the ten minutes a missed moment may come late.
+  void NaSvemMiste(const Zamer& z, Cas prvni, Cas w) {
+    const milliseconds pozde = minutes{11} + posuny;
+    if (z.kdy == Zamer::Minuty && !z.kd) {
+      const Cas m = floor<minutes>(z.zadano) + minutes{z.minuty};
+      if (posuny == milliseconds{0} && (prvni < m - seconds{60} || w >= m + pozde)) {
+        Porus(3, "za " + std::to_string(z.minuty) + " minut varovalo v " + FormatCasSekundy(w));
+      }
+      return;
+    }
+    if (z.kdy != Zamer::VCas) return;
+    const bool podminka = !z.podminka.Zadne();
+    for (int d = -2; d <= 1; ++d) {
+      const Cas den = Den(prvni) + days{d};
+      const Cas m = Okamzik(den, z.hodina, z.minuta);
+      if (z.datum ? den != *z.datum : !(z.kd || z.dny) && den != Den(z.zadano) && m != MomentJednorazovy(z)) continue;
+      if (z.dny && !(z.dny & (1u << ((RozlozCas(den).den_tydne + 6) % 7)))) continue;
+      const Cas od = podminka ? m : m - seconds{60};
+      const Cas konec = podminka ? KonecHlidani(m) : m + duration_cast<seconds>(pozde);
+      if (prvni >= od && prvni < konec && w < konec) return;
+    }
+    Porus(podminka ? 4 : 3,
+          "varování v " + FormatDatum(w) + " " + FormatCasSekundy(w) + " mimo den a čas " + Hm(z.hodina, z.minuta));
+  }
+
+ private:
+  void Hotovo() {
+    if (plan && !(plan->kd || plan->dny) && plan->kdy != Zamer::OdDo) plan.reset();
+    varovani_.reset();
+    prvni_zdi_.reset();
+  }
+  // A one-off time without a date is the day it was given, 24:00 its end.
+  static Cas MomentJednorazovy(const Zamer& z) { return Okamzik(z.datum.value_or(Den(z.zadano)), z.hodina, z.minuta); }
+  // A condition's watch ends the next 06:00 after its moment (a small hours' one the same morning).
+  static Cas KonecHlidani(Cas m) {
+    const Cas rano = Okamzik(Den(m), 6, 0);
+    return (rano > m ? rano : rano + days{1}) + minutes{1};
+  }
+  static bool VOkneOdDo(const Zamer& z, Cas ted) {
+    const minutes t = duration_cast<minutes>(ted - Den(ted));
+    const minutes od = hours{z.hodina} + minutes{z.minuta}, konec = hours{z.do_hodina} + minutes{z.do_minuta};
+    return od <= konec ? t >= od && t <= konec : t >= od || t <= konec;
+  }
+
+  // What of the conditions did not hold when the warning appeared.
+  std::optional<std::string> NesplnenaPodminka(const Podminky& p, const std::vector<std::string>& procesy) const {
+    if (!p.program.empty()) {
+      const std::string s_exe = p.program.ends_with(".exe") ? p.program : p.program + ".exe";
+      for (const auto& bezi : procesy) {
+        if (bezi == p.program || bezi == s_exe) return "program " + bezi + " ještě běží";
+      }
+    }
+    if (p.klid && skutecne - rusny_do < minutes{p.klid}) return std::string("počítač nebyl v klidu");
+    if (p.necinnost && skutecne - vstup < minutes{p.necinnost}) return std::string("uživatel pracoval");
+    return std::nullopt;
+  }
+
+  int dalsi_id_ = 0;
+  std::optional<std::string> podminky_;
+  std::optional<milliseconds> varovani_;
+  milliseconds probuzeni_{0};
+  Cas varovani_zdi_{};
+  std::optional<Cas> prvni_zdi_;  // the first warning of this moment of the schedule
+  int varovani_pro_ = -1;
+  bool storno_ = false;  // the user cancelled after the last warning appeared
+};
+
+// Days the calendar makes hard: daylight saving both ways, month's and year's end, a leap day.
+constexpr std::array<std::array<int, 5>, 8> Zacatky = {{{2026, 3, 29, 1, 50},
+                                                        {2026, 10, 25, 2, 40},
+                                                        {2026, 12, 31, 23, 45},
+                                                        {2027, 2, 28, 23, 30},
+                                                        {2028, 2, 28, 23, 50},
+                                                        {2026, 12, 4, 15, 30},
+                                                        {2026, 12, 6, 23, 55},
+                                                        {2027, 4, 30, 21, 0}}};
+
+// The fake world and the program in it, driven as the user and the computer would.
+class Jezdec {
+ public:
+  explicit Jezdec(Kostky& k) : k_(k) {
+    svet_.priZavirani = [this] { BehemZavirani(); };
+  }
+
+  std::optional<std::string> Jed(long& udalosti) {
+    const auto& z = k_.Z(Zacatky);
+    svet_.hodiny.ted = SlozCas(z[0], z[1], z[2], z[3], z[4], k_.Do(60)) + days{k_.Sance(30) ? k_.Do(7) : 0};
+    Prihlaseni(k_.Sance(50) ? std::optional(Vygeneruj(k_, Ted())) : std::nullopt);
+    for (int prihlaseni = 0; !k_.Dosly() && !o_.poruseni && prihlaseni < 50;) {
+      ++udalosti;
+      if (spanek_) {
+        spanek_ = false;
+        Spi(minutes{1 + k_.Do(600)});
+      } else if (konec_sezeni_) {
+        konec_sezeni_ = false;
+        ++prihlaseni;
+        Odhlas(minutes{1 + k_.Do(600)});
+        Prihlaseni(std::nullopt);
+      } else {
+        Udalost();
+      }
+    }
+    if (!o_.poruseni) return std::nullopt;
+    std::string zprava = *o_.poruseni + "\n";
+    for (const auto& u : o_.pribeh) zprava += "  " + u + "\n";
+    return zprava;
+  }
+
+ private:
+  Cas Ted() const { return svet_.hodiny.ted; }
+  void Pis(const std::string& udalost) {
+    o_.Zaznamenej(FormatDatum(Ted()) + " " + FormatCasSekundy(Ted()) + " " + udalost);
+  }
+  bool Prerusit() const { return o_.poruseni || spanek_ || konec_sezeni_ || !o_.program_bezi; }
+
+  void Udalost() {
+    switch (k_.Do(20)) {
+      case 0:
+      case 1:
+      case 2:
+      case 3:
+        return Tikej(seconds{1 + k_.Do(k_.Sance(70) ? 120 : 3600)});
+      case 4:
+        return Predej();
+      case 5:
+        return Editor();
+      case 6:
+        return StornoVarovani();
+      case 7:
+        return Stop();
+      case 8:
+        return PredejStorno();
+      case 9:
+        return Spanek(seconds{k_.Sance(50) ? 5 + k_.Do(900) : 60 * k_.Do(3000)});
+      case 10:
+        return PosunHodin();
+      case 11:
+        return Program();
+      case 12:
+        return Rusno();
+      case 13:
+        return Vstup();
+      case 14:
+        return k_.Sance(30) ? Ukoncit() : ZavriHlavni();
+      case 15:
+        return Restart();
+      case 16:
+        return Box();
+      default:
+        return Tikej(seconds{1 + k_.Do(90)});
+    }
+  }
+  // While the programs are being closed before an action, the user may still change their mind.
+  void BehemZavirani() {
+    zavirani_ = true;
+    Reakce();
+    zavirani_ = false;
+  }
+  void Reakce() {
+    switch (k_.Do(8)) {
+      case 0:
+        return PredejStorno();
+      case 1:
+        return Stop();
+      case 2:
+        return Predej();
+      case 3:
+        return Spi(seconds{5 + k_.Do(900)}, true);  // the system's word comes while messages flow
+      default:
+        return;
+    }
+  }
+
+  // The password box answers the schedule's password, a wrong one, or is closed.
+  std::string OdpovezHeslo() {
+    svet_.dialogy.vstupy.clear();
+    const int volba = k_.Do(3);
+    const std::string spravne = o_.plan ? o_.plan->heslo : "";
+    const std::optional<std::string> odpoved = volba == 0   ? std::optional(spravne)
+                                               : volba == 1 ? std::optional<std::string>("spatne")
+                                                            : std::nullopt;
+    for (int i = 0; i < 3; ++i) svet_.dialogy.vstupy.push_back(odpoved);
+    return odpoved.value_or("<zavřeno>");
+  }
+  bool HesloSpravne(const std::string& odpoved) const {
+    return !o_.plan || o_.plan->heslo.empty() || odpoved == o_.plan->heslo;
+  }
+
+  std::string Naplanovano() const { return stav.Neaktivni == 0 ? stav.Parametr : "-"; }
+  // Before the user acts: a passed one-off moment the program gave up is gone for the oracle too.
+  void PredUdalosti() {
+    if (!varovani_ && !zavirani_) o_.Vyprsi(Ted(), Naplanovano() != "-");
+  }
+
+  // A guarded schedule stays as it was unless its password was given.
+  void Strez(const std::string& pred, const std::string& odpoved, const char* co) {
+    if (!HesloSpravne(odpoved) && Naplanovano() != pred) {
+      o_.Porus(6, std::string(co) + " bez hesla " + o_.plan->heslo + " změnilo " + pred + " na " + Naplanovano());
+    }
+  }
+
+  // A second start with a string: handed to the running program, or a first start of its own.
+  void Predej() {
+    PredUdalosti();
+    Zamer z = Vygeneruj(k_, Ted());
+    if (!o_.program_bezi) {
+      stav = StavPlanu{};
+      return Prihlaseni(std::move(z));
+    }
+    const std::string odpoved = OdpovezHeslo(), pred = Naplanovano();
+    Pis("předání " + z.text + " heslo " + odpoved);
+    const auto hned = std::exchange(o_.hned, MoznaHned(z));  // one may be under way already
+    const bool hned_zs = std::exchange(o_.hned_zs, z.zs);
+    const Odpoved vysledek = PrijmiPokyn(z.text);
+    Pis("  kód " + std::to_string(vysledek.kod) + ", naplánováno " + Naplanovano());
+    Sleduj();
+    Strez(pred, odpoved, "předání");
+    if (vysledek.kod == kod::Hotovo && Naplanovano() == z.text && HesloSpravne(odpoved)) Prijato(std::move(z));
+    o_.hned = hned;
+    o_.hned_zs = hned_zs;
+  }
+  void PredejStorno() {
+    PredUdalosti();
+    const std::string odpoved = OdpovezHeslo(), pred = Naplanovano();
+    Pis("předání /storno heslo " + odpoved);
+    if (!o_.program_bezi) stav = StavPlanu{};  // a start of its own, which ends after it
+    const bool bezi = o_.program_bezi;
+    const int vysledek = bezi ? PrijmiPokyn("/storno").kod : ZrusUlozenyPlan();
+    Pis("  kód " + std::to_string(vysledek) + ", naplánováno " + Naplanovano());
+    Sleduj();
+    if (bezi) Strez(pred, odpoved, "/storno");
+    if (vysledek == kod::Hotovo && !HesloSpravne(odpoved)) o_.Porus(6, "/storno bez hesla " + o_.plan->heslo);
+    if (vysledek == kod::Hotovo && o_.plan) o_.Zrus();
+  }
+  void Prijato(Zamer z) {
+    z.text = stav.Parametr;
+    o_.Nastav(std::move(z), Ted());
+  }
+
+  // A click on the tray icon opens the main window (it loads anew when it was closed).
+  bool OtevriHlavni() {
+    if (stav.HlavniOtevreno != 1) ZpracujZpravuOkna(zpravy_okna::ZpravaIkony, 0, zpravy_okna::LeveTlacitkoPusteno);
+    Sleduj();
+    return stav.HlavniOtevreno == 1;
+  }
+
+  // The main window's editor: "Nové" or "Změnit", a schedule typed in, "Aktivace" answered Yes.
+  void Editor() {
+    if (!o_.program_bezi || !OtevriHlavni() || !f_.Aktivni(O::tlHNastaveni)) return;
+    PredUdalosti();
+    Zamer z = Vygeneruj(k_, Ted());
+    if (z.kdy == Zamer::Neznamy || z.kdy == Zamer::Minuty || z.podminka.klid || z.podminka.necinnost) return;
+    const std::string odpoved = OdpovezHeslo(), pred = Naplanovano();
+    Pis("editor " + z.text + " heslo " + odpoved);
+    editor_heslo_ = odpoved;
+    k_.Sance(50) ? tlHNastaveni_Click(f_) : tlHNastaveniZ_Click(f_);
+    Sleduj();
+    if (!f_.Aktivni(O::txtHNCas)) return Strez(pred, odpoved, "editor");
+    if ((z.kdy == Zamer::OdDo) != f_[O::tlHNOdDo].TrueFalse) tlHNOdDo_Click(f_);
+    if (z.kdy == Zamer::OdDo) {
+      f_[O::txtHNCas].text = Hm(z.hodina, z.minuta);
+      f_[O::txtHNDatum].text = Hm(z.do_hodina, z.do_minuta);
+    } else {
+      VyberVolbu(f_, z.akce);
+      f_[O::txtHNCas].text = z.kdy == Zamer::VCas ? Hm(z.hodina, z.minuta) : "";
+      f_[O::txtHNDatum].text = z.datum ? FormatDatum(*z.datum) : "";
+      cbHNPodminka_Click(f_, z.podminka.program.empty() ? volba_podminky::Zadna : volba_podminky::Program);
+      f_[O::txtHNPodminka].text = z.podminka.program;
+    }
+    for (const auto& [i, zapnout] : {std::pair{0, z.kd}, {1, z.zs}, {2, !z.heslo.empty()}, {3, z.kv}, {4, z.ss}}) {
+      NastavZaskrtnuti(f_, i, zapnout ? 1 : 0);
+    }
+    if (z.kd) NastavDny(f_, z.dny == dny::Kazdy ? dny::Vsechny : z.dny);
+    // What the boxes show once set (one may bring another): the user sees it and asks for that.
+    z.kd = f_[chHN(0)].hodnota == 1, z.zs = f_[chHN(1)].hodnota == 1, z.kv = f_[chHN(3)].hodnota == 1;
+    z.ss = f_[chHN(4)].hodnota == 1;
+    f_[O::txtHNHeslo].text = z.heslo;
+    const auto hned = std::exchange(o_.hned, MoznaHned(z));  // one may be under way already
+    const bool hned_zs = std::exchange(o_.hned_zs, z.zs);
+    tlHNAktivace_Click(f_);
+    Sleduj();
+    const bool prijato = !f_.Aktivni(O::txtHNCas);
+    Pis(std::string(prijato ? "  přijato" : "  odmítnuto") + ", naplánováno " + Naplanovano());
+    if (!prijato) tlHNStorno_Click(f_);
+    Strez(pred, odpoved, "editor");
+    if (prijato && z.kdy != Zamer::Hned && HesloSpravne(odpoved) && Naplanovano() != pred) Prijato(std::move(z));
+    o_.hned = hned;
+    o_.hned_zs = hned_zs;
+  }
+
+  // "S" in the main window: a cancel, unless ";zs" forbids it now.
+  // "S" in the main window's editor, opened by "Změnit" behind the password (or open already): a cancel,
+  // unless ";zs" forbids it now.
+  void Stop() {
+    PredUdalosti();
+    if (!o_.program_bezi || !OtevriHlavni()) return;
+    const std::string pred = Naplanovano();
+    if (!f_.Aktivni(O::txtHNCas)) {
+      editor_heslo_ = OdpovezHeslo();
+      tlHNastaveniZ_Click(f_);
+      Sleduj();
+    }
+    if (!f_.Aktivni(O::tlHNStop)) return Strez(pred, editor_heslo_, "Změnit");
+    const std::string odpoved = editor_heslo_;
+    // ";zs" of the countdown or of the action under way forbids it.
+    const bool zakazano = (o_.plan && o_.plan->zs && (stav.UpozorneniBezi == 1 || stav.AkceBezi != 0)) ||
+                          (o_.hned && o_.hned_zs && stav.AkceBezi != 0);
+    Pis("S heslo " + odpoved);
+    tlHNStop_Click(f_);
+    Pis("  naplánováno " + Naplanovano());
+    Sleduj();
+    Strez(pred, odpoved, "S");
+    if (o_.plan && HesloSpravne(odpoved) && !zakazano) o_.Zrus();
+  }
+
+  void StornoVarovani() {
+    if (!varovani_ || !tlacitko_storno_) return;
+    Pis("S T O R N O");
+    cmKZS_Click();
+    o_.StornoVarovani();
+    Sleduj();
+  }
+
+  // The main window closed by its title bar: the program goes on in the tray.
+  void ZavriHlavni() {
+    if (stav.HlavniOtevreno == 1) Pis("hlavní okno zavřeno");
+    Form_Unload();
+    nacteno_ = false;
+  }
+
+  void Ukoncit() {
+    PredUdalosti();
+    if (!o_.program_bezi || !OtevriHlavni()) return;
+    const std::string odpoved = OdpovezHeslo();
+    Pis("Ukončit heslo " + odpoved);
+    tlHZavrit_Click();
+    Sleduj();
+  }
+
+  void Tikej(seconds jak_dlouho) {
+    for (seconds s{0}; s < jak_dlouho && !Prerusit(); ++s) {
+      Vterina();
+      CasovacTik();
+      if (std::exchange(probuzeni_ohlasit_, false)) ZpracujZpravuOkna(zpravy_okna::Napajeni, zpravy_okna::Probuzeni, 0);
+      Sleduj();
+      o_.Vyprsi(Ted());  // the program has seen this moment
+    }
+  }
+  // One second of the world: daylight saving's hour, the counters of work.
+  void Vterina() {
+    svet_.hodiny.ted += seconds{1};
+    o_.skutecne += seconds{1};
+    const DatumCas t = RozlozCas(Ted());
+    const bool nedele = t.den >= 25 && t.den_tydne == 0 && t.minuta == 0 && t.sekunda == 0;
+    if (nedele && t.mesic == 3 && t.hodina == 2) {
+      PosunZdi(hours{1}, "letní čas");
+    } else if (nedele && t.mesic == 10 && t.hodina == 3 && zimni_ != t.rok) {
+      zimni_ = t.rok;
+      PosunZdi(-hours{1}, "zimní čas");
+    }
+    svet_.procesor.celkem += 1000;
+    if (o_.skutecne > rusno_do_) {
+      svet_.procesor.necinny += 1000;
+    } else {
+      svet_.bajty += 1'000'000;
+      o_.rusny_do = o_.skutecne;
+    }
+  }
+  void PosunZdi(milliseconds o, const std::string& proc) {
+    svet_.hodiny.Posun(duration_cast<seconds>(o));
+    if (o > milliseconds{0}) o_.posuny += o;
+    Pis(proc + " " + std::to_string(duration_cast<minutes>(o).count()) + " min");
+    if (k_.Sance(70)) {
+      ZpracujZpravuOkna(zpravy_okna::ZmenaCasu, 0, 0);
+      o_.Vyprsi(Ted());
+    }
+    Sleduj();
+  }
+  void PosunHodin() {
+    if (o_.program_bezi) PosunZdi(minutes{k_.Do(240) - 120}, "hodiny posunuty o");
+  }
+
+  void Spanek(seconds jak_dlouho) {
+    if (o_.program_bezi) Spi(jak_dlouho);
+  }
+  // Asleep and resumed; the system's word of it comes before the next tick, or after it.
+  void Spi(seconds jak_dlouho, bool ohlasit = false) {
+    Pis("spánek " + std::to_string(jak_dlouho.count()) + " s");
+    svet_.hodiny.ted += jak_dlouho;
+    o_.skutecne += jak_dlouho;
+    o_.Probuzeni();
+    probuzeni_ohlasit_ = !ohlasit && k_.Sance(30);
+    if (!probuzeni_ohlasit_) {
+      ZpracujZpravuOkna(zpravy_okna::Napajeni, zpravy_okna::Probuzeni, 0);
+      o_.Vyprsi(Ted());
+    }
+    Sleduj();
+  }
+
+  void Program() {
+    if (svet_.procesy.empty()) {
+      svet_.procesy = {k_.Sance(50) ? "render.exe" : "zaloha.exe"};
+    } else {
+      svet_.procesy.clear();
+    }
+    Pis(svet_.procesy.empty() ? "programy skončily" : "běží " + svet_.procesy[0]);
+  }
+  // A busy spell of the processor and the network, long enough for a check of the quiet to see it.
+  void Rusno() {
+    const seconds jak_dlouho{10 + k_.Do(600)};
+    rusno_do_ = o_.skutecne + jak_dlouho;
+    Pis("počítač pracuje " + std::to_string(jak_dlouho.count()) + " s");
+  }
+  void Vstup() {
+    svet_.posledni_vstup = svet_.hodiny.Tik();
+    o_.vstup = o_.skutecne;
+    Pis("klávesnice");
+  }
+  // A box of the program left open for a while: the timer goes on under it.
+  void Box() {
+    if (!o_.program_bezi) return;
+    Pis("box otevřený");
+    svet_.dialogy.otevreno = true;
+    Tikej(seconds{1 + k_.Do(400)});
+    svet_.dialogy.otevreno = false;
+  }
+
+  // The user's restart, or a log-off and log-on; now and then with a line typed at the start.
+  void Restart() {
+    Pis("restart");
+    Odhlas(minutes{1 + k_.Do(k_.Sance(50) ? 60 : 3000)});
+    Prihlaseni(k_.Sance(15) ? std::optional(Vygeneruj(k_, Ted())) : std::nullopt);
+  }
+  void Odhlas(minutes jak_dlouho) {
+    if (o_.program_bezi) Casovac(false);  // the session's end unloads its windows
+    stav = StavPlanu{};
+    svet_.hodiny.ted += jak_dlouho;
+    o_.skutecne += jak_dlouho;
+    o_.Odhlaseni();
+    svet_.procesy.clear();
+    rusno_do_ = o_.skutecne;
+    o_.program_bezi = false;
+    nacteno_ = false;
+  }
+  // Start-up with what the autostart entries hold, or with a line the user typed.
+  void Prihlaseni(std::optional<Zamer> napsany) {
+    const std::string autostart(TextArgumentu(svet_.run_once.empty() ? svet_.run : svet_.run_once));
+    const std::string argument = napsany ? napsany->text : autostart;
+    svet_.run_once.clear();
+    svet_.log.clear();
+    precteno_ = 0;
+    Pis("přihlášení " + argument);
+    stav.CasSpusteni = Ted();
+    o_.program_bezi = true;
+    varovani_ = false;
+    // What counted from the session's start is gone with it.
+    const std::optional<bool> ocekavano = o_.MaBytNaplanovano(Ted());
+    if (ocekavano == false) o_.plan.reset();
+    const std::string odpoved = OdpovezHeslo();
+    if (napsany) o_.hned = MoznaHned(*napsany), o_.hned_zs = napsany->zs;
+    Start(argument);
+    Sleduj();
+    o_.hned.reset();
+    if (napsany && napsany->kdy != Zamer::Hned && Naplanovano() == napsany->text && HesloSpravne(odpoved)) {
+      Prijato(std::move(*napsany));
+    } else if (!konec_sezeni_) {
+      Obnoveno(napsany ? std::nullopt : ocekavano);  // a typed line left what was stored in force
+    }
+  }
+  // What the autostart entry brought back; where either was right, the program chose.
+  void Obnoveno(std::optional<bool> ocekavano) {
+    const bool naplanovano = Naplanovano() != "-";
+    if (ocekavano && *ocekavano != naplanovano) {
+      o_.Porus(5, "po přihlášení " + Naplanovano() + ", čekáno " + (*ocekavano ? o_.plan->text : "nic"));
+    } else if (naplanovano && o_.plan && Naplanovano() != o_.plan->text && Naplanovano() != o_.UlozenySeDnem()) {
+      o_.Porus(5, "po přihlášení " + Naplanovano() + " místo " + o_.plan->text);
+    }
+    if (!naplanovano) o_.plan.reset();
+  }
+
+  // Reads what the fake world recorded since the last look.
+  void Sleduj() {
+    for (; precteno_ < svet_.log.size() && !o_.poruseni; ++precteno_) {
+      if (precteno_ > 1000) {  // read: forgotten, or a long run would keep every tick's lines
+        svet_.log.erase(svet_.log.begin(), svet_.log.begin() + static_cast<std::ptrdiff_t>(precteno_));
+        precteno_ = 0;
+      }
+      const std::string& r = svet_.log[precteno_];
+      if (r.starts_with("ukaz ")) {
+        varovani_ = true;
+        tlacitko_storno_ = r.starts_with("ukaz storno");
+        o_.Varovani(Ted(), svet_.procesy);
+        Pis(r);
+      } else if (r == "schovej") {
+        varovani_ = false;
+      } else if (r == "hlavni okno" && !nacteno_) {  // the window opens: the form loads
+        nacteno_ = true;
+        f_ = Formular{};
+        NactiHlavniOkno(f_, "");
+      } else if (r == "konec programu") {
+        Pis(r);
+        o_.program_bezi = false;
+      } else if (const int akce = AkceZapisu(r)) {
+        Pis(r);
+        o_.Akce(akce, Ted());
+        if (akce == akce::Spanek) spanek_ = true;
+        if (akce != akce::Spanek && akce != akce::Zamceni) konec_sezeni_ = true;
+      }
+    }
+    if (!varovani_ && stav.UpozorneniBezi == 1 && !o_.poruseni) {  // ";ss": the countdown runs unseen
+      varovani_ = true;
+      tlacitko_storno_ = false;
+      o_.Varovani(Ted(), svet_.procesy);
+      Pis("odpočet bez okna");
+    }
+  }
+
+  Kostky& k_;
+  FalesnySvet svet_;
+  Formular f_;
+  Orakulum o_;
+  std::size_t precteno_ = 0;
+  bool varovani_ = false, tlacitko_storno_ = false;
+  milliseconds rusno_do_{0};  // the computer is busy until then (real time)
+  bool spanek_ = false, konec_sezeni_ = false, probuzeni_ohlasit_ = false, zavirani_ = false;
+  bool nacteno_ = false;  // the main window's form is loaded
+  int zimni_ = 0;
+  std::string
+      editor_heslo_;  // the answer the open editor was let in with  // the year whose autumn hour has been set back
+};
+
+}  // namespace
+
+std::optional<std::string> ProverSliby(std::span<const std::uint8_t> bajty, long& udalosti) {
+  Kostky k(bajty);
+  Jezdec jezdec(k);
+  return jezdec.Jed(udalosti);
+}
