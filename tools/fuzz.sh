@@ -17,7 +17,9 @@ for target in build/native-asan/*_fuzz; do
   log=build/native-asan/$name-fuzz.log
   mkdir -p "$corpus"
   cp -n tests/fuzz/seeds/"$name"/* "$corpus"/ 2>/dev/null || true
-  if ! "$target" -max_total_time="$seconds" -dict=tests/fuzz/"$name".dict -print_final_stats=1 \
+  dict=()
+  [ -f tests/fuzz/"$name".dict ] && dict=(-dict=tests/fuzz/"$name".dict)
+  if ! "$target" -max_total_time="$seconds" "${dict[@]}" -print_final_stats=1 \
        -artifact_prefix=build/native-asan/ "$corpus" >"$log" 2>&1; then
     tail -n 40 "$log"
     echo "FAILED: the $name target found a crash (its input: $(grep -o 'build/native-asan/crash-[0-9a-f]*' "$log" | tail -n 1))"

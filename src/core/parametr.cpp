@@ -341,6 +341,7 @@ Rozbor Aktivuj(bool NeUkladat) {
   if (stav.OdDo != 1) NastavMinutuVarovani();
   stav.Hlidani = {};
   if (!NeUkladat) {
+    stav.Posunuti = 0;  // a new schedule ends a postponement, in what it stores too
     stav.JenRelace = stav.RezimMinuty == 1 || stav.BezCasu == 1 ? 1 : 0;
     port<Planovac>().UlozNastaveni();
   }

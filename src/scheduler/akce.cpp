@@ -85,7 +85,8 @@ void PoPreruseni(std::uint8_t akce, bool plan, bool spal) {
   stav.Neaktivni = 0;
   if (spal) {
     PrerusenoSpankem(port<Hodiny>().Tik() - stav.KonecOdpoctu);
-  } else {
+  } else {  // a whole minute again, and a sleep in it counts the time the closing took too
+    stav.Zpozdeni += port<Hodiny>().Tik() - stav.KonecOdpoctu;
     Zobraz(seconds{60});
   }
   // No longer "Nashledanou"; a balloon kept for later has the tooltip till then.

@@ -25,9 +25,9 @@ void Casovac(bool zapnout) {
   if (zapnout) {
     if (stav.CasovacID != 0) return;
     stav.CasovacID = port<CasovacOkna>().Zapni();
-    // The program sees the present from here on: a clock set forward before the first tick passes a
-    // moment in no time, as it does later.
-    stav.PosledniTik = port<Hodiny>().Tik();
+    // The program sees the present from its start on: a clock set forward before the first tick passes
+    // a moment in no time, as it does later. A timer started again keeps the last tick it had.
+    if (stav.PosledniTik == milliseconds{0}) stav.PosledniTik = port<Hodiny>().Tik();
     return;
   }
   port<CasovacOkna>().Vypni();
@@ -143,6 +143,7 @@ void KrokPlanu() {
   } else if (JeMinutaVarovani(t)) {
     // The whole minute, whatever second of it the schedule was armed or the computer woke in: never a
     // countdown of seconds.
+    stav.Zpozdeni = milliseconds{0};
     Zobraz(seconds{60});
   } else {
     HlidejZmeskane();

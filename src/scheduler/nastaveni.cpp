@@ -12,12 +12,12 @@ bool ukladani_pozastaveno = false;
 
 // A one-off clock time belongs to the day it was given: stored with that day, a log-on on a later day
 // finds it passed instead of arming it for that day's clock. 24:00 names the day before its midnight.
+// A postponement stores the schedule it stands in for, with that one's day.
 std::string ParametrSeDnem() {
-  if (stav.KazdyDen == 1 || stav.OdDo == 1 || stav.RezimMinuty == 1 || stav.BezCasu == 1 || stav.SDatem == 1) {
-    return stav.Parametr;
-  }
-  const Cas den = stav.CilovyCas - std::chrono::days{stav.KonecDne == 1 ? 1 : 0};
-  return stav.Parametr + ";d/" + FormatDatum(den) + "/";
+  const Plan& p = stav.Posunuti == 1 ? stav.PredPosunutim : stav;
+  if (p.KazdyDen == 1 || p.OdDo == 1 || p.RezimMinuty == 1 || p.BezCasu == 1 || p.SDatem == 1) return p.Parametr;
+  const Cas den = p.CilovyCas - std::chrono::days{p.KonecDne == 1 ? 1 : 0};
+  return p.Parametr + ";d/" + FormatDatum(den) + "/";
 }
 }  // namespace
 

@@ -20,7 +20,6 @@ Rozbor NahradPlan(const std::string& text, bool BezHlaseni, bool NeUkladat) {
   if (rozbor == Rozbor::Aktivni) {
     ZrusAkci();            // nor does its action under way
     if (odpocet) Skryj();  // a countdown of the one replaced never carries out the new one
-    if (!NeUkladat) stav.Posunuti = 0;
     return rozbor;
   }
   if (rozbor == Rozbor::Provedeno) return rozbor;  // what changed while it ran stays

@@ -77,8 +77,9 @@ namespace {
 
 // The moment was missed by so long: soon enough, the warning starts with its whole minute; later, a
 // daily schedule moves on and a one-off one is forgotten, and the balloon says so.
-void Zmeskano(minutes o) {
-  if (o <= NejvyseZpozdeni) {
+void Zmeskano(milliseconds o) {
+  if (floor<minutes>(o) <= NejvyseZpozdeni) {
+    stav.Zpozdeni = o;
     Zobraz(seconds{60});
     return;
   }
@@ -107,15 +108,15 @@ void HlidejOdpocet() {
 
 }  // namespace
 
-// Late by the sleep, or by the clock since the moment if more: a countdown that came late already (after
-// an earlier sleep) must not start again and again, ten minutes at a time.
+// Late by the sleep, and by as much as the countdown it cut began late already (after an earlier sleep):
+// one must not start again and again, ten minutes at a time. Both in real time, which a clock set
+// forward or daylight saving's hour does not lengthen.
 void PrerusenoSpankem(milliseconds pres) {
   if (!stav.Podminka.Zadne()) {
     stav.Hlidani = {};
     return;
   }
-  const milliseconds od_okamziku = port<Hodiny>().Ted() - stav.CilovyCas;
-  Zmeskano(floor<minutes>(std::max(pres, od_okamziku)));
+  Zmeskano(pres + stav.Zpozdeni);
 }
 
 // Over a full-screen program, a presentation, in quiet hours, or while nobody is at the screen, the
@@ -152,9 +153,9 @@ void HlidejZmeskane() {
   if (!stav.Podminka.Zadne()) return;  // its moment is only where the watching begins
   const Cas ted = port<Hodiny>().Ted();
   const Cas varovani = stav.CilovyCas - minutes{1};
-  const minutes podle_hodin = floor<minutes>(ted - varovani);
+  const milliseconds podle_hodin = ted - varovani;
   if (podle_hodin < minutes{1}) return;  // not passed yet; its own minute is the tick's
-  const minutes opravdu =
-      stav.PosledniTik > milliseconds{0} ? floor<minutes>(port<Hodiny>().Tik() - stav.PosledniTik) : podle_hodin;
+  const milliseconds opravdu =
+      stav.PosledniTik > milliseconds{0} ? port<Hodiny>().Tik() - stav.PosledniTik : podle_hodin;
   Zmeskano(std::min(podle_hodin, opravdu));
 }

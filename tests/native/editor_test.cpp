@@ -12,6 +12,7 @@
 #include "core/parametr.h"
 #include "falesny_svet.h"
 #include "scheduler/casovac.h"
+#include "scheduler/nastaveni.h"
 #include "scheduler/upozorneni.h"
 #include "ui/main_window/filtr_klaves.h"
 #include "ui/main_window/hlavni_okno.h"
@@ -321,6 +322,18 @@ TEST_F(Editor, BezCasuHned) {
     EXPECT_EQ(svet.Log({"schovej"}), std::vector<std::string>{}) << p.zprava;
     EXPECT_EQ(stav.Parametr, "/vypnuti;t/23:00/");
   }
+}
+
+// A postponement leaves the store to the schedule it stands in for, with that one's day: a store written
+// meanwhile (a clock change, the program's end) does not arm its clock time again on another day.
+TEST_F(Editor, PosunutiUkladaPuvodniDen) {
+  Spust("/vypnuti;t/22:00/");
+  tlHNastaveniP_Click(f);
+  f[O::txtHNCas].text = "23:00";
+  tlHNAktivace_Click(f);
+  ASSERT_EQ(stav.Posunuti, 1);
+  UlozNastaveni();
+  EXPECT_EQ(RozbalUlozenyTvar(svet.ulozeny_parametr), "/vypnuti;t/22:00/;d/4.12.2026/");
 }
 
 TEST_F(Editor, Stop) {

@@ -45,8 +45,9 @@ void Arm(FalesnySvet& svet, const std::string& parametr, Pred pred = Nic) {
   if (pred == Odpocet) Zobraz(seconds{40});
   if (pred == Zruseny) stav.Neaktivni = 1;
   if (pred == Posunuty) {
+    const Plan puvodni = stav;
     ASSERT_TRUE(NahradPlan("/vypnuti;t/14:30/", true, true) == Rozbor::Aktivni);
-    stav.Posunuti = 1;
+    ZapamatujPosunuti(puvodni);
   }
   if (pred == AkceBezi) stav.AkceBezi = 1;
   if (pred == PulHodiny) svet.hodiny.ted += minutes{30};

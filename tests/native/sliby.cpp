@@ -178,6 +178,7 @@ class Orakulum {
   std::optional<Zamer> plan;       // the schedule in force as the user knows it
   std::optional<int> hned;         // an action the user just asked for at once
   bool hned_zs = false;            // with ";zs": nothing stops it
+  bool hned_zrusena = false;       // a cancel came while it closed the programs
   milliseconds skutecne{0};        // real time awake
   milliseconds posuny{0};          // the wall clock set forward since the schedule was armed
   milliseconds rusny_do{0};        // busy until then (real time)
@@ -196,6 +197,9 @@ class Orakulum {
     posuny = milliseconds{0};
     storno_ = false;
     prvni_zdi_.reset();
+    varovano_ = false;
+    vyrizene_.clear();
+    varovane_.clear();
   }
   void Zrus() {
     plan.reset();
@@ -204,6 +208,9 @@ class Orakulum {
   // The warning's cancel: a daily schedule keeps its next day, its present one is gone.
   void StornoVarovani() {
     storno_ = true;
+    if (plan && plan->kdy == Zamer::VCas && prvni_zdi_) {
+      if (const auto m = Shoda(*plan, *prvni_zdi_, *prvni_zdi_)) vyrizene_.push_back(*m);
+    }
     prvni_zdi_.reset();
     if (plan && !(plan->kd || plan->dny)) plan.reset();
   }
@@ -216,7 +223,34 @@ class Orakulum {
     if (!prvni_zdi_ || varovani_pro_ != (plan ? plan->id : -1)) prvni_zdi_ = ted;
     varovani_zdi_ = ted;
     varovani_pro_ = plan ? plan->id : -1;
+    varovano_ = plan.has_value();
+    if (plan && plan->kdy == Zamer::VCas) {  // its day's moment came: whatever follows is the program's
+      if (const auto m = Shoda(*plan, *prvni_zdi_, ted)) varovane_.push_back(*m);
+    }
     storno_ = false;
+  }
+
+  // Something that may change the schedule's course happened: the user acted, the computer slept, the
+  // clock moved, a log-on.
+  void Vyruseni(Cas ted) { klid_zdi_ = ted; }
+
+  // Kept: a plain clock time (or a number of minutes) whose warning minute and moment passed with the
+  // program ticking undisturbed has been carried out.
+  void Probehlo(Cas ted) {
+    if (!plan || !plan->podminka.Zadne() || ted < klid_zdi_ + minutes{4} || (varovano_ && !plan->kd)) return;
+    const Zamer& z = *plan;
+    std::optional<Cas> m;
+    if (z.kdy == Zamer::Minuty && !z.kd) m = floor<minutes>(z.zadano) + minutes{z.minuty};
+    for (int d = 0; z.kdy == Zamer::VCas && !m && d <= 8; ++d) {
+      const Cas den = Den(klid_zdi_) + days{d};
+      const Cas kdy = Okamzik(den, z.hodina, z.minuta);
+      const bool vyrizeny = std::find(vyrizene_.begin(), vyrizene_.end(), kdy) != vyrizene_.end() ||
+                            std::find(varovane_.begin(), varovane_.end(), kdy) != varovane_.end();
+      if (JehoDen(z, den, kdy) && !vyrizeny && kdy >= klid_zdi_ + minutes{2}) m = kdy;
+    }
+    if (m && ted >= *m + seconds{90} && ted < *m + minutes{3} && posledni_akce_ < *m - minutes{1}) {
+      Porus(3, "akce v " + Hm(z.hodina, z.minuta) + " neproběhla, program běžel bez vyrušení");
+    }
   }
 
   // A resume: a countdown that ran out while the computer slept needs a new warning.
@@ -229,7 +263,9 @@ class Orakulum {
 
   // A power action recorded at `ted`.
   void Akce(int akce, Cas ted) {
+    posledni_akce_ = ted;
     if (hned && *hned == akce) {
+      if (std::exchange(hned_zrusena, false)) Porus(2, "okamžitá akce po stornu");
       hned.reset();
       return;
     }
@@ -261,6 +297,7 @@ class Orakulum {
     if (z.kdy == Zamer::Neznamy || z.kdy == Zamer::OdDo) return std::nullopt;
     if (z.kd) return true;
     if (z.kdy != Zamer::VCas) return false;
+    if (varovano_) return std::nullopt;  // its moment came; the clock set back since does not make it new
     const Cas m = MomentJednorazovy(z);
     if (ted < m - minutes{2}) return true;
     if (!z.podminka.Zadne()) return ted > KonecHlidani(m) + minutes{1} ? std::optional(false) : std::nullopt;
@@ -285,31 +322,48 @@ class Orakulum {
     return plan->text + ";d/" + FormatDatum(Den(plan->zadano)) + "/";
   }
 
-  // The warning's appearance against the schedule's moments and conditions.
-  // The warning against the schedule's day and time: its first one never before the warning minute (nor
-  // a condition's before its moment), none after the ten minutes a missed moment may come late.
-  void NaSvemMiste(const Zamer& z, Cas prvni, Cas w) {
+  // The day's moment a clock time's warning belongs to: its first warning never before the warning
+  // minute (a condition's never before its moment), none after the ten minutes a missed moment may come
+  // late (a condition's watch ends at 06:00).
+  std::optional<Cas> Shoda(const Zamer& z, Cas prvni, Cas w) const {
     const milliseconds pozde = minutes{11} + posuny;
+    const bool podminka = !z.podminka.Zadne();
+    for (int d = -2; d <= 1; ++d) {
+      const Cas den = Den(prvni) + days{d};
+      const Cas m = Okamzik(den, z.hodina, z.minuta);
+      if (!JehoDen(z, den, m)) continue;
+      const Cas od = podminka ? m : m - seconds{60};
+      const Cas konec = podminka ? KonecHlidani(m) : m + duration_cast<seconds>(pozde);
+      if (prvni >= od && prvni < konec && w < konec) return m;
+    }
+    return std::nullopt;
+  }
+  static bool JehoDen(const Zamer& z, Cas den, Cas m) {
+    if (z.datum ? den != *z.datum : !(z.kd || z.dny) && den != Den(z.zadano) && m != MomentJednorazovy(z)) {
+      return false;
+    }
+    return !z.dny || (z.dny & (1u << ((RozlozCas(den).den_tydne + 6) % 7)));
+  }
+
+  void NaSvemMiste(const Zamer& z, Cas prvni, Cas w) {
     if (z.kdy == Zamer::Minuty && !z.kd) {
       const Cas m = floor<minutes>(z.zadano) + minutes{z.minuty};
-      if (posuny == milliseconds{0} && (prvni < m - seconds{60} || w >= m + pozde)) {
+      if (posuny == milliseconds{0} && (prvni < m - seconds{60} || w >= m + minutes{11})) {
         Porus(3, "za " + std::to_string(z.minuty) + " minut varovalo v " + FormatCasSekundy(w));
       }
       return;
     }
     if (z.kdy != Zamer::VCas) return;
-    const bool podminka = !z.podminka.Zadne();
-    for (int d = -2; d <= 1; ++d) {
-      const Cas den = Den(prvni) + days{d};
-      const Cas m = Okamzik(den, z.hodina, z.minuta);
-      if (z.datum ? den != *z.datum : !(z.kd || z.dny) && den != Den(z.zadano) && m != MomentJednorazovy(z)) continue;
-      if (z.dny && !(z.dny & (1u << ((RozlozCas(den).den_tydne + 6) % 7)))) continue;
-      const Cas od = podminka ? m : m - seconds{60};
-      const Cas konec = podminka ? KonecHlidani(m) : m + duration_cast<seconds>(pozde);
-      if (prvni >= od && prvni < konec && w < konec) return;
+    const auto m = Shoda(z, prvni, w);
+    if (!m) {
+      return Porus(z.podminka.Zadne() ? 3 : 4, "varování v " + FormatDatum(w) + " " + FormatCasSekundy(w) +
+                                                   " mimo den a čas " + Hm(z.hodina, z.minuta));
     }
-    Porus(podminka ? 4 : 3,
-          "varování v " + FormatDatum(w) + " " + FormatCasSekundy(w) + " mimo den a čas " + Hm(z.hodina, z.minuta));
+    // A day cancelled in its warning (or carried out) is dealt with: it never comes again.
+    if (std::find(vyrizene_.begin(), vyrizene_.end(), *m) != vyrizene_.end()) {
+      return Porus(1, "den " + FormatDatum(*m) + " už byl vyřízen, a přišel znovu");
+    }
+    vyrizene_.push_back(*m);
   }
 
  private:
@@ -350,6 +404,11 @@ class Orakulum {
   milliseconds probuzeni_{0};
   Cas varovani_zdi_{};
   std::optional<Cas> prvni_zdi_;  // the first warning of this moment of the schedule
+  bool varovano_ = false;         // the one-off schedule in force has been warned of
+  Cas klid_zdi_{};                // the wall clock at the last event that could change the course
+  std::vector<Cas> vyrizene_;     // the daily schedule's moments carried out or cancelled
+  std::vector<Cas> varovane_;     // and those warned of
+  Cas posledni_akce_{};
   int varovani_pro_ = -1;
   bool storno_ = false;  // the user cancelled after the last warning appeared
 };
@@ -397,12 +456,16 @@ class Jezdec {
 
  private:
   Cas Ted() const { return svet_.hodiny.ted; }
-  void Pis(const std::string& udalost) {
+  // Writes the event into the story; one that can change the schedule's course (all but the world's own
+  // and what the program recorded) starts the undisturbed stretch anew.
+  void Pis(const std::string& udalost, bool rusi = true) {
+    if (rusi) o_.Vyruseni(Ted());
     o_.Zaznamenej(FormatDatum(Ted()) + " " + FormatCasSekundy(Ted()) + " " + udalost);
   }
   bool Prerusit() const { return o_.poruseni || spanek_ || konec_sezeni_ || !o_.program_bezi; }
 
   void Udalost() {
+    if (varovani_) return BehemVarovani();
     switch (k_.Do(20)) {
       case 0:
       case 1:
@@ -445,8 +508,28 @@ class Jezdec {
     Reakce();
     zavirani_ = false;
   }
+  // The warning's minute: the user cancels, stops, hands something over, closes the lid, or waits.
+  void BehemVarovani() {
+    switch (k_.Do(12)) {
+      case 0:
+      case 1:
+        return StornoVarovani();
+      case 2:
+        return Stop();
+      case 3:
+        return PredejStorno();
+      case 4:
+        return Predej();
+      case 5:
+        return Spanek(seconds{5 + k_.Do(900)});
+      case 6:
+        return PosunHodin();
+      default:
+        return Tikej(seconds{1 + k_.Do(20)});
+    }
+  }
   void Reakce() {
-    switch (k_.Do(8)) {
+    switch (k_.Do(6)) {
       case 0:
         return PredejStorno();
       case 1:
@@ -504,9 +587,12 @@ class Jezdec {
     Pis("  kód " + std::to_string(vysledek.kod) + ", naplánováno " + Naplanovano());
     Sleduj();
     Strez(pred, odpoved, "předání");
-    if (vysledek.kod == kod::Hotovo && Naplanovano() == z.text && HesloSpravne(odpoved)) Prijato(std::move(z));
+    const bool novy = vysledek.kod == kod::Hotovo && Naplanovano() == z.text && HesloSpravne(odpoved);
+    if (novy) Prijato(std::move(z));
     o_.hned = hned;
     o_.hned_zs = hned_zs;
+    if (!hned) o_.hned_zrusena = false;                     // the action it started is over, carried out or not
+    if (novy && zavirani_ && hned) o_.hned_zrusena = true;  // a new schedule stops the action under way
   }
   void PredejStorno() {
     PredUdalosti();
@@ -519,6 +605,7 @@ class Jezdec {
     Sleduj();
     if (bezi) Strez(pred, odpoved, "/storno");
     if (vysledek == kod::Hotovo && !HesloSpravne(odpoved)) o_.Porus(6, "/storno bez hesla " + o_.plan->heslo);
+    if (vysledek == kod::Hotovo && zavirani_ && o_.hned) o_.hned_zrusena = true;
     if (vysledek == kod::Hotovo && o_.plan) o_.Zrus();
   }
   void Prijato(Zamer z) {
@@ -575,6 +662,7 @@ class Jezdec {
     if (prijato && z.kdy != Zamer::Hned && HesloSpravne(odpoved) && Naplanovano() != pred) Prijato(std::move(z));
     o_.hned = hned;
     o_.hned_zs = hned_zs;
+    if (!hned) o_.hned_zrusena = false;  // the action it started is over, carried out or not
   }
 
   // "S" in the main window: a cancel, unless ";zs" forbids it now.
@@ -592,14 +680,15 @@ class Jezdec {
     if (!f_.Aktivni(O::tlHNStop)) return Strez(pred, editor_heslo_, "Změnit");
     const std::string odpoved = editor_heslo_;
     // ";zs" of the countdown or of the action under way forbids it.
-    const bool zakazano = (o_.plan && o_.plan->zs && (stav.UpozorneniBezi == 1 || stav.AkceBezi != 0)) ||
-                          (o_.hned && o_.hned_zs && stav.AkceBezi != 0);
+    const bool vlastni = stav.UpozorneniBezi == 1 || (stav.AkceBezi != 0 && !o_.hned);
+    const bool zakazano = (o_.plan && o_.plan->zs && vlastni) || (o_.hned && o_.hned_zs && stav.AkceBezi != 0);
     Pis("S heslo " + odpoved);
     tlHNStop_Click(f_);
     Pis("  naplánováno " + Naplanovano());
     Sleduj();
     Strez(pred, odpoved, "S");
     if (o_.plan && HesloSpravne(odpoved) && !zakazano) o_.Zrus();
+    if (HesloSpravne(odpoved) && !zakazano && zavirani_ && o_.hned) o_.hned_zrusena = true;
   }
 
   void StornoVarovani() {
@@ -612,7 +701,7 @@ class Jezdec {
 
   // The main window closed by its title bar: the program goes on in the tray.
   void ZavriHlavni() {
-    if (stav.HlavniOtevreno == 1) Pis("hlavní okno zavřeno");
+    if (stav.HlavniOtevreno == 1) Pis("hlavní okno zavřeno", false);
     Form_Unload();
     nacteno_ = false;
   }
@@ -624,6 +713,7 @@ class Jezdec {
     Pis("Ukončit heslo " + odpoved);
     tlHZavrit_Click();
     Sleduj();
+    if (!o_.program_bezi && !HesloSpravne(odpoved)) o_.Porus(6, "Ukončit bez hesla " + o_.plan->heslo);
   }
 
   void Tikej(seconds jak_dlouho) {
@@ -633,6 +723,7 @@ class Jezdec {
       if (std::exchange(probuzeni_ohlasit_, false)) ZpracujZpravuOkna(zpravy_okna::Napajeni, zpravy_okna::Probuzeni, 0);
       Sleduj();
       o_.Vyprsi(Ted());  // the program has seen this moment
+      if (o_.program_bezi && !Prerusit()) o_.Probehlo(Ted());
     }
   }
   // One second of the world: daylight saving's hour, the counters of work.
@@ -678,6 +769,7 @@ class Jezdec {
     svet_.hodiny.ted += jak_dlouho;
     o_.skutecne += jak_dlouho;
     o_.Probuzeni();
+    o_.Vyruseni(Ted());
     probuzeni_ohlasit_ = !ohlasit && k_.Sance(30);
     if (!probuzeni_ohlasit_) {
       ZpracujZpravuOkna(zpravy_okna::Napajeni, zpravy_okna::Probuzeni, 0);
@@ -692,18 +784,18 @@ class Jezdec {
     } else {
       svet_.procesy.clear();
     }
-    Pis(svet_.procesy.empty() ? "programy skončily" : "běží " + svet_.procesy[0]);
+    Pis(svet_.procesy.empty() ? "programy skončily" : "běží " + svet_.procesy[0], false);
   }
   // A busy spell of the processor and the network, long enough for a check of the quiet to see it.
   void Rusno() {
     const seconds jak_dlouho{10 + k_.Do(600)};
     rusno_do_ = o_.skutecne + jak_dlouho;
-    Pis("počítač pracuje " + std::to_string(jak_dlouho.count()) + " s");
+    Pis("počítač pracuje " + std::to_string(jak_dlouho.count()) + " s", false);
   }
   void Vstup() {
     svet_.posledni_vstup = svet_.hodiny.Tik();
     o_.vstup = o_.skutecne;
-    Pis("klávesnice");
+    Pis("klávesnice", false);
   }
   // A box of the program left open for a while: the timer goes on under it.
   void Box() {
@@ -750,11 +842,13 @@ class Jezdec {
     Start(argument);
     Sleduj();
     o_.hned.reset();
+    o_.hned_zrusena = false;
     if (napsany && napsany->kdy != Zamer::Hned && Naplanovano() == napsany->text && HesloSpravne(odpoved)) {
       Prijato(std::move(*napsany));
     } else if (!konec_sezeni_) {
       Obnoveno(napsany ? std::nullopt : ocekavano);  // a typed line left what was stored in force
     }
+    if (!konec_sezeni_ && k_.Sance(10)) PosunHodin();  // the clock synchronised before the first tick
   }
   // What the autostart entry brought back; where either was right, the program chose.
   void Obnoveno(std::optional<bool> ocekavano) {
@@ -779,7 +873,7 @@ class Jezdec {
         varovani_ = true;
         tlacitko_storno_ = r.starts_with("ukaz storno");
         o_.Varovani(Ted(), svet_.procesy);
-        Pis(r);
+        Pis(r, false);
       } else if (r == "schovej") {
         varovani_ = false;
       } else if (r == "hlavni okno" && !nacteno_) {  // the window opens: the form loads
@@ -787,10 +881,10 @@ class Jezdec {
         f_ = Formular{};
         NactiHlavniOkno(f_, "");
       } else if (r == "konec programu") {
-        Pis(r);
+        Pis(r, false);
         o_.program_bezi = false;
       } else if (const int akce = AkceZapisu(r)) {
-        Pis(r);
+        Pis(r, false);
         o_.Akce(akce, Ted());
         if (akce == akce::Spanek) spanek_ = true;
         if (akce != akce::Spanek && akce != akce::Zamceni) konec_sezeni_ = true;
@@ -800,7 +894,7 @@ class Jezdec {
       varovani_ = true;
       tlacitko_storno_ = false;
       o_.Varovani(Ted(), svet_.procesy);
-      Pis("odpočet bez okna");
+      Pis("odpočet bez okna", false);
     }
   }
 
