@@ -4,6 +4,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -118,10 +119,9 @@ Zamer Vygeneruj(Kostky& k, Cas ted) {
   if (z.kdy == Zamer::VCas && k.Sance(10)) z.hodina = 24, z.minuta = 0;
   const bool muze_denne = z.kdy == Zamer::VCas || z.kdy == Zamer::OdDo || z.kdy == Zamer::Minuty;
   z.kd = muze_denne && k.Sance(35);
-  if (z.kd && z.kdy == Zamer::VCas && k.Sance(50)) z.dny = static_cast<std::uint8_t>(1 + k.Do(0x7E));
+  if (z.kd && z.kdy == Zamer::VCas && k.Sance(50)) z.dny = static_cast<std::uint8_t>(1 + k.Do(0x7F));  // all seven too
   if (z.kdy == Zamer::VCas && !z.kd && k.Sance(25)) {
-    z.datum = Den(cil) - days{z.hodina == 24 ? 0 : 0};
-    if (z.hodina == 24) z.datum = Den(ted) + days{k.Do(2)};
+    z.datum = z.hodina == 24 ? Den(ted) + days{k.Do(2)} : Den(cil);
   }
   if (z.kdy == Zamer::OdDo) {
     z.hodina = c.hodina;
@@ -232,25 +232,40 @@ class Orakulum {
 
   // Something that may change the schedule's course happened: the user acted, the computer slept, the
   // clock moved, a log-on.
-  void Vyruseni(Cas ted) { klid_zdi_ = ted; }
+  void Vyruseni(Cas ted) {
+    klid_zdi_ = ted;
+    nejdal_ = std::max(nejdal_, ted);
+    od_ = nejdal_;  // a clock set back does not open a day gone by again
+  }
 
   // Kept: a plain clock time (or a number of minutes) whose warning minute and moment passed with the
   // program ticking undisturbed has been carried out.
   void Probehlo(Cas ted) {
-    if (!plan || !plan->podminka.Zadne() || ted < klid_zdi_ + minutes{4} || (varovano_ && !plan->kd)) return;
+    nejdal_ = std::max(nejdal_, ted);
+    if (!plan || !plan->podminka.Zadne() || ted < klid_zdi_ + minutes{2} || (varovano_ && !plan->kd)) return;
+    const auto m = DalsiOkamzik();
+    if (m && ted >= *m + seconds{10} && ted < *m + minutes{3} && posledni_akce_ < *m - minutes{1}) {
+      Porus(3, "akce v " + Hm(plan->hodina, plan->minuta) + " neproběhla, program běžel bez vyrušení");
+    }
+  }
+  // The first moment of the schedule whose whole warning minute lies in the undisturbed stretch (kept
+  // until something changes: it is asked at every tick).
+  std::optional<Cas> DalsiOkamzik() {
+    const auto klic = std::tuple(plan->id, od_, vyrizene_.size(), varovane_.size());
+    if (dalsi_ && dalsi_->first == klic) return dalsi_->second;
     const Zamer& z = *plan;
     std::optional<Cas> m;
     if (z.kdy == Zamer::Minuty && !z.kd) m = floor<minutes>(z.zadano) + minutes{z.minuty};
+    if (m && *m < od_ + minutes{2}) m.reset();
     for (int d = 0; z.kdy == Zamer::VCas && !m && d <= 8; ++d) {
-      const Cas den = Den(klid_zdi_) + days{d};
+      const Cas den = Den(od_) + days{d};
       const Cas kdy = Okamzik(den, z.hodina, z.minuta);
       const bool vyrizeny = std::find(vyrizene_.begin(), vyrizene_.end(), kdy) != vyrizene_.end() ||
                             std::find(varovane_.begin(), varovane_.end(), kdy) != varovane_.end();
-      if (JehoDen(z, den, kdy) && !vyrizeny && kdy >= klid_zdi_ + minutes{2}) m = kdy;
+      if (JehoDen(z, den, kdy) && !vyrizeny && kdy >= od_ + minutes{2}) m = kdy;
     }
-    if (m && ted >= *m + seconds{90} && ted < *m + minutes{3} && posledni_akce_ < *m - minutes{1}) {
-      Porus(3, "akce v " + Hm(z.hodina, z.minuta) + " neproběhla, program běžel bez vyrušení");
-    }
+    dalsi_ = std::pair(klic, m);
+    return m;
   }
 
   // A resume: a countdown that ran out while the computer slept needs a new warning.
@@ -313,7 +328,7 @@ class Orakulum {
     const Cas konec = plan->podminka.Zadne() ? m + minutes{11} + duration_cast<seconds>(posuny) : KonecHlidani(m);
     // A countdown begun at the very end has ended too; in between, the program knows best whether its
     // lateness (in real time) still allows it.
-    if (ted > konec + minutes{2} || (!naplanovano && ted >= m)) plan.reset();
+    if (ted > konec + minutes{2} || (!naplanovano && (ted >= m || varovano_))) plan.reset();
   }
 
   // A one-off time comes back from the store with the day it was given.
@@ -406,8 +421,10 @@ class Orakulum {
   std::optional<Cas> prvni_zdi_;  // the first warning of this moment of the schedule
   bool varovano_ = false;         // the one-off schedule in force has been warned of
   Cas klid_zdi_{};                // the wall clock at the last event that could change the course
+  Cas nejdal_{}, od_{};           // the latest wall time seen; and at that event
   std::vector<Cas> vyrizene_;     // the daily schedule's moments carried out or cancelled
   std::vector<Cas> varovane_;     // and those warned of
+  std::optional<std::pair<std::tuple<int, Cas, std::size_t, std::size_t>, std::optional<Cas>>> dalsi_;
   Cas posledni_akce_{};
   int varovani_pro_ = -1;
   bool storno_ = false;  // the user cancelled after the last warning appeared
@@ -660,6 +677,7 @@ class Jezdec {
     if (!prijato) tlHNStorno_Click(f_);
     Strez(pred, odpoved, "editor");
     if (prijato && z.kdy != Zamer::Hned && HesloSpravne(odpoved) && Naplanovano() != pred) Prijato(std::move(z));
+    if (!zavirani_ && k_.Sance(70)) ZavriHlavni();  // done with it
     o_.hned = hned;
     o_.hned_zs = hned_zs;
     if (!hned) o_.hned_zrusena = false;  // the action it started is over, carried out or not
@@ -689,6 +707,7 @@ class Jezdec {
     Strez(pred, odpoved, "S");
     if (o_.plan && HesloSpravne(odpoved) && !zakazano) o_.Zrus();
     if (HesloSpravne(odpoved) && !zakazano && zavirani_ && o_.hned) o_.hned_zrusena = true;
+    if (!zavirani_ && k_.Sance(70)) ZavriHlavni();
   }
 
   void StornoVarovani() {
@@ -730,8 +749,9 @@ class Jezdec {
   void Vterina() {
     svet_.hodiny.ted += seconds{1};
     o_.skutecne += seconds{1};
-    const DatumCas t = RozlozCas(Ted());
-    const bool nedele = t.den >= 25 && t.den_tydne == 0 && t.minuta == 0 && t.sekunda == 0;
+    const bool cela_hodina = Ted().time_since_epoch() % hours{1} == seconds{0};
+    const DatumCas t = cela_hodina ? RozlozCas(Ted()) : DatumCas{};
+    const bool nedele = cela_hodina && t.den >= 25 && t.den_tydne == 0;
     if (nedele && t.mesic == 3 && t.hodina == 2) {
       PosunZdi(hours{1}, "letní čas");
     } else if (nedele && t.mesic == 10 && t.hodina == 3 && zimni_ != t.rok) {
@@ -849,6 +869,7 @@ class Jezdec {
       Obnoveno(napsany ? std::nullopt : ocekavano);  // a typed line left what was stored in force
     }
     if (!konec_sezeni_ && k_.Sance(10)) PosunHodin();  // the clock synchronised before the first tick
+    if (k_.Sance(50)) ZavriHlavni();
   }
   // What the autostart entry brought back; where either was right, the program chose.
   void Obnoveno(std::optional<bool> ocekavano) {
@@ -907,9 +928,8 @@ class Jezdec {
   milliseconds rusno_do_{0};  // the computer is busy until then (real time)
   bool spanek_ = false, konec_sezeni_ = false, probuzeni_ohlasit_ = false, zavirani_ = false;
   bool nacteno_ = false;  // the main window's form is loaded
-  int zimni_ = 0;
-  std::string
-      editor_heslo_;  // the answer the open editor was let in with  // the year whose autumn hour has been set back
+  int zimni_ = 0;         // the year whose autumn hour has been set back
+  std::string editor_heslo_;  // the answer the open editor was let in with
 };
 
 }  // namespace
