@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Fuzzes every libFuzzer target (tests/fuzz/*_fuzz.cpp) under ASan + UBSan, SECONDS each (default 60),
-# with its dictionary and a corpus kept in build/native-asan/corpus/. Prints each target's inputs, speed
-# and findings, writes the same to build/fuzz-figures.txt, and fails on the first finding.
+# Fuzzes the libFuzzer targets (tests/fuzz/*_fuzz.cpp; after SECONDS, the names of some of them) under
+# ASan + UBSan, SECONDS each (default 60), with a dictionary where there is one and a corpus kept in
+# build/native-asan/corpus/. Prints each target's inputs, speed and findings, writes the same to
+# build/fuzz-figures.txt, and fails on the first finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+shift || true
+only=" $* "
 tools/install-deps.sh
 cmake --preset native-asan >/dev/null
 cmake --build --preset native-asan >/dev/null
@@ -13,6 +16,7 @@ figures=build/fuzz-figures.txt
 for target in build/native-asan/*_fuzz; do
   [ -x "$target" ] || continue
   name=$(basename "$target" _fuzz)
+  [ "$only" = "  " ] || [[ "$only" == *" $name "* ]] || continue
   corpus=build/native-asan/corpus/$name
   log=build/native-asan/$name-fuzz.log
   mkdir -p "$corpus"

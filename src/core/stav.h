@@ -83,7 +83,8 @@ struct StavPlanu : Plan {
   std::optional<VolaniKonce> KonecSezeni;  // the session-ending call was made: when, for which action
   std::uintptr_t CasovacID = 0;
   std::chrono::milliseconds KonecOdpoctu{0};  // when the countdown ends, on the steady clock
-  std::chrono::milliseconds Zpozdeni{0};      // how late, in real time, the countdown under way began
+  std::chrono::milliseconds Zpozdeni{0};      // how late after its warning minute began, in real time, the
+                                              // countdown under way began
   std::chrono::milliseconds PosledniTik{0};   // the steady clock at the last tick
   std::optional<Cas> Probuzeni;               // the moment the computer is to wake for, when set
   std::optional<Cas> Probuzeno;               // when the program's own wake timer woke the computer

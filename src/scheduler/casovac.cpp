@@ -142,8 +142,8 @@ void KrokPlanu() {
     HlidejPodminky(ted);
   } else if (JeMinutaVarovani(t)) {
     // The whole minute, whatever second of it the schedule was armed or the computer woke in: never a
-    // countdown of seconds.
-    stav.Zpozdeni = milliseconds{0};
+    // countdown of seconds. It began that late into its minute.
+    stav.Zpozdeni = ted - (stav.CilovyCas - minutes{1});
     Zobraz(seconds{60});
   } else {
     HlidejZmeskane();

@@ -52,10 +52,10 @@ void PrenesNaDalsiDen(bool po_hlidani) {
       static_cast<Plan&>(stav) = posunuty;
     }
   }
-  // The schedule read again is past the day left behind already.
+  // The schedule read again is past the day left behind already; so is a clock set back over it.
   const auto dalsi = [&](Cas cil) {
     const bool nastane = po_hlidani ? JesteNastane(stav, cil, ted) : cil - minutes{1} > floor<minutes>(ted);
-    return nastane && VPovolenyDen(stav, cil);
+    return nastane && cil > stav.Vyrizeno && VPovolenyDen(stav, cil);
   };
   while (!dalsi(stav.CilovyCas)) stav.CilovyCas += days{1};
   NastavMinutuVarovani();
@@ -116,7 +116,7 @@ void PrerusenoSpankem(milliseconds pres) {
     stav.Hlidani = {};
     return;
   }
-  Zmeskano(pres + stav.Zpozdeni);
+  Zmeskano(stav.Zpozdeni + minutes{1} + pres);  // the countdown's minute, then the sleep past its end
 }
 
 // Over a full-screen program, a presentation, in quiet hours, or while nobody is at the screen, the

@@ -220,7 +220,8 @@ class Orakulum {
     varovani_ = skutecne;
     podminky_ = plan ? NesplnenaPodminka(plan->podminka, procesy) : std::nullopt;
     // A countdown begun again (after a sleep cut it) is still the same day's: its first one tells which.
-    if (!prvni_zdi_ || varovani_pro_ != (plan ? plan->id : -1)) prvni_zdi_ = ted;
+    const bool jiny = plan && plan->kdy == Zamer::VCas && prvni_zdi_ && !Shoda(*plan, *prvni_zdi_, ted);
+    if (!prvni_zdi_ || varovani_pro_ != (plan ? plan->id : -1) || jiny) prvni_zdi_ = ted;  // another day's
     varovani_zdi_ = ted;
     varovani_pro_ = plan ? plan->id : -1;
     varovano_ = plan.has_value();
@@ -325,7 +326,7 @@ class Orakulum {
     if (!plan || plan->kd || (plan->kdy != Zamer::Minuty && plan->kdy != Zamer::VCas)) return;
     const Cas m =
         plan->kdy == Zamer::Minuty ? floor<minutes>(plan->zadano) + minutes{plan->minuty} : MomentJednorazovy(*plan);
-    const Cas konec = plan->podminka.Zadne() ? m + minutes{11} + duration_cast<seconds>(posuny) : KonecHlidani(m);
+    const Cas konec = (plan->podminka.Zadne() ? m + minutes{11} : KonecHlidani(m)) + duration_cast<seconds>(posuny);
     // A countdown begun at the very end has ended too; in between, the program knows best whether its
     // lateness (in real time) still allows it.
     if (ted > konec + minutes{2} || (!naplanovano && (ted >= m || varovano_))) plan.reset();
@@ -863,7 +864,13 @@ class Jezdec {
     Sleduj();
     o_.hned.reset();
     o_.hned_zrusena = false;
-    if (napsany && napsany->kdy != Zamer::Hned && Naplanovano() == napsany->text && HesloSpravne(odpoved)) {
+    // A typed line that replaced what was surely stored, protected, did so behind its password; where the
+    // store may have let it go already, the program knew.
+    const bool prijat = napsany && napsany->kdy != Zamer::Hned && Naplanovano() == napsany->text;
+    if (prijat && !HesloSpravne(odpoved) && ocekavano == true) {
+      o_.Porus(6, "řádek při startu bez hesla " + o_.plan->heslo + " nahradil " + o_.plan->text);
+    }
+    if (prijat) {
       Prijato(std::move(*napsany));
     } else if (!konec_sezeni_) {
       Obnoveno(napsany ? std::nullopt : ocekavano);  // a typed line left what was stored in force

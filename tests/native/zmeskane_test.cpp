@@ -207,6 +207,20 @@ TEST_F(Zmeskane, SpankyVOdpoctu) {
   }
 }
 
+// A day's moment carried out is the day's: a clock set back over it (in its countdown, by 81 minutes)
+// does not bring it again the same day.
+TEST_F(Zmeskane, HodinyZpetPoAkci) {
+  Spust(V(15, 30, 0), "/zamceni;kd;t/15:36/");
+  svet.hodiny.Posun(minutes{73});  // past the moment in no time: the warning is due
+  ZpracujZpravuOkna(zpravy_okna::ZmenaCasu, 0, 0);
+  Tikej(seconds{1});
+  svet.hodiny.Posun(-minutes{81});
+  EXPECT_TRUE(Tikej(seconds{70}));
+  svet.log.clear();
+  EXPECT_FALSE(Tikej(minutes{20}));
+  EXPECT_EQ(FormatDatum(stav.CilovyCas), "5.12.2026");
+}
+
 // A timer started again after an action that did not end the session (here a closing of programs held
 // half an hour) does not make the moment missed meanwhile a new one: it is forgotten, not carried out
 // 20 minutes late.
