@@ -186,11 +186,13 @@ TEST_F(Zmeskane, SpankyVOdpoctu) {
     const char* parametr;
     minutes prvni;       // asleep from the start for so long (the warning minute passed)
     seconds do_druheho;  // then awake for so long, then asleep again
-    minutes druhy;
+    seconds druhy;
     hours posun;  // the wall clock moved meanwhile
     bool znovu;   // the warning again, with its whole minute
   } pripady[] = {
       {V(15, 31, 0), "/vypnuti;t/15:33/", minutes{8}, seconds{30}, minutes{5}, hours{0}, false},
+      // Armed 50 s into its warning minute, then asleep past the countdown's end by 9 min 20 s.
+      {V(15, 32, 50), "/vypnuti;t/15:33/", minutes{0}, seconds{30}, seconds{590}, hours{0}, false},
       {SlozCas(2026, 3, 29, 1, 58, 0), "/vypnuti;t/1:59/", minutes{0}, seconds{30}, minutes{2}, hours{1}, true},
   };
   for (const auto& p : pripady) {
