@@ -160,6 +160,9 @@ std::optional<int> MoznaHned(const Zamer& z) {
   return std::nullopt;
 }
 
+// Whether ";zs" holds: a broken string's only if it still says so.
+bool BezStorna(const Zamer& z) { return z.kdy == Zamer::Neznamy ? z.text.find(";zs") != std::string::npos : z.zs; }
+
 int AkceZapisu(const std::string& radek) {
   if (radek.starts_with("SetSuspendState")) return akce::Spanek;
   if (radek.starts_with("LockWorkStation")) return akce::Zamceni;
@@ -192,6 +195,7 @@ class Orakulum {
 
   void Nastav(Zamer z, Cas ted) {
     z.zadano = ted;
+    zadano_skutecne_ = skutecne;
     z.id = ++dalsi_id_;
     plan = std::move(z);
     posuny = milliseconds{0};
@@ -315,13 +319,22 @@ class Orakulum {
     if (z.kdy != Zamer::VCas) return false;
     if (varovano_) return std::nullopt;  // its moment came; the clock set back since does not make it new
     const Cas m = MomentJednorazovy(z);
+    if (MinulSkutecne(m)) return std::nullopt;  // passed in real time: the program may have let it go
     if (ted < m - minutes{2}) return true;
     if (!z.podminka.Zadne()) return ted > KonecHlidani(m) + minutes{1} ? std::optional(false) : std::nullopt;
     return ted > m + minutes{11} + posuny ? std::optional(false) : std::nullopt;
   }
 
+  // Whether the moment has passed in real time, counted from the arming as if nobody moved the clock.
+  bool MinulSkutecne(Cas m) const { return skutecne >= zadano_skutecne_ + (m - floor<minutes>(plan->zadano)); }
+
   // A one-off moment long passed, with its watch and the missed-moment minutes, once the program has
   // ticked at it: nothing of it can come any more.
+  // The system's word of a resume or a clock change: the program looks for a missed moment at once, but
+  // for a condition's watch only at its next tick.
+  void VyprsiPoZprave(Cas ted) {
+    if (plan && plan->podminka.Zadne()) Vyprsi(ted);
+  }
   void Vyprsi(Cas ted, bool naplanovano = true) {
     if (!plan || plan->kd || (plan->kdy != Zamer::Minuty && plan->kdy != Zamer::VCas)) return;
     const Cas m =
@@ -329,7 +342,9 @@ class Orakulum {
     const Cas konec = (plan->podminka.Zadne() ? m + minutes{11} : KonecHlidani(m)) + duration_cast<seconds>(posuny);
     // A countdown begun at the very end has ended too; in between, the program knows best whether its
     // lateness (in real time) still allows it.
-    if (ted > konec + minutes{2} || (!naplanovano && (ted >= m || varovano_))) plan.reset();
+    // A number of minutes is real time: a clock set back does not keep it ahead.
+    const bool minul = ted >= m || MinulSkutecne(m);
+    if (ted > konec + minutes{2} || (!naplanovano && (minul || varovano_))) plan.reset();
   }
 
   // A one-off time comes back from the store with the day it was given.
@@ -422,6 +437,7 @@ class Orakulum {
   std::optional<Cas> prvni_zdi_;  // the first warning of this moment of the schedule
   bool varovano_ = false;         // the one-off schedule in force has been warned of
   Cas klid_zdi_{};                // the wall clock at the last event that could change the course
+  milliseconds zadano_skutecne_{0};  // the real time the schedule in force was armed at
   Cas nejdal_{}, od_{};           // the latest wall time seen; and at that event
   std::vector<Cas> vyrizene_;     // the daily schedule's moments carried out or cancelled
   std::vector<Cas> varovane_;     // and those warned of
@@ -579,7 +595,7 @@ class Jezdec {
   std::string Naplanovano() const { return stav.Neaktivni == 0 ? stav.Parametr : "-"; }
   // Before the user acts: a passed one-off moment the program gave up is gone for the oracle too.
   void PredUdalosti() {
-    if (!varovani_ && !zavirani_) o_.Vyprsi(Ted(), Naplanovano() != "-");
+    if (o_.program_bezi && !varovani_ && !zavirani_) o_.Vyprsi(Ted(), Naplanovano() != "-");
   }
 
   // A guarded schedule stays as it was unless its password was given.
@@ -600,7 +616,7 @@ class Jezdec {
     const std::string odpoved = OdpovezHeslo(), pred = Naplanovano();
     Pis("předání " + z.text + " heslo " + odpoved);
     const auto hned = std::exchange(o_.hned, MoznaHned(z));  // one may be under way already
-    const bool hned_zs = std::exchange(o_.hned_zs, z.zs);
+    const bool hned_zs = std::exchange(o_.hned_zs, BezStorna(z));
     const Odpoved vysledek = PrijmiPokyn(z.text);
     Pis("  kód " + std::to_string(vysledek.kod) + ", naplánováno " + Naplanovano());
     Sleduj();
@@ -670,7 +686,7 @@ class Jezdec {
     z.ss = f_[chHN(4)].hodnota == 1;
     f_[O::txtHNHeslo].text = z.heslo;
     const auto hned = std::exchange(o_.hned, MoznaHned(z));  // one may be under way already
-    const bool hned_zs = std::exchange(o_.hned_zs, z.zs);
+    const bool hned_zs = std::exchange(o_.hned_zs, BezStorna(z));
     tlHNAktivace_Click(f_);
     Sleduj();
     const bool prijato = !f_.Aktivni(O::txtHNCas);
@@ -773,7 +789,7 @@ class Jezdec {
     Pis(proc + " " + std::to_string(duration_cast<minutes>(o).count()) + " min");
     if (k_.Sance(70)) {
       ZpracujZpravuOkna(zpravy_okna::ZmenaCasu, 0, 0);
-      o_.Vyprsi(Ted());
+      o_.VyprsiPoZprave(Ted());
     }
     Sleduj();
   }
@@ -794,7 +810,7 @@ class Jezdec {
     probuzeni_ohlasit_ = !ohlasit && k_.Sance(30);
     if (!probuzeni_ohlasit_) {
       ZpracujZpravuOkna(zpravy_okna::Napajeni, zpravy_okna::Probuzeni, 0);
-      o_.Vyprsi(Ted());
+      o_.VyprsiPoZprave(Ted());
     }
     Sleduj();
   }
@@ -859,7 +875,8 @@ class Jezdec {
     const std::optional<bool> ocekavano = o_.MaBytNaplanovano(Ted());
     if (ocekavano == false) o_.plan.reset();
     const std::string odpoved = OdpovezHeslo();
-    if (napsany) o_.hned = MoznaHned(*napsany), o_.hned_zs = napsany->zs;
+    Pis("  heslo " + odpoved + ", plán " + (o_.plan ? o_.plan->text : "-"), false);
+    if (napsany) o_.hned = MoznaHned(*napsany), o_.hned_zs = BezStorna(*napsany);
     Start(argument);
     Sleduj();
     o_.hned.reset();
