@@ -1,8 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <span>
-
 #include "platform/napajeni.h"
 
 // How "Spánek" is carried out on this machine.
@@ -17,6 +14,3 @@ enum class ZpusobSpanku {
 ZpusobSpanku VyberSpanek(int verze, const SchopnostiSpanku& schopnosti);
 // The same for the running system.
 ZpusobSpanku ZpusobSpankuPocitace();
-
-// The capabilities read from the bytes of the system's power-capabilities structure.
-SchopnostiSpanku SchopnostiZBajtu(std::span<const std::uint8_t> bajty);

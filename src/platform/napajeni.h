@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 // What the machine offers for sleep: a sleep state (S1, S2 or S3), and Modern Standby (connected
@@ -9,6 +11,9 @@ struct SchopnostiSpanku {
   bool spanek = true;
   bool modernStandby = false;
 };
+
+// The capabilities read from the bytes of the system's power-capabilities structure.
+SchopnostiSpanku SchopnostiZBajtu(std::span<const std::uint8_t> bajty);
 
 // What a power or session call came to: nothing when it was made (or written down in a dry run), else
 // the system's own words for why not.

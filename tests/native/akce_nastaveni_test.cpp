@@ -8,6 +8,7 @@
 #include "core/predani.h"
 #include "core/spanek.h"
 #include "falesny_svet.h"
+#include "platform/napajeni.h"
 #include "scheduler/akce.h"
 #include "scheduler/casovac.h"
 #include "scheduler/nastaveni.h"

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cwchar>
 
-#include "core/spanek.h"
 #include "platform/win32/knihovny_win.h"
 #include "platform/win32/text_win.h"
 #include "scheduler/zavirani.h"
@@ -91,7 +90,7 @@ Selhani NapajeniWin::LockWorkStation() {
   return Duvod(GetLastError());
 }
 
-// The bytes read by place (core/spanek.cpp) lie where these headers put their neighbours.
+// The bytes read by place (platform/napajeni.cpp) lie where these headers put their neighbours.
 static_assert(offsetof(SYSTEM_POWER_CAPABILITIES, SystemS1) == 3 && offsetof(SYSTEM_POWER_CAPABILITIES, SystemS3) == 5);
 static_assert(offsetof(SYSTEM_POWER_CAPABILITIES, DiskSpinDown) == 21, "AoAc is the byte before DiskSpinDown");
 
