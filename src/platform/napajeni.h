@@ -30,8 +30,6 @@ class Napajeni {
   virtual SchopnostiSpanku Schopnosti() = 0;  // a machine whose capabilities cannot be read has none
   virtual void VypniObrazovku() = 0;
   virtual void UkonciProgman() = 0;  // ends the old shell's process before a log-off on 9x
-  // The controlled closing of the other programs; here so that a dry run can leave them alone too.
-  virtual void ZavriProgramy() = 0;
   // The system's dialog for shutting down computers on the network ("shutdown.exe /i"), not waited
   // for; false when it could not be started.
   virtual bool DialogVzdalenychPC() = 0;

@@ -21,6 +21,9 @@ class OknaProcesu {
   using ZpetneVolani = int (*)(HandleOkna okno, std::intptr_t navic);
 
   virtual ~OknaProcesu() = default;
+  // Asked once before the programs are closed: false in a dry run, which writes the closing down and
+  // leaves every program alone.
+  virtual bool ZacniZavirani() = 0;
   // Calls volani for each top-level window with navic, while it answers non-zero.
   virtual void ProjdiOkna(ZpetneVolani volani, std::intptr_t navic) = 0;
   virtual std::uint32_t Styl(HandleOkna okno) = 0;

@@ -16,6 +16,7 @@
 #include "scheduler/nastaveni.h"
 #include "scheduler/probuzeni.h"
 #include "scheduler/upozorneni.h"
+#include "scheduler/zavirani.h"
 #include "scheduler/zmeskane.h"
 
 using namespace std::chrono;
@@ -112,7 +113,7 @@ bool UkonciSezeni(const OkamzitaAkce& a, bool plan, unsigned priznaky, bool ukon
     const BezUkladani nechat;
     Casovac(false);
   }
-  if (a.zavrit_programy) port<Napajeni>().ZavriProgramy();
+  if (a.zavrit_programy) ZavriProgramy();
   if (stav.AkceZrusena == 1) {  // the programs already closed stay closed
     Pokracuj();
     return false;

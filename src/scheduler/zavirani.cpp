@@ -106,6 +106,7 @@ int UkonciProces(HandleOkna okno, std::intptr_t) {
 // Five passes over all windows, each stronger than the one before, with a wait after each so that
 // the programs have time to react while our own windows stay responsive. A cancel meanwhile ends them.
 void ZavriProgramy(const ProdlevyZavirani& prodlevy) {
+  if (!okna().ZacniZavirani()) return;
   stav.UkoncenychPocet = 0;
   stav.UkonceneProcesy.clear();
   const OknaProcesu::ZpetneVolani pruchody[] = {ZavriVyskakovaci, ZavriHlavni, UkonciRelaci,

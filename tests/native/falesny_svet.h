@@ -11,6 +11,7 @@
 #include "falesne_porty.h"
 #include "platform/cinnost.h"
 #include "platform/napajeni.h"
+#include "platform/okna_procesu.h"
 #include "platform/okna_programu.h"
 #include "platform/planovac.h"
 #include "platform/plocha.h"
@@ -164,10 +165,6 @@ class FalesnySvet : public FalesnePorty,
   SchopnostiSpanku Schopnosti() override { return schopnosti; }
   void VypniObrazovku() override { Zapis("SC_MONITORPOWER 2"); }
   void UkonciProgman() override { Zapis("TerminateProcess progman"); }
-  void ZavriProgramy() override {
-    Zapis("ZavriProgramy");
-    if (priZavirani) priZavirani();
-  }
   bool DialogVzdalenychPC() override {
     Zapis("shutdown.exe /i");
     return vzdalena_pc;
@@ -220,7 +217,36 @@ class FalesnySvet : public FalesnePorty,
   int WinVersion() const override { return win_version; }
   std::string WinVersionS() const override { return "Windows"; }
 
+  // No other program's window: the closing of programs is only written down, as in a dry run.
+  class ZadnaOkna final : public OknaProcesu {
+   public:
+    explicit ZadnaOkna(FalesnySvet& svet) : svet_(svet) {}
+    bool ZacniZavirani() override {
+      svet_.Zapis("ZavriProgramy");
+      if (svet_.priZavirani) svet_.priZavirani();
+      return false;
+    }
+    void ProjdiOkna(ZpetneVolani, std::intptr_t) override {}
+    std::uint32_t Styl(HandleOkna) override { return 0; }
+    std::uint32_t RozsirenyStyl(HandleOkna) override { return 0; }
+    std::string Trida(HandleOkna) override { return {}; }
+    std::uint32_t Proces(HandleOkna) override { return 0; }
+    std::uint32_t VlastniProces() override { return 0; }
+    std::uint32_t ProcesShellu() override { return 0; }
+    std::string JmenoProcesu(std::uint32_t) override { return {}; }
+    void Posli(HandleOkna, unsigned, std::uintptr_t, std::intptr_t) override {}
+    bool PosliACekej(HandleOkna, unsigned, std::uintptr_t, std::intptr_t, std::uint32_t, std::uintptr_t&) override {
+      return false;
+    }
+    bool UkonciProces(std::uint32_t) override { return false; }
+    void Cekej(std::uint32_t) override {}
+
+   private:
+    FalesnySvet& svet_;
+  };
+
   PlanovacProgramu planovac_;
+  ZadnaOkna okna_{*this};
   Pripojeni<CasovacOkna> p1_{*this};
   Pripojeni<OknoUpozorneni> p2_{*this};
   Pripojeni<IkonaListy> p3_{*this};
@@ -235,4 +261,5 @@ class FalesnySvet : public FalesnePorty,
   Pripojeni<Probouzeni> p13_{*this};
   Pripojeni<Cinnost> p14_{*this};
   Pripojeni<Relace> p15_{*this};
+  Pripojeni<OknaProcesu> p16_{okna_};
 };

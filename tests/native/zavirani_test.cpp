@@ -27,6 +27,7 @@ class FalesnaOkna final : public OknaProcesu {
   std::vector<FalesneOkno> okna;
   std::vector<std::string> zaznam;
 
+  bool ZacniZavirani() override { return true; }
   void ProjdiOkna(ZpetneVolani volani, std::intptr_t navic) override {
     for (HandleOkna h = 1; h <= okna.size(); ++h)
       if (!volani(h, navic)) break;

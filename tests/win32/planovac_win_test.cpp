@@ -11,6 +11,7 @@
 
 #include "core/kodovani.h"
 #include "platform/win32/napajeni_win.h"
+#include "platform/win32/okna_procesu_win.h"
 #include "platform/win32/uloziste_win.h"
 #include "ui/main_window/editor.h"
 #include "ui/main_window/parametr_z_formulare.h"
@@ -52,13 +53,14 @@ TEST(NapajeniWin, NanecistoZapiseKazdeVolani) {
   DeleteFileW(soubor.c_str());
   SetEnvironmentVariableW(L"ZDKZ_NANECISTO", soubor.c_str());
   NapajeniWin napajeni;
+  OknaProcesuWin okna;
   SetEnvironmentVariableW(L"ZDKZ_NANECISTO", nullptr);
   napajeni.PovolVypnuti();
   napajeni.ExitWindowsEx(0x06, 0xFFFFFFFF);
   napajeni.SetSuspendState(true, false, false);
   napajeni.LockWorkStation();
   napajeni.UkonciProgman();
-  napajeni.ZavriProgramy();
+  EXPECT_FALSE(okna.ZacniZavirani()) << "the programs are left alone";
 
   std::ifstream vstup(std::filesystem::path(soubor), std::ios::binary);
   std::vector<std::string> radky;

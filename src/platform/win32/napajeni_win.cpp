@@ -5,12 +5,9 @@
 #include <shellapi.h>
 
 #include <cstddef>
-#include <cstdio>
-#include <cwchar>
 
 #include "platform/win32/knihovny_win.h"
 #include "platform/win32/text_win.h"
-#include "scheduler/zavirani.h"
 
 namespace {
 
@@ -29,27 +26,9 @@ std::string Duvod(DWORD chyba) {
 
 }  // namespace
 
-NapajeniWin::NapajeniWin() {
-  wchar_t cesta[MAX_PATH] = {};
-  const DWORD delka = GetEnvironmentVariableW(L"ZDKZ_NANECISTO", cesta, MAX_PATH);
-  if (delka > 0 && delka < MAX_PATH) soubor_nanecisto_ = cesta;
-  wchar_t chyba[16] = {};
-  if (GetEnvironmentVariableW(L"ZDKZ_NANECISTO_CHYBA", chyba, 16) > 0)
-    chyba_nanecisto_ = std::wcstoul(chyba, nullptr, 10);
-}
-
 Selhani NapajeniWin::OdpovedNanecisto() const {
-  if (chyba_nanecisto_ == 0) return std::nullopt;
-  return Duvod(chyba_nanecisto_);
-}
-
-bool NapajeniWin::Zapis(const std::string& radek) {
-  if (soubor_nanecisto_.empty()) return false;
-  if (FILE* soubor = _wfopen(soubor_nanecisto_.c_str(), L"ab")) {
-    std::fputs((radek + "\r\n").c_str(), soubor);
-    std::fclose(soubor);
-  }
-  return true;
+  if (nanecisto_.Chyba() == 0) return std::nullopt;
+  return Duvod(nanecisto_.Chyba());
 }
 
 void NapajeniWin::PovolVypnuti() {
@@ -68,14 +47,14 @@ void NapajeniWin::PovolVypnuti() {
 // The system's own words for why a call was refused (no privilege on a locked-down computer, a shut-down
 // aborted, a sleep the drivers refused).
 Selhani NapajeniWin::ExitWindowsEx(unsigned priznaky, unsigned duvod) {
-  if (Zapis("ExitWindowsEx " + Hex(priznaky) + " " + Hex(duvod))) return OdpovedNanecisto();
+  if (nanecisto_.Zapis("ExitWindowsEx " + Hex(priznaky) + " " + Hex(duvod))) return OdpovedNanecisto();
   if (::ExitWindowsEx(priznaky, duvod)) return std::nullopt;
   return Duvod(GetLastError());
 }
 
 Selhani NapajeniWin::SetSuspendState(bool hibernace, bool vynutit, bool bez_probuzeni) {
-  if (Zapis("SetSuspendState " + std::to_string(hibernace) + " " + std::to_string(vynutit) + " " +
-            std::to_string(bez_probuzeni))) {
+  if (nanecisto_.Zapis("SetSuspendState " + std::to_string(hibernace) + " " + std::to_string(vynutit) + " " +
+                       std::to_string(bez_probuzeni))) {
     return OdpovedNanecisto();
   }
   const auto uspi = PowrprofDll().SetSuspendState;
@@ -85,7 +64,7 @@ Selhani NapajeniWin::SetSuspendState(bool hibernace, bool vynutit, bool bez_prob
 }
 
 Selhani NapajeniWin::LockWorkStation() {
-  if (Zapis("LockWorkStation")) return OdpovedNanecisto();
+  if (nanecisto_.Zapis("LockWorkStation")) return OdpovedNanecisto();
   if (::LockWorkStation()) return std::nullopt;
   return Duvod(GetLastError());
 }
@@ -107,7 +86,7 @@ SchopnostiSpanku NapajeniWin::Schopnosti() {
 // system enters standby. The request goes through the default handling of a window of our own, so
 // that no other program hears it.
 void NapajeniWin::VypniObrazovku() {
-  if (Zapis("SC_MONITORPOWER 2")) return;
+  if (nanecisto_.Zapis("SC_MONITORPOWER 2")) return;
   HWND okno = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
   if (!okno) return;
   DefWindowProcW(okno, WM_SYSCOMMAND, SC_MONITORPOWER, 2);
@@ -115,7 +94,7 @@ void NapajeniWin::VypniObrazovku() {
 }
 
 void NapajeniWin::UkonciProgman() {
-  if (Zapis("TerminateProcess progman")) return;
+  if (nanecisto_.Zapis("TerminateProcess progman")) return;
   HWND okno = FindWindowW(L"progman", L"program manager");
   DWORD proces = 0;
   if (okno == nullptr || GetWindowThreadProcessId(okno, &proces) == 0) return;
@@ -127,12 +106,7 @@ void NapajeniWin::UkonciProgman() {
 
 // shutdown.exe can end the session too, so a dry run only writes it down.
 bool NapajeniWin::DialogVzdalenychPC() {
-  if (Zapis("shutdown.exe /i")) return true;
+  if (nanecisto_.Zapis("shutdown.exe /i")) return true;
   const auto vysledek = ShellExecuteW(nullptr, nullptr, L"shutdown.exe", L"/i", nullptr, SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(vysledek) > 32;
-}
-
-void NapajeniWin::ZavriProgramy() {
-  if (Zapis("ZavriProgramy")) return;
-  ::ZavriProgramy();
 }

@@ -24,6 +24,8 @@ constexpr DWORD PravaUkonceni = 0x000F0001;
 
 }  // namespace
 
+bool OknaProcesuWin::ZacniZavirani() { return !nanecisto_.Zapis("ZavriProgramy"); }
+
 void OknaProcesuWin::ProjdiOkna(ZpetneVolani volani, std::intptr_t navic) {
   Prochazka prochazka{volani, navic};
   EnumWindows(NavstivOkno, reinterpret_cast<LPARAM>(&prochazka));

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/okna_procesu.h"
+#include "platform/win32/nanecisto_win.h"
 
 class OknaProcesuWin : public OknaProcesu {
  public:
+  bool ZacniZavirani() override;
   void ProjdiOkna(ZpetneVolani volani, std::intptr_t navic) override;
   std::uint32_t Styl(HandleOkna okno) override;
   std::uint32_t RozsirenyStyl(HandleOkna okno) override;
@@ -17,4 +19,7 @@ class OknaProcesuWin : public OknaProcesu {
                    std::uint32_t limit_ms, std::uintptr_t& odpoved) override;
   bool UkonciProces(std::uint32_t proces) override;
   void Cekej(std::uint32_t ms) override;
+
+ private:
+  Nanecisto nanecisto_;
 };
