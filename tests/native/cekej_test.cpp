@@ -1,4 +1,4 @@
-#include "scheduler/cekej.h"
+#include "platform/cekej.h"
 
 #include <gtest/gtest.h>
 

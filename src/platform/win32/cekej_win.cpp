@@ -1,6 +1,6 @@
 #include "platform/win32/cekej_win.h"
 
-#include "scheduler/cekej.h"
+#include "platform/cekej.h"
 
 namespace {
 

@@ -1,13 +1,11 @@
-#include "scheduler/cekej.h"
+#include "platform/cekej.h"
 
 // The tick counter wraps after about 49.7 days; unsigned arithmetic wraps with it.
 std::uint32_t KonecCekani(std::uint32_t start, std::uint32_t ms) { return start + ms; }
 
 // Read as signed, the difference stays right across the wrap as long as the wait is shorter than
 // about 24.8 days; a deadline that has passed gives a negative number.
-std::int32_t ZbyvaDoKonce(std::uint32_t konec, std::uint32_t ted) {
-  return static_cast<std::int32_t>(konec - ted);
-}
+std::int32_t ZbyvaDoKonce(std::uint32_t konec, std::uint32_t ted) { return static_cast<std::int32_t>(konec - ted); }
 
 std::uint32_t CekejSmyckou(std::uint32_t ms, std::uint32_t zprava_prisla, const SystemCekani& system) {
   const bool s_limitem = ms != CekejBezLimitu;

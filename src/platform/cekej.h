@@ -13,9 +13,9 @@ std::int32_t ZbyvaDoKonce(std::uint32_t konec, std::uint32_t ted);
 
 // The system calls that Cekej's loop is made of.
 struct SystemCekani {
-  std::function<std::uint32_t()> tik;                         // the millisecond tick counter
-  std::function<std::uint32_t(std::uint32_t ms)> cekej;       // wait for handles or a message
-  std::function<bool()> zpracuj_zpravy;                       // false once the thread is quitting
+  std::function<std::uint32_t()> tik;                    // the millisecond tick counter
+  std::function<std::uint32_t(std::uint32_t ms)> cekej;  // wait for handles or a message
+  std::function<bool()> zpracuj_zpravy;                  // false once the thread is quitting
 };
 
 // Waits ms milliseconds (CekejBezLimitu: without limit) or until the system wait reports something
