@@ -1,6 +1,6 @@
 #include "ui/ikony_okna_win.h"
 
-#include "app/zdroje.h"
+#include "platform/zdroje.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <iterator>
 
-#include "app/zdroje.h"
+#include "platform/zdroje.h"
 
 namespace {
 

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "app/zdroje.h"
 #include "controls/kresleni_win.h"
-#include "ui/navrh_oken.h"
 #include "controls/soft_button/tltext_win.h"
 #include "controls/status_bar/clskzsb_win.h"
 #include "platform/win32/text_win.h"
+#include "platform/zdroje.h"
+#include "ui/navrh_oken.h"
 
 namespace {
 

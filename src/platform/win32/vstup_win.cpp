@@ -1,9 +1,9 @@
 // The one-line input box of DialogyWin: Windows has no system input box for programs like ours.
 #include <windows.h>
 
-#include "app/zdroje.h"
 #include "platform/win32/text_win.h"
 #include "platform/win32/zakladni_porty_win.h"
+#include "platform/zdroje.h"
 
 namespace {
 
