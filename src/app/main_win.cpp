@@ -1,10 +1,10 @@
 #include <windows.h>
 #include "app/predani_win.h"
 #include "app/program_win.h"
-#include "core/predani.h"
 #include "core/prikazovy_radek.h"
 #include "platform/win32/knihovny_win.h"
 #include "platform/win32/text_win.h"
+#include "program/predani.h"
 
 namespace {
 

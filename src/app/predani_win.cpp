@@ -3,8 +3,8 @@
 #include <string>
 #include <utility>
 
-#include "core/predani.h"
 #include "platform/win32/text_win.h"
+#include "program/predani.h"
 
 namespace {
 

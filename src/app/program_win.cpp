@@ -4,9 +4,9 @@
 
 #include "app/predani_win.h"
 #include "controls/soft_button/tltext_win.h"
-#include "core/predani.h"
-#include "core/start.h"
 #include "core/stav.h"
+#include "program/predani.h"
+#include "program/start.h"
 #include "scheduler/akce.h"
 #include "scheduler/casovac.h"
 

@@ -5,10 +5,10 @@
 
 #include "core/kodovani.h"
 #include "core/parametr.h"
-#include "core/predani.h"
 #include "core/spanek.h"
 #include "falesny_svet.h"
 #include "platform/napajeni.h"
+#include "program/predani.h"
 #include "scheduler/akce.h"
 #include "scheduler/casovac.h"
 #include "scheduler/nastaveni.h"

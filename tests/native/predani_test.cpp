@@ -1,6 +1,6 @@
 // A second start hands its command line to the running program: what each request does to the
 // schedule in force, and the exit code the second start ends with.
-#include "core/predani.h"
+#include "program/predani.h"
 
 #include <gtest/gtest.h>
 

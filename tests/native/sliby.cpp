@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "core/dny.h"
-#include "core/predani.h"
 #include "core/prikazovy_radek.h"
-#include "core/start.h"
 #include "falesny_svet.h"
+#include "program/predani.h"
+#include "program/start.h"
 #include "scheduler/casovac.h"
 #include "scheduler/upozorneni.h"
 #include "scheduler/zpravy_okna.h"

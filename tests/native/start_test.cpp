@@ -1,5 +1,5 @@
-#include "core/start.h"
-#include "core/predani.h"
+#include "program/start.h"
+#include "program/predani.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "beh_programu.h"
 #include "core/kodovani.h"
 #include "core/parametr.h"
-#include "core/predani.h"
+#include "program/predani.h"
 #include "scheduler/casovac.h"
 #include "scheduler/upozorneni.h"
 #include "scheduler/zpravy_okna.h"

@@ -9,8 +9,8 @@
 
 #include "app/predani_win.h"
 #include "core/kodovani.h"
-#include "core/predani.h"
 #include "platform/win32/text_win.h"
+#include "program/predani.h"
 #include "program_e2e.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "controls/kontrast.h"
 #include "controls/twipy.h"
-#include "core/predani.h"
+#include "core/kody.h"
 #include "core/stav.h"
 #include "platform/port.h"
 #include "platform/win32/text_win.h"

@@ -1,4 +1,4 @@
-#include "core/start.h"
+#include "program/start.h"
 
 #include <chrono>
 #include <optional>
@@ -24,9 +24,10 @@ namespace {
 // A stored string the parser refuses would refuse again at every start: it goes, with one word. So
 // does a stored action without a time, which would act at every log-on.
 void OdstranPoskozene() {
-  port<Dialogy>().Zprava("Uložené nastavení programu bylo poškozené, a proto bylo odstraněno.\r\n"
-                         "Zadejte prosím nastavení znovu.",
-                         NazevAplikace, styl::Ok | styl::Vykricnik);
+  port<Dialogy>().Zprava(
+      "Uložené nastavení programu bylo poškozené, a proto bylo odstraněno.\r\n"
+      "Zadejte prosím nastavení znovu.",
+      NazevAplikace, styl::Ok | styl::Vykricnik);
   stav.Neaktivni = 1;  // a refusal may have put back a plan that counted as armed
   stav.KazdyDen = 0;
   stav.Parametr.clear();

@@ -1,4 +1,4 @@
-#include "core/predani.h"
+#include "program/predani.h"
 
 #include <chrono>
 

@@ -3,14 +3,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/kody.h"
+
 // A second start of the program hands its command line to the one already running, which answers
-// with the second start's exit code: scripts read it.
-namespace kod {
-inline constexpr int Hotovo = 0;      // done; for "/stav": something is armed
-inline constexpr int Nic = 1;         // nothing to do: nothing armed; for "/stav": the program does not run
-inline constexpr int Odmitnuto = 2;   // a bad string, a wrong password, cancelling forbidden
-inline constexpr int Neodpovida = 3;  // the running program does not answer
-}  // namespace kod
+// with the second start's exit code (core/kody.h).
 
 // What a command line asks of the program: its main window (nothing given), to cancel the schedule
 // ("/storno"), to say what is armed ("/stav"), or a schedule.
