@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/cinnost.h"
+
 // What a schedule may wait for besides its moment: a program that ends (";po/render.exe/"), a quiet
 // computer (";klid/15/"), nobody at the keyboard or mouse (";necinnost/30/"). All that are given must
 // hold at once.
@@ -24,12 +26,6 @@ inline constexpr std::uint64_t KlidSitBajtuZaSekundu = 50'000;  // received and 
 
 // The minutes a condition can ask for: from one minute to a day.
 inline constexpr int NejvyseMinutPodminky = 1440;
-
-// The processor's times since the system started, all cores together, in any one unit.
-struct CasyProcesoru {
-  std::uint64_t necinny = 0;
-  std::uint64_t celkem = 0;
-};
 
 // The counters of the computer's work at one moment of the steady clock; those that could not be
 // read are missing.

@@ -8,6 +8,7 @@
 
 #include "core/kalendar.h"
 #include "core/podminky.h"
+#include "platform/produkt.h"
 
 // Action codes of Akce and of ProvedAkci's argument.
 namespace akce {
@@ -18,8 +19,6 @@ inline constexpr std::uint8_t Odhlaseni = 3;
 inline constexpr std::uint8_t Spanek = 4;
 inline constexpr std::uint8_t Zamceni = 5;
 }  // namespace akce
-
-inline constexpr const char* NazevAplikace = "Vypnutí počítače";
 
 // The local time as the tick reads it.
 struct MistniCasZaznam {

@@ -5,7 +5,11 @@
 #include <optional>
 #include <string_view>
 
-#include "core/podminky.h"
+// The processor's times since the system started, all cores together, in any one unit.
+struct CasyProcesoru {
+  std::uint64_t necinny = 0;
+  std::uint64_t celkem = 0;
+};
 
 // What the computer is doing, as the conditions of a schedule ask it. Each answer is missing when the
 // system could not give it.

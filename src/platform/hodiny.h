@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "core/kalendar.h"
+#include "platform/cas.h"
 
 // The local wall clock, and a steady one beside it.
 class Hodiny {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/kalendar.h"
+#include "platform/cas.h"
 
 // What the user's locale decides: how numbers are written and how dates are named.
 class Mistni {

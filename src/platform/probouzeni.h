@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/kalendar.h"
+#include "platform/cas.h"
 
 // SetThreadExecutionState's flags.
 namespace bdelost {

@@ -17,8 +17,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/produkt.h"
 #include "ovladani.h"
+#include "platform/produkt.h"
 
 namespace fs = std::filesystem;
 

@@ -4,7 +4,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-#include "core/stav.h"
+#include "platform/produkt.h"
 #include "platform/win32/knihovny_win.h"
 #include "platform/win32/text_win.h"
 

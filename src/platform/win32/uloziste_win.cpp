@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/produkt.h"
+#include "platform/produkt.h"
 #include "platform/win32/text_win.h"
 
 namespace {

@@ -5,5 +5,10 @@
 #define VYPNUTI_PRODUKT "ZDKZ"
 #define VYPNUTI_PRODUKT_W L"ZDKZ"
 
+#ifndef RC_INVOKED
+// The name the user sees: the boxes' titles, the tooltip, the shortcut.
+inline constexpr const char* NazevAplikace = "Vypnutí počítače";
+#endif
+
 // The version numbers come from CMakeLists.txt (a header made at configure time).
 #include "verze.h"
