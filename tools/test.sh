@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Runs every test: installs what is missing, builds the three presets, runs the native tests, the same
-# tests under ASan + UBSan, a bounded fuzzing run, and the Win32 tests under Wine. Exits non-zero on
-# any failure and ends with the number of tests run.
+# Runs every test: checks the layers' includes, installs what is missing, builds the three presets,
+# runs the native tests, the same tests under ASan + UBSan, a bounded fuzzing run, and the Win32 tests
+# under Wine. Exits non-zero on any failure and ends with the number of tests run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# First, and in a second: an include that reaches a layer above its own fails before any build.
+echo "== layers"
+tools/vrstvy.sh
 tools/install-deps.sh
 
 fuzz_seconds=${VYPNUTI_FUZZ_SECONDS:-20}
