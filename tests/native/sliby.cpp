@@ -221,6 +221,7 @@ class Orakulum {
 
   // The warning appeared (with ";ss" its countdown began unseen).
   void Varovani(Cas ted, const std::vector<std::string>& procesy) {
+    VcasVarovano(ted);
     varovani_ = skutecne;
     podminky_ = plan ? NesplnenaPodminka(plan->podminka, procesy) : std::nullopt;
     // A countdown begun again (after a sleep cut it) is still the same day's: its first one tells which.
@@ -251,6 +252,14 @@ class Orakulum {
     const auto m = DalsiOkamzik();
     if (m && ted >= *m + seconds{10} && ted < *m + minutes{3} && posledni_akce_ < *m - minutes{1}) {
       Porus(3, "akce v " + Hm(plan->hodina, plan->minuta) + " neproběhla, program běžel bez vyrušení");
+    }
+  }
+  // Kept: undisturbed, a plain clock time's warning comes in the first seconds of its warning minute.
+  void VcasVarovano(Cas ted) {
+    if (!plan || !plan->podminka.Zadne() || ted < klid_zdi_ + minutes{2} || (varovano_ && !plan->kd)) return;
+    const auto m = DalsiOkamzik();
+    if (m && ted > *m - seconds{57} && ted < *m + minutes{3}) {
+      Porus(3, "varování před " + Hm(plan->hodina, plan->minuta) + " přišlo až v " + FormatCasSekundy(ted));
     }
   }
   // The first moment of the schedule whose whole warning minute lies in the undisturbed stretch (kept

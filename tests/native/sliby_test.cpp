@@ -8,15 +8,35 @@
 #include <vector>
 
 // Random schedules on random days, each sequence from its seed: a failure names the seed and tells its
-// story. Seeds that once found a fault come first: a one-off time armed again on a later day (2), a
-// countdown cut by sleep after sleep (432), a clock set forward before the first tick (476), the guard
-// while the schedule's own action closes programs (889), an editor let in before a guarded schedule
-// arrived (3403).
+// story. The fixed seeds come first: each finds, in today's driver, a fault that came back once (or one
+// the checker found itself) and that the random ones below find late or not at all.
 TEST(Sliby, NahodneDnyDrziSlovo) {
-  constexpr unsigned Pevna[] = {2, 432, 476, 889, 3403};
+  constexpr unsigned Pevna[] = {
+      476,   // a countdown of seconds; the action at 59 s
+      373,   // 24:00 of a day's schedule counted on the day after
+      787,   // sleep in the countdown: lateness from the countdown's end
+      960,   // the password not asked while the schedule's own action closes programs
+      1037,  // a condition's passed not-before time
+      1043,  // the timer's first tick missed; lateness by the wall clock
+      1466,  // a day's watch ending on a day not allowed
+      3700,  // ";zs" let a cancel through while programs close
+      4433,  // an editor opened before a guarded schedule came stopped it without the password
+      7252,  // a one-off sleep carried out stayed in the store
+      9201,  // a cancelled schedule stayed in the store
+  };
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VYPNUTI_POMALU
+#endif
+#endif
+#ifdef VYPNUTI_POMALU
+  constexpr unsigned Vychozi = 120;  // five times slower under the sanitizers: the same half minute
+#else
+  constexpr unsigned Vychozi = 300;
+#endif
   // VYPNUTI_SLIBY sets another count for a long run by hand.
   const char* pocet = std::getenv("VYPNUTI_SLIBY");
-  const unsigned Nahodnych = pocet ? static_cast<unsigned>(std::strtoul(pocet, nullptr, 10)) : 300;
+  const unsigned Nahodnych = pocet ? static_cast<unsigned>(std::strtoul(pocet, nullptr, 10)) : Vychozi;
   long udalosti = 0;
   auto over = [&](unsigned seminko) {
     std::mt19937 g(seminko);
