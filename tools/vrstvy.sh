@@ -17,7 +17,7 @@ declare -A smi=(
 )
 
 chyby=0
-vzor='^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]*)"'
+vzor='^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]([^>"]*)[>"]'
 while IFS= read -r -d '' soubor; do
   slozka=${soubor#src/}
   slozka=${slozka%%/*}
@@ -27,19 +27,20 @@ while IFS= read -r -d '' soubor; do
     continue
   fi
   cislo=0
-  while IFS= read -r radek; do
+  while IFS= read -r radek || [[ -n $radek ]]; do
     cislo=$((cislo + 1))
     [[ $radek =~ $vzor ]] || continue
     cesta=${BASH_REMATCH[1]}
     cesta=${cesta#../}  # the resource script's includes are relative to src/app/
-    [[ $cesta == */* ]] || continue  # a header beside the file, or the generated verze.h
+    [[ $cesta == */* ]] || continue  # a header beside the file, the generated verze.h, a system one
     cil=${cesta%%/*}
-    if [[ " ${smi[$slozka]} " != *" $cil "* ]]; then
+    [[ -d src/$cil ]] || continue  # a system header in a folder (<sys/types.h>)
+    if [[ $cesta == *..* || " ${smi[$slozka]} " != *" $cil "* ]]; then
       echo "$soubor:$cislo: $slozka/ may not include $cesta"
       chyby=1
     fi
   done <"$soubor"
-done < <(find src -type f \( -name '*.h' -o -name '*.cpp' -o -name '*.rc' \) -print0)
+done < <(find src -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.inl' -o -name '*.c' -o -name '*.cpp' -o -name '*.rc' \) -print0)
 
 if ((chyby)); then
   echo "FAILED: an include reaches a layer above its own"
