@@ -120,6 +120,7 @@ Zamer Vygeneruj(Kostky& k, Cas ted) {
   const bool muze_denne = z.kdy == Zamer::VCas || z.kdy == Zamer::OdDo || z.kdy == Zamer::Minuty;
   z.kd = muze_denne && k.Sance(35);
   if (z.kd && z.kdy == Zamer::VCas && k.Sance(50)) z.dny = static_cast<std::uint8_t>(1 + k.Do(0x7F));  // all seven too
+  if (z.kdy == Zamer::OdDo && k.Sance(30)) z.dny = static_cast<std::uint8_t>(1 + k.Do(0x7F));
   if (z.kdy == Zamer::VCas && !z.kd && k.Sance(25)) {
     z.datum = z.hodina == 24 ? Den(ted) + days{k.Do(2)} : Den(cil);
   }
@@ -188,6 +189,8 @@ class Orakulum {
   milliseconds vstup{-hours{48}};  // the last input
   bool program_bezi = false;
 
+  // A schedule whose options the user wrote himself (a broken string's are anyone's guess).
+  bool Vlastni() const { return plan && plan->kdy != Zamer::Neznamy; }
   void Porus(int slib, const std::string& proc) {
     if (!poruseni) poruseni = "slib " + std::to_string(slib) + ": " + proc;
   }
@@ -202,6 +205,7 @@ class Orakulum {
     storno_ = false;
     prvni_zdi_.reset();
     varovano_ = false;
+    minuty_varovano_ = false;
     vyrizene_.clear();
     varovane_.clear();
   }
@@ -222,6 +226,7 @@ class Orakulum {
   // The warning appeared (with ";ss" its countdown began unseen).
   void Varovani(Cas ted, const std::vector<std::string>& procesy) {
     VcasVarovano(ted);
+    MinutyVarovano();
     varovani_ = skutecne;
     podminky_ = plan ? NesplnenaPodminka(plan->podminka, procesy) : std::nullopt;
     // A countdown begun again (after a sleep cut it) is still the same day's: its first one tells which.
@@ -252,6 +257,16 @@ class Orakulum {
     const auto m = DalsiOkamzik();
     if (m && ted >= *m + seconds{10} && ted < *m + minutes{3} && posledni_akce_ < *m - minutes{1}) {
       Porus(3, "akce v " + Hm(plan->hodina, plan->minuta) + " neproběhla, program běžel bez vyrušení");
+    }
+  }
+  // Kept: a number of minutes never warns sooner than a minute before they have passed, counted from the
+  // arming or, daily, from the log-on (the wall clock set forward may bring it sooner).
+  void MinutyVarovano() {
+    if (!Vlastni() || plan->kdy != Zamer::Minuty || std::exchange(minuty_varovano_, true)) return;
+    const milliseconds od = plan->kd ? std::max(zadano_skutecne_, prihlaseni_) : zadano_skutecne_;
+    if (posuny == milliseconds{0} && skutecne < od + minutes{plan->minuty} - minutes{2}) {
+      Porus(3, "za " + std::to_string(plan->minuty) + " minut varovalo po " +
+                   std::to_string(duration_cast<seconds>(skutecne - od).count()) + " s");
     }
   }
   // Kept: undisturbed, a plain clock time's warning comes in the first seconds of its warning minute.
@@ -286,6 +301,8 @@ class Orakulum {
   void Probuzeni() { probuzeni_ = skutecne; }
   // A log-off: whatever the warning said, the next action needs a new one.
   void Odhlaseni() {
+    prihlaseni_ = skutecne;
+    minuty_varovano_ = false;
     varovani_.reset();
     prvni_zdi_.reset();
   }
@@ -419,9 +436,12 @@ class Orakulum {
     const Cas rano = Okamzik(Den(m), 6, 0);
     return (rano > m ? rano : rano + days{1}) + minutes{1};
   }
+  // Inside its hours, on an allowed day: the one the window opened on (the evening before, after midnight).
   static bool VOkneOdDo(const Zamer& z, Cas ted) {
     const minutes t = duration_cast<minutes>(ted - Den(ted));
     const minutes od = hours{z.hodina} + minutes{z.minuta}, konec = hours{z.do_hodina} + minutes{z.do_minuta};
+    const Cas den = Den(ted) - days{t < od ? 1 : 0};
+    if (z.dny && !(z.dny & (1u << ((RozlozCas(den).den_tydne + 6) % 7)))) return false;
     return od <= konec ? t >= od && t <= konec : t >= od || t <= konec;
   }
 
@@ -445,6 +465,8 @@ class Orakulum {
   Cas varovani_zdi_{};
   std::optional<Cas> prvni_zdi_;  // the first warning of this moment of the schedule
   bool varovano_ = false;         // the one-off schedule in force has been warned of
+  bool minuty_varovano_ = false;  // since the arming or the log-on
+  milliseconds prihlaseni_{0};    // the real time of the last log-on
   Cas klid_zdi_{};                // the wall clock at the last event that could change the course
   milliseconds zadano_skutecne_{0};  // the real time the schedule in force was armed at
   Cas nejdal_{}, od_{};           // the latest wall time seen; and at that event
@@ -564,7 +586,7 @@ class Jezdec {
       case 4:
         return Predej();
       case 5:
-        return Spanek(seconds{5 + k_.Do(900)});
+        return Spanek(seconds{k_.Sance(50) ? 1 + k_.Do(80) : 5 + k_.Do(900)});
       case 6:
         return PosunHodin();
       default:
@@ -572,7 +594,7 @@ class Jezdec {
     }
   }
   void Reakce() {
-    switch (k_.Do(6)) {
+    switch (k_.Do(7)) {
       case 0:
         return PredejStorno();
       case 1:
@@ -581,6 +603,8 @@ class Jezdec {
         return Predej();
       case 3:
         return Spi(seconds{5 + k_.Do(900)}, true);  // the system's word comes while messages flow
+      case 4:
+        return StornoVarovani();
       default:
         return;
     }
@@ -589,10 +613,14 @@ class Jezdec {
   // The password box answers the schedule's password, a wrong one, or is closed.
   std::string OdpovezHeslo() {
     svet_.dialogy.vstupy.clear();
-    const int volba = k_.Do(3);
+    const int volba = k_.Do(5);
     const std::string spravne = o_.plan ? o_.plan->heslo : "";
+    std::string velka = spravne;
+    for (char& c : velka) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
     const std::optional<std::string> odpoved = volba == 0   ? std::optional(spravne)
-                                               : volba == 1 ? std::optional<std::string>("spatne")
+                                               : volba == 1 ? std::optional(spravne + "x")
+                                               : volba == 2 ? std::optional(velka == spravne ? "spatne" : velka)
+                                               : volba == 3 ? std::optional<std::string>("spatne")
                                                             : std::nullopt;
     for (int i = 0; i < 3; ++i) svet_.dialogy.vstupy.push_back(odpoved);
     return odpoved.value_or("<zavřeno>");
@@ -690,6 +718,7 @@ class Jezdec {
       NastavZaskrtnuti(f_, i, zapnout ? 1 : 0);
     }
     if (z.kd) NastavDny(f_, z.dny == dny::Kazdy ? dny::Vsechny : z.dny);
+    if (!z.kd) z.dny = dny::Kazdy;  // the days' boxes come with "každý den" only
     // What the boxes show once set (one may bring another): the user sees it and asks for that.
     z.kd = f_[chHN(0)].hodnota == 1, z.zs = f_[chHN(1)].hodnota == 1, z.kv = f_[chHN(3)].hodnota == 1;
     z.ss = f_[chHN(4)].hodnota == 1;
@@ -926,6 +955,9 @@ class Jezdec {
       if (r.starts_with("ukaz ")) {
         varovani_ = true;
         tlacitko_storno_ = r.starts_with("ukaz storno");
+        if (!tlacitko_storno_ && o_.Vlastni() && !o_.plan->zs && o_.plan->kdy != Zamer::OdDo) {
+          o_.Porus(6, "varování bez S T O R N O, o které nikdo nežádal");
+        }
         o_.Varovani(Ted(), svet_.procesy);
         Pis(r, false);
       } else if (r == "schovej") {
@@ -947,6 +979,7 @@ class Jezdec {
     if (!varovani_ && stav.UpozorneniBezi == 1 && !o_.poruseni) {  // ";ss": the countdown runs unseen
       varovani_ = true;
       tlacitko_storno_ = false;
+      if (o_.Vlastni() && !o_.plan->ss) o_.Porus(2, "odpočet bez okna, o který nikdo nežádal");
       o_.Varovani(Ted(), svet_.procesy);
       Pis("odpočet bez okna", false);
     }

@@ -12,14 +12,16 @@
 // the checker found itself) and that the random ones below find late or not at all.
 TEST(Sliby, NahodneDnyDrziSlovo) {
   constexpr unsigned Pevna[] = {
-      476,   // a countdown of seconds; the action at 59 s
-      373,   // 24:00 of a day's schedule counted on the day after
-      787,   // sleep in the countdown: lateness from the countdown's end
-      960,   // the password not asked while the schedule's own action closes programs
+      373,   // 24:00 counted on the day after; a warning a minute late; a password checked by its first letter
+      476,   // a countdown of seconds; the action at 59 s; a warning never shown; one without its cancel
+      681,   // a sleep over the countdown's end forgiven by 8 s
+      787,   // a cancel of an action at once not stopping it while programs close
+      921,   // the password not asked while the schedule's own action closes programs
+      1035,  // sleep in the countdown: lateness counted from the countdown's end
       1037,  // a condition's passed not-before time
-      1043,  // the timer's first tick missed; lateness by the wall clock
+      1043,  // the timer's first tick missed; lateness by the wall clock; a sleep over the end forgiven by 20 s
       1466,  // a day's watch ending on a day not allowed
-      3700,  // ";zs" let a cancel through while programs close
+      2844,  // ";zs" let a cancel through while programs close
       4433,  // an editor opened before a guarded schedule came stopped it without the password
       7252,  // a one-off sleep carried out stayed in the store
       9201,  // a cancelled schedule stayed in the store
