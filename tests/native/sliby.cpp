@@ -610,7 +610,8 @@ class Jezdec {
     }
   }
 
-  // The password box answers the schedule's password, a wrong one, or is closed.
+  // The password box answers the schedule's password, a near miss (a letter more, capitals), a wrong one,
+  // or is closed.
   std::string OdpovezHeslo() {
     svet_.dialogy.vstupy.clear();
     const int volba = k_.Do(5);
