@@ -346,6 +346,7 @@ class Orakulum {
     if (varovano_) return std::nullopt;  // its moment came; the clock set back since does not make it new
     const Cas m = MomentJednorazovy(z);
     if (MinulSkutecne(m)) return std::nullopt;  // passed in real time: the program may have let it go
+    if (nejdal_ >= m) return std::nullopt;       // passed on a clock set back since: given up, or not
     if (ted < m - minutes{2}) return true;
     if (!z.podminka.Zadne()) return ted > KonecHlidani(m) + minutes{1} ? std::optional(false) : std::nullopt;
     return ted > m + minutes{11} + posuny ? std::optional(false) : std::nullopt;
@@ -369,7 +370,7 @@ class Orakulum {
     // A countdown begun at the very end has ended too; in between, the program knows best whether its
     // lateness (in real time) still allows it.
     // A number of minutes is real time: a clock set back does not keep it ahead.
-    const bool minul = ted >= m || MinulSkutecne(m);
+    const bool minul = ted >= m || MinulSkutecne(m) || nejdal_ >= m;
     if (ted > konec + minutes{2} || (!naplanovano && (minul || varovano_))) plan.reset();
   }
 
