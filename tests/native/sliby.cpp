@@ -632,9 +632,10 @@ class Jezdec {
   }
 
   std::string Naplanovano() const { return stav.Neaktivni == 0 ? stav.Parametr : "-"; }
-  // Before the user acts: a passed one-off moment the program gave up is gone for the oracle too.
+  // Before the user acts: a passed one-off moment the program gave up is gone for the oracle too. One it
+  // still holds stays: it may not have ticked since the computer woke.
   void PredUdalosti() {
-    if (o_.program_bezi && !varovani_ && !zavirani_) o_.Vyprsi(Ted(), Naplanovano() != "-");
+    if (o_.program_bezi && !varovani_ && !zavirani_ && Naplanovano() == "-") o_.Vyprsi(Ted(), false);
   }
 
   // A guarded schedule stays as it was unless its password was given.
