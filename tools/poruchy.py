@@ -115,20 +115,27 @@ def win32_filter(file):
     return ':'.join(s + '.*' for s in suites) or None
 
 
+def win32_command(build_dir, *arguments):
+    return [str(build_dir.parent.parent / 'tools/wine-run'), PROGRAM['win32'] + '.exe', *arguments]
+
+
+def wine_env():
+    """The scratch tree uses the project's Wine prefix and an Xvfb of its own."""
+    env = dict(os.environ)
+    env.setdefault('WINEPREFIX', str(ROOT / 'build/wineprefix'))
+    env.setdefault('VYPNUTI_XVFB', 'poruchy')
+    return env
+
+
 def run_tests(build_dir, tests, gtest_filter, timeout):
     """('passed' | 'failed' | 'timeout' | 'crash', failing test names)."""
     report, log = build_dir / 'poruchy.json', build_dir / 'poruchy.log'
     report.unlink(missing_ok=True)
-    command = [f'./{PROGRAM[tests]}', '--gtest_output=json:poruchy.json']
-    env = dict(os.environ)
+    command, env = [f'./{PROGRAM[tests]}', '--gtest_output=json:poruchy.json'], None
     if tests == 'win32':
-        command = [str(build_dir.parent.parent / 'tools/wine-run'), PROGRAM[tests] + '.exe',
-                   '--gtest_output=json:poruchy.json']
+        command, env = win32_command(build_dir, '--gtest_output=json:poruchy.json'), wine_env()
         if gtest_filter:
             command.append('--gtest_filter=' + gtest_filter)
-        # The scratch tree uses the project's Wine prefix and an Xvfb of its own.
-        env.setdefault('WINEPREFIX', str(ROOT / 'build/wineprefix'))
-        env.setdefault('VYPNUTI_XVFB', 'poruchy')
     # A session of its own, so that a timeout ends the test program and whatever it started.
     with open(log, 'wb') as output:
         test = subprocess.Popen(command, cwd=build_dir, env=env, stdout=output,
@@ -148,6 +155,28 @@ def run_tests(build_dir, tests, gtest_filter, timeout):
     return ('passed', []) if code == 0 else ('crash', failed_in_log(log))
 
 
+def run_each_alone(build_dir, timeout):
+    """Every Win32 test in a process of its own, as CTest runs them: some do not pass after others
+    in one process. Statuses as run_tests."""
+    listing = subprocess.run(win32_command(build_dir, '--gtest_list_tests'), cwd=build_dir,
+                             env=wine_env(), capture_output=True, text=True).stdout
+    names, suite = [], ''
+    for line in listing.splitlines():
+        if line and not line.startswith(' ') and line.rstrip().endswith('.'):
+            suite = line.strip()
+        elif line.startswith('  ') and suite:
+            names.append(suite + line.split('#')[0].strip())
+    statuses, failed = set(), []
+    for name in names:
+        status, names_failed = run_tests(build_dir, 'win32', name, timeout)
+        statuses.add(status)
+        failed += names_failed or ([name] if status != 'passed' else [])
+    for status in ('failed', 'crash', 'timeout'):
+        if status in statuses:
+            return status, failed
+    return 'passed', []
+
+
 def failed_in_log(log):
     """Without a report (a crash, a timeout), the tests that failed and the one that was running,
     from the program's output."""
@@ -161,6 +190,17 @@ def failed_in_log(log):
                 failed.append(name)
             running = None
     return failed + ([running] if running and running not in failed else [])
+
+
+def run_rows_tests(build_dir, tests, file, timeout):
+    """The tests a row of this file runs: every native test; the file's own Win32 suites in one
+    process, or, when it has none, every Win32 test alone."""
+    if tests == 'native':
+        return run_tests(build_dir, tests, None, timeout)
+    gtest_filter = win32_filter(file)
+    if not gtest_filter:
+        return run_each_alone(build_dir, timeout)
+    return run_tests(build_dir, tests, gtest_filter, timeout)
 
 
 def apply_fault(path, row):
@@ -192,8 +232,7 @@ def run_fault(tree, row, timeout):
         if not built:
             outcome, failed = 'no-build', []
         else:
-            gtest_filter = win32_filter(row['file']) if row['tests'] == 'win32' else None
-            status, failed = run_tests(build_dir, row['tests'], gtest_filter, timeout[row['tests']])
+            status, failed = run_rows_tests(build_dir, row['tests'], row['file'], timeout[row['tests']])
             outcome = 'survived' if status == 'passed' else 'caught'
             if status in ('timeout', 'crash'):
                 failed = failed + [f'({status})']
@@ -212,8 +251,8 @@ def check_baseline(tree, tests, timeout, files):
         sys.exit(f'the unchanged tree does not build ({tree}):\n{log}')
     # One run per file's filter, as the rows run them: CTest runs each Win32 test alone, and some
     # of them do not pass after others in one process.
-    for gtest_filter in {win32_filter(f) for f in files} if tests == 'win32' else {None}:
-        status, failed = run_tests(build_dir, tests, gtest_filter, timeout[tests])
+    for file in {win32_filter(f): f for f in files}.values() if tests == 'win32' else [None]:
+        status, failed = run_rows_tests(build_dir, tests, file, timeout[tests])
         if status != 'passed':
             sys.exit(f'the unchanged tree fails its {tests} tests: {status} {" ".join(failed)}')
 
