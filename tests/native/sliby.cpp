@@ -396,11 +396,15 @@ class Orakulum {
     }
     return std::nullopt;
   }
+  // Monday is the first bit; no days at all means every day.
+  static bool VeSveDny(const Zamer& z, Cas den) {
+    return !z.dny || (z.dny & (1u << ((RozlozCas(den).den_tydne + 6) % 7)));
+  }
   static bool JehoDen(const Zamer& z, Cas den, Cas m) {
     if (z.datum ? den != *z.datum : !(z.kd || z.dny) && den != Den(z.zadano) && m != MomentJednorazovy(z)) {
       return false;
     }
-    return !z.dny || (z.dny & (1u << ((RozlozCas(den).den_tydne + 6) % 7)));
+    return VeSveDny(z, den);
   }
 
   void NaSvemMiste(const Zamer& z, Cas prvni, Cas w) {
@@ -442,7 +446,7 @@ class Orakulum {
     const minutes t = duration_cast<minutes>(ted - Den(ted));
     const minutes od = hours{z.hodina} + minutes{z.minuta}, konec = hours{z.do_hodina} + minutes{z.do_minuta};
     const Cas den = Den(ted) - days{t < od ? 1 : 0};
-    if (z.dny && !(z.dny & (1u << ((RozlozCas(den).den_tydne + 6) % 7)))) return false;
+    if (!VeSveDny(z, den)) return false;
     return od <= konec ? t >= od && t <= konec : t >= od || t <= konec;
   }
 
