@@ -1,9 +1,7 @@
-#include <gtest/gtest.h>
+#include "zaklad.h"
 
 #include <array>
 #include <fstream>
-#include <string>
-#include <string_view>
 
 #include "falesny_svet.h"
 #include "korpus_radek.h"

@@ -1,11 +1,10 @@
 #include "sliby.h"
 
-#include <gtest/gtest.h>
+#include "zaklad.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <random>
-#include <vector>
 
 // Random schedules on random days, each sequence from its seed: a failure names the seed and tells its
 // story. The fixed seeds come first: each finds, in today's driver, a fault that came back once (or one

@@ -1,6 +1,6 @@
 #include "scheduler/zbyvajici.h"
 
-#include <gtest/gtest.h>
+#include "zaklad.h"
 
 #include "core/stav.h"
 
