@@ -80,7 +80,6 @@ class TlTextVlastnosti {
   void HelpTools(std::uint8_t vHelpTools);
 
   char32_t AccessKey() const { return AccessKey_; }
-  const std::string& JmenoInstance() const { return jmeno_; }
 
   void SEExecute(bool setup);
 
