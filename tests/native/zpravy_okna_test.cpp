@@ -1,37 +1,33 @@
-#include "scheduler/zpravy_okna.h"
+#include "zaklad.h"
 
-#include <gtest/gtest.h>
+#include "scheduler/zpravy_okna.h"
 
 #include "falesny_svet.h"
 
+// The window answers its own timer and icon messages only; a change of the clock stores the armed schedule
+// again.
 TEST(ZpravyOkna, JenSveZpravy) {
-  const struct {
-    unsigned zprava;
-    std::uintptr_t w;
-    std::intptr_t l;
-    int hlavni_otevreno;
-    std::vector<std::string> log;
-  } pripady[] = {
-      {0x113, 1225, 0, 0, {"tip Vypnutí za 2 minuty."}},
-      {0x113, 7, 0, 0, {}},  // somebody else's timer
-      {1125, 0, 0x202, 0, {"hlavni okno"}},
-      {1125, 0, 0x202, 1, {"hlavni okno"}},  // open already: to the front
-      {1125, 0, 0x401, 0, {"hlavni okno"}},  // Enter on the icon
-      {1125, 0, 0x205, 0, {}},  // the right button does nothing
-      {1125, 0, 0x203, 0, {}},  // nor a double click
-      {0x1E, 0, 0, 0, {}},
-  };
-  for (const auto& p : pripady) {
+  // Somebody else's timer, the main window opened and brought to the front (also by Enter on the icon),
+  // the right button and a double click on the icon, the clock changed.
+  const std::tuple<unsigned, std::uintptr_t, std::intptr_t, std::uint8_t, const char*> pripady[] = {
+      {0x113, 1225, 0, 0, "tip Vypnutí za 2 minuty.;"},
+      {0x113, 7, 0, 0, ""},
+      {1125, 0, 0x202, 0, "hlavni okno;"},
+      {1125, 0, 0x202, 1, "hlavni okno;"},
+      {1125, 0, 0x401, 0, "hlavni okno;"},
+      {1125, 0, 0x205, 0, ""},
+      {1125, 0, 0x203, 0, ""},
+      {0x1E, 0, 0, 0, "ulozeno"}};
+  for (const auto& [zprava, w, l, hlavni, co] : pripady) {
     FalesnySvet svet;
-    stav.Neaktivni = 0;
     stav.AkceNazev = "Vypnutí";
-    stav.CilovyCas = svet.hodiny.ted + std::chrono::minutes{2};
+    stav.CilovyCas = svet.hodiny.ted + minutes{2};
     stav.PosledniMinuta = 59;
     stav.Parametr = "/vypnuti;t/10:02/";
-    stav.HlavniOtevreno = static_cast<std::uint8_t>(p.hlavni_otevreno);
-    ZpracujZpravuOkna(p.zprava, p.w, p.l);
-    EXPECT_EQ(svet.Log(), p.log) << p.zprava << " " << p.w << " " << p.l;
-    // A change of the clock stores the armed schedule again.
-    EXPECT_EQ(!svet.ulozeny_parametr.empty(), p.zprava == 0x1E);
+    stav.HlavniOtevreno = hlavni;
+    ZpracujZpravuOkna(zprava, w, l);
+    std::string s;
+    for (const auto& r : svet.log) s += r + ";";
+    EXPECT_EQ(s + (svet.ulozeny_parametr.empty() ? "" : "ulozeno"), co) << zprava << " " << w << " " << l;
   }
 }
