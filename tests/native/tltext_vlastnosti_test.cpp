@@ -1,16 +1,12 @@
+#include "zaklad.h"
+
 #include "controls/soft_button/tltext_vlastnosti.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
-#include <string>
-#include <vector>
 
-#include "ui/navrh_oken.h"
 #include "platform/port.h"
 #include "platform/shell.h"
-
-using namespace std::string_literals;
+#include "ui/navrh_oken.h"
 
 namespace {
 
@@ -19,7 +15,9 @@ const Okoli okoli{.ForeColor = 7, .Font = {}, .jmeno = "tlHNStop"};
 // Records change notices and what the properties ask of the window, in one sequence.
 class Zaznam : public TlTextVlastnosti {
  public:
-  Zaznam() { ZmenaVlastnosti = [this](std::string_view klic) { log.emplace_back(klic); }; }
+  Zaznam() {
+    ZmenaVlastnosti = [this](std::string_view klic) { log.emplace_back(klic); };
+  }
   std::vector<std::string> log;
 
  protected:
@@ -38,44 +36,34 @@ void Ocekavej(const TlTextVlastnosti& t, const Polozky& ocekavano, const char* j
 }  // namespace
 
 TEST(TlTextVlastnosti, NastaveniMaUcinkyVDanemPoradi) {
-  const struct {
-    const char* jak;
-    std::function<void(Zaznam&)> akce;
-    std::vector<std::string> log;
-    Polozky hodnoty;
-  } pripady[] = {
-      {"flat turns the focus look off and keeps border 0", [](Zaznam& t) { t.DEMove(true); t.DEBorder(1); },
-       {"DEM", "FoD", "DEB", "~klient", "DEB", "~klient"}, {{"FoD", 2}, {"DEB", 0}}},
-      {"mode 1 set-up", [](Zaznam& t) { t.SEMode(1); }, {"C", "SEP", "SEM"}, {{"C", "Internet"s}}},
-      {"list style", [](Zaznam& t) { t.StyleForList(true); },
-       {"SFL", "DEM", "FoD", "DEB", "~klient", "~225x225", "C"}, {{"C", "..."s}, {"DEM", true}}},
-  };
-  for (const auto& p : pripady) {
-    Zaznam t;
-    p.akce(t);
-    EXPECT_EQ(t.log, p.log) << p.jak;
-    Ocekavej(t, p.hodnoty, p.jak);
-  }
+  Zaznam plochy, rezim, seznam;
+  plochy.DEMove(true);  // flat turns the focus look off and keeps border 0
+  plochy.DEBorder(1);
+  rezim.SEMode(1);  // mode 1 sets itself up
+  seznam.StyleForList(true);
+  EXPECT_EQ(plochy.log, (std::vector<std::string>{"DEM", "FoD", "DEB", "~klient", "DEB", "~klient"}));
+  Ocekavej(plochy, {{"FoD", 2}, {"DEB", 0}}, "flat");
+  EXPECT_EQ(rezim.log, (std::vector<std::string>{"C", "SEP", "SEM"}));
+  Ocekavej(rezim, {{"C", "Internet"s}}, "mode 1");
+  EXPECT_EQ(seznam.log, (std::vector<std::string>{"SFL", "DEM", "FoD", "DEB", "~klient", "~225x225", "C"}));
+  Ocekavej(seznam, {{"C", "..."s}, {"DEM", true}}, "list style");
 }
 
+// Mode 1 loads after its file and parameters; keys come in another case and numbers narrower; a cursor
+// that overflows keeps the loading going; a value of the wrong kind reads as missing.
 TEST(TlTextVlastnosti, NacteniZBaliku) {
-  const struct {
-    const char* jak;
-    Polozky ulozeno, nacteno;
-  } pripady[] = {
-      {"mode 1 after file and parameters", {{"SEP", "-p"s}, {"SEF", "zd.cz"s}, {"SEM", 1}, {"C", "Web"s}},
+  const std::pair<Polozky, Polozky> pripady[] = {
+      {{{"SEP", "-p"s}, {"SEF", "zd.cz"s}, {"SEM", 1}, {"C", "Web"s}},
        {{"SEF", "zd.cz"s}, {"SEP", ""s}, {"C", "Web"s}}},
-      {"keys in another case, narrower numbers", {{"fod", std::int16_t{1}}, {"tf", std::uint8_t{1}}},
-       {{"FoD", 1}, {"TF", true}}},
-      {"cursor overflow keeps loading", {{"MP", 40000}, {"TF", true}}, {{"MP", 0}, {"TF", true}}},
-      {"a value of the wrong kind reads as missing", {{"FoD", "1"s}, {"C", 5}}, {{"FoD", 0}, {"C", "tlHNStop"s}}},
-  };
-  for (const auto& p : pripady) {
+      {{{"fod", std::int16_t{1}}, {"tf", std::uint8_t{1}}}, {{"FoD", 1}, {"TF", true}}},
+      {{{"MP", 40000}, {"TF", true}}, {{"MP", 0}, {"TF", true}}},
+      {{{"FoD", "1"s}, {"C", 5}}, {{"FoD", 0}, {"C", "tlHNStop"s}}}};
+  for (const auto& [ulozeno, nacteno] : pripady) {
     BalikVlastnosti b;
-    for (const auto& [k, h] : p.ulozeno) b.Zapis(k, h);
+    for (const auto& [k, h] : ulozeno) b.Zapis(k, h);
     Zaznam t;
     t.Nacti(b, okoli);
-    Ocekavej(t, p.nacteno, p.jak);
+    Ocekavej(t, nacteno, nacteno[0].first.c_str());
   }
 }
 
@@ -98,8 +86,11 @@ TEST(TlTextVlastnosti, StiskPodleRezimu) {
     const char* SEFile;
     std::string volani;
   } pripady[] = {
-      {0, "", "Click"},       {1, "www.zd.cz", "http://www.zd.cz|-x -y"}, {2, "zd@zd.cz", "mailto:zd@zd.cz|-x -y"},
-      {3, "a.exe", "a.exe|-x -y"}, {5, "x", "|-x -y"},  // an unknown mode hands the shell nothing to open
+      {0, "", "Click"},
+      {1, "www.zd.cz", "http://www.zd.cz|-x -y"},
+      {2, "zd@zd.cz", "mailto:zd@zd.cz|-x -y"},
+      {3, "a.exe", "a.exe|-x -y"},
+      {5, "x", "|-x -y"},  // an unknown mode hands the shell nothing to open
   };
   struct : Spoustec {
     void Otevri(std::string_view cil, std::string_view par) override { volani += std::string(cil) + "|" += par; }
