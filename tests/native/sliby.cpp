@@ -800,7 +800,7 @@ class Jezdec {
   void Tikej(seconds jak_dlouho) {
     for (seconds s{0}; s < jak_dlouho && !Prerusit(); ++s) {
       Vterina();
-      CasovacTik();
+      if (stav.CasovacID != 0) CasovacTik();  // a timer never set delivers no tick
       if (std::exchange(probuzeni_ohlasit_, false)) ZpracujZpravuOkna(zpravy_okna::Napajeni, zpravy_okna::Probuzeni, 0);
       Sleduj();
       o_.Vyprsi(Ted());  // the program has seen this moment
