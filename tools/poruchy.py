@@ -147,12 +147,35 @@ def run_tests(build_dir, tests, gtest_filter, timeout):
             test.wait()
             return 'timeout', failed_in_log(log)
     if report.exists():
-        failed = [f"{suite['name']}.{t['name']}"
+        failed = [f"{suite['name']}.{t['name']}{failure_places(t['failures'])}"
                   for suite in json.loads(report.read_text(encoding='utf-8', errors='replace'))['testsuites']
                   for t in suite['testsuite'] if t.get('failures')]
         if failed:
             return 'failed', failed
     return ('passed', []) if code == 0 else ('crash', failed_in_log(log))
+
+
+def failure_places(failures):
+    """Where a test failed, so that a table's row can be told from the others: "[LINE:CONTEXT;...]",
+    the line of each failed check and the last line of its message (a table names its row there)."""
+    places = []
+    for f in failures:
+        text = f.get('failure', '')
+        try:  # gtest writes each byte of UTF-8 as a character of its own
+            text = text.encode('latin-1').decode('utf-8', errors='replace')
+        except UnicodeEncodeError:
+            pass
+        line = text.split('\n', 1)[0].rpartition(':')[2]
+        context = text.rstrip().rpartition('\n')[2].strip()[:60]
+        place = f"{line}:{context}".translate(str.maketrans(',;[]\t', '     '))
+        if place not in places:
+            places.append(place)
+    return '[' + ';'.join(places[:20]) + ']'
+
+
+def test_name(failed):
+    """A failed test's name without its places."""
+    return failed.split('[', 1)[0]
 
 
 def run_each_alone(build_dir, timeout):
@@ -315,7 +338,8 @@ def run(rows, jobs, timeout, out):
             with lock:
                 results.append(result)
                 write_results(out, results)
-                print(f"row {row['row']} {row['file']}: {result['outcome']} {result['failed']} "
+                names = ','.join(test_name(f) for f in result['failed'].split(',') if f)
+                print(f"row {row['row']} {row['file']}: {result['outcome']} {names} "
                       f"({result['seconds']} s)", flush=True)
 
     for tests in ('native', 'win32'):
