@@ -1,6 +1,6 @@
-#include "platform/win32/cekej_win.h"
+#include "zaklad_win.h"
 
-#include <gtest/gtest.h>
+#include "platform/win32/cekej_win.h"
 
 namespace {
 

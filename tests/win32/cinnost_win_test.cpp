@@ -1,7 +1,7 @@
 // What the system says of its own work, as the conditions of a schedule read it.
-#include "platform/win32/cinnost_win.h"
+#include "zaklad_win.h"
 
-#include <gtest/gtest.h>
+#include "platform/win32/cinnost_win.h"
 
 TEST(CinnostWin, CteSystem) {
   CinnostWin cinnost;

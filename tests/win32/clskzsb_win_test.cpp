@@ -1,14 +1,7 @@
-#include "controls/status_bar/clskzsb_win.h"
-
-#include <commctrl.h>
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <memory>
-#include <vector>
+#include "zaklad_win.h"
 
 #include "controls/geometrie.h"
-#include "platform/win32/text_win.h"
+#include "controls/status_bar/clskzsb_win.h"
 #include "testovaci_okno.h"
 
 namespace {
@@ -44,18 +37,14 @@ TEST(StavovyRadek, PolohaTextAIkony) {
   MapWindowPoints(nullptr, okno.hwnd(), reinterpret_cast<POINT*>(&r), 2);
   EXPECT_EQ((Obdelnik{r.left, r.top, r.right, r.bottom}), (Obdelnik{2, 178, 298, 198}));
 
-  const struct {
-    const char* text;
-    int ikona;
-    bool maIkonu;
-  } pripady[] = {{"Vypnutí bylo stornováno.", 32516, true}, {"Bez ikony", 0, false}, {"Ikona okna", 1, true}};
   SendMessageW(okno.hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadIconW(nullptr, IDI_APPLICATION)));
-  for (const auto& p : pripady) {
-    sb.sbSetIconText(p.text, 0, p.ikona);
-    wchar_t text[64] = {};
-    SendMessageW(lista, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
-    EXPECT_EQ(text, Utf16(p.text)) << p.text;
-    EXPECT_EQ(IkonaListy(lista) != nullptr, p.maIkonu) << p.text;
+  for (const auto& [text, ikona, ocekavano] :
+       {std::tuple{"Vypnutí bylo stornováno.", 32516, "icon"}, std::tuple{"Bez ikony", 0, "none"},
+        std::tuple{"Ikona okna", 1, "icon"}}) {
+    sb.sbSetIconText(text, 0, ikona);
+    wchar_t videt[64] = {};
+    SendMessageW(lista, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(videt));
+    EXPECT_EQ(Utf8(videt) + (IkonaListy(lista) ? " icon" : " none"), std::string(text) + " " + ocekavano);
   }
 }
 

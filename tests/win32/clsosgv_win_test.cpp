@@ -1,6 +1,4 @@
-#include <windows.h>
-
-#include <gtest/gtest.h>
+#include "zaklad_win.h"
 
 #include "../native/falesne_porty.h"
 #include "system/clsosgv.h"

@@ -1,16 +1,11 @@
 // The real main window in this process, for what only its own code can see: the fonts its controls
 // hold while it moves to a screen of another dpi.
-#include "ui/main_window/frmkzhlavni_win.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <map>
-#include <vector>
+#include "zaklad_win.h"
 
 #include "platform/port.h"
 #include "platform/system.h"
 #include "platform/win32/zakladni_porty_win.h"
+#include "ui/main_window/frmkzhlavni_win.h"
 
 namespace {
 
@@ -34,11 +29,9 @@ std::vector<bool> drzenePlatne;  // at each new font: whether the one the contro
 
 LRESULT CALLBACK Hlidej(HWND okno, UINT zprava, WPARAM w, LPARAM l) {
   const WNDPROC procedura = puvodni.at(okno);
-  if (zprava == WM_SETFONT) {
-    if (auto drzene = reinterpret_cast<HGDIOBJ>(CallWindowProcW(procedura, okno, WM_GETFONT, 0, 0))) {
+  if (zprava == WM_SETFONT)
+    if (auto drzene = reinterpret_cast<HGDIOBJ>(CallWindowProcW(procedura, okno, WM_GETFONT, 0, 0)))
       drzenePlatne.push_back(GetObjectType(drzene) == OBJ_FONT);
-    }
-  }
   return CallWindowProcW(procedura, okno, zprava, w, l);
 }
 

@@ -1,15 +1,7 @@
 // The real settings store of the test prefix and the dry-run file; the whole flow through the real
 // program is in program_e2e_test.cpp.
-#include <windows.h>
+#include "zaklad_win.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
-
-#include "core/kodovani.h"
 #include "platform/win32/napajeni_win.h"
 #include "platform/win32/okna_procesu_win.h"
 #include "platform/win32/uloziste_win.h"
@@ -47,10 +39,8 @@ TEST(UlozisteWin, RetezecZOknaSeVratiBeziZmeny) {
 }
 
 TEST(NapajeniWin, NanecistoZapiseKazdeVolani) {
-  wchar_t slozka[MAX_PATH];
-  GetTempPathW(MAX_PATH, slozka);
-  const std::wstring soubor = std::wstring(slozka) + L"vypnuti-nanecisto-test.txt";
-  DeleteFileW(soubor.c_str());
+  const fs::path soubor = fs::temp_directory_path() / "vypnuti-nanecisto-test.txt";
+  fs::remove(soubor);
   SetEnvironmentVariableW(L"ZDKZ_NANECISTO", soubor.c_str());
   NapajeniWin napajeni;
   OknaProcesuWin okna;
@@ -61,12 +51,8 @@ TEST(NapajeniWin, NanecistoZapiseKazdeVolani) {
   napajeni.LockWorkStation();
   napajeni.UkonciProgman();
   EXPECT_FALSE(okna.ZacniZavirani()) << "the programs are left alone";
-
-  std::ifstream vstup(std::filesystem::path(soubor), std::ios::binary);
-  std::vector<std::string> radky;
-  for (std::string radek; std::getline(vstup, radek);) radky.push_back(radek);
-  EXPECT_EQ(radky, (std::vector<std::string>{"ExitWindowsEx 0x00000006 0xFFFFFFFF\r", "SetSuspendState 1 0 0\r",
-                                             "LockWorkStation\r", "TerminateProcess progman\r", "ZavriProgramy\r"}));
-  vstup.close();
-  DeleteFileW(soubor.c_str());
+  EXPECT_EQ(Obsah(soubor),
+            "ExitWindowsEx 0x00000006 0xFFFFFFFF\r\nSetSuspendState 1 0 0\r\nLockWorkStation\r\n"
+            "TerminateProcess progman\r\nZavriProgramy\r\n");
+  fs::remove(soubor);
 }

@@ -1,6 +1,4 @@
-#include "platform/win32/text_win.h"
-
-#include <gtest/gtest.h>
+#include "zaklad_win.h"
 
 TEST(PrevodTextu, TamAZpetZachovaKazdyZnak) {
   const struct {
