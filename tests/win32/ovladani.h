@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -28,16 +29,12 @@ inline std::string ZaMinut(int minut) {
   FILETIME f;
   SystemTimeToFileTime(&t, &f);
   ULARGE_INTEGER n{{f.dwLowDateTime, f.dwHighDateTime}};
-  n.QuadPart += static_cast<ULONGLONG>(minut) * 60 * 10'000'000;
+  n.QuadPart += minut * 600'000'000ULL;
   f = {n.LowPart, n.HighPart};
   FileTimeToSystemTime(&f, &t);
-  return ";t/" + std::to_string(t.wHour) + ":" + (t.wMinute < 10 ? "0" : "") + std::to_string(t.wMinute) + "/;d/" +
-         std::to_string(t.wDay) + "." + std::to_string(t.wMonth) + "." + std::to_string(t.wYear) + "/";
-}
-
-inline std::wstring ZaMinutW(int minut) {
-  const std::string text = ZaMinut(minut);
-  return std::wstring(text.begin(), text.end());  // ASCII only
+  char text[48];
+  snprintf(text, sizeof text, ";t/%d:%02d/;d/%d.%d.%d/", t.wHour, t.wMinute, t.wDay, t.wMonth, t.wYear);
+  return text;
 }
 
 // A file that the build puts beside the test program.
