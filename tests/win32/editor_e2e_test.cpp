@@ -20,11 +20,13 @@ class Editor_e2e : public Program_e2e {
     program.reset();
     Program_e2e::TearDown();
   }
-  void Klik(O o) const { Klikni(program->Pole(o)); }
+  void Klik(std::initializer_list<O> ovladace) const {
+    for (const O o : ovladace) Klikni(program->Pole(o));
+  }
   std::wstring Text(O o) const { return ::Text(program->Pole(o)); }
   // A click into the box, then typing over what it holds once it has the focus.
   void NapisDo(O o, const std::wstring& text) const {
-    if (Fokus() != program->Pole(o)) Klik(o);
+    if (Fokus() != program->Pole(o)) Klik({o});
     DOCKEJ(3s, Fokus() == program->Pole(o));
     PostMessageW(program->Pole(o), EM_SETSEL, 0, -1);
     Napis(text);
@@ -60,8 +62,7 @@ TEST_F(Editor_e2e, NovePosunutiAStop) {
   const std::wstring datum = std::to_wstring(z.den) + L"." + std::to_wstring(z.mesic) + L"." + std::to_wstring(z.rok);
   const auto maska = [&] { return SendMessageW(program->Pole(O::txtHNHeslo), EM_GETPASSWORDCHAR, 0, 0); };
   EXPECT_EQ(maska(), L'*');
-  Klik(O::tlHNastaveni);
-  Klik(O::opHN2);
+  Klik({O::tlHNastaveni, O::opHN2});
   NapisDo(O::txtHNCas, L"23.59");
   EXPECT_EQ(Text(O::txtHNCas), L"23:59");
   Stiskni(VK_TAB);
@@ -76,7 +77,7 @@ TEST_F(Editor_e2e, NovePosunutiAStop) {
   EXPECT_EQ(Schranka(), Utf16(parametr));
   EXPECT_EQ(maska(), L'*') << "hidden again once armed";
 
-  Klik(O::tlHNastaveniP);
+  Klik({O::tlHNastaveniP});
   NapisDo(O::txtHNCas, L"90");  // a postponement by minutes from the start
   Aktivuj();
   EXPECT_TRUE(DOCKEJ(3s, Text(O::lblHN).ends_with(L" v " + Text(O::txtHNCas))));
@@ -85,8 +86,7 @@ TEST_F(Editor_e2e, NovePosunutiAStop) {
   EXPECT_TRUE(StavovyRadek(*program).starts_with(L"POSUNUT\u00cd - ")) << "the tray text with it";
   EXPECT_EQ(uloziste.CtiParametr(), UlozenyTvar(parametr)) << "a postponement is not stored";
 
-  Klik(O::tlHNastaveniZ);
-  Klik(O::tlHNStop);
+  Klik({O::tlHNastaveniZ, O::tlHNStop});
   EXPECT_TRUE(DOCKEJ(3s, Text(O::lblHN) == L"Restartov\u00e1n\u00ed " + datum + L" v 23:59."));
   EXPECT_EQ(uloziste.CtiParametr(), UlozenyTvar(parametr));
 }
@@ -95,8 +95,7 @@ TEST_F(Editor_e2e, NovePosunutiAStop) {
 // focus moves to another control of the window, not when it goes to Alt+A's question (nor, by the same
 // rule, to another program).
 TEST_F(Editor_e2e, CasovePoleOdmitnePismenaAVlozeni) {
-  Klik(O::tlHNastaveni);
-  Klik(O::opHN1);
+  Klik({O::tlHNastaveni, O::opHN1});
   NapisDo(O::txtHNCas, L"7");
   Napis(L"x");
   if (OpenClipboard(Fokus())) {
@@ -121,15 +120,14 @@ TEST_F(Editor_e2e, CasovePoleOdmitnePismenaAVlozeni) {
 
 // A from-to window entered in the window is the same schedule as on the command line.
 TEST_F(Editor_e2e, OknoOdDo) {
-  Klik(O::tlHNastaveni);
-  Klik(O::tlHNOdDo);
+  Klik({O::tlHNastaveni, O::tlHNOdDo});
   EXPECT_TRUE(DOCKEJ(3s, Text(O::lblN0) == L"Od"));
   NapisDo(O::txtHNCas, L"22.00");
   Stiskni(VK_TAB);
   NapisDo(O::txtHNDatum, L"6.00");
   EXPECT_EQ(Text(O::txtHNDatum), L"6:00");
   PostMessageW(program->Pole(O::chHN0), BM_CLICK, 0, 0);
-  Klik(O::tlHNAktivace);
+  Klik({O::tlHNAktivace});
   OdpovezBoxu(*program, IDYES);
   EXPECT_TRUE(DOCKEJ(3s, Ulozeny() == ";od/22:00-6:00/;kd;zs"));
 }
@@ -138,18 +136,17 @@ TEST_F(Editor_e2e, OknoOdDo) {
 // it, Space and a click switch a day, a day that is on has the light face, and the schedule keeps the
 // days that are on.
 TEST_F(Editor_e2e, DnyVTydnuMysiAKlavesnici) {
-  Klik(O::tlHNastaveni);
-  Klik(O::opHN1);
+  Klik({O::tlHNastaveni, O::opHN1});
   NapisDo(O::txtHNCas, L"16:00");
   EXPECT_FALSE(IsWindowVisible(program->Pole(O::tlHNDen0)));
-  Klik(O::chHN0);
+  Klik({O::chHN0});
   ASSERT_TRUE(DOCKEJ(3s, IsWindowVisible(program->Pole(O::tlHNDen6))));
   Stiskni(VK_TAB);
   EXPECT_TRUE(DOCKEJ(2s, Fokus() == program->Pole(O::tlHNDen0))) << "after its check box";
   Stiskni(VK_RIGHT);
   EXPECT_TRUE(DOCKEJ(2s, Fokus() == program->Pole(O::tlHNDen1)));
   Stiskni(VK_SPACE);
-  Klik(O::tlHNDen5);
+  Klik({O::tlHNDen5});
   const auto plocha = [&](O den) { return Pixely(program->Pole(den), 3, -4, 1, 1)[0]; };  // inside the edge
   SetCursorPos(0, 0);  // no hover look on the day last clicked
   EXPECT_TRUE(DOCKEJ(2s, plocha(O::tlHNDen5) == GetSysColor(COLOR_BTNFACE)));
@@ -165,7 +162,7 @@ TEST_F(Editor_e2e, DnyVTydnuMysiAKlavesnici) {
 TEST_F(Editor_e2e, PodminkaVRozbalovacimSeznamu) {
   HWND seznam = program->Pole(O::cbHNPodminka);
   const auto vyber = [&](WORD klavesa, int kolikrat) {
-    Klik(O::cbHNPodminka);
+    Klik({O::cbHNPodminka});
     ASSERT_TRUE(DOCKEJ(3s, SendMessageW(seznam, CB_GETDROPPEDSTATE, 0, 0)));
     for (int i = 0; i < kolikrat; ++i) Stiskni(klavesa);
     Stiskni(VK_RETURN);
@@ -173,8 +170,7 @@ TEST_F(Editor_e2e, PodminkaVRozbalovacimSeznamu) {
     Stiskni(VK_TAB);
     ASSERT_TRUE(DOCKEJ(3s, Fokus() == program->Pole(O::txtHNPodminka))) << "the box is the next stop";
   };
-  Klik(O::tlHNastaveni);
-  Klik(O::opHN4);
+  Klik({O::tlHNastaveni, O::opHN4});
   NapisDo(O::txtHNCas, L"23:00");
   EXPECT_FALSE(IsWindowVisible(program->Pole(O::txtHNPodminka)));
   vyber(VK_DOWN, 2);
@@ -184,7 +180,7 @@ TEST_F(Editor_e2e, PodminkaVRozbalovacimSeznamu) {
   EXPECT_TRUE(DOCKEJ(3s, Ulozeny().starts_with("/spanek;klid/15/;t/23:00/;d/"))) << "stored with its day";
   EXPECT_TRUE(Text(O::lblHN).starts_with(L"Sp\u00e1nek po 15 minut\u00e1ch klidu, nejd\u0159\u00edve "));
 
-  Klik(O::tlHNastaveniZ);
+  Klik({O::tlHNastaveniZ});
   ASSERT_TRUE(DOCKEJ(3s, IsWindowEnabled(seznam)));
   EXPECT_EQ(SendMessageW(seznam, CB_GETCURSEL, 0, 0), 2);
   EXPECT_EQ(Text(O::txtHNPodminka), L"15");

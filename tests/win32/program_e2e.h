@@ -24,6 +24,8 @@ inline std::string DockejZaznam(std::chrono::milliseconds limit) {
 }
 
 // The stored schedule as it was given, and what else is left for the next log-on: the autostart entry.
+// Like every reading of the program's state, in a statement after the action it follows: the operands
+// of one + may be evaluated in any order.
 inline std::string Ulozeny() {
   const std::string ulozeny = UlozisteWin().CtiParametr();
   return ulozeny.empty() ? "" : RozbalUlozenyTvar(ulozeny).value_or("(damaged)");

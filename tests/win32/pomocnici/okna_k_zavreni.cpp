@@ -11,12 +11,7 @@ namespace {
 const wchar_t* soubor = nullptr;
 
 void Zapis(const char* radek) {
-  HANDLE h = CreateFileW(soubor, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return;
-  DWORD zapsano = 0;
-  WriteFile(h, radek, static_cast<DWORD>(strlen(radek)), &zapsano, nullptr);
-  CloseHandle(h);
+  if (FILE* f = _wfopen(soubor, L"ab")) fputs(radek, f), fclose(f);
 }
 
 LRESULT CALLBACK ProceduraOkna(HWND okno, UINT zprava, WPARAM w, LPARAM l) {
