@@ -1,12 +1,11 @@
 #pragma once
 
-#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <functional>
-#include <string>
-#include <vector>
+#include <sstream>
 
+#include "core/parametr.h"
 #include "core/stav.h"
 #include "falesne_porty.h"
 #include "platform/cinnost.h"
@@ -20,24 +19,56 @@
 #include "platform/schranka.h"
 #include "platform/system.h"
 #include "platform/uloziste.h"
+#include "scheduler/casovac.h"
 #include "scheduler/planovac_programu.h"
+#include "scheduler/zpravy_okna.h"
+#include "zaklad.h"
+
+// A moment of the tests' day, 4 December 2026 (a Friday) unless another day is given.
+inline Cas V(int hodina, int minuta, int sekunda = 0, int den = 4) {
+  return SlozCas(2026, 12, den, hodina, minuta, sekunda);
+}
+
+// The moment a schedule is armed for, as the tray says it: "5.12.2026 10:01:00", or "-" with none.
+inline std::string Cil() {
+  return stav.Neaktivni ? "-" : FormatDatum(stav.CilovyCas) + " " + FormatCasSekundy(stav.CilovyCas);
+}
+
+// The lines joined into one, to be compared with one expected line.
+inline std::string Spoj(const std::vector<std::string>& radky, std::string_view mezi = ", ") {
+  std::string vysledek;
+  for (std::size_t i = 0; i < radky.size(); ++i) vysledek += (i ? std::string(mezi) : "") + radky[i];
+  return vysledek;
+}
+
+// A table: each row is what is given and the one line expected of it, which `radek` makes.
+using Radky = std::vector<std::pair<std::string, std::string>>;
+inline void Tabulka(const Radky& radky, const std::function<std::string(const std::string&)>& radek) {
+  for (const auto& [vstup, cekano] : radky) EXPECT_EQ(radek(vstup), cekano) << vstup;
+}
+
+// Every port installed for the lifetime of the object that holds them.
+template <class... Porty>
+struct Pripojene : Pripojeni<Porty>... {
+  explicit Pripojene(auto& implementace) : Pripojeni<Porty>(implementace)... {}
+};
 
 // Everything the scheduler reaches, faked in one place: each effect is written to one log as a short
 // line, so a test can compare what happened, in order, with a list.
 class FalesnySvet : public FalesnePorty,
-                    CasovacOkna,
-                    OknoUpozorneni,
-                    IkonaListy,
-                    HlavniOkno,
-                    Uloziste,
-                    Napajeni,
-                    InfoSystemu,
-                    Plocha,
-                    Aplikace,
-                    Schranka,
-                    Probouzeni,
-                    Cinnost,
-                    Relace {
+                    public CasovacOkna,
+                    public OknoUpozorneni,
+                    public IkonaListy,
+                    public HlavniOkno,
+                    public Uloziste,
+                    public Napajeni,
+                    public InfoSystemu,
+                    public Plocha,
+                    public Aplikace,
+                    public Schranka,
+                    public Probouzeni,
+                    public Cinnost,
+                    public Relace {
  public:
   std::vector<std::string> log;
   std::string ulozeny_parametr;
@@ -77,21 +108,56 @@ class FalesnySvet : public FalesnePorty,
   FalesnySvet() { stav = StavPlanu{}; }
   ~FalesnySvet() override { stav = StavPlanu{}; }
 
+  // The program started at a moment with a schedule ("" for none) and its timer on, the log empty.
+  void Arm(const std::string& parametr, Cas kdy = V(10, 0), bool casovac = true) {
+    stav = StavPlanu{};
+    hodiny.ted = stav.CasSpusteni = kdy;
+    if (parametr.empty()) stav.Neaktivni = 1;
+    if (!parametr.empty()) EXPECT_TRUE(RozeberParametr(parametr, true, false)) << parametr;
+    if (casovac) Casovac(true);
+    log.clear();
+  }
+  // Ticks every krok until the moment, `kazdy` saying first what the computer does in that step; ends
+  // early once the warning is up if asked. The power calls made meanwhile.
+  int Tikej(Cas konec, seconds krok = 1s, const std::function<void()>& kazdy = {}, bool do_varovani = false) {
+    int akci = 0;
+    while (hodiny.ted < konec && !(do_varovani && stav.UpozorneniBezi == 1)) {
+      if (kazdy) kazdy();
+      hodiny.ted += krok;
+      const auto pred = log.size();
+      CasovacTik();
+      for (auto i = pred; i < log.size(); ++i)
+        for (const char* v : {"ExitWindowsEx", "SetSuspendState", "LockWorkStation"}) akci += log[i].starts_with(v);
+    }
+    return akci;
+  }
+  int Tikej(seconds jak_dlouho) { return Tikej(hodiny.ted + jak_dlouho); }
+  void TikejV(Cas kdy) { hodiny.ted = kdy, CasovacTik(); }
+  // The log of ticking until the moment, without the lines that start with any of the prefixes.
+  std::string Behem(Cas konec, std::initializer_list<std::string_view> bez = {}) {
+    log.clear();
+    Tikej(konec);
+    return Spoj(Log(bez));
+  }
+  // Asleep for a while, then resumed: the system says so before the next tick.
+  void Spi(seconds jak_dlouho) {
+    hodiny.ted += jak_dlouho;
+    ZpracujZpravuOkna(zpravy_okna::Napajeni, zpravy_okna::Probuzeni, 0);
+  }
   // The log without the lines that start with any of the prefixes.
   std::vector<std::string> Log(std::initializer_list<std::string_view> bez = {}) const {
     std::vector<std::string> vysledek;
-    for (const auto& radek : log) {
-      bool vynechat = false;
-      for (auto p : bez) vynechat |= radek.starts_with(p);
-      if (!vynechat) vysledek.push_back(radek);
-    }
+    for (const auto& radek : log)
+      if (std::none_of(bez.begin(), bez.end(), [&](auto p) { return radek.starts_with(p); })) vysledek.push_back(radek);
     return vysledek;
   }
 
  private:
   void Zapis(std::string radek) { log.push_back(std::move(radek)); }
+  Selhani Zapis(std::string radek, Selhani s) { return Zapis(std::move(radek)), s; }
+  std::optional<bool> Dotaz() { return ++dotazu_cinnosti, cinnost_selze ? std::nullopt : std::optional(true); }
 
-  std::uintptr_t Zapni() override { Zapis("SetTimer"); return 1225; }
+  std::uintptr_t Zapni() override { return Zapis("SetTimer"), 1225; }
   void Vypni() override { Zapis("KillTimer"); }
 
   void Nacti() override { Zapis("nacti upozorneni"); }
@@ -105,20 +171,13 @@ class FalesnySvet : public FalesnePorty,
   void Ohlas() override { ohlasy.push_back(stav.ZbyvaSekund); }
   void Zazni() override { ++zazneni; }
 
-  void NastavTip(std::string_view text) override {
-    tip = text;
-    Zapis("tip " + tip);
-  }
+  void NastavTip(std::string_view text) override { Zapis("tip " + (tip = text)); }
   std::string Tip() const override { return tip; }
   void Bublina(std::string_view text) override { Zapis("bublina " + std::string(text)); }
   int StavUzivatele() override { return stav_uzivatele; }
-  void Odeber() override {
-    ikona_pryc = true;
-    Zapis("ikona pryc");
-  }
+  void Odeber() override { ikona_pryc = true, Zapis("ikona pryc"); }
   void Vrat() override {
-    if (ikona_pryc) Zapis("ikona zpet");
-    ikona_pryc = false;
+    if (std::exchange(ikona_pryc, false)) Zapis("ikona zpet");
   }
 
   void Otevri() override {
@@ -132,7 +191,7 @@ class FalesnySvet : public FalesnePorty,
     Zapis("sb " + std::to_string(ikona) + " " + std::string(text));
   }
   bool mmeActive() override { return hint; }
-  void ZrusHint() override { hint = false; Zapis("zrus hint"); }
+  void ZrusHint() override { hint = false, Zapis("zrus hint"); }
   void PlanZvenku(std::string_view text) override { Zapis("plan zvenku " + std::string(text)); }
 
   std::string CtiParametr() override { return ulozeny_parametr; }
@@ -150,35 +209,21 @@ class FalesnySvet : public FalesnePorty,
   Selhani ExitWindowsEx(unsigned priznaky, unsigned duvod) override {
     char text[64];
     std::snprintf(text, sizeof text, "ExitWindowsEx 0x%08X 0x%08X", priznaky, duvod);
-    Zapis(text);
-    return selhani;
+    return Zapis(text, selhani);
   }
   Selhani SetSuspendState(bool h, bool v, bool b) override {
-    Zapis("SetSuspendState " + std::to_string(h) + " " + std::to_string(v) + " " + std::to_string(b));
-    return selhani;
+    return Zapis("SetSuspendState " + std::to_string(h) + " " + std::to_string(v) + " " + std::to_string(b), selhani);
   }
-  Selhani LockWorkStation() override {
-    Zapis("LockWorkStation");
-    return selhani;
-  }
+  Selhani LockWorkStation() override { return Zapis("LockWorkStation", selhani); }
   std::optional<PrihlaseniUzivatelu> Prihlaseni() override { return prihlaseni; }
   SchopnostiSpanku Schopnosti() override { return schopnosti; }
   void VypniObrazovku() override { Zapis("SC_MONITORPOWER 2"); }
   void UkonciProgman() override { Zapis("TerminateProcess progman"); }
-  bool DialogVzdalenychPC() override {
-    Zapis("shutdown.exe /i");
-    return vzdalena_pc;
-  }
+  bool DialogVzdalenychPC() override { return Zapis("shutdown.exe /i"), vzdalena_pc; }
 
   bool MaZastupce() override { return zastupce; }
-  void SmazZastupce() override {
-    zastupce = false;
-    Zapis("smaz zastupce");
-  }
-  void VytvorZastupce() override {
-    zastupce = true;
-    Zapis("vytvor zastupce");
-  }
+  void SmazZastupce() override { zastupce = false, Zapis("smaz zastupce"); }
+  void VytvorZastupce() override { zastupce = true, Zapis("vytvor zastupce"); }
 
   void Ukonci() override { Zapis("konec programu"); }
   void Vloz(std::string_view text) override { schranka = text; }
@@ -190,27 +235,19 @@ class FalesnySvet : public FalesnePorty,
   void DrzBdely(std::uint32_t priznaky) override { bdelost.emplace_back(priznaky, log.size()); }
   std::optional<unsigned> NastaveniBuzeni() override { return buzeni; }
 
+  // Each question counts, and none is answered while cinnost_selze.
   std::optional<bool> BeziProgram(std::string_view jmeno) override {
-    ++dotazu_cinnosti;
-    if (cinnost_selze) return std::nullopt;
     const auto stejne = [&](const std::string& p) {
       return std::equal(p.begin(), p.end(), jmeno.begin(), jmeno.end(),
                         [](char a, char b) { return std::tolower(a) == std::tolower(b); });
     };
-    return std::any_of(procesy.begin(), procesy.end(), stejne);
+    return Dotaz() ? std::optional(std::any_of(procesy.begin(), procesy.end(), stejne)) : std::nullopt;
   }
-  std::optional<CasyProcesoru> Procesor() override {
-    ++dotazu_cinnosti;
-    return cinnost_selze ? std::nullopt : std::optional(procesor);
-  }
-  std::optional<std::uint64_t> BajtySite() override {
-    ++dotazu_cinnosti;
-    return cinnost_selze ? std::nullopt : std::optional(bajty);
-  }
+  std::optional<CasyProcesoru> Procesor() override { return Dotaz() ? std::optional(procesor) : std::nullopt; }
+  std::optional<std::uint64_t> BajtySite() override { return Dotaz() ? std::optional(bajty) : std::nullopt; }
   bool MeriSit() override { return meri_sit; }
   std::optional<std::chrono::milliseconds> BezVstupu() override {
-    ++dotazu_cinnosti;
-    return cinnost_selze ? std::nullopt : std::optional(hodiny.Tik() - posledni_vstup);
+    return Dotaz() ? std::optional(hodiny.Tik() - posledni_vstup) : std::nullopt;
   }
 
   int WinPlatform() const override { return win_platform; }
@@ -218,12 +255,12 @@ class FalesnySvet : public FalesnePorty,
   std::string WinVersionS() const override { return "Windows"; }
 
   // No other program's window: the closing of programs is only written down, as in a dry run.
-  class ZadnaOkna final : public OknaProcesu {
-   public:
-    explicit ZadnaOkna(FalesnySvet& svet) : svet_(svet) {}
+  struct ZadnaOkna final : OknaProcesu {
+    FalesnySvet& svet;
+    explicit ZadnaOkna(FalesnySvet& s) : svet(s) {}
     bool ZacniZavirani() override {
-      svet_.Zapis("ZavriProgramy");
-      if (svet_.priZavirani) svet_.priZavirani();
+      svet.Zapis("ZavriProgramy");
+      if (svet.priZavirani) svet.priZavirani();
       return false;
     }
     void ProjdiOkna(ZpetneVolani, std::intptr_t) override {}
@@ -240,26 +277,18 @@ class FalesnySvet : public FalesnePorty,
     }
     bool UkonciProces(std::uint32_t) override { return false; }
     void Cekej(std::uint32_t) override {}
-
-   private:
-    FalesnySvet& svet_;
   };
 
   PlanovacProgramu planovac_;
   ZadnaOkna okna_{*this};
-  Pripojeni<CasovacOkna> p1_{*this};
-  Pripojeni<OknoUpozorneni> p2_{*this};
-  Pripojeni<IkonaListy> p3_{*this};
-  Pripojeni<HlavniOkno> p4_{*this};
-  Pripojeni<Uloziste> p5_{*this};
-  Pripojeni<Napajeni> p6_{*this};
-  Pripojeni<InfoSystemu> p7_{*this};
-  Pripojeni<Planovac> p9_{planovac_};
-  Pripojeni<Plocha> p10_{*this};
-  Pripojeni<Aplikace> p11_{*this};
-  Pripojeni<Schranka> p12_{*this};
-  Pripojeni<Probouzeni> p13_{*this};
-  Pripojeni<Cinnost> p14_{*this};
-  Pripojeni<Relace> p15_{*this};
-  Pripojeni<OknaProcesu> p16_{okna_};
+  Pripojene<CasovacOkna, OknoUpozorneni, IkonaListy, HlavniOkno, Uloziste, Napajeni, InfoSystemu, Plocha, Aplikace,
+            Schranka, Probouzeni, Cinnost, Relace>
+      porty_{*this};
+  Pripojene<Planovac> planovac_pripojeni_{planovac_};
+  Pripojene<OknaProcesu> okna_pripojeni_{okna_};
+};
+
+// A test with the world faked around it.
+struct Svet : ::testing::Test {
+  FalesnySvet svet;
 };

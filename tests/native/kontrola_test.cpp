@@ -1,10 +1,7 @@
-#include "scheduler/kontrola.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
+#include "zaklad.h"
 
 #include "falesne_porty.h"
+#include "scheduler/kontrola.h"
 
 namespace {
 
