@@ -6,9 +6,7 @@
 #include "scheduler/upozorneni.h"
 #include "scheduler/zmena_planu.h"
 
-namespace {
 using Tik = Svet;
-}  // namespace
 
 TEST_F(Tik, NaplanovaneVypnutiAzDoKonce) {
   svet.Arm("/vypnuti;t/15:33/", V(15, 0, 10));

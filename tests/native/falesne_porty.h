@@ -22,10 +22,7 @@ class FalesneHodiny : public Hodiny {
   std::chrono::milliseconds posun{0};
   Cas Ted() override { return ted; }
   std::chrono::milliseconds Tik() override { return ted.time_since_epoch() + posun; }
-  void Posun(std::chrono::seconds o) {
-    ted += o;
-    posun -= o;
-  }
+  void Posun(std::chrono::seconds o) { ted += o, posun -= o; }
 };
 
 struct ZaznamZpravy {
@@ -53,11 +50,7 @@ class FalesneDialogy : public Dialogy {
   bool Otevreno() const override { return otevreno; }
   std::optional<std::string> Vstup(std::string_view vyzva, std::string_view titulek) override {
     if (priVstupu) priVstupu();
-    std::optional<std::string> vstup;
-    if (!vstupy.empty()) {
-      vstup = vstupy.front();
-      vstupy.pop_front();
-    }
+    const std::optional<std::string> vstup = vstupy.empty() ? std::nullopt : Dalsi(vstupy);
     zpravy.push_back({std::string(vyzva) + "|" + vstup.value_or("zrušeno"), std::string(titulek), 0});
     return vstup;
   }
@@ -65,13 +58,17 @@ class FalesneDialogy : public Dialogy {
   int Zprava(std::string_view text, std::string_view titulek, unsigned styl) override {
     zpravy.push_back({std::string(text), std::string(titulek), styl});
     if (priZprave) priZprave();
-    if (!odpovedi.empty()) {
-      const int odpoved = odpovedi.front();
-      odpovedi.pop_front();
-      return odpoved;
-    }
+    if (!odpovedi.empty()) return Dalsi(odpovedi);
     const unsigned tlacitka = styl & 0x0F;
     return tlacitka == styl::AnoNe || tlacitka == 0x03 /* Yes, No, Cancel */ ? odpoved::Ano : odpoved::Ok;
+  }
+
+ private:
+  template <class T>
+  static T Dalsi(std::deque<T>& fronta) {
+    T prvni = std::move(fronta.front());
+    fronta.pop_front();
+    return prvni;
   }
 };
 

@@ -53,56 +53,52 @@ struct Pripojene : Pripojeni<Porty>... {
   explicit Pripojene(auto& implementace) : Pripojeni<Porty>(implementace)... {}
 };
 
+// Implements the ports listed, each installed for the lifetime of the object.
+template <class... Rozhrani>
+struct Implementace : Rozhrani... {
+  Pripojene<Rozhrani...> pripojeni_{*this};
+};
+
 // Everything the scheduler reaches, faked in one place: each effect is written to one log as a short
 // line, so a test can compare what happened, in order, with a list.
-class FalesnySvet : public FalesnePorty,
-                    public CasovacOkna,
-                    public OknoUpozorneni,
-                    public IkonaListy,
-                    public HlavniOkno,
-                    public Uloziste,
-                    public Napajeni,
-                    public InfoSystemu,
-                    public Plocha,
-                    public Aplikace,
-                    public Schranka,
-                    public Probouzeni,
-                    public Cinnost,
-                    public Relace {
+class FalesnySvet
+    : public FalesnePorty,
+      public Implementace<CasovacOkna, OknoUpozorneni, IkonaListy, HlavniOkno, Uloziste, Napajeni, InfoSystemu, Plocha,
+                          Aplikace, Schranka, Probouzeni, Cinnost, Relace, OknaProcesu> {
  public:
   std::vector<std::string> log;
-  std::string ulozeny_parametr;
-  std::string vyrizeno;       // the store's day's moment dealt with
-  std::string run, run_once;  // empty: the value does not exist
-  bool autostart_povolen = true;                                          // the user's switch in Startup apps
+  // The store: the schedule, the day's moment dealt with, the autostart values (empty: none) and the
+  // user's switch for them in Startup apps.
+  std::string ulozeny_parametr, vyrizeno, run, run_once;
+  bool autostart_povolen = true;
   Selhani selhani;                                                        // what the power calls answer: nothing, done
   std::optional<PrihlaseniUzivatelu> prihlaseni = PrihlaseniUzivatelu{};  // nobody else signed in
   int win_platform = 2, win_version = 11;
   SchopnostiSpanku schopnosti;
-  bool hint = false;
-  bool otevrit_hlavni = true;  // opening the main window succeeds
-  bool vzdalena_pc = true;      // the remote-PC dialog starts
-  bool zastupce = false;        // the desktop shortcut exists
-  std::string tip;              // the tray icon's text
-  std::string schranka = "(nic)";  // the clipboard
-  std::vector<std::string> probuzeni;  // the wake timer: each moment set, "zrus" for each cancel
-  std::vector<int> ohlasy;              // the seconds left at each announcement of the countdown
-  int zazneni = 0;                      // the warning sounds played
-  int stav_uzivatele = 5;               // the shell's notification state: accepts notifications
-  bool probuzeni_selze = false;         // the system refuses the wake timer
+  // A button's hint in the main window, opening the main window succeeds, the remote-PC dialog starts,
+  // the desktop shortcut exists, the tray icon was taken away; the tray icon's text and the clipboard.
+  bool hint = false, otevrit_hlavni = true, vzdalena_pc = true, zastupce = false, ikona_pryc = false;
+  std::string tip, schranka = "(nic)";
+  // The wake timer: each moment set, "zrus" for each cancel; the system refuses it; the power plan's
+  // wake-timer setting (none: unreadable).
+  std::vector<std::string> probuzeni;
+  bool probuzeni_selze = false;
+  std::optional<unsigned> buzeni;
+  // The seconds left at each announcement of the countdown, the warning sounds played, and the shell's
+  // notification state (5: accepts notifications).
+  std::vector<int> ohlasy;
+  int zazneni = 0, stav_uzivatele = 5;
   // Each change of the hold that keeps the computer awake, with the number of log lines before it.
   std::vector<std::pair<std::uint32_t, std::size_t>> bdelost;
-  std::optional<unsigned> buzeni;       // the power plan's wake-timer setting; none: unreadable
-  bool ikona_pryc = false;              // the tray icon was taken away
   // What the computer does: the processes that run, the counters (the test moves them on), the last
-  // input on the steady clock; nothing can be read while cinnost_selze.
+  // input on the steady clock; nothing can be read while cinnost_selze; the network counters exist;
+  // every question asked of it.
   std::vector<std::string> procesy;
   CasyProcesoru procesor;
   std::uint64_t bajty = 0;
   std::chrono::milliseconds posledni_vstup{0};
-  bool cinnost_selze = false;
-  bool meri_sit = true;               // the system has the network counters
-  int dotazu_cinnosti = 0;            // every question asked of it
+  bool cinnost_selze = false, meri_sit = true;
+  int dotazu_cinnosti = 0;
   std::function<void()> priZavirani;  // what happens while the programs are being closed
 
   FalesnySvet() { stav = StavPlanu{}; }
@@ -113,7 +109,7 @@ class FalesnySvet : public FalesnePorty,
     stav = StavPlanu{};
     hodiny.ted = stav.CasSpusteni = kdy;
     if (parametr.empty()) stav.Neaktivni = 1;
-    if (!parametr.empty()) EXPECT_TRUE(RozeberParametr(parametr, true, false)) << parametr;
+    EXPECT_TRUE(parametr.empty() || RozeberParametr(parametr, true, false)) << parametr;
     if (casovac) Casovac(true);
     log.clear();
   }
@@ -255,37 +251,28 @@ class FalesnySvet : public FalesnePorty,
   std::string WinVersionS() const override { return "Windows"; }
 
   // No other program's window: the closing of programs is only written down, as in a dry run.
-  struct ZadnaOkna final : OknaProcesu {
-    FalesnySvet& svet;
-    explicit ZadnaOkna(FalesnySvet& s) : svet(s) {}
-    bool ZacniZavirani() override {
-      svet.Zapis("ZavriProgramy");
-      if (svet.priZavirani) svet.priZavirani();
-      return false;
-    }
-    void ProjdiOkna(ZpetneVolani, std::intptr_t) override {}
-    std::uint32_t Styl(HandleOkna) override { return 0; }
-    std::uint32_t RozsirenyStyl(HandleOkna) override { return 0; }
-    std::string Trida(HandleOkna) override { return {}; }
-    std::uint32_t Proces(HandleOkna) override { return 0; }
-    std::uint32_t VlastniProces() override { return 0; }
-    std::uint32_t ProcesShellu() override { return 0; }
-    std::string JmenoProcesu(std::uint32_t) override { return {}; }
-    void Posli(HandleOkna, unsigned, std::uintptr_t, std::intptr_t) override {}
-    bool PosliACekej(HandleOkna, unsigned, std::uintptr_t, std::intptr_t, std::uint32_t, std::uintptr_t&) override {
-      return false;
-    }
-    bool UkonciProces(std::uint32_t) override { return false; }
-    void Cekej(std::uint32_t) override {}
-  };
+  bool ZacniZavirani() override {
+    Zapis("ZavriProgramy");
+    if (priZavirani) priZavirani();
+    return false;
+  }
+  void ProjdiOkna(ZpetneVolani, std::intptr_t) override {}
+  std::uint32_t Styl(HandleOkna) override { return 0; }
+  std::uint32_t RozsirenyStyl(HandleOkna) override { return 0; }
+  std::string Trida(HandleOkna) override { return {}; }
+  std::uint32_t Proces(HandleOkna) override { return 0; }
+  std::uint32_t VlastniProces() override { return 0; }
+  std::uint32_t ProcesShellu() override { return 0; }
+  std::string JmenoProcesu(std::uint32_t) override { return {}; }
+  void Posli(HandleOkna, unsigned, std::uintptr_t, std::intptr_t) override {}
+  bool PosliACekej(HandleOkna, unsigned, std::uintptr_t, std::intptr_t, std::uint32_t, std::uintptr_t&) override {
+    return false;
+  }
+  bool UkonciProces(std::uint32_t) override { return false; }
+  void Cekej(std::uint32_t) override {}
 
   PlanovacProgramu planovac_;
-  ZadnaOkna okna_{*this};
-  Pripojene<CasovacOkna, OknoUpozorneni, IkonaListy, HlavniOkno, Uloziste, Napajeni, InfoSystemu, Plocha, Aplikace,
-            Schranka, Probouzeni, Cinnost, Relace>
-      porty_{*this};
   Pripojene<Planovac> planovac_pripojeni_{planovac_};
-  Pripojene<OknaProcesu> okna_pripojeni_{okna_};
 };
 
 // A test with the world faked around it.

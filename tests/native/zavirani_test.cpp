@@ -48,8 +48,7 @@ class FalesnaOkna final : public OknaProcesu {
     return okna[h - 1].odpoved != Neodpovi;
   }
   bool UkonciProces(std::uint32_t proces) override {
-    zaznam.push_back("ukonci " + std::to_string(proces));
-    return proces != Neotevritelny;
+    return zaznam.push_back("ukonci " + std::to_string(proces)), proces != Neotevritelny;
   }
   void Cekej(std::uint32_t ms) override { zaznam.push_back("cekej " + std::to_string(ms)); }
 
