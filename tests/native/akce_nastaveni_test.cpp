@@ -184,6 +184,17 @@ TEST(Akce, BehemZaviraniJenJednaAkce) {
   }
 }
 
+// Woken from a long sleep that came while the programs were being closed, the computer is not shut down
+// unannounced: the schedule's moment counts as missed, and nothing follows.
+TEST(Akce, SpanekBehemZavirani) {
+  FalesnySvet svet;
+  svet.priZavirani = [&] { svet.Spi(60min); };
+  EXPECT_EQ(AkceV1001(svet, "/vypnuti;kv;t/10:01/"), "nic | Vypnutí počítače | -");
+  svet.priZavirani = nullptr;
+  svet.Tikej(61s);
+  EXPECT_EQ(Spoj(svet.log).find("ExitWindowsEx"), std::string::npos);
+}
+
 // A call the system refuses (no privilege on a school's computer, a sleep the drivers refuse) leaves the
 // program alive: the warning gone, the icon back, the timer on, a daily schedule armed for its next day,
 // and the system's words in a balloon.

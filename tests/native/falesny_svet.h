@@ -104,7 +104,7 @@ class FalesnySvet
   FalesnySvet() { stav = StavPlanu{}; }
   ~FalesnySvet() override { stav = StavPlanu{}; }
 
-  // The program started at a moment with a schedule ("" for none) and its timer on, the log empty.
+  // The program started at a moment with a schedule ("" for none), its timer on if asked, the log empty.
   void Arm(const std::string& parametr, Cas kdy = V(10, 0), bool casovac = true) {
     stav = StavPlanu{};
     hodiny.ted = stav.CasSpusteni = kdy;
