@@ -167,7 +167,7 @@ def failure_places(failures):
             pass
         line = text.split('\n', 1)[0].rpartition(':')[2]
         context = text.rstrip().rpartition('\n')[2].strip()[:60]
-        place = f"{line}:{context}".translate(str.maketrans(',;[]\t', '     '))
+        place = ''.join(c for c in f"{line}:{context}" if c.isprintable()).translate(str.maketrans(',;[]', '    '))
         if place not in places:
             places.append(place)
     return '[' + ';'.join(places[:20]) + ']'
