@@ -75,22 +75,6 @@ TEST_F(Tik, UpozorneniPodleVoleb) {
           });
 }
 
-// Armed late in its warning minute (in a number of minutes, or for a time a few seconds off), a schedule
-// still gives the warning its whole minute: the action comes no sooner than 60 s after it appeared, and
-// the screen is held on in between.
-TEST_F(Tik, VarovaniMaCelouMinutu) {
-  for (const char* parametr : {"/vypnuti;t/1/", "/vypnuti;t/15:32/"}) {
-    svet.Arm(parametr, V(15, 31, 57));
-    svet.Tikej(V(15, 33), 1s, {}, true);
-    const Cas varovani = svet.hodiny.ted;
-    while (svet.hodiny.ted < V(15, 33) && (svet.log.empty() || !svet.log.back().starts_with("SetTimer")))
-      svet.TikejV(svet.hodiny.ted + 1s);
-    EXPECT_EQ(FormatCasSekundy(varovani) + "-" + FormatCasSekundy(svet.hodiny.ted), "15:31:58-15:32:58") << parametr;
-    EXPECT_EQ(svet.bdelost.at(0).first, bdelost::Trvale | bdelost::System | bdelost::Displej) << parametr;
-    svet.bdelost.clear();
-  }
-}
-
 // A cancel ends a one-off schedule, for the next log-on too; a daily one loses that day only. A one-off
 // sleep carried out is forgotten as well.
 TEST_F(Tik, StornoHlasiAOteviraHlavniOkno) {
