@@ -21,7 +21,7 @@ std::string Zaznam(const FalesnySvet& svet) {
 
 }  // namespace
 
-// "Ukončit" behind a password: the right one, then the question decides.
+// "Ukončit" lets through only the exact password, then asks; a wrong or cancelled one ends nothing.
 TEST(Ukoncit, StrazOtazkaAKonec) {
   const std::string otazka = "Přejete si aplikaci \"Vypnutí počítače\" ukončit? (36) / ";
   const struct {
@@ -31,6 +31,8 @@ TEST(Ukoncit, StrazOtazkaAKonec) {
   } pripady[] = {
       {"Tajné", odpoved::Ano, "Zadejte heslo!|Tajné (0) / " + otazka + "konec programu; "},
       {"Tajné", odpoved::Ne, "Zadejte heslo!|Tajné (0) / " + otazka},
+      {"tajné", odpoved::Ano, "Zadejte heslo!|tajné (0) / Neplatné heslo. (48) / "},
+      {std::nullopt, odpoved::Ano, "Zadejte heslo!|zrušeno (0) / "},
   };
   for (const auto& p : pripady) {
     FalesnySvet svet;
