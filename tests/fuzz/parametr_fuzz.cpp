@@ -5,16 +5,10 @@
 
 #include "core/parametr.h"
 #include "core/stav.h"
-#include "platform/port.h"
 #include "tichy_svet.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static TichySvet svet;
-  static Pripojeni<Hodiny> p1(svet);
-  static Pripojeni<Dialogy> p2(svet);
-  static Pripojeni<Mistni> p3(svet);
-  static Pripojeni<Planovac> p4(svet);
-
   const std::string text(reinterpret_cast<const char*>(data), size);
   stav = StavPlanu{};
   stav.CasSpusteni = svet.Ted();

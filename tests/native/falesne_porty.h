@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "core/kalendar.h"
@@ -22,7 +23,10 @@ class FalesneHodiny : public Hodiny {
   std::chrono::milliseconds posun{0};
   Cas Ted() override { return ted; }
   std::chrono::milliseconds Tik() override { return ted.time_since_epoch() + posun; }
-  void Posun(std::chrono::seconds o) { ted += o, posun -= o; }
+  void Posun(std::chrono::seconds o) {
+    ted += o;
+    posun -= o;
+  }
 };
 
 struct ZaznamZpravy {
@@ -45,11 +49,9 @@ class FalesneDialogy : public Dialogy {
   }
 
   bool otevreno = false;  // a box of the program is up
-  std::function<void()> priVstupu;  // what happens elsewhere while the input box is up
-  std::function<void()> priZprave;  // the same while a message box is up
+  std::function<void()> priZprave;  // what happens elsewhere while a message box is up
   bool Otevreno() const override { return otevreno; }
   std::optional<std::string> Vstup(std::string_view vyzva, std::string_view titulek) override {
-    if (priVstupu) priVstupu();
     const std::optional<std::string> vstup = vstupy.empty() ? std::nullopt : Dalsi(vstupy);
     zpravy.push_back({std::string(vyzva) + "|" + vstup.value_or("zrušeno"), std::string(titulek), 0});
     return vstup;
@@ -100,7 +102,5 @@ class FalesnePorty {
   FalesneMistni mistni;
 
  private:
-  Pripojeni<Hodiny> hodiny_pripojeni_{hodiny};
-  Pripojeni<Dialogy> dialogy_pripojeni_{dialogy};
-  Pripojeni<Mistni> mistni_pripojeni_{mistni};
+  std::tuple<Pripojeni<Hodiny>, Pripojeni<Dialogy>, Pripojeni<Mistni>> pripojeni_{hodiny, dialogy, mistni};
 };

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <sstream>
+#include <tuple>
 
 #include "core/parametr.h"
 #include "core/stav.h"
@@ -47,16 +48,10 @@ inline void Tabulka(const Radky& radky, const std::function<std::string(const st
   for (const auto& [vstup, cekano] : radky) EXPECT_EQ(radek(vstup), cekano) << vstup;
 }
 
-// Every port installed for the lifetime of the object that holds them.
-template <class... Porty>
-struct Pripojene : Pripojeni<Porty>... {
-  explicit Pripojene(auto& implementace) : Pripojeni<Porty>(implementace)... {}
-};
-
 // Implements the ports listed, each installed for the lifetime of the object.
 template <class... Rozhrani>
 struct Implementace : Rozhrani... {
-  Pripojene<Rozhrani...> pripojeni_{*this};
+  std::tuple<Pripojeni<Rozhrani>...> pripojeni_{static_cast<Rozhrani&>(*this)...};
 };
 
 // Everything the scheduler reaches, faked in one place: each effect is written to one log as a short
@@ -67,22 +62,20 @@ class FalesnySvet
                           Aplikace, Schranka, Probouzeni, Cinnost, Relace, OknaProcesu> {
  public:
   std::vector<std::string> log;
-  // The store: the schedule, the day's moment dealt with, the autostart values (empty: none) and the
-  // user's switch for them in Startup apps.
+  // The store: the schedule, the day's moment dealt with, the autostart values (empty: none); the user
+  // never switched them off in Startup apps.
   std::string ulozeny_parametr, vyrizeno, run, run_once;
-  bool autostart_povolen = true;
   Selhani selhani;                                                        // what the power calls answer: nothing, done
   std::optional<PrihlaseniUzivatelu> prihlaseni = PrihlaseniUzivatelu{};  // nobody else signed in
   int win_platform = 2, win_version = 11;
   SchopnostiSpanku schopnosti;
-  // A button's hint in the main window, opening the main window succeeds, the remote-PC dialog starts,
-  // the desktop shortcut exists, the tray icon was taken away; the tray icon's text and the clipboard.
-  bool hint = false, otevrit_hlavni = true, vzdalena_pc = true, zastupce = false, ikona_pryc = false;
+  // A button's hint in the main window, the desktop shortcut exists, the tray icon was taken away; the
+  // tray icon's text and the clipboard. The main window and the remote-PC dialog always open.
+  bool hint = false, zastupce = false, ikona_pryc = false;
   std::string tip, schranka = "(nic)";
-  // The wake timer: each moment set, "zrus" for each cancel; the system refuses it; the power plan's
-  // wake-timer setting (none: unreadable).
+  // The wake timer: each moment set, "zrus" for each cancel; the power plan's wake-timer setting (none:
+  // unreadable).
   std::vector<std::string> probuzeni;
-  bool probuzeni_selze = false;
   std::optional<unsigned> buzeni;
   // The seconds left at each announcement of the countdown, the warning sounds played, and the shell's
   // notification state (5: accepts notifications).
@@ -104,10 +97,15 @@ class FalesnySvet
   FalesnySvet() { stav = StavPlanu{}; }
   ~FalesnySvet() override { stav = StavPlanu{}; }
 
-  // The program started at a moment with a schedule ("" for none), its timer on if asked, the log empty.
-  void Arm(const std::string& parametr, Cas kdy = V(10, 0), bool casovac = true) {
+  // The program started at a moment, nothing armed yet, the log empty.
+  void ZacniV(Cas kdy) {
     stav = StavPlanu{};
     hodiny.ted = stav.CasSpusteni = kdy;
+    log.clear();
+  }
+  // The same with a schedule ("" for none), its timer on if asked.
+  void Arm(const std::string& parametr, Cas kdy = V(10, 0), bool casovac = true) {
+    ZacniV(kdy);
     if (parametr.empty()) stav.Neaktivni = 1;
     EXPECT_TRUE(parametr.empty() || RozeberParametr(parametr, true, false)) << parametr;
     if (casovac) Casovac(true);
@@ -119,26 +117,30 @@ class FalesnySvet
     int akci = 0;
     while (hodiny.ted < konec && !(do_varovani && stav.UpozorneniBezi == 1)) {
       if (kazdy) kazdy();
-      hodiny.ted += krok;
       const auto pred = log.size();
-      CasovacTik();
+      TikejV(hodiny.ted + krok);
       for (auto i = pred; i < log.size(); ++i)
         for (const char* v : {"ExitWindowsEx", "SetSuspendState", "LockWorkStation"}) akci += log[i].starts_with(v);
     }
     return akci;
   }
   int Tikej(seconds jak_dlouho) { return Tikej(hodiny.ted + jak_dlouho); }
-  void TikejV(Cas kdy) { hodiny.ted = kdy, CasovacTik(); }
+  // One tick at the moment; a timer never set delivers none.
+  void TikejV(Cas kdy) {
+    hodiny.ted = kdy;
+    if (stav.CasovacID != 0) CasovacTik();
+  }
   // The log of ticking until the moment, without the lines that start with any of the prefixes.
   std::string Behem(Cas konec, std::initializer_list<std::string_view> bez = {}) {
     log.clear();
     Tikej(konec);
     return Spoj(Log(bez));
   }
-  // Asleep for a while, then resumed: the system says so before the next tick.
-  void Spi(seconds jak_dlouho) {
+  // Asleep for a while, then resumed: the system says so before the next tick, unless it is to say so
+  // later (Spi(0s) then).
+  void Spi(seconds jak_dlouho, bool ohlasit = true) {
     hodiny.ted += jak_dlouho;
-    ZpracujZpravuOkna(zpravy_okna::Napajeni, zpravy_okna::Probuzeni, 0);
+    if (ohlasit) ZpracujZpravuOkna(zpravy_okna::Napajeni, zpravy_okna::Probuzeni, 0);
   }
   // The log without the lines that start with any of the prefixes.
   std::vector<std::string> Log(std::initializer_list<std::string_view> bez = {}) const {
@@ -149,11 +151,21 @@ class FalesnySvet
   }
 
  private:
-  void Zapis(std::string radek) { log.push_back(std::move(radek)); }
-  Selhani Zapis(std::string radek, Selhani s) { return Zapis(std::move(radek)), s; }
-  std::optional<bool> Dotaz() { return ++dotazu_cinnosti, cinnost_selze ? std::nullopt : std::optional(true); }
+  // Writes the line down and answers what the call returns.
+  template <class T = bool>
+  T Zapis(std::string radek, T vysledek = {}) {
+    log.push_back(std::move(radek));
+    return vysledek;
+  }
+  // A question about what the computer does: counted, and not answered while cinnost_selze.
+  template <class T>
+  std::optional<T> Odpovez(T odpoved) {
+    ++dotazu_cinnosti;
+    if (cinnost_selze) return std::nullopt;
+    return odpoved;
+  }
 
-  std::uintptr_t Zapni() override { return Zapis("SetTimer"), 1225; }
+  std::uintptr_t Zapni() override { return Zapis<std::uintptr_t>("SetTimer", 1225); }
   void Vypni() override { Zapis("KillTimer"); }
 
   void Nacti() override { Zapis("nacti upozorneni"); }
@@ -171,14 +183,17 @@ class FalesnySvet
   std::string Tip() const override { return tip; }
   void Bublina(std::string_view text) override { Zapis("bublina " + std::string(text)); }
   int StavUzivatele() override { return stav_uzivatele; }
-  void Odeber() override { ikona_pryc = true, Zapis("ikona pryc"); }
+  void Odeber() override {
+    ikona_pryc = true;
+    Zapis("ikona pryc");
+  }
   void Vrat() override {
     if (std::exchange(ikona_pryc, false)) Zapis("ikona zpet");
   }
 
   void Otevri() override {
     Zapis("hlavni okno");
-    if (otevrit_hlavni) stav.HlavniOtevreno = 1;
+    stav.HlavniOtevreno = 1;
   }
   void UkazCas(std::string_view cas, std::string_view datum) override {
     Zapis("hodiny " + std::string(cas) + " " + std::string(datum));
@@ -187,7 +202,10 @@ class FalesnySvet
     Zapis("sb " + std::to_string(ikona) + " " + std::string(text));
   }
   bool mmeActive() override { return hint; }
-  void ZrusHint() override { hint = false, Zapis("zrus hint"); }
+  void ZrusHint() override {
+    hint = false;
+    Zapis("zrus hint");
+  }
   void PlanZvenku(std::string_view text) override { Zapis("plan zvenku " + std::string(text)); }
 
   std::string CtiParametr() override { return ulozeny_parametr; }
@@ -198,7 +216,7 @@ class FalesnySvet
     (klic == Autostart::Run ? run : run_once) = prikaz;
   }
   void SmazAutostart(Autostart klic) override { (klic == Autostart::Run ? run : run_once).clear(); }
-  bool AutostartPovolen() override { return autostart_povolen; }
+  bool AutostartPovolen() override { return true; }
   std::string CestaProgramu() override { return "C:\\Program Files\\ZD\\vypnuti.exe"; }
 
   void PovolVypnuti() override { Zapis("privilegium"); }
@@ -215,36 +233,39 @@ class FalesnySvet
   SchopnostiSpanku Schopnosti() override { return schopnosti; }
   void VypniObrazovku() override { Zapis("SC_MONITORPOWER 2"); }
   void UkonciProgman() override { Zapis("TerminateProcess progman"); }
-  bool DialogVzdalenychPC() override { return Zapis("shutdown.exe /i"), vzdalena_pc; }
+  bool DialogVzdalenychPC() override { return Zapis("shutdown.exe /i", true); }
 
   bool MaZastupce() override { return zastupce; }
-  void SmazZastupce() override { zastupce = false, Zapis("smaz zastupce"); }
-  void VytvorZastupce() override { zastupce = true, Zapis("vytvor zastupce"); }
+  void SmazZastupce() override {
+    zastupce = false;
+    Zapis("smaz zastupce");
+  }
+  void VytvorZastupce() override {
+    zastupce = true;
+    Zapis("vytvor zastupce");
+  }
 
   void Ukonci() override { Zapis("konec programu"); }
   void Vloz(std::string_view text) override { schranka = text; }
   bool Nastav(Cas kdy) override {
-    probuzeni.push_back(FormatDatum(kdy) + " " + FormatCasSekundy(kdy) + (probuzeni_selze ? " selhalo" : ""));
-    return !probuzeni_selze;
+    probuzeni.push_back(FormatDatum(kdy) + " " + FormatCasSekundy(kdy));
+    return true;
   }
   void Zrus() override { probuzeni.push_back("zrus"); }
   void DrzBdely(std::uint32_t priznaky) override { bdelost.emplace_back(priznaky, log.size()); }
   std::optional<unsigned> NastaveniBuzeni() override { return buzeni; }
 
-  // Each question counts, and none is answered while cinnost_selze.
   std::optional<bool> BeziProgram(std::string_view jmeno) override {
     const auto stejne = [&](const std::string& p) {
       return std::equal(p.begin(), p.end(), jmeno.begin(), jmeno.end(),
                         [](char a, char b) { return std::tolower(a) == std::tolower(b); });
     };
-    return Dotaz() ? std::optional(std::any_of(procesy.begin(), procesy.end(), stejne)) : std::nullopt;
+    return Odpovez(std::any_of(procesy.begin(), procesy.end(), stejne));
   }
-  std::optional<CasyProcesoru> Procesor() override { return Dotaz() ? std::optional(procesor) : std::nullopt; }
-  std::optional<std::uint64_t> BajtySite() override { return Dotaz() ? std::optional(bajty) : std::nullopt; }
+  std::optional<CasyProcesoru> Procesor() override { return Odpovez(procesor); }
+  std::optional<std::uint64_t> BajtySite() override { return Odpovez(bajty); }
   bool MeriSit() override { return meri_sit; }
-  std::optional<std::chrono::milliseconds> BezVstupu() override {
-    return Dotaz() ? std::optional(hodiny.Tik() - posledni_vstup) : std::nullopt;
-  }
+  std::optional<std::chrono::milliseconds> BezVstupu() override { return Odpovez(hodiny.Tik() - posledni_vstup); }
 
   int WinPlatform() const override { return win_platform; }
   int WinVersion() const override { return win_version; }
@@ -272,7 +293,7 @@ class FalesnySvet
   void Cekej(std::uint32_t) override {}
 
   PlanovacProgramu planovac_;
-  Pripojene<Planovac> planovac_pripojeni_{planovac_};
+  Pripojeni<Planovac> planovac_pripojeni_{planovac_};
 };
 
 // A test with the world faked around it.

@@ -653,10 +653,7 @@ class Jezdec {
   void Predej() {
     PredUdalosti();
     Zamer z = Vygeneruj(k_, Ted());
-    if (!o_.program_bezi) {
-      stav = StavPlanu{};
-      return Prihlaseni(std::move(z));
-    }
+    if (!o_.program_bezi) return Prihlaseni(std::move(z));
     const std::string odpoved = OdpovezHeslo(), pred = Naplanovano();
     Pis("předání " + z.text + " heslo " + odpoved);
     const auto hned = std::exchange(o_.hned, MoznaHned(z));  // one may be under way already
@@ -800,8 +797,8 @@ class Jezdec {
   void Tikej(seconds jak_dlouho) {
     for (seconds s{0}; s < jak_dlouho && !Prerusit(); ++s) {
       Vterina();
-      if (stav.CasovacID != 0) CasovacTik();  // a timer never set delivers no tick
-      if (std::exchange(probuzeni_ohlasit_, false)) ZpracujZpravuOkna(zpravy_okna::Napajeni, zpravy_okna::Probuzeni, 0);
+      svet_.TikejV(Ted());
+      if (std::exchange(probuzeni_ohlasit_, false)) svet_.Spi(0s);
       Sleduj();
       o_.Vyprsi(Ted());  // the program has seen this moment
       if (o_.program_bezi && !Prerusit()) o_.Probehlo(Ted());
@@ -848,15 +845,12 @@ class Jezdec {
   // Asleep and resumed; the system's word of it comes before the next tick, or after it.
   void Spi(seconds jak_dlouho, bool ohlasit = false) {
     Pis("spánek " + std::to_string(jak_dlouho.count()) + " s");
-    svet_.hodiny.ted += jak_dlouho;
+    probuzeni_ohlasit_ = !ohlasit && k_.Sance(30);
+    svet_.Spi(jak_dlouho, !probuzeni_ohlasit_);
     o_.skutecne += jak_dlouho;
     o_.Probuzeni();
     o_.Vyruseni(Ted());
-    probuzeni_ohlasit_ = !ohlasit && k_.Sance(30);
-    if (!probuzeni_ohlasit_) {
-      ZpracujZpravuOkna(zpravy_okna::Napajeni, zpravy_okna::Probuzeni, 0);
-      o_.VyprsiPoZprave(Ted());
-    }
+    if (!probuzeni_ohlasit_) o_.VyprsiPoZprave(Ted());
     Sleduj();
   }
 
@@ -896,7 +890,6 @@ class Jezdec {
   }
   void Odhlas(minutes jak_dlouho) {
     if (o_.program_bezi) Casovac(false);  // the session's end unloads its windows
-    stav = StavPlanu{};
     svet_.hodiny.ted += jak_dlouho;
     o_.skutecne += jak_dlouho;
     o_.Odhlaseni();
@@ -910,10 +903,9 @@ class Jezdec {
     const std::string autostart(TextArgumentu(svet_.run_once.empty() ? svet_.run : svet_.run_once));
     const std::string argument = napsany ? napsany->text : autostart;
     svet_.run_once.clear();
-    svet_.log.clear();
+    svet_.ZacniV(Ted());
     precteno_ = 0;
     Pis("přihlášení " + argument);
-    stav.CasSpusteni = Ted();
     o_.program_bezi = true;
     varovani_ = false;
     // What counted from the session's start is gone with it.
