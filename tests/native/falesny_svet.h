@@ -119,10 +119,17 @@ class FalesnySvet
       if (kazdy) kazdy();
       const auto pred = log.size();
       TikejV(hodiny.ted + krok);
-      for (auto i = pred; i < log.size(); ++i)
-        for (const char* v : {"ExitWindowsEx", "SetSuspendState", "LockWorkStation"}) akci += log[i].starts_with(v);
+      for (auto i = pred; i < log.size(); ++i) akci += Akce(log[i]) != 0;
     }
     return akci;
+  }
+  // The power action a line of the log carried out (akce::), 0 for none.
+  static int Akce(const std::string& radek) {
+    if (radek.starts_with("SetSuspendState")) return akce::Spanek;
+    if (radek.starts_with("LockWorkStation")) return akce::Zamceni;
+    if (!radek.starts_with("ExitWindowsEx")) return 0;
+    const unsigned priznaky = static_cast<unsigned>(std::stoul(radek.substr(14, 10), nullptr, 16));
+    return priznaky & 0x2 ? akce::Restart : priznaky & 0x9 ? akce::Vypnuti : akce::Odhlaseni;
   }
   int Tikej(seconds jak_dlouho) { return Tikej(hodiny.ted + jak_dlouho); }
   // One tick at the moment; a timer never set delivers none.

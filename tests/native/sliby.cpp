@@ -1,12 +1,8 @@
 #include "sliby.h"
 
-#include <algorithm>
 #include <array>
-#include <chrono>
-#include <cstdio>
+#include <functional>
 #include <tuple>
-#include <utility>
-#include <vector>
 
 #include "core/dny.h"
 #include "core/prikazovy_radek.h"
@@ -21,7 +17,6 @@
 #include "ui/main_window/hlavni_okno.h"
 #include "ui/main_window/podminka_formulare.h"
 
-using namespace std::chrono;
 using O = Ovladac;
 
 namespace {
@@ -34,8 +29,17 @@ class Kostky {
   int Do(int n) { return n <= 1 ? 0 : static_cast<int>(Bajt() | (Bajt() << 8)) % n; }
   bool Sance(int procent) { return Do(100) < procent; }
   template <class T, std::size_t N>
-  const T& Z(const std::array<T, N>& a) {
+  const T& Z(const T (&a)[N]) {
     return a[static_cast<std::size_t>(Do(N))];
+  }
+  // One of the choices, each as likely as its weight.
+  template <class T>
+  T Vaha(std::initializer_list<std::pair<int, T>> volby) {
+    int soucet = 0;
+    for (const auto& v : volby) soucet += v.first;
+    auto i = volby.begin();
+    for (int los = Do(soucet); los >= i->first; ++i) los -= i->first;
+    return i->second;
   }
 
  private:
@@ -60,23 +64,17 @@ struct Zamer {
   int id = 0;
 };
 
-constexpr std::array<const char*, 6> Slova = {"", "/vypnuti", "/restart", "/odhlaseni", "/spanek", "/zamceni"};
-constexpr std::array<const char*, 5> Hesla = {"tajne", "a;b", "ř ž", "x\"y", "12 34"};
+constexpr const char* Slova[] = {"", "/vypnuti", "/restart", "/odhlaseni", "/spanek", "/zamceni"};
+constexpr const char* Hesla[] = {"tajne", "a;b", "ř ž", "x\"y", "12 34"};
 // Options earlier strings wrote by mistake: they meant nothing then and mean nothing now.
-constexpr std::array<const char*, 6> Omyly = {";pozdeji", ";klidne", ";pozor", ";dnyx", ";necinny", ";x"};
+constexpr const char* Omyly[] = {";pozdeji", ";klidne", ";pozor", ";dnyx", ";necinny", ";x"};
 
-std::string Hm(int h, int m) {
-  char t[8];
-  std::snprintf(t, sizeof t, "%d:%02d", h, m);
-  return t;
-}
+std::string Hm(int h, int m) { return std::to_string(h) + (m < 10 ? ":0" : ":") + std::to_string(m); }
 
 // The user's string: the action word first, the options in any order, a stray word now and then.
 std::string Zapis(const Zamer& z, Kostky& k) {
   std::vector<std::string> volby;
-  if (z.kdy == Zamer::OdDo) {
-    volby.push_back(";od/" + Hm(z.hodina, z.minuta) + "-" + Hm(z.do_hodina, z.do_minuta) + "/");
-  }
+  if (z.kdy == Zamer::OdDo) volby.push_back(";od/" + Hm(z.hodina, z.minuta) + "-" + Hm(z.do_hodina, z.do_minuta) + "/");
   if (z.kd) volby.push_back(";kd");
   if (z.dny != dny::Kazdy) volby.push_back(";dny/" + ZapisDny(z.dny) + "/");
   if (!z.podminka.program.empty()) volby.push_back(";po/" + z.podminka.program + "/");
@@ -104,19 +102,18 @@ Cas Okamzik(Cas den, int h, int m) { return den + hours{h} + minutes{m}; }
 Zamer Vygeneruj(Kostky& k, Cas ted) {
   Zamer z;
   z.akce = static_cast<std::uint8_t>(1 + k.Do(5));
-  const int druh = k.Do(100);
-  z.kdy = druh < 8    ? Zamer::Hned
-          : druh < 26 ? Zamer::Minuty
-          : druh < 78 ? Zamer::VCas
-          : druh < 86 ? Zamer::BezCasu
-          : druh < 95 ? Zamer::OdDo
-                      : Zamer::Neznamy;
+  z.kdy = k.Vaha<Zamer::Kdy>({{8, Zamer::Hned},
+                              {18, Zamer::Minuty},
+                              {52, Zamer::VCas},
+                              {8, Zamer::BezCasu},
+                              {9, Zamer::OdDo},
+                              {5, Zamer::Neznamy}});
   const Cas cil = floor<minutes>(ted) + minutes{k.Sance(20) ? k.Do(1500) : k.Do(15)};
   const DatumCas c = RozlozCas(cil);
-  z.hodina = c.hodina;
-  z.minuta = c.minuta;
   if (z.kdy == Zamer::Minuty) z.minuty = 1 + (k.Sance(70) ? k.Do(15) : k.Do(600));
-  if (z.kdy == Zamer::VCas && k.Sance(10)) z.hodina = 24, z.minuta = 0;
+  const bool pulnoc = z.kdy == Zamer::VCas && k.Sance(10);  // 24:00, the day's end
+  z.hodina = pulnoc ? 24 : c.hodina;
+  z.minuta = pulnoc ? 0 : c.minuta;
   const bool muze_denne = z.kdy == Zamer::VCas || z.kdy == Zamer::OdDo || z.kdy == Zamer::Minuty;
   z.kd = muze_denne && k.Sance(35);
   if (z.kd && z.kdy == Zamer::VCas && k.Sance(50)) z.dny = static_cast<std::uint8_t>(1 + k.Do(0x7F));  // all seven too
@@ -125,8 +122,6 @@ Zamer Vygeneruj(Kostky& k, Cas ted) {
     z.datum = z.hodina == 24 ? Den(ted) + days{k.Do(2)} : Den(cil);
   }
   if (z.kdy == Zamer::OdDo) {
-    z.hodina = c.hodina;
-    z.minuta = c.minuta;
     const DatumCas konec = RozlozCas(cil + minutes{1 + k.Do(600)});
     z.do_hodina = konec.hodina;
     z.do_minuta = konec.minuta;
@@ -163,14 +158,6 @@ std::optional<int> MoznaHned(const Zamer& z) {
 
 // Whether ";zs" holds: a broken string's only if it still says so.
 bool BezStorna(const Zamer& z) { return z.kdy == Zamer::Neznamy ? z.text.find(";zs") != std::string::npos : z.zs; }
-
-int AkceZapisu(const std::string& radek) {
-  if (radek.starts_with("SetSuspendState")) return akce::Spanek;
-  if (radek.starts_with("LockWorkStation")) return akce::Zamceni;
-  if (!radek.starts_with("ExitWindowsEx")) return 0;
-  const unsigned priznaky = static_cast<unsigned>(std::stoul(radek.substr(14, 10), nullptr, 16));
-  return priznaky & 0x2 ? akce::Restart : priznaky & 0x9 ? akce::Vypnuti : akce::Odhlaseni;
-}
 
 // The promises, kept from what the user did and what the fake world recorded, never from the
 // program's own state. Times: the wall clock, and the real time that went by (`skutecne`, on which
@@ -289,8 +276,8 @@ class Orakulum {
     for (int d = 0; z.kdy == Zamer::VCas && !m && d <= 8; ++d) {
       const Cas den = Den(od_) + days{d};
       const Cas kdy = Okamzik(den, z.hodina, z.minuta);
-      const bool vyrizeny = std::find(vyrizene_.begin(), vyrizene_.end(), kdy) != vyrizene_.end() ||
-                            std::find(varovane_.begin(), varovane_.end(), kdy) != varovane_.end();
+      const bool vyrizeny =
+          std::ranges::find(vyrizene_, kdy) != vyrizene_.end() || std::ranges::find(varovane_, kdy) != varovane_.end();
       if (JehoDen(z, den, kdy) && !vyrizeny && kdy >= od_ + minutes{2}) m = kdy;
     }
     dalsi_ = std::pair(klic, m);
@@ -401,10 +388,9 @@ class Orakulum {
     return !z.dny || (z.dny & (1u << ((RozlozCas(den).den_tydne + 6) % 7)));
   }
   static bool JehoDen(const Zamer& z, Cas den, Cas m) {
-    if (z.datum ? den != *z.datum : !(z.kd || z.dny) && den != Den(z.zadano) && m != MomentJednorazovy(z)) {
-      return false;
-    }
-    return VeSveDny(z, den);
+    const bool den_planu =
+        z.datum ? den == *z.datum : z.kd || z.dny || den == Den(z.zadano) || m == MomentJednorazovy(z);
+    return den_planu && VeSveDny(z, den);
   }
 
   void NaSvemMiste(const Zamer& z, Cas prvni, Cas w) {
@@ -422,7 +408,7 @@ class Orakulum {
                                                    " mimo den a čas " + Hm(z.hodina, z.minuta));
     }
     // A day cancelled in its warning (or carried out) is dealt with: it never comes again.
-    if (std::find(vyrizene_.begin(), vyrizene_.end(), *m) != vyrizene_.end()) {
+    if (std::ranges::find(vyrizene_, *m) != vyrizene_.end()) {
       return Porus(1, "den " + FormatDatum(*m) + " už byl vyřízen, a přišel znovu");
     }
     vyrizene_.push_back(*m);
@@ -484,14 +470,9 @@ class Orakulum {
 };
 
 // Days the calendar makes hard: daylight saving both ways, month's and year's end, a leap day.
-constexpr std::array<std::array<int, 5>, 8> Zacatky = {{{2026, 3, 29, 1, 50},
-                                                        {2026, 10, 25, 2, 40},
-                                                        {2026, 12, 31, 23, 45},
-                                                        {2027, 2, 28, 23, 30},
-                                                        {2028, 2, 28, 23, 50},
-                                                        {2026, 12, 4, 15, 30},
-                                                        {2026, 12, 6, 23, 55},
-                                                        {2027, 4, 30, 21, 0}}};
+constexpr int Zacatky[][5] = {{2026, 3, 29, 1, 50},  {2026, 10, 25, 2, 40}, {2026, 12, 31, 23, 45},
+                              {2027, 2, 28, 23, 30}, {2028, 2, 28, 23, 50}, {2026, 12, 4, 15, 30},
+                              {2026, 12, 6, 23, 55}, {2027, 4, 30, 21, 0}};
 
 // The fake world and the program in it, driven as the user and the computer would.
 class Jezdec {
@@ -506,11 +487,9 @@ class Jezdec {
     Prihlaseni(k_.Sance(50) ? std::optional(Vygeneruj(k_, Ted())) : std::nullopt);
     for (int prihlaseni = 0; !k_.Dosly() && !o_.poruseni && prihlaseni < 50;) {
       ++udalosti;
-      if (spanek_) {
-        spanek_ = false;
+      if (std::exchange(spanek_, false)) {
         Spi(minutes{1 + k_.Do(600)});
-      } else if (konec_sezeni_) {
-        konec_sezeni_ = false;
+      } else if (std::exchange(konec_sezeni_, false)) {
         ++prihlaseni;
         Odhlas(minutes{1 + k_.Do(600)});
         Prihlaseni(std::nullopt);
@@ -534,43 +513,24 @@ class Jezdec {
   }
   bool Prerusit() const { return o_.poruseni || spanek_ || konec_sezeni_ || !o_.program_bezi; }
 
+  using Krok = std::function<void()>;
   void Udalost() {
     if (varovani_) return BehemVarovani();
-    switch (k_.Do(20)) {
-      case 0:
-      case 1:
-      case 2:
-      case 3:
-        return Tikej(seconds{1 + k_.Do(k_.Sance(70) ? 120 : 3600)});
-      case 4:
-        return Predej();
-      case 5:
-        return Editor();
-      case 6:
-        return StornoVarovani();
-      case 7:
-        return Stop();
-      case 8:
-        return PredejStorno();
-      case 9:
-        return Spanek(seconds{k_.Sance(50) ? 5 + k_.Do(900) : 60 * k_.Do(3000)});
-      case 10:
-        return PosunHodin();
-      case 11:
-        return Program();
-      case 12:
-        return Rusno();
-      case 13:
-        return Vstup();
-      case 14:
-        return k_.Sance(30) ? Ukoncit() : ZavriHlavni();
-      case 15:
-        return Restart();
-      case 16:
-        return Box();
-      default:
-        return Tikej(seconds{1 + k_.Do(90)});
-    }
+    k_.Vaha<Krok>({{4, [&] { Tikej(seconds{1 + k_.Do(k_.Sance(70) ? 120 : 3600)}); }},
+                   {1, [&] { Predej(); }},
+                   {1, [&] { Editor(); }},
+                   {1, [&] { StornoVarovani(); }},
+                   {1, [&] { Stop(); }},
+                   {1, [&] { PredejStorno(); }},
+                   {1, [&] { Spanek(seconds{k_.Sance(50) ? 5 + k_.Do(900) : 60 * k_.Do(3000)}); }},
+                   {1, [&] { PosunHodin(); }},
+                   {1, [&] { Program(); }},
+                   {1, [&] { Rusno(); }},
+                   {1, [&] { Vstup(); }},
+                   {1, [&] { k_.Sance(30) ? Ukoncit() : ZavriHlavni(); }},
+                   {1, [&] { Restart(); }},
+                   {1, [&] { Box(); }},
+                   {3, [&] { Tikej(seconds{1 + k_.Do(90)}); }}})();
   }
   // While the programs are being closed before an action, the user may still change their mind.
   void BehemZavirani() {
@@ -580,39 +540,21 @@ class Jezdec {
   }
   // The warning's minute: the user cancels, stops, hands something over, closes the lid, or waits.
   void BehemVarovani() {
-    switch (k_.Do(12)) {
-      case 0:
-      case 1:
-        return StornoVarovani();
-      case 2:
-        return Stop();
-      case 3:
-        return PredejStorno();
-      case 4:
-        return Predej();
-      case 5:
-        return Spanek(seconds{k_.Sance(50) ? 1 + k_.Do(80) : 5 + k_.Do(900)});
-      case 6:
-        return PosunHodin();
-      default:
-        return Tikej(seconds{1 + k_.Do(20)});
-    }
+    k_.Vaha<Krok>({{2, [&] { StornoVarovani(); }},
+                   {1, [&] { Stop(); }},
+                   {1, [&] { PredejStorno(); }},
+                   {1, [&] { Predej(); }},
+                   {1, [&] { Spanek(seconds{k_.Sance(50) ? 1 + k_.Do(80) : 5 + k_.Do(900)}); }},
+                   {1, [&] { PosunHodin(); }},
+                   {5, [&] { Tikej(seconds{1 + k_.Do(20)}); }}})();
   }
   void Reakce() {
-    switch (k_.Do(7)) {
-      case 0:
-        return PredejStorno();
-      case 1:
-        return Stop();
-      case 2:
-        return Predej();
-      case 3:
-        return Spi(seconds{5 + k_.Do(900)}, true);  // the system's word comes while messages flow
-      case 4:
-        return StornoVarovani();
-      default:
-        return;
-    }
+    k_.Vaha<Krok>({{1, [&] { PredejStorno(); }},
+                   {1, [&] { Stop(); }},
+                   {1, [&] { Predej(); }},
+                   {1, [&] { Spi(seconds{5 + k_.Do(900)}, true); }},  // the system's word comes while messages flow
+                   {1, [&] { StornoVarovani(); }},
+                   {2, [] {}}})();
   }
 
   // The password box answers the schedule's password, a near miss (a letter more, capitals), a wrong one,
@@ -623,11 +565,9 @@ class Jezdec {
     const std::string spravne = o_.plan ? o_.plan->heslo : "";
     std::string velka = spravne;
     for (char& c : velka) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    const std::optional<std::string> odpoved = volba == 0   ? std::optional(spravne)
-                                               : volba == 1 ? std::optional(spravne + "x")
-                                               : volba == 2 ? std::optional(velka == spravne ? "spatne" : velka)
-                                               : volba == 3 ? std::optional<std::string>("spatne")
-                                                            : std::nullopt;
+    const std::array<std::optional<std::string>, 5> odpovedi = {
+        spravne, spravne + "x", velka == spravne ? "spatne" : velka, "spatne", std::nullopt};
+    const auto& odpoved = odpovedi[static_cast<std::size_t>(volba)];
     for (int i = 0; i < 3; ++i) svet_.dialogy.vstupy.push_back(odpoved);
     return odpoved.value_or("<zavřeno>");
   }
@@ -656,18 +596,26 @@ class Jezdec {
     if (!o_.program_bezi) return Prihlaseni(std::move(z));
     const std::string odpoved = OdpovezHeslo(), pred = Naplanovano();
     Pis("předání " + z.text + " heslo " + odpoved);
-    const auto hned = std::exchange(o_.hned, MoznaHned(z));  // one may be under way already
-    const bool hned_zs = std::exchange(o_.hned_zs, BezStorna(z));
-    const Odpoved vysledek = PrijmiPokyn(z.text);
-    Pis("  kód " + std::to_string(vysledek.kod) + ", naplánováno " + Naplanovano());
-    Sleduj();
+    Odpoved vysledek;
+    SHned(&z, [&] {
+      vysledek = PrijmiPokyn(z.text);
+      Pis("  kód " + std::to_string(vysledek.kod) + ", naplánováno " + Naplanovano());
+      Sleduj();
+    });
     Strez(pred, odpoved, "předání");
     const bool novy = vysledek.kod == kod::Hotovo && Naplanovano() == z.text && HesloSpravne(odpoved);
     if (novy) Prijato(std::move(z));
+    if (novy && zavirani_ && o_.hned) o_.hned_zrusena = true;  // a new schedule stops the action under way
+  }
+  // What the string may carry out at once is the action under way while `co` hands it over; the one
+  // before it (whose closing of programs let the user act) comes back after.
+  void SHned(const Zamer* z, const std::function<void()>& co) {
+    const auto hned = std::exchange(o_.hned, z ? MoznaHned(*z) : std::nullopt);
+    const bool hned_zs = std::exchange(o_.hned_zs, z && BezStorna(*z));
+    co();
     o_.hned = hned;
     o_.hned_zs = hned_zs;
-    if (!hned) o_.hned_zrusena = false;                     // the action it started is over, carried out or not
-    if (novy && zavirani_ && hned) o_.hned_zrusena = true;  // a new schedule stops the action under way
+    if (!hned) o_.hned_zrusena = false;  // the action it started is over, carried out or not
   }
   void PredejStorno() {
     PredUdalosti();
@@ -718,31 +666,26 @@ class Jezdec {
       cbHNPodminka_Click(f_, z.podminka.program.empty() ? volba_podminky::Zadna : volba_podminky::Program);
       f_[O::txtHNPodminka].text = z.podminka.program;
     }
-    for (const auto& [i, zapnout] : {std::pair{0, z.kd}, {1, z.zs}, {2, !z.heslo.empty()}, {3, z.kv}, {4, z.ss}}) {
-      NastavZaskrtnuti(f_, i, zapnout ? 1 : 0);
-    }
+    bool s_heslem = !z.heslo.empty();
+    const std::pair<int, bool*> boxy[] = {{0, &z.kd}, {1, &z.zs}, {2, &s_heslem}, {3, &z.kv}, {4, &z.ss}};
+    for (const auto& [i, zapnout] : boxy) NastavZaskrtnuti(f_, i, *zapnout ? 1 : 0);
     if (z.kd) NastavDny(f_, z.dny == dny::Kazdy ? dny::Vsechny : z.dny);
     if (!z.kd) z.dny = dny::Kazdy;  // the days' boxes come with "každý den" only
     // What the boxes show once set (one may bring another): the user sees it and asks for that.
-    z.kd = f_[chHN(0)].hodnota == 1, z.zs = f_[chHN(1)].hodnota == 1, z.kv = f_[chHN(3)].hodnota == 1;
-    z.ss = f_[chHN(4)].hodnota == 1;
+    for (const auto& [i, zapnout] : boxy) *zapnout = f_[chHN(i)].hodnota == 1;
     f_[O::txtHNHeslo].text = z.heslo;
-    const auto hned = std::exchange(o_.hned, MoznaHned(z));  // one may be under way already
-    const bool hned_zs = std::exchange(o_.hned_zs, BezStorna(z));
-    tlHNAktivace_Click(f_);
-    Sleduj();
+    SHned(&z, [&] {
+      tlHNAktivace_Click(f_);
+      Sleduj();
+    });
     const bool prijato = !f_.Aktivni(O::txtHNCas);
     Pis(std::string(prijato ? "  přijato" : "  odmítnuto") + ", naplánováno " + Naplanovano());
     if (!prijato) tlHNStorno_Click(f_);
     Strez(pred, odpoved, "editor");
     if (prijato && z.kdy != Zamer::Hned && HesloSpravne(odpoved) && Naplanovano() != pred) Prijato(std::move(z));
     if (!zavirani_ && k_.Sance(70)) ZavriHlavni();  // done with it
-    o_.hned = hned;
-    o_.hned_zs = hned_zs;
-    if (!hned) o_.hned_zrusena = false;  // the action it started is over, carried out or not
   }
 
-  // "S" in the main window: a cancel, unless ";zs" forbids it now.
   // "S" in the main window's editor, opened by "Změnit" behind the password (or open already): a cancel,
   // unless ";zs" forbids it now.
   void Stop() {
@@ -855,11 +798,9 @@ class Jezdec {
   }
 
   void Program() {
-    if (svet_.procesy.empty()) {
-      svet_.procesy = {k_.Sance(50) ? "render.exe" : "zaloha.exe"};
-    } else {
-      svet_.procesy.clear();
-    }
+    const bool zacne = svet_.procesy.empty();
+    svet_.procesy.clear();
+    if (zacne) svet_.procesy.push_back(k_.Sance(50) ? "render.exe" : "zaloha.exe");
     Pis(svet_.procesy.empty() ? "programy skončily" : "běží " + svet_.procesy[0], false);
   }
   // A busy spell of the processor and the network, long enough for a check of the quiet to see it.
@@ -913,11 +854,10 @@ class Jezdec {
     if (ocekavano == false) o_.plan.reset();
     const std::string odpoved = OdpovezHeslo();
     Pis("  heslo " + odpoved + ", plán " + (o_.plan ? o_.plan->text : "-"), false);
-    if (napsany) o_.hned = MoznaHned(*napsany), o_.hned_zs = BezStorna(*napsany);
-    Start(argument);
-    Sleduj();
-    o_.hned.reset();
-    o_.hned_zrusena = false;
+    SHned(napsany ? &*napsany : nullptr, [&] {
+      Start(argument);
+      Sleduj();
+    });
     // A typed line that replaced what was surely stored, protected, did so behind its password; where the
     // store may have let it go already, the program knew.
     const bool prijat = napsany && napsany->kdy != Zamer::Hned && Naplanovano() == napsany->text;
@@ -952,13 +892,11 @@ class Jezdec {
       }
       const std::string& r = svet_.log[precteno_];
       if (r.starts_with("ukaz ")) {
-        varovani_ = true;
-        tlacitko_storno_ = r.starts_with("ukaz storno");
-        if (!tlacitko_storno_ && o_.Vlastni() && !o_.plan->zs && o_.plan->kdy != Zamer::OdDo) {
+        const bool storno = r.starts_with("ukaz storno");
+        if (!storno && o_.Vlastni() && !o_.plan->zs && o_.plan->kdy != Zamer::OdDo) {
           o_.Porus(6, "varování bez S T O R N O, o které nikdo nežádal");
         }
-        o_.Varovani(Ted(), svet_.procesy);
-        Pis(r, false);
+        Odpocet(storno, r);
       } else if (r == "schovej") {
         varovani_ = false;
       } else if (r == "hlavni okno" && !nacteno_) {  // the window opens: the form loads
@@ -968,7 +906,7 @@ class Jezdec {
       } else if (r == "konec programu") {
         Pis(r, false);
         o_.program_bezi = false;
-      } else if (const int akce = AkceZapisu(r)) {
+      } else if (const int akce = FalesnySvet::Akce(r)) {
         Pis(r, false);
         o_.Akce(akce, Ted());
         if (akce == akce::Spanek) spanek_ = true;
@@ -976,12 +914,16 @@ class Jezdec {
       }
     }
     if (!varovani_ && stav.UpozorneniBezi == 1 && !o_.poruseni) {  // ";ss": the countdown runs unseen
-      varovani_ = true;
-      tlacitko_storno_ = false;
       if (o_.Vlastni() && !o_.plan->ss) o_.Porus(2, "odpočet bez okna, o který nikdo nežádal");
-      o_.Varovani(Ted(), svet_.procesy);
-      Pis("odpočet bez okna", false);
+      Odpocet(false, "odpočet bez okna");
     }
+  }
+  // The countdown began, shown with its "S T O R N O" or without, or unseen.
+  void Odpocet(bool storno, const std::string& zapis) {
+    varovani_ = true;
+    tlacitko_storno_ = storno;
+    o_.Varovani(Ted(), svet_.procesy);
+    Pis(zapis, false);
   }
 
   Kostky& k_;
