@@ -125,7 +125,7 @@ class Instalace_e2e : public ::testing::Test {
 
   // Nothing of a run may stay for the next test: no program, no install, no store.
   static void Uklid() {
-    for (int i = 0; i < 3 && FindWindowW(L"frmkzupozorneni", nullptr); ++i) Proces::Najdi();  // closes it
+    for (int i = 0; i < 3 && FindWindowW(L"frmkzupozorneni", nullptr); ++i) Proces(0ms);  // closes it
     if (KlicExistuje(KlicOdinstalace) && fs::exists(SlozkaInstalace())) Odinstaluj();
     std::error_code chyba;
     for (const fs::path& cesta : {SlozkaInstalace(), ZastupceStart(), ZastupcePlocha()}) fs::remove_all(cesta, chyba);
@@ -164,7 +164,7 @@ TEST_F(Instalace_e2e, InstalaceZastupceAOdinstalaceBeziciho) {
   EXPECT_TRUE(TenSoubor(program.Soubor(), Program()));
   ASSERT_TRUE(DOCKEJ(10s, !UlozenyRozvrh().empty())) << "no schedule stored";
   ASSERT_TRUE(program.OtevriIkonou());
-  Klikni(program.Tlacitko(L"Z\u00e1stupce"));
+  Klikni(program.Pole(Ovladac::tlKZ6));
   ASSERT_TRUE(DOCKEJ(10s, fs::exists(ZastupcePlocha()))) << "no desktop shortcut";
   ASSERT_TRUE(Hodnota(KlicRun).has_value());
 
@@ -201,11 +201,11 @@ TEST_F(Instalace_e2e, AktualizaceZaBehuPokracujeVRozvrhu) {
   EXPECT_EQ(stary.Kod(20000), 0);
   EXPECT_EQ(VerzeSouboru(Program()) + L" " + Hodnota(KlicOdinstalace, L"DisplayVersion").value_or(L""),
             L"" VYPNUTI_VERZE_TEXT L" " VYPNUTI_VERZE_TEXT);
-  const Proces novy = Proces::Najdi(15s);
+  const Proces novy = Proces(15s);
   ASSERT_TRUE(novy.Bezi()) << "the program was not started again";
-  EXPECT_NE(novy.Id(), stary.Id());
+  EXPECT_NE(novy.id, stary.id);
   EXPECT_TRUE(TenSoubor(novy.Soubor(), Program()));
-  EXPECT_EQ(Rodic(novy.Id()), GetCurrentProcessId()) << "not started through the shell";
+  EXPECT_EQ(Rodic(novy.id), GetCurrentProcessId()) << "not started through the shell";
 
   // A silent install of the older version is refused and changes nothing.
   EXPECT_EQ(Instaluj(L"starsi\\vypnuti-instalace.exe"), 4);

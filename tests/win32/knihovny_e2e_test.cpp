@@ -37,7 +37,7 @@ TEST_F(Knihovny_e2e, PodvrzeneSeNenactou) {
                                                       std::to_wstring(cisla[1]) + L"." + std::to_wstring(cisla[3]) +
                                                       L")");
     // A screen reader's request: the button's own object answers it, not the system's plain one (0).
-    EXPECT_GT(SendMessageW(program.Tlacitko(L"Vypnut\u00ed"), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT)), 0);
+    EXPECT_GT(SendMessageW(program.Pole(Ovladac::tlKZ0), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT)), 0);
   }
   {
     Proces klid(L"/vypnuti;klid/60/", exe);

@@ -41,16 +41,16 @@ TEST(ZaviraniWin, KazdeOknoDostaneSvojeAProcesSkonciJednou) {
   ::Proces pomocnik(L"\"" + zaznam.wstring() + L"\"", VedleTestu(L"okna_k_zavreni.exe"));
   ASSERT_TRUE(DOCKEJ(15s, !Obsah(zaznam).empty()));
   ASSERT_EQ(Obsah(zaznam), "pripraveno\n");
-  EXPECT_EQ(OknaProcesuWin().JmenoProcesu(pomocnik.Id()), "okna_k_zavreni.exe");  // the shell is told by it
+  EXPECT_EQ(OknaProcesuWin().JmenoProcesu(pomocnik.id), "okna_k_zavreni.exe");  // the shell is told by it
 
   OmezenaOkna okna;
-  okna.povolene = {pomocnik.Id(), GetCurrentProcessId()};
+  okna.povolene = {pomocnik.id, GetCurrentProcessId()};
   {
     Pripojeni<OknaProcesu> pripojeni(okna);
     ZavriProgramy({700, 700, 700, 700, 700});
   }
   EXPECT_EQ(pomocnik.Kod(5000), 0) << "ended by the closing, not on its own";
-  EXPECT_EQ(okna.ukonceni, (std::map<std::uint32_t, int>{{pomocnik.Id(), 1}}));
+  EXPECT_EQ(okna.ukonceni, (std::map<std::uint32_t, int>{{pomocnik.id, 1}}));
   EXPECT_EQ(Obsah(zaznam),
             "pripraveno\nvyskakovaci WM_CLOSE 0 0x0\nhlavni WM_CLOSE 0 0x0\n"
             "hlavni WM_QUERYENDSESSION 0 0x80000000\nhlavni WM_ENDSESSION 1 0x80000000\n"
