@@ -3,42 +3,20 @@
 #include "zaklad_win.h"
 
 #include "platform/port.h"
-#include "platform/system.h"
 #include "platform/win32/zakladni_porty_win.h"
+#include "scheduler/ikona_listy_win.h"
+#include "system/clsosgv.h"
 #include "ui/main_window/frmkzhlavni_win.h"
 
 namespace {
 
-struct TichaIkona final : IkonaListy {
-  void NastavTip(std::string_view) override {}
-  std::string Tip() const override { return {}; }
-  void Bublina(std::string_view) override {}
-  int StavUzivatele() override { return 0; }
-  void Odeber() override {}
-  void Vrat() override {}
-};
-
-struct System final : InfoSystemu {
-  int WinPlatform() const override { return 2; }
-  int WinVersion() const override { return 10; }
-  std::string WinVersionS() const override { return {}; }
-};
-
-std::map<HWND, WNDPROC> puvodni;
 std::vector<bool> drzenePlatne;  // at each new font: whether the one the control held still existed
 
-LRESULT CALLBACK Hlidej(HWND okno, UINT zprava, WPARAM w, LPARAM l) {
-  const WNDPROC procedura = puvodni.at(okno);
+LRESULT CALLBACK Hlidej(HWND okno, UINT zprava, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
   if (zprava == WM_SETFONT)
-    if (auto drzene = reinterpret_cast<HGDIOBJ>(CallWindowProcW(procedura, okno, WM_GETFONT, 0, 0)))
+    if (auto drzene = reinterpret_cast<HGDIOBJ>(DefSubclassProc(okno, WM_GETFONT, 0, 0)))
       drzenePlatne.push_back(GetObjectType(drzene) == OBJ_FONT);
-  return CallWindowProcW(procedura, okno, zprava, w, l);
-}
-
-int VyskaPisma(HWND okno) {
-  LOGFONTW lf{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(okno, WM_GETFONT, 0, 0)), sizeof lf, &lf);
-  return lf.lfHeight;
+  return DefSubclassProc(okno, zprava, w, l);
 }
 
 }  // namespace
@@ -48,8 +26,8 @@ TEST(HlavniOknoWin, ZmenaDpiMaziStaraPismaAzPoVymene) {
   HodinyWin hodiny;
   MistniWin mistni;
   DialogyWin dialogy;
-  TichaIkona ikona;
-  System system;
+  IkonaListyWin ikona;
+  clsosgv system;
   Pripojeni<Hodiny> p1{hodiny};
   Pripojeni<Mistni> p2{mistni};
   Pripojeni<Dialogy> p3{dialogy};
@@ -60,21 +38,12 @@ TEST(HlavniOknoWin, ZmenaDpiMaziStaraPismaAzPoVymene) {
   ASSERT_NE(okno.hwnd(), nullptr);
   HWND popisek = GetDlgItem(okno.hwnd(), IdOvladace(Ovladac::lblHA));
   const int pred = VyskaPisma(popisek);
-
-  puvodni.clear();
-  drzenePlatne.clear();
   EnumChildWindows(
-      okno.hwnd(),
-      [](HWND h, LPARAM) -> BOOL {
-        puvodni[h] = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Hlidej)));
-        return TRUE;
-      },
-      0);
+      okno.hwnd(), [](HWND h, LPARAM) { return SetWindowSubclass(h, Hlidej, 1, 0); }, 0);
   const RECT navrh{0, 0, 800, 600};
   SendMessageW(okno.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&navrh));
   EXPECT_GT(drzenePlatne.size(), 20u) << "the boxes and labels got their new fonts";
-  EXPECT_EQ(std::count(drzenePlatne.begin(), drzenePlatne.end(), false), 0) << "a control held a deleted font";
+  EXPECT_EQ(std::ranges::count(drzenePlatne, false), 0) << "a control held a deleted font";
   EXPECT_EQ(VyskaPisma(popisek), MulDiv(pred, 144, 96)) << "the new font is for 144 dpi";
-  for (const auto& [h, procedura] : puvodni) SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedura));
   okno.Zavri();
 }

@@ -1,4 +1,5 @@
-// The real warning window, loaded as start-up loads it: its icon, its countdown label and its layout.
+// The real warning window, loaded as start-up loads it: its countdown label and its layout. What its
+// icon does when the taskbar comes and goes, Program_e2e.KonecZvenkuUlozi tells.
 #include "zaklad_win.h"
 
 #include "controls/twipy.h"
@@ -9,21 +10,6 @@ namespace {
 
 HWND Popisek(const frmkzupozorneni& okno) { return FindWindowExW(okno.hwnd(), nullptr, L"Static", nullptr); }
 HWND Storno(const frmkzupozorneni& okno) { return FindWindowExW(okno.hwnd(), nullptr, TridaTlText, nullptr); }
-
-int VyskaPisma(HWND okno) {
-  LOGFONTW lf{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(okno, WM_GETFONT, 0, 0)), sizeof lf, &lf);
-  return lf.lfHeight;
-}
-
-// A control's place in its window and its size.
-std::string Misto(HWND okno) {
-  RECT r{};
-  GetWindowRect(okno, &r);
-  MapWindowPoints(nullptr, GetParent(okno), reinterpret_cast<POINT*>(&r), 2);
-  return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
-         std::to_string(r.bottom - r.top);
-}
 
 // The width of the window's text in the window's own font.
 int SirkaTextu(HWND okno) {
@@ -39,21 +25,6 @@ int SirkaTextu(HWND okno) {
 }
 
 }  // namespace
-
-// Any program may send the taskbar's broadcast while our icon is there: the icon stays ours, is
-// updated and is removed at the end.
-TEST(Upozorneni, IkonaPrezijeCiziOhlaseniListy) {
-  frmkzupozorneni okno;
-  okno.Nacti();
-  ASSERT_TRUE(okno.Ikona().JeZobrazena());
-  SendMessageW(okno.hwnd(), ZpravaVytvoreniListy(), 0, 0);
-  EXPECT_TRUE(okno.Ikona().JeZobrazena());
-  NOTIFYICONDATAW kopie = okno.Ikona().Zaznam();
-  kopie.uFlags = NIF_TIP;
-  EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &kopie)) << "the same icon, not a second one";
-  okno.Ikona().Odeber();
-  EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &kopie)) << "the icon is gone";
-}
 
 // The countdown stays on one line in the label: in the designed 24 points when it fits, smaller when not.
 TEST(Upozorneni, OdpocetSeVejdeNaJedenRadek) {
@@ -93,15 +64,13 @@ TEST(Upozorneni, ZmenaDpiPrerovnaITlacitko) {
   frmkzupozorneni okno;
   okno.Nacti();
   EXPECT_EQ(Popisek(okno), nullptr) << "a schedule waiting in the tray needs no label yet";
-  const int dpi = 144;
-  const RECT navrh{50, 60, 50 + TwipyNaPixely(7170, dpi), 60 + TwipyNaPixely(1320, dpi)};
-  SendMessageW(okno.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&navrh));
-  RECT r{};
-  GetWindowRect(okno.hwnd(), &r);
-  EXPECT_TRUE(EqualRect(&r, &navrh));
+  const auto t = [](int twipy) { return std::to_string(TwipyNaPixely(twipy, 144)); };
+  const RECT navrh{50, 60, 50 + TwipyNaPixely(7170, 144), 60 + TwipyNaPixely(1320, 144)};
+  SendMessageW(okno.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&navrh));
+  EXPECT_EQ(Misto(okno.hwnd()), "50,60 " + t(7170) + "x" + t(1320));
 
   okno.Ukaz(true, "");
-  const auto t = [](int twipy) { return std::to_string(TwipyNaPixely(twipy, 144)); };
+  RECT r{};
   GetWindowRect(Popisek(okno), &r);
   // STORNO's place, size and font (13.5 points at 144 dpi); the label's width.
   EXPECT_EQ(

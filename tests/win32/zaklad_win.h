@@ -52,3 +52,19 @@ inline std::vector<COLORREF> Pixely(HWND okno, int x = 0, int y = 0, int sirka =
   ReleaseDC(nullptr, obrazovka);
   return barvy;
 }
+
+// The height of the font a control draws with, as its LOGFONT gives it.
+inline int VyskaPisma(HWND okno) {
+  LOGFONTW lf{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(okno, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+  return lf.lfHeight;
+}
+
+// A window's place in its parent (a top-level one's on the screen) and its size: "left,top WxH".
+inline std::string Misto(HWND okno) {
+  RECT r{};
+  GetWindowRect(okno, &r);
+  MapWindowPoints(nullptr, GetParent(okno), reinterpret_cast<POINT*>(&r), 2);
+  return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
+         std::to_string(r.bottom - r.top);
+}
