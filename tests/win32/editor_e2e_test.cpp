@@ -1,7 +1,6 @@
 // The settings editor of the real vypnuti.exe, driven with the mouse and the keyboard as a user
 // drives it: a new schedule, a postponement and its end, a from-to window, what the time box refuses
 // and when it is checked, the days of the week and the condition's list.
-#include "core/kalendar.h"
 #include "program_e2e.h"
 
 namespace {
@@ -29,15 +28,16 @@ class Editor_e2e : public Program_e2e {
 // clear, hidden again once armed), Alt+A, "Ano"; then a postponement, which is not stored and turns
 // "Posunutí" red, and "S" that drops it again.
 TEST_F(Editor_e2e, NovePosunutiAStop) {
-  SYSTEMTIME t;
-  GetLocalTime(&t);
-  const DatumCas z = RozlozCas(SlozCas(t.wYear, t.wMonth, t.wDay + 1));
-  const std::string d = std::to_string(z.den), m = std::to_string(z.mesic), r = std::to_string(z.rok);
-  const std::string parametr = "/restart;t/23:59/;d/" + d + "." + m + "." + r + "/";
-  const std::string popis = " lblHN?Restartování_" + d + "." + m + "." + r + "_v_23:59";
-  EXPECT_TRUE(Hraj(*program, "maska?* tlHNastaveni opHN2 txtHNCas=23.59 txtHNCas?23:59 Tab txtHNDatum=" + d + "," + m +
-                                 "," + r + " txtHNDatum?" + d + "." + m + "." + r +
-                                 " maska? Alt+A box?Opravdu_si_přejete_aktivovat_nastavené_parametry? Ano zbytek?'" +
+  const std::string zitra = ZaMinut(24 * 60),
+                    datum = zitra.substr(zitra.find("d/") + 2, zitra.size() - zitra.find("d/") - 3);
+  std::string carkami = datum;
+  std::ranges::replace(carkami, '.', ',');
+  const std::string parametr = "/restart;t/23:59/;d/" + datum + "/",
+                    popis = " lblHN?Restartování_" + datum + "_v_23:59";
+  EXPECT_TRUE(Hraj(*program, "maska?* tlHNastaveni opHN2 txtHNCas=23.59 txtHNCas?23:59 Tab txtHNDatum=" + carkami +
+                                 " txtHNDatum?" + datum +
+                                 " maska? Alt+A box?Opravdu_si_přejete_aktivovat_nastavené_"
+                                 "parametry? Ano zbytek?'" +
                                  parametr + "'_Run_RunOnce" + popis + " schranka?" + parametr + " maska?*"));
 
   EXPECT_TRUE(Hraj(*program, "tlHNastaveniP txtHNCas=90 Alt+A Ano stav?POSUNUTÍ_-_* ulozeny?" + parametr));

@@ -5,7 +5,6 @@
 #include "program_e2e.h"
 
 #include <objbase.h>
-#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include "platform/produkt.h"
@@ -16,36 +15,20 @@ constexpr const wchar_t* Nazev = L"Vypnut\u00ed po\u010d\u00edta\u010de";
 constexpr const wchar_t* KlicOdinstalace = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZDKZ";
 constexpr const wchar_t* KlicNastaveni = L"Software\\ZD\\ZDKZ";
 
-fs::path Slozka(REFKNOWNFOLDERID id) {
-  PWSTR cesta = nullptr;
-  fs::path vysledek = SHGetKnownFolderPath(id, 0, nullptr, &cesta) == S_OK ? cesta : L"";
-  CoTaskMemFree(cesta);
-  return vysledek;
-}
-fs::path SlozkaInstalace() { return Slozka(FOLDERID_LocalAppData) / L"Programs" / Nazev; }
-fs::path Program() { return SlozkaInstalace() / L"vypnuti.exe"; }
-fs::path ZastupceStart() { return Slozka(FOLDERID_Programs) / (std::wstring(Nazev) + L".lnk"); }
-fs::path ZastupcePlocha() { return Slozka(FOLDERID_Desktop) / (std::wstring(Nazev) + L".lnk"); }
+const fs::path SlozkaInstalace = Slozka(FOLDERID_LocalAppData) / L"Programs" / Nazev,
+               Program = SlozkaInstalace / L"vypnuti.exe", Odinstalator = SlozkaInstalace / L"odinstalovat.exe",
+               ZastupceStart = Slozka(FOLDERID_Programs) / (std::wstring(Nazev) + L".lnk"),
+               ZastupcePlocha = Slozka(FOLDERID_Desktop) / (std::wstring(Nazev) + L".lnk");
 
 int Instaluj(const wchar_t* instalator) { return Proces(L"/S", VedleTestu(instalator), true).Kod(60000); }
-
-// The stored schedule byte for byte: its scrambled form may hold a zero.
-std::vector<BYTE> UlozenyRozvrh() {
-  std::vector<BYTE> data(4096);
-  DWORD bajtu = static_cast<DWORD>(data.size());
-  if (RegGetValueW(HKEY_CURRENT_USER, KlicNastaveni, L"parametr", RRF_RT_ANY, nullptr, data.data(), &bajtu)) return {};
-  data.resize(bajtu);
-  return data;
-}
 
 DWORD Rodic(DWORD proces) {
   PROCESSENTRY32W zaznam{.dwSize = sizeof(PROCESSENTRY32W)};
   HANDLE snimek = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  DWORD rodic = 0;
-  for (BOOL dalsi = Process32FirstW(snimek, &zaznam); dalsi; dalsi = Process32NextW(snimek, &zaznam))
-    if (zaznam.th32ProcessID == proces) rodic = zaznam.th32ParentProcessID;
+  BOOL dalsi = Process32FirstW(snimek, &zaznam);
+  while (dalsi && zaznam.th32ProcessID != proces) dalsi = Process32NextW(snimek, &zaznam);
   CloseHandle(snimek);
-  return rodic;
+  return dalsi ? zaznam.th32ParentProcessID : 0;
 }
 
 // A window of this test stands for the desktop's shell, which the installer starts the program through.
@@ -61,58 +44,38 @@ struct NahradniShell {
 
 bool KlicExistuje(const wchar_t* klic) {
   HKEY h = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, klic, 0, KEY_READ, &h) != ERROR_SUCCESS) return false;
-  RegCloseKey(h);
-  return true;
+  return RegOpenKeyExW(HKEY_CURRENT_USER, klic, 0, KEY_READ, &h) == ERROR_SUCCESS && RegCloseKey(h) == ERROR_SUCCESS;
 }
 
 std::wstring VerzeSouboru(const fs::path& soubor) {
-  std::vector<char> data(GetFileVersionInfoSizeW(soubor.c_str(), nullptr));
+  std::vector<char> data(GetFileVersionInfoSizeW(soubor.c_str(), nullptr) + 1);
   VS_FIXEDFILEINFO* c = nullptr;
   UINT delka = 0;
-  if (data.empty() || !GetFileVersionInfoW(soubor.c_str(), 0, static_cast<DWORD>(data.size()), data.data()) ||
-      !VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&c), &delka)) {
+  if (!GetFileVersionInfoW(soubor.c_str(), 0, static_cast<DWORD>(data.size()), data.data()) ||
+      !VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&c), &delka))
     return L"(none)";
-  }
-  std::wstring verze;
-  for (const WORD cislo :
-       {HIWORD(c->dwFileVersionMS), LOWORD(c->dwFileVersionMS), HIWORD(c->dwFileVersionLS), LOWORD(c->dwFileVersionLS)})
-    verze += (verze.empty() ? L"" : L".") + std::to_wstring(cislo);
-  return verze;
+  return std::to_wstring(HIWORD(c->dwFileVersionMS)) + L"." + std::to_wstring(LOWORD(c->dwFileVersionMS)) + L"." +
+         std::to_wstring(HIWORD(c->dwFileVersionLS)) + L"." + std::to_wstring(LOWORD(c->dwFileVersionLS));
 }
 
 fs::path CilZastupce(const fs::path& zastupce) {
   wchar_t cil[MAX_PATH] = {};
   IShellLinkW* odkaz = nullptr;
   IPersistFile* soubor = nullptr;
-  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                 reinterpret_cast<void**>(&odkaz))) &&
-      SUCCEEDED(odkaz->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&soubor)))) {
-    if (SUCCEEDED(soubor->Load(zastupce.c_str(), STGM_READ))) odkaz->GetPath(cil, MAX_PATH, nullptr, 0);
-    soubor->Release();
-  }
+  CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, reinterpret_cast<void**>(&odkaz));
+  if (odkaz && SUCCEEDED(odkaz->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&soubor))) &&
+      SUCCEEDED(soubor->Load(zastupce.c_str(), STGM_READ)))
+    odkaz->GetPath(cil, MAX_PATH, nullptr, 0);
+  if (soubor) soubor->Release();
   if (odkaz) odkaz->Release();
   return cil;
 }
 
-bool TenSoubor(const fs::path& a, const fs::path& b) {
-  std::error_code chyba;
-  return fs::equivalent(a, b, chyba);
-}
-
-class Instalace_e2e : public ::testing::Test {
+// Power actions are only written down, also by a program that the installer starts.
+class Instalace_e2e : public Program_e2e {
  protected:
-  void SetUp() override {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    // Power actions are only written down, also by a program that the installer starts.
-    SetEnvironmentVariableW(L"ZDKZ_NANECISTO", (fs::temp_directory_path() / "vypnuti-instalace.txt").c_str());
-    Uklid();
-  }
-  void TearDown() override {
-    Uklid();
-    SetEnvironmentVariableW(L"ZDKZ_NANECISTO", nullptr);
-    CoUninitialize();
-  }
+  void SetUp() override { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), Program_e2e::SetUp(), Odklid(); }
+  void TearDown() override { Odklid(), Program_e2e::TearDown(), CoUninitialize(); }
 
   // The uninstaller as the installed-programs list runs it silently; it hands its work to a copy of
   // itself and returns, so the entry's going (its last step) tells that it is done.
@@ -124,26 +87,36 @@ class Instalace_e2e : public ::testing::Test {
   }
 
   // Nothing of a run may stay for the next test: no program, no install, no store.
-  static void Uklid() {
+  static void Odklid() {
     for (int i = 0; i < 3 && FindWindowW(L"frmkzupozorneni", nullptr); ++i) Proces(0ms);  // closes it
-    if (KlicExistuje(KlicOdinstalace) && fs::exists(SlozkaInstalace())) Odinstaluj();
+    if (KlicExistuje(KlicOdinstalace) && fs::exists(SlozkaInstalace)) Odinstaluj();
     std::error_code chyba;
-    for (const fs::path& cesta : {SlozkaInstalace(), ZastupceStart(), ZastupcePlocha()}) fs::remove_all(cesta, chyba);
+    for (const fs::path& cesta : {SlozkaInstalace, ZastupceStart, ZastupcePlocha}) fs::remove_all(cesta, chyba);
     for (const wchar_t* klic : {KlicOdinstalace, KlicNastaveni}) RegDeleteTreeW(HKEY_CURRENT_USER, klic);
-    for (const wchar_t* klic : {KlicRun, KlicRunOnce}) RegDeleteKeyValueW(HKEY_CURRENT_USER, klic, L"ZDKZ");
   }
 };
 
 }  // namespace
 
 TEST_F(Instalace_e2e, InstalaceZastupceAOdinstalaceBeziciho) {
-  // The user chose a folder that holds a file of their own.
-  const fs::path vlastni = SlozkaInstalace() / L"data" / L"vlastni.bin";
+  // The user chose a folder that holds a file of their own. A copy run from another folder is not the
+  // installed one: a silent install leaves it running.
+  const fs::path vlastni = SlozkaInstalace / L"data" / L"vlastni.bin",
+                 prenosna = fs::temp_directory_path() / L"vypnuti-prenosny";
   fs::create_directories(vlastni.parent_path());
   std::ofstream(vlastni, std::ios::binary) << std::string(3 << 20, 'x');
-  ASSERT_EQ(Instaluj(L"vypnuti-instalace.exe"), 0);
-  ASSERT_TRUE(fs::exists(Program())) << Program();
-  EXPECT_EQ(VerzeSouboru(Program()), L"" VYPNUTI_VERZE_TEXT);
+  fs::create_directories(prenosna);
+  fs::copy_file(VedleTestu(L"vypnuti.exe"), prenosna / L"vypnuti.exe", fs::copy_options::overwrite_existing);
+  {
+    const Proces prenosny(L"/restart" + Utf16(ZaMinut(120)), prenosna / L"vypnuti.exe", true);
+    ASSERT_TRUE(DOCKEJ(15s, prenosny.Upozorneni())) << "the portable copy did not start";
+    ASSERT_EQ(Instaluj(L"vypnuti-instalace.exe"), 0);
+    EXPECT_TRUE(prenosny.Bezi()) << "the portable copy was ended";
+  }
+  std::error_code chyba;
+  fs::remove_all(prenosna, chyba);
+  ASSERT_TRUE(fs::exists(Program)) << Program;
+  EXPECT_EQ(VerzeSouboru(Program), L"" VYPNUTI_VERZE_TEXT);
 
   // The installed-programs entry, as the system's list shows it; only the installed files count in its size.
   std::wstring zaznam;
@@ -151,35 +124,34 @@ TEST_F(Instalace_e2e, InstalaceZastupceAOdinstalaceBeziciho) {
     zaznam += Hodnota(KlicOdinstalace, nazev).value_or(L"(none)") + L"\n";
   DWORD kb = 0, bajtu = sizeof kb;
   RegGetValueW(HKEY_CURRENT_USER, KlicOdinstalace, L"EstimatedSize", RRF_RT_REG_DWORD, nullptr, &kb, &bajtu);
-  const fs::path odinstalovat = SlozkaInstalace() / L"odinstalovat.exe";
   EXPECT_EQ(zaznam + std::to_wstring(kb),
-            Nazev + (L"\n" VYPNUTI_VERZE_TEXT L"\nZD\n" + Program().wstring()) + L",0\n\"" + odinstalovat.wstring() +
-                L"\"\n" + std::to_wstring((fs::file_size(Program()) + fs::file_size(odinstalovat) + 1023) / 1024));
+            Nazev + (L"\n" VYPNUTI_VERZE_TEXT L"\nZD\n" + Program.wstring()) + L",0\n\"" + Odinstalator.wstring() +
+                L"\"\n" + std::to_wstring((fs::file_size(Program) + fs::file_size(Odinstalator) + 1023) / 1024));
 
-  // The user starts it from the Start menu with a schedule, and puts its shortcut on the desktop.
-  const fs::path cil = CilZastupce(ZastupceStart());
-  ASSERT_TRUE(TenSoubor(cil, Program())) << "the shortcut leads to " << cil;
-  const Proces program(L"/vypnuti" + Utf16(ZaMinut(120)), cil, true);
+  // The user starts it from the Start menu with a schedule (it replaces the copy's, and so does the
+  // autostart entry), and puts its shortcut on the desktop.
+  const fs::path cil = CilZastupce(ZastupceStart);
+  ASSERT_TRUE(fs::equivalent(cil, Program)) << "the shortcut leads to " << cil;
+  const std::string parametr = "/vypnuti" + ZaMinut(120);
+  const Proces program(Utf16(parametr), cil, true);
   ASSERT_TRUE(DOCKEJ(15s, program.Upozorneni())) << "the program did not start";
-  EXPECT_TRUE(TenSoubor(program.Soubor(), Program()));
-  ASSERT_TRUE(DOCKEJ(10s, !UlozenyRozvrh().empty())) << "no schedule stored";
+  EXPECT_TRUE(fs::equivalent(program.Soubor(), Program));
+  ASSERT_TRUE(DOCKEJ(10s, Ulozeny() == parametr)) << "the schedule not stored";
+  EXPECT_EQ(Hodnota(KlicRun), L"\"" + cil.wstring() + L"\" " + Utf16(UlozenyTvar("")));
   ASSERT_TRUE(program.OtevriIkonou());
   Klikni(program.Pole(Ovladac::tlKZ6));
-  ASSERT_TRUE(DOCKEJ(10s, fs::exists(ZastupcePlocha()))) << "no desktop shortcut";
-  ASSERT_TRUE(Hodnota(KlicRun).has_value());
+  ASSERT_TRUE(DOCKEJ(10s, fs::exists(ZastupcePlocha))) << "no desktop shortcut";
 
   // Uninstalled while it runs: it is ended as asked, and nothing of it is left.
   Odinstaluj();
   EXPECT_EQ(program.Kod(20000), 0);
   EXPECT_TRUE(fs::exists(vlastni)) << "the user's own file stays";
   std::string zbylo;
-  for (const fs::path& cesta : {Program(), odinstalovat, ZastupceStart(), ZastupcePlocha()})
+  for (const fs::path& cesta : {Program, Odinstalator, ZastupceStart, ZastupcePlocha})
     if (fs::exists(cesta)) zbylo += Utf8(cesta.wstring()) + " ";
   for (const wchar_t* klic : {KlicNastaveni, L"Software\\ZD", KlicOdinstalace})
     if (KlicExistuje(klic)) zbylo += Utf8(klic) + " ";
-  for (const wchar_t* klic : {KlicRun, KlicRunOnce})
-    if (Hodnota(klic)) zbylo += Utf8(klic) + "\\ZDKZ ";
-  EXPECT_EQ(zbylo, "");
+  EXPECT_EQ(zbylo + Zbytek() + (Hodnota(KlicRunOnce) ? " RunOnce" : ""), "''");
 }
 
 TEST_F(Instalace_e2e, AktualizaceZaBehuPokracujeVRozvrhu) {
@@ -187,11 +159,11 @@ TEST_F(Instalace_e2e, AktualizaceZaBehuPokracujeVRozvrhu) {
   FAIL() << "no installers were built: makensis is missing (tools/install-deps.sh installs it)";
 #else
   ASSERT_EQ(Instaluj(L"starsi\\vypnuti-instalace.exe"), 0);
-  ASSERT_EQ(VerzeSouboru(Program()), L"" VYPNUTI_VERZE_STARSI);
-  const Proces stary(L"/vypnuti" + Utf16(ZaMinut(120)), Program(), true);
+  ASSERT_EQ(VerzeSouboru(Program), L"" VYPNUTI_VERZE_STARSI);
+  const Proces stary(L"/vypnuti" + Utf16(ZaMinut(120)), Program, true);
   ASSERT_TRUE(DOCKEJ(15s, stary.Upozorneni())) << "the older program did not start";
-  ASSERT_TRUE(DOCKEJ(10s, !UlozenyRozvrh().empty())) << "no schedule stored";
-  const std::vector<BYTE> rozvrh = UlozenyRozvrh();
+  ASSERT_TRUE(DOCKEJ(10s, !UlozisteWin().CtiParametr().empty())) << "no schedule stored";
+  const std::string rozvrh = UlozisteWin().CtiParametr();
 
   // The update ends the running program with its schedule stored, replaces it and starts it again
   // through the shell: an installer run as administrator must not pass its rights on.
@@ -199,17 +171,17 @@ TEST_F(Instalace_e2e, AktualizaceZaBehuPokracujeVRozvrhu) {
   ASSERT_EQ(GetShellWindow(), shell.okno);
   ASSERT_EQ(Instaluj(L"vypnuti-instalace.exe"), 0);
   EXPECT_EQ(stary.Kod(20000), 0);
-  EXPECT_EQ(VerzeSouboru(Program()) + L" " + Hodnota(KlicOdinstalace, L"DisplayVersion").value_or(L""),
+  EXPECT_EQ(VerzeSouboru(Program) + L" " + Hodnota(KlicOdinstalace, L"DisplayVersion").value_or(L""),
             L"" VYPNUTI_VERZE_TEXT L" " VYPNUTI_VERZE_TEXT);
-  const Proces novy = Proces(15s);
+  const Proces novy(15s);
   ASSERT_TRUE(novy.Bezi()) << "the program was not started again";
   EXPECT_NE(novy.id, stary.id);
-  EXPECT_TRUE(TenSoubor(novy.Soubor(), Program()));
+  EXPECT_TRUE(fs::equivalent(novy.Soubor(), Program));
   EXPECT_EQ(Rodic(novy.id), GetCurrentProcessId()) << "not started through the shell";
 
   // A silent install of the older version is refused and changes nothing.
   EXPECT_EQ(Instaluj(L"starsi\\vypnuti-instalace.exe"), 4);
-  EXPECT_EQ(VerzeSouboru(Program()), L"" VYPNUTI_VERZE_TEXT);
+  EXPECT_EQ(VerzeSouboru(Program), L"" VYPNUTI_VERZE_TEXT);
   EXPECT_TRUE(novy.Bezi()) << "the program was ended";
 
   // It took the schedule up: nothing armed would open the main window, and would forget the stored
@@ -217,23 +189,6 @@ TEST_F(Instalace_e2e, AktualizaceZaBehuPokracujeVRozvrhu) {
   EXPECT_FALSE(DOCKEJ(2s, FindWindowW(L"frmkzhlavni", nullptr)));
   novy.Zavri();
   ASSERT_FALSE(novy.Bezi());
-  EXPECT_EQ(UlozenyRozvrh(), rozvrh);
+  EXPECT_EQ(UlozisteWin().CtiParametr(), rozvrh);
 #endif
-}
-
-// A copy run from another folder is not the installed one: a silent install leaves it running.
-TEST_F(Instalace_e2e, PrenosnaKopieBeziDal) {
-  const fs::path slozka = fs::temp_directory_path() / L"vypnuti-prenosny";
-  fs::create_directories(slozka);
-  fs::copy_file(VedleTestu(L"vypnuti.exe"), slozka / L"vypnuti.exe", fs::copy_options::overwrite_existing);
-  {
-    const Proces prenosny(L"/vypnuti" + Utf16(ZaMinut(120)), slozka / L"vypnuti.exe", true);
-    ASSERT_TRUE(DOCKEJ(15s, prenosny.Upozorneni())) << "the portable copy did not start";
-    ASSERT_EQ(Instaluj(L"vypnuti-instalace.exe"), 0);
-    EXPECT_TRUE(fs::exists(Program()));
-    EXPECT_TRUE(prenosny.Bezi()) << "the portable copy was ended";
-  }
-  Uklid();
-  std::error_code chyba;
-  fs::remove_all(slozka, chyba);
 }

@@ -4,6 +4,10 @@
 // of them from outside.
 #include "zaklad_win.h"
 
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <regex>
 #include <sstream>
 
 #include "ovladani.h"
@@ -35,6 +39,21 @@ inline std::string Ulozeny() {
 }
 inline std::string Zbytek() { return "'" + Ulozeny() + "'" + (Hodnota(KlicRun) ? " Run" : ""); }
 
+// The program's tray icon, as the notification area knows it (its window and identifier 1).
+inline bool IkonaJe(HWND okno, DWORD co = NIM_MODIFY) {
+  NOTIFYICONDATAW ikona{};
+  ikona.cbSize = sizeof ikona, ikona.hWnd = okno, ikona.uID = 1, ikona.uFlags = NIF_TIP;
+  return Shell_NotifyIconW(co, &ikona);
+}
+
+// A folder of the user's, as the shell knows it.
+inline fs::path Slozka(REFKNOWNFOLDERID id) {
+  PWSTR cesta = nullptr;
+  fs::path vysledek = SHGetKnownFolderPath(id, 0, nullptr, &cesta) == S_OK ? cesta : L"";
+  CoTaskMemFree(cesta);
+  return vysledek;
+}
+
 // A process the test started or found: by default the program with a command line, closed at the end
 // as the main window's exit would close it (WM_CLOSE to the warning window), or ended if it does not
 // go. Started as from a script, its output goes to a pipe and nothing waits for its windows.
@@ -45,7 +64,8 @@ class Proces {
     std::wstring radek = exe.empty() ? argumenty : L"\"" + exe.wstring() + L"\" " + argumenty;
     SECURITY_ATTRIBUTES dedit = {sizeof dedit, nullptr, TRUE};
     HANDLE zapis = nullptr;
-    STARTUPINFOW si{.cb = sizeof si};
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
     if (zeSkriptu && CreatePipe(&cteni, &zapis, &dedit, 0)) {
       SetHandleInformation(cteni, HANDLE_FLAG_INHERIT, 0);
       si.dwFlags = STARTF_USESTDHANDLES;
@@ -105,66 +125,45 @@ class Proces {
   HWND Upozorneni() const { return Okno(L"frmkzupozorneni"); }
   // A box (a message box or the input box) that the program shows; only once it is on the screen, for
   // its controls are made before it shows.
-  HWND Dialog() const {
-    HWND box = Okno(L"#32770");
-    return IsWindowVisible(box) ? box : nullptr;
-  }
+  HWND Dialog() const { return IsWindowVisible(Okno(L"#32770")) ? Okno(L"#32770") : nullptr; }
   bool UpozorneniViditelne() const { return IsWindowVisible(Upozorneni()); }
   std::wstring Odpocet() const { return Text(FindWindowExW(Upozorneni(), nullptr, L"Static", nullptr)); }
   HWND Storno() const { return FindWindowExW(Upozorneni(), nullptr, L"tlText", nullptr); }
   HWND Pole(Ovladac o) const { return GetDlgItem(Hlavni(), IdOvladace(o)); }
   // The main window opened by a click on the tray icon.
-  HWND OtevriIkonou() const {
-    KlikNaIkonu(Upozorneni());
-    return DOCKEJ(3s, Hlavni()) ? Hlavni() : nullptr;
-  }
+  HWND OtevriIkonou() const { return KlikNaIkonu(Upozorneni()), DOCKEJ(3s, Hlavni()) ? Hlavni() : nullptr; }
 
   HANDLE handle = nullptr, cteni = nullptr;
   DWORD id = 0, vlakno = 0;
 };
 
-// The text of a message box, or of the input box its title and prompt.
-inline std::wstring TextBoxu(HWND box) {
+// The text of a message box, its line ends written as '|'; or of the input box its title and prompt.
+inline std::string TextBoxu(HWND box) {
   HWND zprava = GetDlgItem(box, 0xFFFF);
-  return zprava ? Text(zprava) : Text(box) + L"|" + Text(GetDlgItem(box, 201));
+  return std::regex_replace(Utf8(zprava ? Text(zprava) : Text(box) + L"|" + Text(GetDlgItem(box, 201))),
+                            std::regex("\r\n"), "|");
 }
 
-// The status bar's text: it has to be read into memory of the program's own.
+// The status bar's text, as the bar answers WM_GETTEXT: that of its one part.
 inline std::wstring StavovyRadek(const Proces& program) {
-  HWND lista = FindWindowExW(program.Hlavni(), nullptr, STATUSCLASSNAMEW, nullptr);
-  constexpr SIZE_T Velikost = 512 * sizeof(wchar_t);
-  void* cizi = VirtualAllocEx(program.handle, nullptr, Velikost, MEM_COMMIT, PAGE_READWRITE);
-  if (!lista || !cizi) return L"(no status bar)";
-  wchar_t text[512] = {};
-  SendMessageW(lista, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(cizi));
-  ReadProcessMemory(program.handle, cizi, text, Velikost - sizeof(wchar_t), nullptr);
-  VirtualFreeEx(program.handle, cizi, 0, MEM_RELEASE);
-  return text;
-}
-
-// Waits for a box of the program and answers it with the button's identifier; or, given a password,
-// types it into the input box and confirms it. What the box said, or that there was none.
-inline std::wstring OdpovezBoxu(const Proces& program, int tlacitko, const wchar_t* heslo = nullptr) {
-  HWND box = nullptr;
-  if (!DOCKEJ(5s, box = program.Dialog())) return L"(no box)";
-  const std::wstring text = TextBoxu(box);
-  if (heslo) SetDlgItemTextW(box, 202, heslo);
-  PostMessageW(box, WM_COMMAND, tlacitko, 0);
-  DOCKEJ(5s, program.Dialog() != box);
-  return text;
+  return Text(FindWindowExW(program.Hlavni(), nullptr, STATUSCLASSNAMEW, nullptr));
 }
 
 // The program driven by a line of words, left to right, as a user drives it. A control's name clicks
 // it, "name=text" types the text over what its box holds and ">text" into the box with the focus; Tab,
 // Right, Up, Down, Space, Enter and Backspace press a key, "Alt+A" and "Ctrl+V" a combination; Ano, Ne
-// and OK answer the box that is up, "heslo=text" types into the password prompt; "ikona" clicks the
-// tray icon, "najed=name" moves the pointer onto a control and "pryc" away, "pauza" waits half a
-// second. "what?text" waits up to 3 s for a reading to be that text (ending in '*': to start with it):
-// a control's text ("(hidden)" while it is), or ulozeny (the stored schedule), zbytek (and what else
-// is left for the next log-on), stav (the status bar), fokus (the control that has it), box (what the
-// box up says), schranka (the clipboard), seznam (the condition's list open or closed) or maska (the
-// password box's mask). '_' stands for a blank. It fails with the script as it went, each reading
-// that did not match written as it was; an unknown word fails too.
+// and OK answer the box that is up (waiting for it), "heslo=text" types into the password prompt;
+// "ikona" clicks the tray icon, "najed=name" moves the pointer onto a control and "pryc" away, "pauza"
+// waits half a second and "cekej=N" N seconds; "storno" clicks the warning's STORNO, "altf4" asks the
+// warning to close as Alt+F4 does, "zavri" closes the program.
+// "what?text" waits up to 3 s for a reading to be that text (ending in '*': to start with it): a
+// control's text ("(hidden)" while it is), or ulozeny (the stored schedule), zbytek (and what else is
+// left for the next log-on), stav (the status bar), fokus (the control that has it), box (what the box
+// up says, '|' for a line's end), schranka (the clipboard), seznam (the condition's list open or
+// closed), maska (the password box's mask), upozorneni (the warning shown or hidden), ikona (the tray
+// icon there), bezi (the program running), storno (STORNO's caption) or, up to 70 s, zaznam (the dry
+// run's record). '_' stands for a blank. It fails with the script as it went, each reading that did
+// not match written as it was; an unknown word fails too.
 inline ::testing::AssertionResult Hraj(const Proces& program, const std::string& skript) {
   const auto jmeno = [](Ovladac o) {
     return std::string(Navrh(o).jmeno) + (IndexPole(o) < 0 ? "" : std::to_string(IndexPole(o)));
@@ -182,18 +181,24 @@ inline ::testing::AssertionResult Hraj(const Proces& program, const std::string&
     const std::string co = slovo.substr(0, znak);
     std::string text = znak == std::string::npos ? "" : slovo.substr(znak + 1);
     std::ranges::replace(text, '_', ' ');
-    const HWND pole = ovladace.contains(co) ? program.Pole(ovladace.at(co)) : nullptr;
+    const auto pole = [&] { return ovladace.contains(co) ? program.Pole(ovladace.at(co)) : nullptr; };
     if (znak != std::string::npos && slovo[znak] == '?') {
       const auto precti = [&]() -> std::string {
         const auto kde = static_cast<std::size_t>(GetDlgCtrlID(Fokus()) - IdOvladace(Ovladac::Formular));
-        if (pole) return IsWindowVisible(pole) ? Utf8(Text(pole)) : "(hidden)";
+        if (pole()) return IsWindowVisible(pole()) ? Utf8(Text(pole())) : "(hidden)";
         if (co == "ulozeny") return Ulozeny();
         if (co == "zbytek") return Zbytek() + (Hodnota(KlicRunOnce) ? " RunOnce" : "");
         if (co == "stav") return Utf8(StavovyRadek(program));
-        if (co == "box") return program.Dialog() ? Utf8(TextBoxu(program.Dialog())) : "";
+        if (co == "box") return program.Dialog() ? TextBoxu(program.Dialog()) : "";
         if (co == "schranka") return Utf8(TextSchranky());
         if (co == "fokus") return kde < PocetOvladacu ? jmeno(static_cast<Ovladac>(kde)) : "(other)";
         if (co == "maska") return SendMessageW(program.Pole(Ovladac::txtHNHeslo), EM_GETPASSWORDCHAR, 0, 0) ? "*" : "";
+        if (co == "upozorneni") return program.UpozorneniViditelne() ? "shown" : "hidden";
+        if (co == "ikona") return IkonaJe(program.Upozorneni()) ? "yes" : "no";
+        if (co == "bezi") return program.Bezi() ? "yes" : "no";
+        if (co == "storno")
+          return Utf8(Text(program.Storno())) + (IsWindowEnabled(program.Storno()) ? "" : " (disabled)");
+        if (co == "zaznam") return std::regex_replace(Zaznam(), std::regex("\r\n"), "");
         if (co == "seznam")
           return SendMessageW(program.Pole(Ovladac::cbHNPodminka), CB_GETDROPPEDSTATE, 0, 0) ? "open" : "closed";
         return "(unknown reading)";
@@ -201,29 +206,41 @@ inline ::testing::AssertionResult Hraj(const Proces& program, const std::string&
       std::string videno;
       const bool zacatek = text.ends_with('*');
       if (zacatek) text.pop_back();
-      if (!Dockej([&] { return (videno = precti()) == text || (zacatek && videno.starts_with(text)); }, 3s))
+      const auto limit = co == "zaznam" ? 70s : 3s;  // the dry run's record comes at the end of a minute
+      if (!Dockej([&] { return (videno = precti()) == text || (zacatek && videno.starts_with(text)); }, limit))
         std::ranges::replace(slovo = co + "?" + videno, ' ', '_');
       continue;
     }
     int shod = 0;
     const auto je = [&](bool ano) { return ano && ++shod; };
-    if (je(pole && text.empty())) Klikni(pole);
-    if (je(pole && !text.empty())) {
-      if (Fokus() != pole) Klikni(pole);
-      DOCKEJ(3s, Fokus() == pole);
-      PostMessageW(pole, EM_SETSEL, 0, -1);
+    const auto posli = [](UINT zprava, WPARAM w, LPARAM l) { PostMessageW(Fokus(), zprava, w, l); };
+    if (je(pole() && text.empty())) Klikni(pole());
+    if (je(pole() && !text.empty())) {
+      if (Fokus() != pole()) Klikni(pole());
+      DOCKEJ(3s, Fokus() == pole());
+      PostMessageW(pole(), EM_SETSEL, 0, -1);
       Napis(Utf16(text));
-      DOCKEJ(2s, Text(pole).size() >= Utf16(text).size());
+      DOCKEJ(2s, Text(pole()).size() >= Utf16(text).size());
     }
     if (je(co.starts_with('>'))) Napis(Utf16(co.substr(1)));
-    if (je(klavesy.contains(co))) Stiskni(klavesy.at(co));
-    if (je(odpovedi.contains(co))) OdpovezBoxu(program, odpovedi.at(co), co == "heslo" ? Utf16(text).c_str() : nullptr);
-    if (je(co.starts_with("Alt+"))) AltA(towlower(co.back()));
-    if (je(co.starts_with("Ctrl+"))) CtrlA(co.back());
+    if (je(klavesy.contains(co))) posli(WM_KEYDOWN, klavesy.at(co), 1), posli(WM_KEYUP, klavesy.at(co), 0xC0000001);
+    if (je(odpovedi.contains(co))) {
+      HWND box = nullptr;
+      DOCKEJ(5s, box = program.Dialog());
+      if (co == "heslo") SetDlgItemTextW(box, 202, Utf16(text).c_str());
+      PostMessageW(box, WM_COMMAND, odpovedi.at(co), 0);
+      DOCKEJ(5s, program.Dialog() != box);
+    }
+    if (je(co.starts_with("Alt+"))) posli(WM_SYSCHAR, towlower(co.back()), 0x20000001);
+    if (je(co.starts_with("Ctrl+"))) posli(WM_CHAR, co.back() - L'A' + 1, 1);
     if (je(co == "ikona")) program.OtevriIkonou();
     if (je(co == "najed")) NajedNa(program.Pole(ovladace.at(text)));
     if (je(co == "pryc")) PresunUkazatel(0, 0);
     if (je(co == "pauza")) std::this_thread::sleep_for(500ms);
+    if (je(co == "cekej")) std::this_thread::sleep_for(std::chrono::seconds(std::stoi(text)));
+    if (je(co == "storno")) Klikni(program.Storno());
+    if (je(co == "altf4")) PostMessageW(program.Upozorneni(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (je(co == "zavri")) program.Zavri();
     if (!shod) ADD_FAILURE() << "unknown word " << slovo;
   }
   return hrano == skript ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << hrano;
@@ -240,5 +257,4 @@ class Program_e2e : public ::testing::Test {
     for (const wchar_t* klic : {KlicRun, KlicRunOnce}) RegDeleteKeyValueW(HKEY_CURRENT_USER, klic, L"ZDKZ");
     fs::remove(SouborNanecisto());
   }
-  UlozisteWin uloziste;
 };
