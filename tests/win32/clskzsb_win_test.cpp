@@ -35,9 +35,7 @@ TEST(StavovyRadek, PolohaTextAIkony) {
        {std::tuple{"Vypnutí bylo stornováno.", 32516, "icon"}, std::tuple{"Bez ikony", 0, "none"},
         std::tuple{"Ikona okna", 1, "icon"}}) {
     sb.sbSetIconText(text, 0, ikona);
-    wchar_t videt[64] = {};
-    SendMessageW(lista, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(videt));
-    EXPECT_EQ(Utf8(videt) + (IkonaListy(lista) ? " icon" : " none"), std::string(text) + " " + ocekavano);
+    EXPECT_EQ(Utf8(TextOkna(lista)) + (IkonaListy(lista) ? " icon" : " none"), std::string(text) + " " + ocekavano);
   }
 }
 

@@ -2,8 +2,7 @@
 // hold while it moves to a screen of another dpi.
 #include "zaklad_win.h"
 
-#include "platform/port.h"
-#include "platform/win32/zakladni_porty_win.h"
+#include "../native/falesne_porty.h"
 #include "scheduler/ikona_listy_win.h"
 #include "system/clsosgv.h"
 #include "ui/main_window/frmkzhlavni_win.h"
@@ -23,16 +22,11 @@ LRESULT CALLBACK Hlidej(HWND okno, UINT zprava, WPARAM w, LPARAM l, UINT_PTR, DW
 
 // A control must never hold a deleted font, not even for the moment of the change: it may paint then.
 TEST(HlavniOknoWin, ZmenaDpiMaziStaraPismaAzPoVymene) {
-  HodinyWin hodiny;
-  MistniWin mistni;
-  DialogyWin dialogy;
+  FalesnePorty porty;
   IkonaListyWin ikona;
   clsosgv system;
-  Pripojeni<Hodiny> p1{hodiny};
-  Pripojeni<Mistni> p2{mistni};
-  Pripojeni<Dialogy> p3{dialogy};
-  Pripojeni<IkonaListy> p4{ikona};
-  Pripojeni<InfoSystemu> p5{system};
+  Pripojeni<IkonaListy> p1{ikona};
+  Pripojeni<InfoSystemu> p2{system};
   frmkzhlavni okno;
   okno.Otevri();
   ASSERT_NE(okno.hwnd(), nullptr);

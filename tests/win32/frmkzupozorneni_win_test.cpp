@@ -13,15 +13,12 @@ HWND Storno(const frmkzupozorneni& okno) { return FindWindowExW(okno.hwnd(), nul
 
 // The width of the window's text in the window's own font.
 int SirkaTextu(HWND okno) {
-  wchar_t text[128] = {};
-  const int delka = GetWindowTextW(okno, text, 128);
   HDC dc = GetDC(okno);
-  HGDIOBJ puvodni = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(okno, WM_GETFONT, 0, 0)));
-  SIZE rozmer{};
-  GetTextExtentPoint32W(dc, text, delka, &rozmer);
-  SelectObject(dc, puvodni);
+  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(okno, WM_GETFONT, 0, 0)));
+  RECT r{};
+  DrawTextW(dc, TextOkna(okno).c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   ReleaseDC(okno, dc);
-  return rozmer.cx;
+  return r.right;
 }
 
 }  // namespace
@@ -43,19 +40,19 @@ TEST(Upozorneni, OdpocetSeVejdeNaJedenRadek) {
   // Other users signed in: one more line under STORNO, the window taller by it; gone again without them.
   RECT puvodne{};
   GetClientRect(okno.hwnd(), &puvodne);
-  const wchar_t veta[] =
-      L"P\u0159ihl\u00e1\u0161en je i u\u017eivatel Petr; jeho neulo\u017een\u00e1 pr\u00e1ce se ztrat\u00ed.";
-  okno.Ukaz(true, Utf8(veta));
+  const std::string veta = "Přihlášen je i uživatel Petr; jeho neuložená práce se ztratí.";
+  okno.Ukaz(true, veta);
   const HWND poznamka = FindWindowExW(okno.hwnd(), popisek, L"Static", nullptr);
   ASSERT_NE(poznamka, nullptr);
   const auto vyska = [&] {
     RECT r{};
     GetClientRect(okno.hwnd(), &r);
-    return std::to_wstring(r.bottom - puvodne.bottom) + (IsWindowVisible(poznamka) ? L" " + TextOkna(poznamka) : L"");
+    return std::to_string(r.bottom - puvodne.bottom) +
+           (IsWindowVisible(poznamka) ? " " + Utf8(TextOkna(poznamka)) : "");
   };
-  EXPECT_EQ(vyska(), std::to_wstring(TwipyNaPixely(480, DpiOkna(okno.hwnd()))) + L" " + veta);
+  EXPECT_EQ(vyska(), std::to_string(TwipyNaPixely(480, DpiOkna(okno.hwnd()))) + " " + veta);
   okno.Ukaz(true, "");
-  EXPECT_EQ(vyska(), L"0");
+  EXPECT_EQ(vyska(), "0");
 }
 
 // Moved to a screen of 144 dpi while it waits hidden, the window takes the suggested rectangle, and

@@ -1,6 +1,6 @@
 #pragma once
 // What a user does to the program from outside, for the end-to-end tests and the screenshot tool:
-// find a window or a button by what it shows, click it, move the pointer onto it, click the tray icon.
+// read a window's text, click it, move the pointer onto it, type, click the tray icon.
 #include <windows.h>
 
 #include <chrono>
@@ -14,10 +14,8 @@ using namespace std::chrono_literals;
 // Waits until the condition holds, checking every 100 ms; false when the time ran out.
 template <class Podminka>
 bool Dockej(Podminka podminka, std::chrono::milliseconds limit) {
-  for (auto konec = std::chrono::steady_clock::now() + limit; !podminka();) {
+  for (auto konec = std::chrono::steady_clock::now() + limit; !podminka(); std::this_thread::sleep_for(100ms))
     if (std::chrono::steady_clock::now() > konec) return false;
-    std::this_thread::sleep_for(100ms);
-  }
   return true;
 }
 
@@ -25,13 +23,11 @@ bool Dockej(Podminka podminka, std::chrono::milliseconds limit) {
 // minutes belongs to the session and is never stored, and a clock time alone would pass at midnight.
 inline std::string ZaMinut(int minut) {
   SYSTEMTIME t;
+  ULARGE_INTEGER n;  // laid out as a FILETIME
   GetLocalTime(&t);
-  FILETIME f;
-  SystemTimeToFileTime(&t, &f);
-  ULARGE_INTEGER n{{f.dwLowDateTime, f.dwHighDateTime}};
+  SystemTimeToFileTime(&t, reinterpret_cast<FILETIME*>(&n));
   n.QuadPart += minut * 600'000'000ULL;
-  f = {n.LowPart, n.HighPart};
-  FileTimeToSystemTime(&f, &t);
+  FileTimeToSystemTime(reinterpret_cast<FILETIME*>(&n), &t);
   char text[48];
   snprintf(text, sizeof text, ";t/%d:%02d/;d/%d.%d.%d/", t.wHour, t.wMinute, t.wDay, t.wMonth, t.wYear);
   return text;
@@ -51,13 +47,6 @@ inline std::wstring Text(HWND okno) {
   text.resize(static_cast<std::size_t>(
       SendMessageW(okno, WM_GETTEXT, static_cast<WPARAM>(text.size()), reinterpret_cast<LPARAM>(text.data()))));
   return text;
-}
-
-// A child window of that class and text, as a user finds a button by its caption.
-inline HWND Potomek(HWND rodic, const wchar_t* trida, const std::wstring& text) {
-  for (HWND okno = nullptr; (okno = FindWindowExW(rodic, okno, trida, nullptr)) != nullptr;)
-    if (Text(okno) == text) return okno;
-  return nullptr;
 }
 
 // A left click as the button hears it.
@@ -85,8 +74,8 @@ inline void NajedNa(HWND okno) {
   PresunUkazatel((r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
-// Keys as they reach the window that has the focus in the foreground, through the program's own
-// message loop: typed characters, a key pressed and let go, Alt or Ctrl with a letter.
+// The window that has the focus in the foreground; and characters typed into it, as they reach it
+// through the program's own message loop.
 inline HWND Fokus() {
   GUITHREADINFO vlakno{};
   vlakno.cbSize = sizeof vlakno;
@@ -96,15 +85,6 @@ inline HWND Fokus() {
 inline void Napis(const std::wstring& text) {
   for (const wchar_t znak : text) PostMessageW(Fokus(), WM_CHAR, znak, 1);
 }
-
-inline void Stiskni(WORD klavesa) {
-  HWND cil = Fokus();
-  PostMessageW(cil, WM_KEYDOWN, klavesa, 1);
-  PostMessageW(cil, WM_KEYUP, klavesa, 0xC0000001);
-}
-
-inline void AltA(wchar_t pismeno) { PostMessageW(Fokus(), WM_SYSCHAR, pismeno, 0x20000001); }
-inline void CtrlA(wchar_t pismeno) { PostMessageW(Fokus(), WM_CHAR, pismeno - L'A' + 1, 1); }
 
 // The left click on the tray icon, as the notification area reports it to the program's window.
 inline void KlikNaIkonu(HWND upozorneni) { PostMessageW(upozorneni, WM_USER + 101, 0, WM_LBUTTONUP); }

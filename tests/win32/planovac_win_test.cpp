@@ -5,29 +5,19 @@
 #include "platform/win32/napajeni_win.h"
 #include "platform/win32/okna_procesu_win.h"
 #include "platform/win32/uloziste_win.h"
-#include "ui/main_window/editor.h"
-#include "ui/main_window/parametr_z_formulare.h"
 
-// The longest strings the main window builds, in both modes, with a password of Czech letters, the
-// euro sign and quotes, come back from the store as they went in; so do one whose scrambled form holds
-// a zero, the empty one, and a stored form holding every character a scrambled one can hold.
+// The longest strings the main window builds (SestavParametr with every box ticked), in both modes,
+// with a password of Czech letters, the euro sign and quotes, come back from the store as they went
+// in; so do one whose scrambled form holds a zero, the empty one, and a stored form holding every
+// character a scrambled one can hold.
 TEST(UlozisteWin, RetezecZOknaSeVratiBeziZmeny) {
   RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\ZD\\ZDKZ", L"parametr");
   UlozisteWin uloziste;
   EXPECT_EQ(uloziste.CtiParametr(), "");
-  std::vector<std::string> parametry = {"/vypnuti;h/ż/;t/22:00/", ""};
-  ASSERT_NE(UlozenyTvar(parametry[0]).find('\0'), std::string::npos);
-  for (const bool odDo : {false, true}) {
-    Formular f;
-    if (odDo) tlHNOdDo_Click(f);
-    VyberVolbu(f, 3);  // "/odhlaseni", the longest action
-    for (int i = 0; i < 5; ++i) NastavZaskrtnuti(f, i, true);
-    f[Ovladac::txtHNCas].text = odDo ? "22:00" : "23:59";
-    f[Ovladac::txtHNDatum].text = odDo ? "06:00" : "31.12.2099";
-    f[Ovladac::txtHNHeslo].text = "Žluťoučký kůň „€“";
-    parametry.push_back(SestavParametr(f));
-  }
-  for (const std::string& parametr : parametry) {
+  ASSERT_NE(UlozenyTvar("/vypnuti;h/ż/;t/22:00/").find('\0'), std::string::npos);
+  for (const std::string parametr :
+       {"/vypnuti;h/ż/;t/22:00/", "", "/odhlaseni;kd;dny//;zs;h/Žluťoučký kůň „€“/;ss;kv;t/23:59/",
+        ";od/22:00-06:00/;kd;dny//;zs;h/Žluťoučký kůň „€“/;ss"}) {
     uloziste.ZapisParametr(UlozenyTvar(parametr));
     EXPECT_EQ(RozbalUlozenyTvar(uloziste.CtiParametr()), parametr);
   }

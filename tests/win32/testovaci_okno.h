@@ -1,7 +1,5 @@
 #pragma once
 
-#include <windows.h>
-
 #include "controls/soft_button/tltext_win.h"
 
 // The program's loop: the soft buttons' keys first, then the usual translation.
@@ -16,8 +14,7 @@ inline void Pumpuj() {
 
 // A real top-level window with a client area of the given size, for controls under test. A system
 // class does: the window only has to hold its children.
-class TestovaciOkno {
- public:
+struct TestovaciOkno {
   explicit TestovaciOkno(int sirka = 300, int vyska = 200) {
     RECT r{0, 0, sirka, vyska};
     AdjustWindowRectEx(&r, WS_OVERLAPPEDWINDOW, FALSE, 0);
@@ -28,10 +25,7 @@ class TestovaciOkno {
   }
   ~TestovaciOkno() { DestroyWindow(hwnd_); }
   TestovaciOkno(const TestovaciOkno&) = delete;
-  TestovaciOkno& operator=(const TestovaciOkno&) = delete;
   HWND hwnd() const { return hwnd_; }
-
- private:
   HWND hwnd_ = nullptr;
 };
 

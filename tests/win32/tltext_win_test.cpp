@@ -32,11 +32,7 @@ IAccessible* Objekt(HWND h) {
   return a;
 }
 
-const VARIANT Sam = [] {  // the object itself: CHILDID_SELF, which is 0
-  VARIANT sam{};
-  sam.vt = VT_I4;
-  return sam;
-}();
+const VARIANT Sam{{{VT_I4, 0, 0, 0, {CHILDID_SELF}}}};  // the object itself
 
 // What a screen reader learns of the object: its role, the state's flags of interest, its name,
 // shortcut, default action and description.
@@ -76,58 +72,17 @@ std::string PopisOdjinud(HWND h) {
 
 }  // namespace
 
+// A new button's first place and size; a change of letter case alone changes nothing: not the window text
+// screen readers read, no notice.
 TEST(TlTextOkno, PrvniVelikostATitulek) {
   Tlacitko b;
-  HWND h = b.t->hwnd();
-  RECT r{};
-  GetWindowRect(h, &r);
-  EXPECT_EQ(r.right - r.left, TwipyNaPixely(1035, DpiOkna(h)));  // a new button's first size
-  EXPECT_EQ(r.bottom - r.top, TwipyNaPixely(345, DpiOkna(h)));
-
-  // A change of letter case alone changes nothing: not the window text screen readers read, no notice.
   b.t->Caption("STORNO");
   int zmeny = 0;
   b.t->ZmenaVlastnosti = [&](std::string_view) { ++zmeny; };
   b.t->Caption("Storno");
-  EXPECT_EQ(TextOkna(h) + L" " + std::to_wstring(zmeny), L"STORNO 0");
-}
-
-TEST(TlTextMys, PohybAStiskyTlacitek) {
-  // Steps: m move, d left press, u left release, c the double click's press, R right press, r right
-  // release; each over the button (+) or beside it (-).
-  const struct {
-    const char* jak;
-    std::string_view kroky;
-    const char* udalosti;
-    bool Enabled = true;
-  } pripady[] = {
-      {"enter and leave once each", "m+ m+ m- m-", "Enter Leave "},
-      {"press and release inside", "m+ d+ u+", "Enter Down Click "},
-      {"release outside runs nothing", "m+ d+ m- u-", "Enter Down Leave "},
-      {"right button does nothing", "m+ R+ r+", "Enter "},
-      {"double click is two clicks", "m+ d+ u+ c+ u+", "Enter Down Click Down Click "},
-      {"disabled hears nothing", "m+ d+ u+ c+ u+", "", false},
-  };
-  const std::string_view druhy = "mducRr";
-  const UINT zpravy[] = {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP};
-  for (const auto& p : pripady) {
-    Tlacitko b(p.Enabled);
-    for (std::size_t i = 0; i < p.kroky.size(); i += 3) {
-      const UINT zprava = zpravy[druhy.find(p.kroky[i])];
-      const WPARAM tlacitka = zprava == WM_LBUTTONDOWN || zprava == WM_LBUTTONDBLCLK ? MK_LBUTTON : 0;
-      POINT kde = p.kroky[i + 1] == '+' ? POINT{10, 10} : POINT{-30, 40};
-      ClientToScreen(b.t->hwnd(), &kde);
-      if (p.Enabled) {
-        Mys(zprava, kde, tlacitka);
-      } else {  // straight to the button, past the system's own refusal
-        PresunKurzor(kde);
-        SendMessageW(b.t->hwnd(), zprava, tlacitka, MAKELPARAM(10, 10));
-      }
-    }
-    EXPECT_EQ(b.udalosti, p.udalosti) << p.jak;
-    // The button holds the capture exactly while the cursor is over it.
-    EXPECT_EQ(GetCapture() == b.t->hwnd(), p.Enabled && p.kroky.back() == '+') << p.jak;
-  }
+  const auto px = [&](int twipy) { return std::to_string(TwipyNaPixely(twipy, DpiOkna(b.t->hwnd()))); };
+  EXPECT_EQ(Misto(b.t->hwnd()) + " " + Utf8(TextOkna(b.t->hwnd())) + " " + std::to_string(zmeny),
+            px(1500) + "," + px(1500) + " " + px(1035) + "x" + px(345) + " STORNO 0");
 }
 
 // A window shown without activation (the warning) gets no capture, so the button also asks the system
@@ -147,33 +102,54 @@ TEST(TlTextMys, OdchodOznamiISystem) {
   EXPECT_EQ(b.udalosti, "Enter Leave ");
 }
 
-TEST(TlTextKlavesy, MezernikPristupovaKlavesaEnterAEscape) {
-  using Zprava = std::pair<UINT, WPARAM>;
-  const Zprava mezera{WM_KEYDOWN, VK_SPACE}, mezeraPusti{WM_KEYUP, VK_SPACE}, altA{WM_SYSCHAR, 'a'},
-      altX{WM_SYSCHAR, 'x'}, esc{WM_KEYDOWN, VK_ESCAPE}, enter{WM_KEYDOWN, VK_RETURN};
-  // The keys go to the focused button, or to its window for the keys any button of the window hears.
+// A soft button takes a line of steps: the keys to the button (+) or to its window (-: the keys any
+// button of the window hears), S space pressed, s let go, A Alt+A, X Alt+X, E Escape, N Enter; the
+// mouse over the button (+) or beside it (-), m move, d left press, u left release, c the double
+// click's press, R right press, r right release. It holds the capture exactly while the cursor is over
+// it.
+TEST(TlTextVstup, KlavesyAMys) {
   const struct {
-    const char* jak;
-    bool Enabled, Default, Cancel, naTlacitko;
-    std::vector<Zprava> zpravy;
+    std::string_view kroky;
     const char* udalosti;
+    bool Enabled = true, Default = false, Cancel = false;
   } pripady[] = {
-      {"space, held and let go", true, false, false, true, {mezera, mezera, mezeraPusti}, "Click "},
-      {"access key", true, false, false, false, {altA}, "Click "},
-      {"another Alt key", true, false, false, false, {altX}, ""},
-      {"Escape, not the cancel button", true, false, false, false, {esc}, ""},
-      {"Escape, the cancel button", true, false, true, false, {esc}, "Click "},
-      {"Enter, the default button", true, true, false, false, {enter}, "Click "},
-      {"Enter, not the default", true, false, false, false, {enter}, ""},
-      {"disabled", false, true, true, true, {altA, mezera, mezeraPusti, esc, enter}, ""},
+      {"S+ S+ s+", "Click "},                                       // space, held and let go
+      {"A-", "Click "},                                             // the access key
+      {"X-", ""},                                                   // another Alt key
+      {"E-", ""},                                                   // Escape, not the cancel button
+      {"E-", "Click ", true, false, true},                          // Escape, the cancel button
+      {"N-", "Click ", true, true},                                 // Enter, the default button
+      {"N-", ""},                                                   // Enter, not the default
+      {"A+ S+ s+ E+ N+", "", false, true, true},                    // disabled
+      {"m+ m+ m- m-", "Enter Leave "},                              // enter and leave once each
+      {"m+ d+ u+", "Enter Down Click | capture"},                   // press and release inside
+      {"m+ d+ m- u-", "Enter Down Leave "},                         // release outside runs nothing
+      {"m+ R+ r+", "Enter | capture"},                              // the right button does nothing
+      {"m+ d+ u+ c+ u+", "Enter Down Click Down Click | capture"},  // a double click is two clicks
+      {"m+ d+ u+ c+ u+", "", false},                                // disabled, it hears nothing
   };
+  const std::string_view druhy = "SsAXENmducRr";
+  const std::pair<UINT, WPARAM> zpravy[] = {
+      {WM_KEYDOWN, VK_SPACE},  {WM_KEYUP, VK_SPACE},           {WM_SYSCHAR, 'a'},   {WM_SYSCHAR, 'x'},
+      {WM_KEYDOWN, VK_ESCAPE}, {WM_KEYDOWN, VK_RETURN},        {WM_MOUSEMOVE, 0},   {WM_LBUTTONDOWN, MK_LBUTTON},
+      {WM_LBUTTONUP, 0},       {WM_LBUTTONDBLCLK, MK_LBUTTON}, {WM_RBUTTONDOWN, 0}, {WM_RBUTTONUP, 0}};
   for (const auto& p : pripady) {
     Tlacitko b(p.Enabled, p.Default, p.Cancel);
-    HWND cil = p.naTlacitko ? b.t->hwnd() : b.okno.hwnd();
-    SetFocus(cil);
-    for (auto [zprava, klavesa] : p.zpravy) PostMessageW(cil, zprava, klavesa, 0);
-    Pumpuj();
-    EXPECT_EQ(b.udalosti, p.udalosti) << p.jak;
+    for (std::size_t i = 0; i < p.kroky.size(); i += 3) {
+      const auto [zprava, w] = zpravy[druhy.find(p.kroky[i])];
+      const bool nad = p.kroky[i + 1] == '+';
+      POINT kde = nad ? POINT{10, 10} : POINT{-30, 40};
+      ClientToScreen(b.t->hwnd(), &kde);
+      if (zprava < WM_MOUSEFIRST) {
+        HWND cil = nad ? b.t->hwnd() : b.okno.hwnd();
+        SetFocus(cil), PostMessageW(cil, zprava, w, 0), Pumpuj();
+      } else if (p.Enabled) {
+        Mys(zprava, kde, w);
+      } else {  // straight to the button, past the system's own refusal
+        PresunKurzor(kde), SendMessageW(b.t->hwnd(), zprava, w, MAKELPARAM(10, 10));
+      }
+    }
+    EXPECT_EQ(b.udalosti + (GetCapture() == b.t->hwnd() ? "| capture" : ""), p.udalosti) << p.kroky;
   }
 }
 
@@ -233,13 +209,11 @@ TEST(TlTextPristupnost, PodBoxemHranicemiAPrepnutim) {
   EnableWindow(GetAncestor(b.t->hwnd(), GA_ROOT), TRUE);
 
   IDispatch* rodic = nullptr;
-  ASSERT_EQ(a->get_accParent(&rodic), S_OK);
-  IAccessible* okno = nullptr;
-  rodic->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&okno));
   HWND jehoOkno = nullptr;
-  WindowFromAccessibleObject(okno, &jehoOkno);
+  ASSERT_EQ(a->get_accParent(&rodic), S_OK);
+  // The parent is an IAccessible, handed out as its IDispatch.
+  WindowFromAccessibleObject(static_cast<IAccessible*>(rodic), &jehoOkno);
   EXPECT_EQ(jehoOkno, b.t->hwnd()) << "the button's own window, not the container's";
-  okno->Release();
   rodic->Release();
 
   RECT r{};

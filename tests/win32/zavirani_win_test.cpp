@@ -21,20 +21,20 @@ struct OmezenaOkna final : OknaProcesuWin {
   }
 };
 
-LRESULT CALLBACK NeZavirat(HWND okno, UINT zprava, WPARAM w, LPARAM l) {
-  if (zprava == WM_CLOSE) ADD_FAILURE() << "our own window was closed";
-  return zprava == WM_CLOSE ? 0 : DefWindowProcW(okno, zprava, w, l);
-}
-
 }  // namespace
 
 // Our own visible window stands beside the helper's: the closing must pass it over.
 TEST(ZaviraniWin, KazdeOknoDostaneSvojeAProcesSkonciJednou) {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = NeZavirat, wc.hInstance = GetModuleHandleW(nullptr), wc.lpszClassName = L"Vlastni";
-  RegisterClassW(&wc);
-  HWND vlastni = CreateWindowExW(0, wc.lpszClassName, L"vlastni", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
-                                 nullptr, nullptr, wc.hInstance, nullptr);
+  HWND vlastni = CreateWindowExW(0, L"STATIC", L"vlastni", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100, nullptr,
+                                 nullptr, nullptr, nullptr);
+  SetWindowSubclass(
+      vlastni,
+      [](HWND okno, UINT zprava, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) -> LRESULT {
+        if (zprava != WM_CLOSE) return DefSubclassProc(okno, zprava, w, l);
+        ADD_FAILURE() << "our own window was closed";
+        return 0;
+      },
+      1, 0);
   const fs::path zaznam =
       fs::temp_directory_path() / ("okna_k_zavreni_" + std::to_string(GetCurrentProcessId()) + ".txt");
   fs::remove(zaznam);

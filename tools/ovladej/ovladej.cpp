@@ -20,7 +20,13 @@
 namespace {
 
 HWND Hlavni() { return FindWindowW(L"frmkzhlavni", nullptr); }
-HWND Tlacitko(const std::wstring& text) { return Hlavni() ? Potomek(Hlavni(), L"tlText", text) : nullptr; }
+
+// A button of the main window by its caption, as a user finds it.
+HWND Tlacitko(const std::wstring& text) {
+  for (HWND okno = nullptr; Hlavni() && (okno = FindWindowExW(Hlavni(), okno, L"tlText", nullptr)) != nullptr;)
+    if (Text(okno) == text) return okno;
+  return nullptr;
+}
 
 // A caption as the user reads it: without the "&" that marks the underlined letter.
 std::wstring BezAmpersandu(std::wstring text) {

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <initializer_list>
 
 namespace {
 
@@ -36,13 +37,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   if (argumenty == nullptr || pocet < 2) return 2;
   soubor = argumenty[1];
 
-  WNDCLASSW wc = {};
-  wc.lpfnWndProc = ProceduraOkna;
-  wc.hInstance = instance;
-  wc.lpszClassName = L"ZkusebniOkno";
-  RegisterClassW(&wc);
-  wc.lpszClassName = L"CabinetWClass";
-  RegisterClassW(&wc);
+  for (const wchar_t* trida : {L"ZkusebniOkno", L"CabinetWClass"}) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ProceduraOkna, wc.hInstance = instance, wc.lpszClassName = trida;
+    RegisterClassW(&wc);
+  }
   const struct {
     const wchar_t *titulek, *trida;
     DWORD styl, rozsireny;
