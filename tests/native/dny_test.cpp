@@ -9,25 +9,24 @@
 TEST(SeznamDnu, CteniAZapis) {
   EXPECT_EQ(dny::Pracovni, *CtiDny("po-pa"));
   EXPECT_EQ(dny::Vikend, *CtiDny("so-ne"));
-  const Radky radky = {{"po-pa", "1F po-pa"},
-                       {"po,st,pa", "15 po,st,pa"},
-                       {"so-ne", "60 so,ne"},
-                       {"pa-po", "71 po,pa-ne"},  // round the week's end
-                       {"út,čt,pá", "1A ut,ct,pa"},
-                       {"ÚT,ČT,PÁ", "1A ut,ct,pa"},
-                       {"ne", "40 ne"},
-                       {"ne-ne", "40 ne"},
-                       {"po-", "-"},
-                       {"po,,st", "-"},
-                       {"pondeli", "-"}};
-  Tabulka(radky, [](const std::string& text) {
-    const auto dny = CtiDny(text);
-    if (!dny) return "-"s;
-    EXPECT_EQ(CtiDny(ZapisDny(*dny)), dny) << text;
-    char bity[4];
-    std::snprintf(bity, sizeof bity, "%02X", *dny);
-    return bity + " "s + ZapisDny(*dny);
-  });
+  Tabulka({{"po-pa", "1F po-pa"},
+           {"po,st,pa", "15 po,st,pa"},
+           {"so-ne", "60 so,ne"},
+           {"pa-po", "71 po,pa-ne"},  // round the week's end
+           {"út,čt,pá", "1A ut,ct,pa"},
+           {"ÚT,ČT,PÁ", "1A ut,ct,pa"},
+           {"ne", "40 ne"},
+           {"ne-ne", "40 ne"},
+           {"po-", "-"},
+           {"po,,st", "-"},
+           {"pondeli", "-"}},
+          [](const std::string& text) {
+            const auto dny = CtiDny(text);
+            if (!dny) return "-"s;
+            char bity[4];
+            std::snprintf(bity, sizeof bity, "%02X", *dny);
+            return bity + " "s + ZapisDny(*dny) + (CtiDny(ZapisDny(*dny)) == dny ? "" : " reads otherwise");
+          });
 }
 
 // A from-to window is the day's it opens on: on working days, Friday night past midnight counts and

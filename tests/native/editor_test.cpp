@@ -45,7 +45,7 @@ class Editor : public ::testing::Test {
  protected:
   void Spust(const std::string& parametr) {
     stav = StavPlanu{};
-    stav.CasSpusteni = svet.hodiny.ted;
+    stav.CasSpusteni = svet.hodiny.ted = V(10, 0);
     ASSERT_TRUE(parametr.empty() || RozeberParametr(parametr, false, false)) << parametr;
     f = Formular{};
     NactiHlavniOkno(f, "");
@@ -104,7 +104,7 @@ class Editor : public ::testing::Test {
     if (co == "ulozeno") return svet.ulozeny_parametr;
     if (co == "tip") return svet.tip;
     if (co == "kurzor") return f.kurzor ? std::to_string(*f.kurzor) : "-";
-    if (co == "cil") return FormatDatum(stav.CilovyCas) + " " + FormatCasSekundy(stav.CilovyCas);
+    if (co == "cil") return Cil();
     if (co == "barvaP") return std::to_string(f[O::tlHNastaveniP].barva);
     if (co == "stav")
       return "P" + std::to_string(stav.Posunuti) + " N" + std::to_string(stav.Neaktivni) + " M" +
@@ -258,24 +258,22 @@ TEST_F(Editor, Stop) {
   // The moment it stood in for comes back as it was ("in 30 minutes" is not counted again); passed
   // meanwhile, a one-off one is cancelled and a daily one moves on: nothing comes late. "Změnit" left with
   // "Storno" keeps the postponement.
-  const struct {
-    const char *parametr, *za, *tip, *dale = "";
-  } pripady[] = {
-      {"/vypnuti;t/10:30/", "45", "Vypnutí bylo stornováno."},
-      {"/vypnuti;t/30/", "45", "Vypnutí bylo stornováno."},
-      {"/vypnuti;t/30/", "10", "Vypnutí za 20 minut."},
-      {"/vypnuti;kd;t/10:30/", "45", "Vypnutí za 23 hodin a 45 minut."},
+  // A row: the schedule, the minutes until "S", the tooltip then, and what follows.
+  const std::tuple<const char*, const char*, const char*, const char*> pripady[] = {
+      {"/vypnuti;t/10:30/", "45", "Vypnutí bylo stornováno.", ""},
+      {"/vypnuti;t/30/", "45", "Vypnutí bylo stornováno.", ""},
+      {"/vypnuti;t/30/", "10", "Vypnutí za 20 minut.", ""},
+      {"/vypnuti;kd;t/10:30/", "45", "Vypnutí za 23 hodin a 45 minut.", ""},
       // Friday's 24:00 comes back as itself, and its warning cancelled, the next one is the next Friday's.
       {"/spanek;dny/pa/;t/24:00/", "10", "Spánek za 13 hodin a 50 minut. | 12.12.2026 0:00:00",
        " @23:59:05 tik cmKZS ?cil"},
   };
-  for (const auto& p : pripady) {
-    svet.hodiny.ted = SlozCas(2026, 12, 4, 10, 0, 0);
-    Spust(p.parametr);
-    EXPECT_EQ(Skript("Posunuti cas=11:00 Aktivace ?stav ?zpravy +"s + p.za + " Zmenit Storno Zmenit S ?tip" + p.dale +
+  for (const auto& [parametr, za, tip, dale] : pripady) {
+    Spust(parametr);
+    EXPECT_EQ(Skript("Posunuti cas=11:00 Aktivace ?stav ?zpravy +"s + za + " Zmenit Storno Zmenit S ?tip" + dale +
                      " ?zpravy"),
-              "P1 N0 M59 | Opravdu si přejete aktivovat nastavené parametry? (36) | "s + p.tip + " | ")
-        << p.parametr << " " << p.za;
+              "P1 N0 M59 | Opravdu si přejete aktivovat nastavené parametry? (36) | "s + tip + " | ")
+        << parametr << " " << za;
   }
 }
 
@@ -306,35 +304,32 @@ TEST_F(Editor, ZpetVraciVlastniZaznamy) {
 TEST_F(Editor, OtazkaRikaCoPrekvapi) {
   const std::string veta = "Plán napájení nedovoluje probuzení: ze spánku počítač v naplánovanou dobu nevstane.";
   const std::string program = "Program render.exe teď neběží: akce proběhne hned.";
-  const struct {
-    std::optional<unsigned> buzeni;
-    const char* skript;
-    std::string dodatek;  // after the question, "" when nothing is added
-  } pripady[] = {{0, "akce=1 cas=23:00", veta},
-                 {2, "akce=2 cas=23:00", veta},
-                 {1, "akce=1 cas=23:00", ""},
-                 {std::nullopt, "akce=1 cas=23:00", ""},
-                 {0, "akce=4 cas=23:00", ""},
-                 {0, "akce=5 cas=23:00", ""},
-                 {0, "OdDo datum=06:00 cas=22:00", ""},
-                 {std::nullopt, "akce=1 cas= podminka=1 udaj=render.exe ne", program},
-                 {std::nullopt, "akce=1 cas=9:00 podminka=1 udaj=render.exe ne", program},
-                 {std::nullopt, "akce=1 cas=23:00 podminka=1 udaj=render.exe ne", ""},
-                 {std::nullopt, "akce=1 cas= podminka=1 udaj=notepad ne", ""}};
-  for (const auto& p : pripady) {
-    svet.hodiny.ted = SlozCas(2026, 12, 4, 10, 0, 0);
+  // A row: the power plan's wake-timer setting, the script, and what the question adds ("": nothing).
+  const std::tuple<std::optional<unsigned>, const char*, std::string> pripady[] = {
+      {0, "akce=1 cas=23:00", veta},
+      {2, "akce=2 cas=23:00", veta},
+      {1, "akce=1 cas=23:00", ""},
+      {std::nullopt, "akce=1 cas=23:00", ""},
+      {0, "akce=4 cas=23:00", ""},
+      {0, "akce=5 cas=23:00", ""},
+      {0, "OdDo datum=06:00 cas=22:00", ""},
+      {std::nullopt, "akce=1 cas= podminka=1 udaj=render.exe ne", program},
+      {std::nullopt, "akce=1 cas=9:00 podminka=1 udaj=render.exe ne", program},
+      {std::nullopt, "akce=1 cas=23:00 podminka=1 udaj=render.exe ne", ""},
+      {std::nullopt, "akce=1 cas= podminka=1 udaj=notepad ne", ""}};
+  for (const auto& [buzeni, skript, dodatek] : pripady) {
     Spust("");
-    svet.buzeni = p.buzeni;
+    svet.buzeni = buzeni;
     svet.hint = false;
     svet.procesy = {"notepad.exe"};
-    Skript("Nove "s + p.skript + " Aktivace");
-    ASSERT_FALSE(svet.dialogy.Texty().empty()) << p.skript;
+    Skript("Nove "s + skript + " Aktivace");
+    ASSERT_FALSE(svet.dialogy.Texty().empty()) << skript;
     const std::string otazka = svet.dialogy.Texty()[0];
     const auto konec = otazka.rfind("\r\n\r\n");
-    EXPECT_EQ(konec == std::string::npos ? "" : otazka.substr(konec + 4), p.dodatek) << otazka;
+    EXPECT_EQ(konec == std::string::npos ? "" : otazka.substr(konec + 4), dodatek) << otazka;
     Skript("+1 tik");
     EXPECT_EQ(std::ranges::any_of(svet.log, [&](auto& r) { return r.starts_with("sb ") && r.ends_with(" " + veta); }),
-              p.dodatek == veta);
+              dodatek == veta);
   }
 }
 
@@ -368,10 +363,7 @@ TEST_F(Editor, PodminkyPrezijiUpravu) {
       " |  | /vypnuti;po/render.exe/;necinnost/5/ | Vypnutí po skončení programu render.exe a po 5 "
       "minutách nečinnosti. | ";
   const char* po_s = " |  | /restart;po/render.exe/ | Restartování po skončení programu render.exe. | ";
-  const struct {
-    const char *parametr, *klik, *cas;
-    std::string vysledek;
-  } pripady[] = {
+  const std::tuple<const char*, const char*, const char*, std::string> pripady[] = {
       {klid, "Zmenit", "23:30",
        "2- LT 15/Minut | 2 LT 15/Minut | 23:00 | "s + klid_z + klid_s + "P0 N0 M29 | " + klid_z},
       {klid, "Posunuti", "23:30",
@@ -381,12 +373,11 @@ TEST_F(Editor, PodminkyPrezijiUpravu) {
       {po, "Zmenit", "", "1- LT render.exe/Název | 1 LT render.exe/Název"s + po_s + "P0 N0 M59 | " + po},
       {po, "Posunuti", "", "1- LT render.exe/Název | 1- LT render.exe/Název"s + po_s + "P1 N0 M59 | " + po},
   };
-  for (const auto& p : pripady) {
-    Spust(p.parametr);
-    EXPECT_EQ(
-        Skript("?podminka "s + p.klik + " ?podminka ?cas cas=" + p.cas + " Aktivace ?tag ?souhrn ?stav ?parametr"),
-        p.vysledek)
-        << p.parametr << " " << p.klik;
+  for (const auto& [parametr, klik, cas, vysledek] : pripady) {
+    Spust(parametr);
+    EXPECT_EQ(Skript("?podminka "s + klik + " ?podminka ?cas cas=" + cas + " Aktivace ?tag ?souhrn ?stav ?parametr"),
+              vysledek)
+        << parametr << " " << klik;
   }
 
   // "Změnit" puts another condition in, or none; a name does not become minutes, and minutes stay minutes,

@@ -24,24 +24,21 @@ std::string Zaznam(const FalesnySvet& svet) {
 // "Ukončit" lets through only the exact password, then asks; a wrong or cancelled one ends nothing.
 TEST(Ukoncit, StrazOtazkaAKonec) {
   const std::string otazka = "Přejete si aplikaci \"Vypnutí počítače\" ukončit? (36) / ";
-  const struct {
-    std::optional<std::string> heslo;  // the answer to the password prompt
-    int odpoved;                       // to the question
-    std::string zaznam;
-  } pripady[] = {
+  // A row: the answer to the password prompt, to the question, and what is shown and done.
+  const std::tuple<std::optional<std::string>, int, std::string> pripady[] = {
       {"Tajné", odpoved::Ano, "Zadejte heslo!|Tajné (0) / " + otazka + "konec programu; "},
       {"Tajné", odpoved::Ne, "Zadejte heslo!|Tajné (0) / " + otazka},
       {"tajné", odpoved::Ano, "Zadejte heslo!|tajné (0) / Neplatné heslo. (48) / "},
       {std::nullopt, odpoved::Ano, "Zadejte heslo!|zrušeno (0) / "},
   };
-  for (const auto& p : pripady) {
+  for (const auto& [heslo, odpoved, zaznam] : pripady) {
     FalesnySvet svet;
     stav.HesloZapnuto = 1;
     stav.Heslo = "Tajné";
-    svet.dialogy.vstupy = {p.heslo};
-    svet.dialogy.odpovedi = {p.odpoved};
+    svet.dialogy.vstupy = {heslo};
+    svet.dialogy.odpovedi = {odpoved};
     tlHZavrit_Click();
-    EXPECT_EQ(Zaznam(svet), p.zaznam);
+    EXPECT_EQ(Zaznam(svet), zaznam);
   }
 }
 
@@ -69,10 +66,7 @@ TEST(NastrojovaTlacitka, KazdeDelaSve) {
     stav.HesloZapnuto = 1;
     svet.dialogy.odpovedi = {odpoved::Ne, odpoved::Ano};
     tlKZ_Click(index);
-    if (index < 3) {  // No: nothing done
-      EXPECT_THAT(svet.log, IsEmpty()) << index;
-      tlKZ_Click(index);
-    }
+    if (index < 3 && svet.log.empty()) tlKZ_Click(index);  // No did nothing: the second click is answered Yes
     EXPECT_EQ(Zaznam(svet), zaznam) << index;
   }
 }
@@ -103,7 +97,6 @@ TEST(Napovedy, UkoncitRikaCoBudeSPlanem) {
   FalesnySvet svet;
   stav.Neaktivni = 1;
   ASSERT_TRUE(RozeberParametr("/vypnuti;t/90/", true, false));
-  stav.Posunuti = 0;
   EXPECT_EQ(NapovedaTlacitka(Formular{}, O::tlHZavrit).text,
             "Ukončíte program. Naplánovaná akce se zruší: počet minut ani podmínka bez času se neukládají.");
 }

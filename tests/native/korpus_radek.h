@@ -54,22 +54,16 @@ inline std::string RadekKorpusu(const std::string& text, const std::vector<std::
   stav.CasSpusteni = port<Hodiny>().Ted();
   const auto pred = log.size();
   const auto c = [](int priznak) { return std::to_string(priznak); };
-  switch (Rozeber(text, /*BezHlaseni*/ true, /*NeUkladat*/ false)) {
-    case Rozbor::Odmitnuto:
-      return "Odmitnuto";
-    case Rozbor::Vyprselo:
-      return "Vyprselo";
-    case Rozbor::Provedeno: {
-      std::string radek = "Provedeno";
-      constexpr std::string_view volani[] = {"ZavriProgramy",   "ExitWindowsEx",   "SetSuspendState",
-                                             "LockWorkStation", "SC_MONITORPOWER", "TerminateProcess"};
-      for (auto i = pred; i < log.size(); ++i)
-        for (const auto v : volani)
-          if (log[i].starts_with(v)) radek += " " + BezDuvodu(log[i]) + ";";
-      return radek;
-    }
-    case Rozbor::Aktivni:
-      break;
+  const Rozbor rozbor = Rozeber(text, /*BezHlaseni*/ true, /*NeUkladat*/ false);
+  if (rozbor == Rozbor::Odmitnuto) return "Odmitnuto";
+  if (rozbor == Rozbor::Vyprselo) return "Vyprselo";
+  if (rozbor == Rozbor::Provedeno) {
+    std::string radek = "Provedeno";
+    for (auto i = pred; i < log.size(); ++i)
+      for (const std::string_view v : {"ZavriProgramy", "ExitWindowsEx", "SetSuspendState", "LockWorkStation",
+                                       "SC_MONITORPOWER", "TerminateProcess"})
+        if (log[i].starts_with(v)) radek += " " + BezDuvodu(log[i]) + ";";
+    return radek;
   }
   return "Aktivni akce=" + c(stav.Akce) + " cil=" + FormatDatum(stav.CilovyCas) + " " +
          FormatCasSekundy(stav.CilovyCas) + " kd=" + c(stav.KazdyDen) + " zs=" + c(stav.ZakazStorna) +

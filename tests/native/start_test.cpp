@@ -35,21 +35,19 @@ std::string PoStartu(const FalesnySvet& svet) {
 // A typed time already passed arms nothing; a stored schedule passed, or one an older build stored, is
 // dropped without a word: either way the window opens.
 TEST(Start, KteryParametrPlatiACoSeOtevre) {
-  const struct {
-    std::string v_ulozisti, argument;
-    std::string po_startu;
-  } pripady[] = {
+  const std::tuple<std::string, std::string, std::string> pripady[] = {
+      // stored, argument, after the start
       {"", "/vypnuti;t/9:00/", "- | - | Čas 9:00 už dnes uplynul, nic není naplánováno."},
       {UlozenyTvar("/vypnuti;t/8:00/;d/1.1.2020/"), "", "- | - | okno"},  // stored and passed: without a word
       {UlozenyTvar("/vypnuti;po/render.exe/"), "", "- | - | okno"},       // an older build stored it
   };
-  for (const auto& p : pripady) {
+  for (const auto& [v_ulozisti, argument, po_startu] : pripady) {
     FalesnySvet svet;
     svet.dialogy.vstupy = {std::optional<std::string>{}};
-    Spust(svet, p.argument, p.v_ulozisti);
+    Spust(svet, argument, v_ulozisti);
     EXPECT_EQ(PoStartu(svet) + " " + std::to_string(stav.PriSpusteni) + " " + svet.Log().at(0),
-              p.po_startu + " 0 nacti upozorneni")
-        << "stored '" + p.v_ulozisti + "', argument '" + p.argument + "'";
+              po_startu + " 0 nacti upozorneni")
+        << "stored '" + v_ulozisti + "', argument '" + argument + "'";
   }
 }
 
@@ -75,8 +73,7 @@ TEST(Start, PoskozenyUlozenyRetezecZmiziJednou) {
                           "Zadejte prosím nastavení znovu.")
         << ulozeny;
     EXPECT_EQ(svet.ulozeny_parametr, *argument ? UlozenyTvar(argument + ";d/4.12.2026/"s) : "") << argument;
-    EXPECT_EQ(svet.run.empty(), !*argument) << argument;
-    EXPECT_EQ(stav.Neaktivni, *argument ? 0 : 1) << argument;
+    EXPECT_EQ(std::pair(svet.run.empty(), stav.Neaktivni == 1), std::pair(!*argument, !*argument)) << argument;
     for (const auto& radek : svet.log) EXPECT_FALSE(radek.starts_with("ExitWindowsEx")) << ulozeny;
   }
 }
@@ -85,39 +82,35 @@ TEST(Start, PoskozenyUlozenyRetezecZmiziJednou) {
 // at a log-on later that day, and a condition's watch does not outlive the session it began in.
 TEST(Start, PoPrihlaseniNicZnovu) {
   enum Udalost { Nic, Storno, Posunuti };
-  const struct {
-    const char* parametr;
-    Cas bezi_do;      // render.exe and zaloha.exe run until then
-    Udalost udalost;  // at the warning, or at 20:00 for the postponement
-    Cas prihlaseni;
-    const char* potom;  // what is armed after the log-on, and the power actions after it
-  } pripady[] = {
+  // A row: the schedule, render.exe and zaloha.exe run until, what the user does at the warning (or at 20:00
+  // for the postponement), the log-on, and what is armed after it with the power actions after it.
+  const std::tuple<const char*, Cas, Udalost, Cas, const char*> pripady[] = {
       {"/restart;kd;zs;t/22:00/;po/zaloha.exe/", V(23, 0), Nic, V(23, 3), "5.12.2026 22:00:00, 0"},
       {"/vypnuti;kd;t/20:00/;po/render.exe/", V(20, 30), Storno, V(21, 0), "5.12.2026 20:00:00, 0"},
       {"/vypnuti;t/20:00/;po/render.exe/", V(23, 0), Nic, V(20, 35), "-, 0"},
       {"/restart;kd;t/22:00/", {}, Posunuti, V(21, 3), "5.12.2026 22:00:00, 0"},
   };
-  for (const auto& p : pripady) {
+  for (const auto& [parametr, bezi_do, udalost, prihlaseni, potom] : pripady) {
     FalesnySvet svet;
     const auto programy = [&] {
-      svet.procesy = svet.hodiny.ted < p.bezi_do ? std::vector<std::string>{"zaloha.exe", "render.exe"}
-                                                 : std::vector<std::string>{};
+      svet.procesy =
+          svet.hodiny.ted < bezi_do ? std::vector<std::string>{"zaloha.exe", "render.exe"} : std::vector<std::string>{};
     };
-    svet.Arm(p.parametr, V(19, 0));
-    if (p.udalost == Posunuti) {
+    svet.Arm(parametr, V(19, 0));
+    if (udalost == Posunuti) {
       svet.Tikej(V(20, 0), 10s);
       const Plan nahrazeny = stav;  // as the window's editor does it
       ASSERT_EQ(NahradPlan("/restart;kd;t/21:00/", true, true), Rozbor::Aktivni);
       ZapamatujPosunuti(nahrazeny);
     }
-    svet.Tikej(p.prihlaseni, 10s, programy, true);
-    if (p.udalost == Storno) cmKZS_Click();
-    svet.Tikej(p.prihlaseni - 2min, 10s, programy);
+    svet.Tikej(prihlaseni, 10s, programy, true);
+    if (udalost == Storno) cmKZS_Click();
+    svet.Tikej(prihlaseni - 2min, 10s, programy);
     // The program ends (its exit, or the session's), and the autostart entry starts it again at a log-on.
     Casovac(false);
     stav = StavPlanu{};
-    Spust(svet, std::string(TextArgumentu(svet.run)), svet.ulozeny_parametr, p.prihlaseni);
-    const int akci = svet.Tikej(p.prihlaseni + 30min, 10s, [&] { svet.procesy.clear(); });
-    EXPECT_EQ(Cil() + ", " + std::to_string(akci), p.potom) << p.parametr;
+    Spust(svet, std::string(TextArgumentu(svet.run)), svet.ulozeny_parametr, prihlaseni);
+    const int akci = svet.Tikej(prihlaseni + 30min, 10s, [&] { svet.procesy.clear(); });
+    EXPECT_EQ(Cil() + ", " + std::to_string(akci), potom) << parametr;
   }
 }

@@ -12,15 +12,9 @@ TEST(TlTextKresba, TitulekUprostredSPulkouKSudemu) {
 
 TEST(TlTextKresba, BarvaFokusHranaPodleStavu) {
   const Barva fore = 1, move = 2, down = 3;
-  const struct {
-    const char* jak;
-    StavTlText stav;
-    int FocusDraw;
-    bool DEMove, Enabled;
-    Barva barva;
-    Fokus fokus;
-    bool kresliHranu;
-  } pripady[] = {
+  // A row: the case, the state, FocusDraw, DEMove, Enabled; the text's colour, the focus look, whether the edge
+  // is drawn.
+  const std::tuple<const char*, StavTlText, int, bool, bool, Barva, Fokus, bool> pripady[] = {
       {"normal", {}, 0, false, true, fore, Fokus::zadny, true},
       {"hover", {.hover = true}, 0, false, true, move, Fokus::zadny, true},
       {"pressed", {.pressed = true, .hover = true}, 0, false, true, down, Fokus::zadny, true},
@@ -35,32 +29,27 @@ TEST(TlTextKresba, BarvaFokusHranaPodleStavu) {
       {"disabled", {}, 0, false, false, fore, Fokus::zadny, true},
       {"toggle on", {.zapnuto = true}, 2, false, true, fore, Fokus::zadny, true},
   };
-  for (const auto& p : pripady) {
-    VstupKresby v{.sirka = 69, .vyska = 23, .stav = p.stav, .Enabled = p.Enabled, .DEMove = p.DEMove};
-    v.FocusDraw = p.FocusDraw, v.ForeColor = fore, v.MoveColor = move, v.DownColor = down;
+  for (const auto& [jak, stav, FocusDraw, DEMove, Enabled, barva, fokus, kresliHranu] : pripady) {
+    VstupKresby v{.sirka = 69, .vyska = 23, .stav = stav, .Enabled = Enabled, .DEMove = DEMove};
+    v.FocusDraw = FocusDraw, v.ForeColor = fore, v.MoveColor = move, v.DownColor = down;
     const PlanKresby plan = NaplanujKresbu(v);
     // The focus line runs down the rightmost column and along the bottom row; the edge stays inside it.
-    const bool dole = p.stav.pressed || p.stav.zapnuto;
-    const int cara = p.fokus == Fokus::cara;
+    const bool dole = stav.pressed || stav.zapnuto;
+    const int cara = fokus == Fokus::cara;
     EXPECT_EQ(std::tuple(plan.barvaTextu, plan.fokus, plan.kresliHranu, plan.edge, plan.titulek,
                          plan.plocha == UcelBarvy::PlochaZapnuti, plan.priznakyTitulku, plan.hrana,
                          std::vector<Bod>(plan.caraFokusu, plan.caraFokusu + 3)),
-              std::tuple(p.barva, p.fokus, p.kresliHranu, DEEdge(0, p.DEMove, dole), PoziceTitulku(69, 23, 0, 0, dole),
-                         p.stav.zapnuto, p.Enabled ? 0x02U : 0x22U, Obdelnik{0, 0, 69 - cara, 23 - cara},
+              std::tuple(barva, fokus, kresliHranu, DEEdge(0, DEMove, dole), PoziceTitulku(69, 23, 0, 0, dole),
+                         stav.zapnuto, Enabled ? 0x02U : 0x22U, Obdelnik{0, 0, 69 - cara, 23 - cara},
                          cara ? std::vector<Bod>{{68, 0}, {68, 22}, {-1, 22}} : std::vector<Bod>(3)))
-        << p.jak;
+        << jak;
   }
 }
 
 // In high contrast a caption goes only on the face the system pairs it with, and a disabled one is in
 // the system's grey text, not embossed.
 TEST(TlTextKresba, VysokyKontrastVParech) {
-  const struct {
-    StavTlText stav;
-    bool Enabled;
-    UcelBarvy plocha;
-    Barva barva;
-  } pripady[] = {
+  const std::tuple<StavTlText, bool, UcelBarvy, Barva> pripady[] = {
       {{}, true, UcelBarvy::PlochaTlacitka, 1},
       {{.hover = true}, true, UcelBarvy::PlochaPohybu, 2},
       {{.pressed = true, .hover = true}, true, UcelBarvy::PlochaStisku, 3},
@@ -68,31 +57,22 @@ TEST(TlTextKresba, VysokyKontrastVParech) {
       {{.zapnuto = true}, true, UcelBarvy::PlochaZapnuti, 5},
       {{.hover = true, .zapnuto = true}, true, UcelBarvy::PlochaPohybu, 2},
   };
-  for (const auto& p : pripady) {
-    const PlanKresby plan = NaplanujKresbu({.stav = p.stav,
-                                            .Enabled = p.Enabled,
-                                            .ForeColor = 1,
-                                            .MoveColor = 2,
-                                            .DownColor = 3,
-                                            .SedyText = 4,
-                                            .TextZapnuti = 5});
+  for (const auto& [stav, Enabled, plocha, barva] : pripady) {
+    VstupKresby v{.stav = stav, .Enabled = Enabled, .ForeColor = 1, .MoveColor = 2, .DownColor = 3};
+    v.SedyText = 4, v.TextZapnuti = 5;
+    const PlanKresby plan = NaplanujKresbu(v);
     // Never embossed.
-    EXPECT_EQ(std::tuple(plan.plocha, plan.barvaTextu, plan.priznakyTitulku), std::tuple(p.plocha, p.barva, 0x02U));
+    EXPECT_EQ(std::tuple(plan.plocha, plan.barvaTextu, plan.priznakyTitulku), std::tuple(plocha, barva, 0x02U));
   }
 }
 
+// What a screen reader hears: the name and the shortcut.
 TEST(TlTextTitulek, CoUslysiCtecka) {
-  const struct {
-    const char* caption;
-    const char* nazev;
-    const char* zkratka;
-  } pripady[] = {
-      {"&Aktivace", "Aktivace", "Alt+A"}, {"&Storno", "Storno", "Alt+S"}, {"Ukončit", "Ukončit", ""},
-      {"&Čas", "Čas", "Alt+Č"},           {"A && B", "A & B", ""},        {"A&", "A", ""},
-  };
-  for (const auto& p : pripady) {
-    EXPECT_EQ(NazevProCtecku(p.caption) + "|" + KlavesovaZkratka(p.caption), p.nazev + "|"s + p.zkratka);
-  }
+  const std::pair<const char*, const char*> pripady[] = {
+      {"&Aktivace", "Aktivace|Alt+A"}, {"&Storno", "Storno|Alt+S"}, {"Ukončit", "Ukončit|"},
+      {"&Čas", "Čas|Alt+Č"},           {"A && B", "A & B|"},        {"A&", "A|"}};
+  for (const auto& [titulek, slyset] : pripady)
+    EXPECT_EQ(NazevProCtecku(titulek) + "|" + KlavesovaZkratka(titulek), slyset);
 }
 
 TEST(TlTextTitulek, PristupovaKlavesaAVelikostPismen) {

@@ -81,11 +81,8 @@ TEST(TlTextVlastnosti, VychoziHodnotyAUlozeniTamAZpet) {
 }
 
 TEST(TlTextVlastnosti, StiskPodleRezimu) {
-  const struct {
-    int SEMode;
-    const char* SEFile;
-    std::string volani;
-  } pripady[] = {
+  const std::tuple<int, const char*, std::string> pripady[] = {
+      // the mode, the file, what is called
       {0, "", "Click"},
       {1, "www.zd.cz", "http://www.zd.cz|-x -y"},
       {2, "zd@zd.cz", "mailto:zd@zd.cz|-x -y"},
@@ -97,14 +94,14 @@ TEST(TlTextVlastnosti, StiskPodleRezimu) {
     std::string volani;
   } spoustec;
   Pripojeni<Spoustec> pripojeni(spoustec);
-  for (const auto& p : pripady) {
+  for (const auto& [SEMode, SEFile, volani] : pripady) {
     spoustec.volani.clear();
     Zaznam t;
     t.Click = [&] { spoustec.volani += "Click"; };
-    t.SEMode(p.SEMode);
-    t.SEFile(p.SEFile);
+    t.SEMode(SEMode);
+    t.SEFile(SEFile);
     t.SEParameters("-x -y");
     t.SEExecute(false);
-    EXPECT_EQ(spoustec.volani, p.volani) << p.SEMode;
+    EXPECT_EQ(spoustec.volani, volani) << SEMode;
   }
 }

@@ -61,7 +61,7 @@ class FalesnaOkna final : public OknaProcesu {
   }
 };
 
-// Run twice: each run starts with an empty list of terminated processes.
+// Run twice: each run starts with an empty list of terminated processes; then as a dry run.
 TEST(Zavirani, PetPruchoduSeStupnujiciSilou) {
   FalesnaOkna okna;
   okna.okna = {
@@ -83,15 +83,12 @@ TEST(Zavirani, PetPruchoduSeStupnujiciSilou) {
       "send 9 0x11 0 0x80000000 5000, post 9 0x16 0 0x80000000, send 10 0x11 0 0x80000000 5000, cekej 9000, "
       "post 1 0x10 0 0x0, cekej 3000, "                                     // popups again
       "ukonci 10, ukonci 11, ukonci 12, ukonci 15, ukonci 16, cekej 5000";  // every visible one
-  for (int beh = 0; beh < 2; ++beh) {
+  for (int beh = 0; beh < 3; ++beh) {
+    okna.nanecisto = beh == 2;  // a dry run leaves every program alone
     okna.zaznam.clear();
     ZavriProgramy();
-    EXPECT_EQ(Spoj(okna.zaznam), ocekavano) << beh;
+    EXPECT_EQ(Spoj(okna.zaznam), beh < 2 ? ocekavano : "") << beh;
   }
-  okna.nanecisto = true;  // a dry run leaves every program alone
-  okna.zaznam.clear();
-  ZavriProgramy();
-  EXPECT_TRUE(okna.zaznam.empty());
 }
 
 // The shell's windows are spared in every pass, and so is a second process of the shell.

@@ -10,11 +10,11 @@ TEST(ZpravyOkna, JenSveZpravy) {
   // Somebody else's timer, the main window opened and brought to the front (also by Enter on the icon),
   // the right button and a double click on the icon, the clock changed.
   const std::tuple<unsigned, std::uintptr_t, std::intptr_t, std::uint8_t, const char*> pripady[] = {
-      {0x113, 1225, 0, 0, "tip Vypnutí za 2 minuty.;"},
+      {0x113, 1225, 0, 0, "tip Vypnutí za 2 minuty."},
       {0x113, 7, 0, 0, ""},
-      {1125, 0, 0x202, 0, "hlavni okno;"},
-      {1125, 0, 0x202, 1, "hlavni okno;"},
-      {1125, 0, 0x401, 0, "hlavni okno;"},
+      {1125, 0, 0x202, 0, "hlavni okno"},
+      {1125, 0, 0x202, 1, "hlavni okno"},
+      {1125, 0, 0x401, 0, "hlavni okno"},
       {1125, 0, 0x205, 0, ""},
       {1125, 0, 0x203, 0, ""},
       {0x1E, 0, 0, 0, "ulozeno"}};
@@ -26,8 +26,6 @@ TEST(ZpravyOkna, JenSveZpravy) {
     stav.Parametr = "/vypnuti;t/10:02/";
     stav.HlavniOtevreno = hlavni;
     ZpracujZpravuOkna(zprava, w, l);
-    std::string s;
-    for (const auto& r : svet.log) s += r + ";";
-    EXPECT_EQ(s + (svet.ulozeny_parametr.empty() ? "" : "ulozeno"), co) << zprava << " " << w << " " << l;
+    EXPECT_EQ(Spoj(svet.log) + (svet.ulozeny_parametr.empty() ? "" : "ulozeno"), co) << zprava << " " << w << " " << l;
   }
 }
