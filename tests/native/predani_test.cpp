@@ -79,9 +79,7 @@ TEST(Predani, OznameniAOkno) {
   FalesnySvet svet;
   Arm(svet, "/vypnuti;t/15:00/");
   stav.HlavniOtevreno = 1;
-  EXPECT_EQ(PrijmiPokyn("/restart;t/13:20/").kod, kod::Hotovo);
-  EXPECT_EQ(PrijmiPokyn("/storno").kod, kod::Hotovo);
-  EXPECT_EQ(PrijmiPokyn("").kod, kod::Hotovo);
+  for (const char* text : {"/restart;t/13:20/", "/storno", ""}) EXPECT_EQ(PrijmiPokyn(text).kod, kod::Hotovo) << text;
   svet.dialogy.otevreno = true;
   EXPECT_EQ(PrijmiPokyn("").kod, kod::Odmitnuto);
   EXPECT_EQ(Spoj(svet.Log({"KillTimer", "schovej"})),

