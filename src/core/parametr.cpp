@@ -30,12 +30,13 @@ struct KlicoveSlovo {
 };
 
 // The first keyword of this list found anywhere in the string wins, whatever its position.
-constexpr std::array<KlicoveSlovo, 5> KlicovaSlova = {{
+constexpr std::array<KlicoveSlovo, 6> KlicovaSlova = {{
     {"/vypnuti", akce::Vypnuti, "Vypnutí"},
     {"/restart", akce::Restart, "Restartování"},
     {"/odhlaseni", akce::Odhlaseni, "Odhlášení"},
     {"/spanek", akce::Spanek, "Spánek"},
     {"/zamceni", akce::Zamceni, "Uzamčení"},
+    {"/hibernace", akce::Hibernace, "Hibernace"},  // last: a string with an older word keeps its action
 }};
 
 }  // namespace
@@ -44,6 +45,15 @@ std::string_view NazevAkce(std::uint8_t akce) {
   for (const KlicoveSlovo& slovo : KlicovaSlova)
     if (slovo.akce == akce) return slovo.nazev;
   return {};
+}
+
+Rod RodAkce(std::uint8_t akce) {
+  return akce == akce::Spanek ? Rod::Muzsky : akce == akce::Hibernace ? Rod::Zensky : Rod::Stredni;
+}
+
+std::string_view TvarNeprobehlo(std::uint8_t akce) {
+  static constexpr std::array<std::string_view, 3> Tvary = {"neproběhl", "neproběhla", "neproběhlo"};
+  return Tvary[static_cast<std::size_t>(RodAkce(akce))];
 }
 
 namespace {
@@ -271,10 +281,14 @@ void Ohlas(Hlaseni hlaseni, bool BezHlaseni) {
   if (!BezHlaseni) UkazOdmitnuti();
 }
 
-// "Spánek" on a machine that can neither sleep nor stand by, and a quiet computer where the system
-// cannot measure it, are refused with their own reason; the schedule in force stays.
+// "Spánek" on a machine that can neither sleep nor stand by, hibernation where it is switched off, and a
+// quiet computer where the system cannot measure it, are refused with their own reason; the schedule in
+// force stays.
 std::optional<std::string> ProcNelze() {
-  if (!port<Planovac>().AkceMozna(stav.Akce)) return "Tento počítač neumí přejít do spánku.";
+  if (!port<Planovac>().AkceMozna(stav.Akce)) {
+    return stav.Akce == akce::Hibernace ? "Hibernace je v tomto počítači vypnutá."
+                                        : "Tento počítač neumí přejít do spánku.";
+  }
   if (stav.Podminka.klid != 0 && !port<Planovac>().KlidMeritelny()) {
     return "Klid počítače (;klid) tento systém neumí změřit. Potřebuje Windows Vista nebo novější.";
   }
@@ -403,7 +417,7 @@ std::optional<std::string> OdeberHeslo(Retezec& s, bool& s_heslem) {
 void NastavMinutuVarovani() { NastavOkamzik(stav.CilovyCas - minutes{1}); }
 
 std::string TextNapovedy() {
-  static constexpr std::array<std::string_view, 19> Radky = {
+  static constexpr std::array<std::string_view, 20> Radky = {
       "/vypnuti",
       "/restart",
       "/odhlaseni",
@@ -421,6 +435,7 @@ std::string TextNapovedy() {
       "Volitelné zůstává opakovat každý den (;kd) a ochrana nastavení heslem (;h/heslo/). "
       "Ostaní parametry jsou ignorovány.",
       "/? - nápověda",
+      "/hibernace - hibernace: otevřená práce se uloží na disk a počítač se vypne",
       "/storno - zrušit naplánovanou akci běžícího programu",
       "/stav - vypsat, co je naplánováno",
       ";dny/po-pa/ - opakovat jen ve vybrané dny (po, út, st, čt, pá, so, ne)",

@@ -38,3 +38,9 @@ std::string TextNapovedy();
 
 // The action's name as the tooltip says it ("Vypnutí"); empty for no action.
 std::string_view NazevAkce(std::uint8_t akce);
+// The grammatical gender of that name, which the sentences about it follow: "Spánek" is masculine,
+// "Hibernace" feminine, the others neuter.
+enum class Rod { Muzsky, Zensky, Stredni };
+Rod RodAkce(std::uint8_t akce);
+// "neproběhl", "neproběhla" or "neproběhlo", after the action's name.
+std::string_view TvarNeprobehlo(std::uint8_t akce);

@@ -18,6 +18,7 @@ inline constexpr std::uint8_t Restart = 2;
 inline constexpr std::uint8_t Odhlaseni = 3;
 inline constexpr std::uint8_t Spanek = 4;
 inline constexpr std::uint8_t Zamceni = 5;
+inline constexpr std::uint8_t Hibernace = 6;
 }  // namespace akce
 
 // The local time as the tick reads it.

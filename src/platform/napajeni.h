@@ -5,11 +5,12 @@
 #include <span>
 #include <string>
 
-// What the machine offers for sleep: a sleep state (S1, S2 or S3), and Modern Standby (connected
-// standby instead of a sleep state).
+// What the machine offers for sleep: a sleep state (S1, S2 or S3), Modern Standby (connected standby
+// instead of a sleep state), and hibernation (S4 with its file present: switched on).
 struct SchopnostiSpanku {
   bool spanek = true;
   bool modernStandby = false;
+  bool hibernace = true;
 };
 
 // The capabilities read from the bytes of the system's power-capabilities structure.

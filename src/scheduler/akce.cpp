@@ -39,6 +39,8 @@ std::string Neuspech(std::uint8_t akce) {
       return "Uživatele se nepodařilo odhlásit: ";
     case akce::Spanek:
       return "Počítač se nepodařilo uspat: ";
+    case akce::Hibernace:
+      return "Počítač se nepodařilo hibernovat: ";
     default:
       return "Počítač se nepodařilo zamknout: ";
   }
@@ -68,9 +70,9 @@ void Odmitni(const std::string& text) {
   if (stav.HlavniOtevreno == 1) port<HlavniOkno>().StavovyRadek(text, ikona::Vykricnik);
 }
 
-// "Vypnutí neproběhlo: " and why; "Spánek" is masculine.
+// "Vypnutí neproběhlo: " and why.
 std::string VetaNeprobehlo(std::uint8_t akce, std::string_view duvod) {
-  return std::string(NazevAkce(akce)) + (akce == akce::Spanek ? " neproběhl: " : " neproběhlo: ") + std::string(duvod);
+  return std::string(NazevAkce(akce)) + " " + std::string(TvarNeprobehlo(akce)) + ": " + std::string(duvod);
 }
 
 // The closing of programs was cut off from its action by a sleep, or held up by a box of ours left open:
@@ -156,6 +158,18 @@ void Uspi() {
   if (chyba) Neprobehlo(Neuspech(akce::Spanek) + *chyba);
 }
 
+// Hibernation only where it is switched on: it could when armed.
+void Hibernuj() {
+  if (!port<Napajeni>().Schopnosti().hibernace) {
+    Neprobehlo(VetaNeprobehlo(akce::Hibernace, "hibernace je v tomto počítači vypnutá."));
+    return;
+  }
+  Ohlas("Spuštěná hibernace dokončena.");
+  if (const Selhani chyba = port<Napajeni>().SetSuspendState(true, false, false)) {
+    Neprobehlo(Neuspech(akce::Hibernace) + *chyba);
+  }
+}
+
 void Zamkni() {
   Ohlas("Spuštěné uzamčení dokončeno.");
   if (const Selhani chyba = port<Napajeni>().LockWorkStation()) Neprobehlo(Neuspech(akce::Zamceni) + *chyba);
@@ -193,6 +207,9 @@ bool Proved(const OkamzitaAkce& a, bool plan) {
       return UkonciSezeni(a, plan, ewx::Odhlasit, verze < verze::NT351);
     case akce::Spanek:
       if (verze == verze::Win98 || verze == verze::WinME || verze >= verze::WinXP) Uspi();
+      return false;
+    case akce::Hibernace:
+      if (verze == verze::Win98 || verze == verze::WinME || verze >= verze::WinXP) Hibernuj();
       return false;
     case akce::Zamceni:
       if (verze > verze::NT40) Zamkni();
@@ -233,8 +250,9 @@ bool StornoDovoleno() {
 }
 
 std::string TextStornovano() {
-  const std::string_view nazev = stav.AkceBezi != 0 ? NazevAkce(stav.BeziciAkce) : stav.AkceNazev;
-  return std::string(nazev) + " bylo stornováno.";
+  const std::uint8_t akce = stav.AkceBezi != 0 ? stav.BeziciAkce : stav.Akce;
+  const std::string_view nazev = stav.AkceBezi != 0 ? NazevAkce(akce) : stav.AkceNazev;
+  return std::string(nazev) + (RodAkce(akce) == Rod::Zensky ? " byla stornována." : " bylo stornováno.");
 }
 
 bool ZrusAkci() {
@@ -251,7 +269,7 @@ void HlidejKonecSezeni() {
 }
 
 std::string CiziRelace(std::uint8_t akce) {
-  if (!KonciPraci(akce) && akce != akce::Spanek) return {};
+  if (!KonciPraci(akce) && akce != akce::Spanek && akce != akce::Hibernace) return {};
   const auto prihlaseni = port<Relace>().Prihlaseni();
   if (!prihlaseni || prihlaseni->vlastni_aktivni || !prihlaseni->jina_aktivni) return {};
   return VetaNeprobehlo(akce, "u počítače pracoval jiný uživatel.");

@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "core/parametr.h"
 #include "core/podminky.h"
 #include "core/stav.h"
 #include "platform/cinnost.h"
@@ -111,9 +112,8 @@ std::string TextProgramNebezi(const Podminky& p) {
 
 // "Vypnutí po skončení programu render.exe, nejdříve dnes ve 20:00, neproběhlo: podmínka do rána nenastala."
 std::string TextNesplneni(Cas ted) {
-  const bool muzsky = stav.Akce == akce::Spanek;
-  return stav.AkceNazev + " " + PodminkyVeVete(stav.Podminka) + ", nejdříve " + Kdy(stav.CilovyCas, ted) +
-         (muzsky ? ", neproběhl" : ", neproběhlo") + ": podmínka do rána nenastala.";
+  return stav.AkceNazev + " " + PodminkyVeVete(stav.Podminka) + ", nejdříve " + Kdy(stav.CilovyCas, ted) + ", " +
+         std::string(TvarNeprobehlo(stav.Akce)) + ": podmínka do rána nenastala.";
 }
 
 std::string TextCekani(Cas ted) {

@@ -11,6 +11,7 @@ void PlanovacProgramu::UlozNastaveni() { ::UlozNastaveni(); }
 void PlanovacProgramu::ProvedAkci(const OkamzitaAkce& akce) { ::ProvedAkci(akce); }
 
 bool PlanovacProgramu::AkceMozna(std::uint8_t kod) {
+  if (kod == akce::Hibernace) return port<Napajeni>().Schopnosti().hibernace;
   return kod != akce::Spanek || ZpusobSpankuPocitace() != ZpusobSpanku::Nelze;
 }
 

@@ -1,6 +1,7 @@
 #include "scheduler/zmeskane.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 
 #include "core/dny.h"
@@ -25,14 +26,14 @@ constexpr seconds PreruseniOdpoctu{3};
 
 }  // namespace
 
-// "Spánek" is masculine, the other actions' names neuter.
 std::string TextZmeskani(Cas zmeskany, Cas ted, std::optional<Cas> pristi) {
-  const bool muzsky = stav.Akce == 4;
+  static constexpr std::array<std::string_view, 3> Naplanovane = {" naplánovaný na ", " naplánovaná na ",
+                                                                  " naplánované na "};
   const bool dnes = floor<days>(zmeskany) == floor<days>(ted);
-  std::string text = stav.AkceNazev + (muzsky ? " naplánovaný na " : " naplánované na ") +
-                     (dnes ? FormatHodinyMinuty(zmeskany - floor<days>(zmeskany))
-                           : FormatDatum(zmeskany) + " " + VHodin(zmeskany)) +
-                     (muzsky ? " neproběhl" : " neproběhlo") + ", počítač v tu dobu nebyl v provozu.";
+  std::string text =
+      stav.AkceNazev + std::string(Naplanovane[static_cast<std::size_t>(RodAkce(stav.Akce))]) +
+      (dnes ? FormatHodinyMinuty(zmeskany - floor<days>(zmeskany)) : FormatDatum(zmeskany) + " " + VHodin(zmeskany)) +
+      " " + std::string(TvarNeprobehlo(stav.Akce)) + ", počítač v tu dobu nebyl v provozu.";
   if (pristi) text += " Příště proběhne " + Kdy(*pristi, ted) + ".";
   return text;
 }

@@ -136,6 +136,8 @@ const NavrhOvladace navrhHlavnihoOkna[] = {
      .top = 1560, .width = 735, .height = 195, .tab = 26},
     {.id = O::opHN5, .jmeno = "opHN", .druh = D::Volba, .kontejner = O::frHN, .Caption = "Zamknout", .left = 3750,
      .top = 1560, .width = 1035, .height = 195, .tab = 27},
+    {.id = O::opHN6, .jmeno = "opHN", .druh = D::Volba, .kontejner = O::frHN, .Caption = "Hibernovat", .left = 4800,
+     .top = 1560, .width = 1245, .height = 195, .tab = 27},
     {.id = O::opHN0, .jmeno = "opHN", .druh = D::Volba, .kontejner = O::frHN, .Caption = "Option1", .left = 2190,
      .top = 1290, .width = 165, .height = 195, .tab = 52, .viditelny = false},
     // Below the actions: what the action waits for, and the program's name or the minutes it needs.
@@ -179,7 +181,8 @@ const NavrhOvladace navrhHlavnihoOkna[] = {
 constexpr std::array<Ovladac, 10> PoleKZ = {O::tlKZ0, O::tlKZ1, O::tlKZ2, O::tlKZ3, O::tlKZ4,
                                              O::tlKZ5, O::tlKZ6, O::tlKZ7, O::tlKZ8, O::tlKZ9};
 constexpr std::array<Ovladac, 5> PoleHN = {O::chHN0, O::chHN1, O::chHN2, O::chHN3, O::chHN4};
-constexpr std::array<Ovladac, 6> PoleOp = {O::opHN0, O::opHN1, O::opHN2, O::opHN3, O::opHN4, O::opHN5};
+constexpr std::array<Ovladac, PocetAkci + 1> PoleOp = {O::opHN0, O::opHN1, O::opHN2, O::opHN3,
+                                                       O::opHN4, O::opHN5, O::opHN6};
 constexpr std::array<Ovladac, 2> PoleN = {O::lblN0, O::lblN1};
 constexpr std::array<Ovladac, 7> PoleDny = {O::tlHNDen0, O::tlHNDen1, O::tlHNDen2, O::tlHNDen3,
                                             O::tlHNDen4, O::tlHNDen5, O::tlHNDen6};

@@ -24,9 +24,12 @@ enum class Ovladac : std::uint8_t {
   tlHNParametr, tlHNStop, tlHNAktivace, tlHNStorno,
   tlHNDen0, tlHNDen1, tlHNDen2, tlHNDen3, tlHNDen4, tlHNDen5, tlHNDen6,  // the days of a daily schedule
   lblHNPodminka, cbHNPodminka, lblHNUdaj, txtHNPodminka,                 // the condition the action waits for
+  opHN6,                                                                 // hibernation, added last: ids stay
 };
 // clang-format on
-inline constexpr std::size_t PocetOvladacu = static_cast<std::size_t>(Ovladac::txtHNPodminka) + 1;
+inline constexpr std::size_t PocetOvladacu = static_cast<std::size_t>(Ovladac::opHN6) + 1;
+// The action options opHN(1) to opHN(PocetAkci), one for each action code; opHN(0) is "none".
+inline constexpr int PocetAkci = 6;
 
 // The identifier of the control's window, as a dialog template would give it.
 constexpr int IdOvladace(Ovladac o) { return 100 + static_cast<int>(o); }

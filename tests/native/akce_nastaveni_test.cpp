@@ -28,7 +28,8 @@ TEST(ProvedAkci, PodleAkceAVerzeWindows) {
            {"4 0 1 2 0", "schovej, tip Spuštěné uspání dokončeno., SetSuspendState 1 0 0"},
            {"5 0 2 6 0", "privilegium"},  // no lock before Windows 2000
            {"5 0 2 7 0", "privilegium, schovej, tip Spuštěné uzamčení dokončeno., LockWorkStation"},
-           {"6 0 2 8 0", "privilegium"}},
+           {"6 0 2 8 0", "privilegium, schovej, tip Spuštěná hibernace dokončena., SetSuspendState 1 0 0"},
+           {"7 0 2 8 0", "privilegium"}},
           [](const std::string& radek) {
             FalesnySvet svet;
             int kod, akce, kontrolovane;
@@ -40,36 +41,51 @@ TEST(ProvedAkci, PodleAkceAVerzeWindows) {
 }
 
 // "Spánek" sleeps and never hibernates unasked: the old releases keep their call, where it meant
-// sleep; the others choose by what the machine has, and one with neither says so. The program and
-// its schedule stay; a button's hint in the main window goes. A row: the version, sleep, standby.
+// sleep; the others choose by what the machine has, and one with neither says so. Hibernation is asked
+// for by its own action, and only where it is switched on. The program and its schedule stay; a button's
+// hint in the main window goes. A row: the action, the version, sleep, standby, hibernation.
 TEST(ProvedAkci, SpanekPodleSchopnostiPocitace) {
-  Tabulka({{"8 0 0", "SetSuspendState 1 0 0"},   // XP, whatever it reports
-           {"9 1 0", "SetSuspendState 1 0 0"},   // Server 2003
-           {"10 1 0", "SetSuspendState 0 0 0"},  // Vista and later with a sleep state
-           {"11 1 1", "SetSuspendState 0 0 0"},  // a sleep state first
-           {"11 0 1", "SC_MONITORPOWER 2"},      // Modern Standby
-           {"11 0 0", "sb 32515 Spánek neproběhl: tento počítač teď neumí přejít do spánku. hint"}},
+  Tabulka({{"4 8 0 0 0", "SetSuspendState 1 0 0"},   // XP, whatever it reports
+           {"4 9 1 0 0", "SetSuspendState 1 0 0"},   // Server 2003
+           {"4 10 1 0 1", "SetSuspendState 0 0 0"},  // Vista and later with a sleep state
+           {"4 11 1 1 1", "SetSuspendState 0 0 0"},  // a sleep state first
+           {"4 11 0 1 1", "SC_MONITORPOWER 2"},      // Modern Standby
+           {"4 11 0 0 1", "sb 32515 Spánek neproběhl: tento počítač teď neumí přejít do spánku. hint"},
+           {"6 11 0 1 1", "SetSuspendState 1 0 0"},
+           {"6 11 1 0 0", "sb 32515 Hibernace neproběhla: hibernace je v tomto počítači vypnutá. hint"}},
           [](const std::string& radek) {
             FalesnySvet svet;
-            std::istringstream(radek) >> svet.win_version >> svet.schopnosti.spanek >> svet.schopnosti.modernStandby;
+            int akce;
+            std::istringstream(radek) >> akce >> svet.win_version >> svet.schopnosti.spanek >>
+                svet.schopnosti.modernStandby >> svet.schopnosti.hibernace;
             stav.Neaktivni = 0, stav.HlavniOtevreno = 1, svet.hint = true;
-            ProvedAkci(akce::Spanek);
+            ProvedAkci(static_cast<std::uint8_t>(akce));
             return svet.Log().back() + (svet.hint ? " hint" : "") + (stav.Neaktivni ? " zrušeno" : "");
           });
 }
 
 // The structure's bytes: S1, S2 or S3 is a sleep state, hibernation (S4) is none, AoAc at byte 20 is
-// Modern Standby; a structure too short to hold it tells nothing. A row: the byte set, the length.
+// Modern Standby; hibernation needs S4 and its file (byte 8); a structure too short to hold it tells
+// nothing. A row: the bytes set, the length.
 TEST(SchopnostiSpanku, ZBajtuStruktury) {
   std::string schopnosti;
-  for (const auto& [bajt, delka] : std::initializer_list<std::pair<std::size_t, std::size_t>>{
-           {3, 76}, {4, 76}, {5, 76}, {6, 76}, {20, 76}, {19, 76}, {21, 76}, {3, 20}}) {
+  for (const auto& [zapnute, delka] : std::initializer_list<std::pair<std::vector<int>, std::size_t>>{{{3}, 76},
+                                                                                                      {{4}, 76},
+                                                                                                      {{5}, 76},
+                                                                                                      {{6}, 76},
+                                                                                                      {{20}, 76},
+                                                                                                      {{19}, 76},
+                                                                                                      {{21}, 76},
+                                                                                                      {{3}, 20},
+                                                                                                      {{6, 8}, 76},
+                                                                                                      {{7, 8}, 76},
+                                                                                                      {{6, 8}, 20}}) {
     std::vector<std::uint8_t> bajty(delka);
-    bajty[bajt] = 1;
+    for (const int bajt : zapnute) bajty[static_cast<std::size_t>(bajt)] = 1;
     const SchopnostiSpanku s = SchopnostiZBajtu(bajty);
-    schopnosti += std::string(s.spanek ? " S" : " -") + (s.modernStandby ? "M" : "-");
+    schopnosti += std::string(s.spanek ? " S" : " -") + (s.modernStandby ? "M" : "-") + (s.hibernace ? "H" : "-");
   }
-  EXPECT_EQ(schopnosti, " S- S- S- -- -M -- -- --");
+  EXPECT_EQ(schopnosti, " S-- S-- S-- --- -M- --- --- --- --H --- ---");
 }
 
 // An action given without a time, even with ";kd", must never be registered for the next log-on: the
@@ -97,14 +113,15 @@ TEST(AkceHned, NechaUlozisteJakBylo) {
   // "Spánek" on a computer that can neither sleep nor stand by is refused with its reason.
   FalesnySvet svet;
   svet.Arm("/restart;t/23:00/", V(10, 0), false);
-  svet.schopnosti = {.spanek = false, .modernStandby = false};
+  svet.schopnosti = {.spanek = false, .modernStandby = false, .hibernace = false};
   svet.meri_sit = false;  // XP: no network counters
-  for (const char* text : {"/spanek;t/23:30/", "/spanek", "/vypnuti;t/23:30/;klid/15/"}) {
+  for (const char* text : {"/spanek;t/23:30/", "/spanek", "/vypnuti;t/23:30/;klid/15/", "/hibernace;t/23:30/"}) {
     EXPECT_FALSE(RozeberParametr(text, false, false)) << text;
     EXPECT_EQ(
         svet.dialogy.Texty().back() + " | " + stav.Parametr + Spoj(svet.log),
-        (text[1] == 's' ? "Tento počítač neumí přejít do spánku."s
-                        : "Klid počítače (;klid) tento systém neumí změřit. Potřebuje Windows Vista nebo novější.") +
+        (text[1] == 's'   ? "Tento počítač neumí přejít do spánku."s
+         : text[1] == 'h' ? "Hibernace je v tomto počítači vypnutá."s
+                          : "Klid počítače (;klid) tento systém neumí změřit. Potřebuje Windows Vista nebo novější.") +
             " | /restart;t/23:00/");
   }
 }

@@ -170,7 +170,8 @@ TEST_F(Editor, SestaveniParametru) {
       {"akce=4 cas=125", "/spanek;t/125/"},
       {"akce=5 box=3 box=4 box=2 cas=_1:00_ heslo=_tajné", "/zamceni;zs;h/tajné/;ss;kv;t/1:00/"},
       {"akce=3 box=2 cas=8:00", "/odhlaseni;t/8:00/"},  // no password, no ";h"
-      {"akce=1", "/vypnuti"},                           // at once
+      {"akce=6 cas=23:00", "/hibernace;t/23:00/"},
+      {"akce=1", "/vypnuti"},  // at once
       {"OdDo akce=0 box=0 cas=22:00 datum=06:00", ";od/22:00-06:00/;kd;zs"},
       {"OdDo akce=0 cas=22:00", ""},
       {"akce=0 cas=15:32", ""},  // no action
@@ -212,7 +213,7 @@ TEST(FiltrKlaves, KazdaTridaZnaku) {
 TEST_F(Editor, AktivaceHlasiCoChybi) {
   const char* minuty = "Zadejte počet minut od 1 do 1440.";
   const std::pair<const char*, const char*> pripady[] = {
-      {"akce=0 cas=15:32", "Vyberte akci: Vypnout, Restartovat, Odhlásit, Uspat nebo Zamknout."},
+      {"akce=0 cas=15:32", "Vyberte akci: Vypnout, Restartovat, Odhlásit, Uspat, Zamknout nebo Hibernovat."},
       {"OdDo akce=0 cas=22:00", "Zadejte oba časy, od kdy a do kdy má být počítač vypnutý."},
       {"akce=1 box=2 cas=22:00 heslo=a/b", "Heslo nesmí obsahovat lomítko \"/\"."},
       {"akce=1 podminka=1 udaj=_", "Zadejte název programu, na jehož skončení se má čekat, například render.exe."},
@@ -263,6 +264,7 @@ TEST_F(Editor, Stop) {
       {"/vypnuti;t/10:30/", "45", "Vypnutí bylo stornováno.", ""},
       {"/vypnuti;t/30/", "45", "Vypnutí bylo stornováno.", ""},
       {"/vypnuti;t/30/", "10", "Vypnutí za 20 minut.", ""},
+      {"/hibernace;t/10:30/", "45", "Hibernace byla stornována.", ""},
       {"/vypnuti;kd;t/10:30/", "45", "Vypnutí za 23 hodin a 45 minut.", ""},
       // Friday's 24:00 comes back as itself, and its warning cancelled, the next one is the next Friday's.
       {"/spanek;dny/pa/;t/24:00/", "10", "Spánek za 13 hodin a 50 minut. | 12.12.2026 0:00:00",
@@ -389,6 +391,7 @@ TEST(ZobrazNastaveni, UkazeRozvrhVeFormulari) {
       {"/restart;t/7:05/;d/6.5.2005/", "2 ----- [07:05|6.5.2005|] Restartování 6.5.2005 v 07:05. Změnit Posunutí"},
       {"/spanek;kd;kv;h/Tajné/;t/23:00/", "4 x-xx- [23:00|skryto|Tajné] Spánek 4.5.2005 v 23:00. Změnit Posunutí"},
       {"/zamceni;ss;t/23:00/", "5 -X--x [23:00|4.5.2005|] Uzamčení 4.5.2005 v 23:00. Změnit Posunutí"},
+      {"/hibernace;t/23:00/", "6 ----- [23:00|4.5.2005|] Hibernace 4.5.2005 v 23:00. Změnit Posunutí"},
       {";od/22:00-06:00/;kd", "1 xX-_- [22:00|06:00|] Vypnutí od 22:00 do 06:00. Změnit Posunutí"},
   };
   for (const auto& [parametr, formular] : pripady) {

@@ -23,6 +23,7 @@ const std::string Napoveda =
     "nastavení programu chránit heslem\r\n;od/22:00-06:00/ - vypnuti počitače při spuštění v nastaveném čase\r\nPři "
     "této volbě je automaticky nastaveno vypnutí (/vypnuti) a zákaz stornování (;zs). Volitelné zůstává opakovat "
     "každý den (;kd) a ochrana nastavení heslem (;h/heslo/). Ostaní parametry jsou ignorovány.\r\n/? - nápověda"
+    "\r\n/hibernace - hibernace: otevřená práce se uloží na disk a počítač se vypne"
     "\r\n/storno - zrušit naplánovanou akci běžícího programu\r\n/stav - vypsat, co je naplánováno"
     "\r\n;dny/po-pa/ - opakovat jen ve vybrané dny (po, út, st, čt, pá, so, ne)"
     "\r\n;po/render.exe/ - až skončí program tohoto jména"

@@ -30,7 +30,10 @@ TEST_F(Zmeskane, BublinaPockaNaUzivatele) {
             "počítače"},
            {"/spanek;kd;t/15:33/",
             "Spánek naplánovaný na 15:33 neproběhl, počítač v tu dobu nebyl v provozu. Příště proběhne zítra v 15:33. "
-            "| bublina ~, tip Spánek za 23 hodin a 47 minut."}},
+            "| bublina ~, tip Spánek za 23 hodin a 47 minut."},
+           {"/hibernace;t/15:33/",
+            "Hibernace naplánovaná na 15:33 neproběhla, počítač v tu dobu nebyl v provozu. | bublina ~, tip Vypnutí "
+            "počítače"}},
           [&](const std::string& parametr) {
             svet.stav_uzivatele = 4;  // a presentation
             Spust(V(15, 30, 30), parametr);

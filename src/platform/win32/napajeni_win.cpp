@@ -71,13 +71,15 @@ Selhani NapajeniWin::LockWorkStation() {
 
 // The bytes read by place (platform/napajeni.cpp) lie where these headers put their neighbours.
 static_assert(offsetof(SYSTEM_POWER_CAPABILITIES, SystemS1) == 3 && offsetof(SYSTEM_POWER_CAPABILITIES, SystemS3) == 5);
+static_assert(offsetof(SYSTEM_POWER_CAPABILITIES, SystemS4) == 6 &&
+              offsetof(SYSTEM_POWER_CAPABILITIES, HiberFilePresent) == 8);
 static_assert(offsetof(SYSTEM_POWER_CAPABILITIES, DiskSpinDown) == 21, "AoAc is the byte before DiskSpinDown");
 
 SchopnostiSpanku NapajeniWin::Schopnosti() {
   SYSTEM_POWER_CAPABILITIES schopnosti{};
   const auto zjisti = PowrprofDll().CallNtPowerInformation;
   if (!zjisti || zjisti(SystemPowerCapabilities, nullptr, 0, &schopnosti, sizeof schopnosti) != 0) {
-    return {.spanek = false, .modernStandby = false};
+    return {.spanek = false, .modernStandby = false, .hibernace = false};
   }
   return SchopnostiZBajtu({reinterpret_cast<const std::uint8_t*>(&schopnosti), sizeof schopnosti});
 }

@@ -42,7 +42,7 @@ void UkazDny(Formular& f, bool ukazat) {
 // "Posunutí" changes only the time: everything else is shown but cannot change.
 void PovolVolbyPlanu(Formular& f, bool povolit) {
   f[O::tlHNOdDo].viditelny = povolit;
-  for (int i = 1; i <= 5; ++i) f[opHN(i)].povoleny = povolit;
+  for (int i = 1; i <= PocetAkci; ++i) f[opHN(i)].povoleny = povolit;
   for (int i = 0; i <= 4; ++i) f[chHN(i)].povoleny = povolit;
   for (int den = 0; den < 7; ++den) f[tlHNDen(den)].povoleny = povolit;
   for (const Ovladac o : {O::txtHNHeslo, O::txtHNDatum, O::cbHNPodminka, O::txtHNPodminka}) f[o].povoleny = povolit;
@@ -54,7 +54,7 @@ void PovolZakazStorna(Formular& f) { f[chHN(1)].povoleny = f[chHN(4)].hodnota !=
 // The entries that "Od-Do" replaces and "Zpět" gives back.
 std::vector<Ovladac> ZaznamyEditoru() {
   std::vector<Ovladac> o = {O::txtHNCas, O::txtHNDatum, O::txtHNHeslo, O::cbHNPodminka, O::txtHNPodminka};
-  for (int i = 1; i <= 5; ++i) o.push_back(opHN(i));
+  for (int i = 1; i <= PocetAkci; ++i) o.push_back(opHN(i));
   for (int i = 0; i <= 4; ++i) o.push_back(chHN(i));
   return o;
 }
@@ -114,7 +114,7 @@ void tlHNOdDo_Click(Formular& f) {
     f[lblN(1)].text = "Datum";
     f[O::Label1].text = "den.měsíc.rok";
     f[opHN(1)].povoleny = true;
-    for (int i = 2; i <= 5; ++i) f[opHN(i)].viditelny = true;
+    for (int i = 2; i <= PocetAkci; ++i) f[opHN(i)].viditelny = true;
     f[chHN(3)].viditelny = true;
     if (f[O::frHN].povoleny) VratZaznamyEditoru(f);
     else if (!f[O::tlHNStorno].TrueFalse) ZobrazNastaveni(f, true);
@@ -132,7 +132,7 @@ void tlHNOdDo_Click(Formular& f) {
     f[O::Label1].text = "hodina:minuta";
     VyberVolbu(f, 1);
     f[opHN(1)].povoleny = false;
-    for (int i = 2; i <= 5; ++i) f[opHN(i)].viditelny = false;
+    for (int i = 2; i <= PocetAkci; ++i) f[opHN(i)].viditelny = false;
     NastavZaskrtnuti(f, 1, 1);
     f[chHN(1)].povoleny = false;
     NastavZaskrtnuti(f, 3, 0);

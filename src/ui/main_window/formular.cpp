@@ -19,11 +19,11 @@ bool Formular::Aktivni(Ovladac o) const {
 }
 
 void VyberVolbu(Formular& f, int index) {
-  for (int i = 0; i <= 5; ++i) f[opHN(i)].hodnota = i == index ? 1 : 0;
+  for (int i = 0; i <= PocetAkci; ++i) f[opHN(i)].hodnota = i == index ? 1 : 0;
 }
 
 int VybranaVolba(const Formular& f) {
-  for (int i = 1; i <= 5; ++i)
+  for (int i = 1; i <= PocetAkci; ++i)
     if (f[opHN(i)].hodnota == 1) return i;
   return 0;
 }

@@ -14,8 +14,8 @@ using O = Ovladac;
 
 namespace {
 
-constexpr std::array<std::string_view, 6> KlicovaSlova = {"", "/vypnuti", "/restart", "/odhlaseni", "/spanek",
-                                                          "/zamceni"};
+constexpr std::array<std::string_view, PocetAkci + 1> KlicovaSlova = {"",        "/vypnuti", "/restart",  "/odhlaseni",
+                                                                      "/spanek", "/zamceni", "/hibernace"};
 
 bool Zaskrtnuto(const Formular& f, int index) { return f[chHN(index)].hodnota == 1; }
 bool OdDo(const Formular& f) { return f[O::tlHNOdDo].TrueFalse; }
@@ -55,7 +55,7 @@ std::optional<std::string> CoChybi(const Formular& f) {
       return "Zadejte oba časy, od kdy a do kdy má být počítač vypnutý.";
     }
   } else if (VybranaVolba(f) == 0) {
-    return "Vyberte akci: Vypnout, Restartovat, Odhlásit, Uspat nebo Zamknout.";
+    return "Vyberte akci: Vypnout, Restartovat, Odhlásit, Uspat, Zamknout nebo Hibernovat.";
   } else if (Orizni(f[O::txtHNCas].text).empty() && PodminkaRadku(f).empty()) {
     // Without a time or a condition the action would come at once: never what a postponement or a date
     // means.
