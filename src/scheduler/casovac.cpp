@@ -34,6 +34,7 @@ void Casovac(bool zapnout) {
   stav.CasovacID = 0;
   ZrusProbuzeni();
   UlozNastaveni();
+  HlidejBdelost();  // no tick comes to let the computer sleep again
 }
 
 bool OhlasitOdpocet(int zbyvaSekund) { return zbyvaSekund > 0 && (zbyvaSekund % 10 == 0 || zbyvaSekund == 5); }

@@ -40,9 +40,12 @@ void HlidejBdelost() {
   }
   // From the warning to the action the screen stays on too: a warning on a dark screen is none.
   const bool varovani = stav.UpozorneniBezi == 1 || stav.AkceBezi == 1;
-  const std::uint32_t drzet = varovani                     ? bdelost::System | bdelost::Displej
-                              : stav.Probuzeno.has_value() ? bdelost::System
-                                                           : 0;
+  // A condition is watched from its not-before moment: the job the user waits for (a render, a
+  // download) must not be cut off by the system's idle sleep, nor the action with it.
+  const bool hlida = stav.Neaktivni == 0 && stav.OdDo != 1 && !stav.Podminka.Zadne() && ted >= stav.CilovyCas;
+  const std::uint32_t drzet = varovani                              ? bdelost::System | bdelost::Displej
+                              : stav.Probuzeno.has_value() || hlida ? bdelost::System
+                                                                    : 0;
   if (drzet == stav.Bdely) return;
   port<Probouzeni>().DrzBdely(bdelost::Trvale | drzet);
   stav.Bdely = drzet;

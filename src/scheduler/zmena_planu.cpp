@@ -5,6 +5,7 @@
 #include "platform/port.h"
 #include "scheduler/akce.h"
 #include "scheduler/nastaveni.h"
+#include "scheduler/probuzeni.h"
 #include "scheduler/upozorneni.h"
 #include "scheduler/zmeskane.h"
 
@@ -20,6 +21,7 @@ Rozbor NahradPlan(const std::string& text, bool BezHlaseni, bool NeUkladat) {
   if (rozbor == Rozbor::Aktivni) {
     ZrusAkci();            // nor does its action under way
     if (odpocet) Skryj();  // a countdown of the one replaced never carries out the new one
+    HlidejBdelost();       // nor is the computer kept awake for the job it waited for
     return rozbor;
   }
   if (rozbor == Rozbor::Provedeno) return rozbor;  // what changed while it ran stays
@@ -36,6 +38,7 @@ void ZrusPlan() {
   stav.Posunuti = 0;
   RozeberParametr({}, true, false);
   UlozNastaveni();
+  HlidejBdelost();
 }
 
 void ZapamatujPosunuti(const Plan& nahrazeny) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <cwchar>
 
@@ -20,4 +21,10 @@ bool Nanecisto::Zapis(const std::string& radek) {
     std::fclose(soubor);
   }
   return true;
+}
+
+std::string Hex(unsigned hodnota) {
+  std::string text = "0x00000000";
+  for (std::size_t i = text.size(); hodnota != 0; hodnota /= 16) text[--i] = "0123456789ABCDEF"[hodnota % 16];
+  return text;
 }

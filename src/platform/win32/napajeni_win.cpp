@@ -11,12 +11,6 @@
 
 namespace {
 
-std::string Hex(unsigned hodnota) {
-  std::string text = "0x00000000";
-  for (std::size_t i = text.size(); hodnota != 0; hodnota /= 16) text[--i] = "0123456789ABCDEF"[hodnota % 16];
-  return text;
-}
-
 // The system's sentence for the error without its line break, or its number when it has none.
 std::string Duvod(DWORD chyba) {
   std::string text = TextChyby(chyba);

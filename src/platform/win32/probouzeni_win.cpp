@@ -31,7 +31,10 @@ void ProbouzeniWin::Zrus() {
   if (casovac_) CancelWaitableTimer(casovac_);
 }
 
-void ProbouzeniWin::DrzBdely(std::uint32_t priznaky) { SetThreadExecutionState(priznaky); }
+void ProbouzeniWin::DrzBdely(std::uint32_t priznaky) {
+  if (nanecisto_.Zapis("SetThreadExecutionState " + Hex(priznaky))) return;
+  SetThreadExecutionState(priznaky);
+}
 
 // The sleep subgroup's "Allow wake timers" (ALLOW_RTC_WAKE) of the active plan, on battery or on mains
 // as the computer runs now.

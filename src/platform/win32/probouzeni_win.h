@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/probouzeni.h"
+#include "platform/win32/nanecisto_win.h"
 
 // A waitable timer that resumes the computer from sleep at the set moment. The object owns it.
 class ProbouzeniWin final : public Probouzeni {
@@ -19,4 +20,5 @@ class ProbouzeniWin final : public Probouzeni {
 
  private:
   HANDLE casovac_ = nullptr;
+  Nanecisto nanecisto_;
 };
