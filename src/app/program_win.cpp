@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/nabidka_ikony_win.h"
 #include "app/predani_win.h"
 #include "controls/soft_button/tltext_win.h"
 #include "core/stav.h"
@@ -46,6 +47,7 @@ int Program::Bez(std::string_view argument) {
   }
   RegistrujSluzbu(osgv_);
   upozorneni_.Predani = PrijmiPredani;
+  upozorneni_.Nabidka = UkazNabidkuIkony;
   Start(argument);
   const int vysledek = SmyckaZprav();
   Ukonci();  // the loop may also end by a WM_QUIT that someone else posted

@@ -47,6 +47,12 @@ std::string_view NazevAkce(std::uint8_t akce) {
   return {};
 }
 
+std::string_view KlicoveSlovoAkce(std::uint8_t akce) {
+  for (const KlicoveSlovo& slovo : KlicovaSlova)
+    if (slovo.akce == akce) return slovo.text;
+  return {};
+}
+
 Rod RodAkce(std::uint8_t akce) {
   return akce == akce::Spanek ? Rod::Muzsky : akce == akce::Hibernace ? Rod::Zensky : Rod::Stredni;
 }

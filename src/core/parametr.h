@@ -38,6 +38,8 @@ std::string TextNapovedy();
 
 // The action's name as the tooltip says it ("Vypnutí"); empty for no action.
 std::string_view NazevAkce(std::uint8_t akce);
+// The action's keyword ("/vypnuti"); empty for no action.
+std::string_view KlicoveSlovoAkce(std::uint8_t akce);
 // The grammatical gender of that name, which the sentences about it follow: "Spánek" is masculine,
 // "Hibernace" feminine, the others neuter.
 enum class Rod { Muzsky, Zensky, Stredni };

@@ -20,11 +20,37 @@ constexpr Barva Cervena = Rgb(255, 0, 0);
 constexpr Barva TmaveSeda = Rgb(64, 64, 64);
 const Pismo Tucne = {.vaha = 700};
 
-// The warning window's cancel button; the rest of that window is laid out in its own code.
+// The warning window's buttons: the cancel, and beside it the snooze in the same look, its longer caption
+// a little smaller so that it fits the same size; the rest of that window is laid out in its own code.
 const NavrhOvladace navrhUpozorneni[] = {
-    {.id = O::cmKZS, .jmeno = "cmKZS", .druh = D::TlText, .Caption = "S T O R N O", .left = 2580, .top = 720,
-     .width = 2205, .height = 495, .Font = {.velikost = 13.5, .vaha = 700}, .ForeColor = Cervena,
-     .MoveColor = Rgb(0, 192, 0), .DownColor = Zelena, .FocusDraw = 2, .DEBorder = 2},
+    {.id = O::cmKZS,
+     .jmeno = "cmKZS",
+     .druh = D::TlText,
+     .Caption = "S T O R N O",
+     .left = 2580,
+     .top = 720,
+     .width = 2205,
+     .height = 495,
+     .Font = {.velikost = 13.5, .vaha = 700},
+     .ForeColor = Cervena,
+     .MoveColor = Rgb(0, 192, 0),
+     .DownColor = Zelena,
+     .FocusDraw = 2,
+     .DEBorder = 2},
+    {.id = O::cmKZO,
+     .jmeno = "cmKZO",
+     .druh = D::TlText,
+     .Caption = "&Odložit o 10 minut",
+     .left = 4860,
+     .top = 720,
+     .width = 2205,
+     .height = 495,
+     .Font = {.velikost = 12, .vaha = 700},
+     .ForeColor = Cervena,
+     .MoveColor = Rgb(0, 192, 0),
+     .DownColor = Zelena,
+     .FocusDraw = 2,
+     .DEBorder = 2},
 };
 
 // The main window. Soft buttons not named otherwise turn blue under the pointer and green when pressed.

@@ -25,9 +25,10 @@ enum class Ovladac : std::uint8_t {
   tlHNDen0, tlHNDen1, tlHNDen2, tlHNDen3, tlHNDen4, tlHNDen5, tlHNDen6,  // the days of a daily schedule
   lblHNPodminka, cbHNPodminka, lblHNUdaj, txtHNPodminka,                 // the condition the action waits for
   opHN6,                                                                 // hibernation, added last: ids stay
+  cmKZO,                                                                 // the warning's "Odložit o 10 minut"
 };
 // clang-format on
-inline constexpr std::size_t PocetOvladacu = static_cast<std::size_t>(Ovladac::opHN6) + 1;
+inline constexpr std::size_t PocetOvladacu = static_cast<std::size_t>(Ovladac::cmKZO) + 1;
 // The action options opHN(1) to opHN(PocetAkci), one for each action code; opHN(0) is "none".
 inline constexpr int PocetAkci = 6;
 

@@ -41,7 +41,11 @@ Napoveda NapovedaTlacitka(const Formular& f, Ovladac o) {
     case O::tlKZ9: return {std::string(Navrh(o).SEFile), ikona::Zadna};
     case O::tlHNastaveni: return {"Zadáte požadovanou akci a její parametry.", ikona::Okna};
     case O::tlHNastaveniZ: return {"Můžete změnit akci a její parametry.", ikona::Okna};
-    case O::tlHNastaveniP: return {"Můžete změnit čas. Po restartu bude obnoveno původní nastavení.", ikona::Informace};
+    case O::tlHNastaveniP:
+      return {
+          "Můžete změnit čas. Po restartu bude obnoveno původní nastavení. Upozornění nabízí i "
+          "„Odložit o 10 minut“.",
+          ikona::Informace};
     case O::tlHNOdDo:
       return {f[O::tlHNOdDo].TrueFalse ? "Vrátíte se do nastavení Čas - Datum."
                                        : "Aktivujete nastavení vypnutí v čase Od - Do.",

@@ -1,10 +1,10 @@
 #include "ui/main_window/parametr_z_formulare.h"
 
-#include <array>
 #include <string_view>
 
 #include "core/dny.h"
 #include "core/kodovani.h"
+#include "core/parametr.h"
 #include "platform/port.h"
 #include "platform/schranka.h"
 #include "ui/main_window/editor.h"
@@ -13,9 +13,6 @@
 using O = Ovladac;
 
 namespace {
-
-constexpr std::array<std::string_view, PocetAkci + 1> KlicovaSlova = {"",        "/vypnuti", "/restart",  "/odhlaseni",
-                                                                      "/spanek", "/zamceni", "/hibernace"};
 
 bool Zaskrtnuto(const Formular& f, int index) { return f[chHN(index)].hodnota == 1; }
 bool OdDo(const Formular& f) { return f[O::tlHNOdDo].TrueFalse; }
@@ -31,7 +28,7 @@ std::string SestavParametr(const Formular& f) {
     if (cas.empty() || datum.empty()) return {};
     s = ";od/" + cas + "-" + datum + "/";
   } else {
-    s = KlicovaSlova[static_cast<std::size_t>(VybranaVolba(f))];
+    s = KlicoveSlovoAkce(static_cast<std::uint8_t>(VybranaVolba(f)));
     if (s.empty()) return {};
   }
   if (Zaskrtnuto(f, 0)) s += ";kd";

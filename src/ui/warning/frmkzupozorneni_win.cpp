@@ -9,6 +9,7 @@
 #include "platform/port.h"
 #include "platform/win32/text_win.h"
 #include "scheduler/casovac.h"
+#include "scheduler/odlozeni.h"
 #include "scheduler/procedura_okna_win.h"
 #include "scheduler/upozorneni.h"
 #include "scheduler/zpravy_okna.h"
@@ -85,7 +86,18 @@ void frmkzupozorneni::PostavObsah() {
   // One centred line: a countdown broken over two lines loses its end to the label's height.
   lblUC_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX,
                            0, 0, 0, 0, hwnd_, nullptr, instance, nullptr);
-  const NavrhOvladace& navrh = Navrh(Ovladac::cmKZS);
+  // Neither is a cancel button: Escape must not stop a shut-down by chance.
+  cmKZS_ = VytvorTlacitko(Ovladac::cmKZS);
+  if (cmKZS_) cmKZS_->Click = [] { cmKZS_Click(); };
+  cmKZO_ = VytvorTlacitko(Ovladac::cmKZO);
+  if (cmKZO_) cmKZO_->Click = [] { Odloz(); };
+  lblPozn_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_CENTER | SS_NOPREFIX, 0, 0, 0, 0, hwnd_, nullptr,
+                             instance, nullptr);
+  Rozvrhni(dpi_);
+}
+
+std::unique_ptr<tlText> frmkzupozorneni::VytvorTlacitko(Ovladac id) {
+  const NavrhOvladace& navrh = Navrh(id);
   const BalikVlastnosti ulozene = UlozeneHodnoty(navrh);
   tlText::Volby volby;
   volby.rodic = hwnd_;
@@ -95,14 +107,10 @@ void frmkzupozorneni::PostavObsah() {
   volby.height = navrh.height;
   volby.okoli.jmeno = std::string(navrh.jmeno);
   volby.ulozene = &ulozene;
-  cmKZS_ = tlText::Vytvor(volby);  // no cancel button: Escape must not stop a shut-down by chance
-  if (cmKZS_) cmKZS_->Click = [] { cmKZS_Click(); };
-  lblPozn_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_CENTER | SS_NOPREFIX, 0, 0, 0, 0, hwnd_, nullptr,
-                             instance, nullptr);
-  Rozvrhni(dpi_);
+  return tlText::Vytvor(volby);
 }
 
-// Sizes follow the window's dpi; the button places itself from its own twips.
+// Sizes follow the window's dpi; the buttons place themselves from their own twips.
 void frmkzupozorneni::Rozvrhni(int dpi) {
   dpi_ = dpi;
   const int vyska = KlientOkna.cy + (poznamka_.empty() ? 0 : VyskaPoznamky);
@@ -115,7 +123,8 @@ void frmkzupozorneni::Rozvrhni(int dpi) {
              Px(PoleUC.bottom - PoleUC.top, dpi), TRUE);
   bodyUC_ = 0;
   VejdiSe(TextOkna(lblUC_));
-  if (cmKZS_) cmKZS_->ZmenaDpi(dpi);
+  for (tlText* tlacitko : {cmKZS_.get(), cmKZO_.get()})
+    if (tlacitko) tlacitko->ZmenaDpi(dpi);
   if (lblPozn_ == nullptr) return;
   MoveWindow(lblPozn_, Px(PolePoznamky.left, dpi), Px(PolePoznamky.top, dpi),
              Px(PolePoznamky.right - PolePoznamky.left, dpi), Px(PolePoznamky.bottom - PolePoznamky.top, dpi), TRUE);
@@ -179,12 +188,17 @@ void frmkzupozorneni::Ukaz(bool storno_povoleno, std::string_view poznamka) {
   SetWindowPos(hwnd_, HWND_TOPMOST, kde.x, kde.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
   NastavText(NazevAplikace);
   if (cmKZS_) cmKZS_->Enabled(storno_povoleno);
+  if (cmKZO_) {  // where nothing may be cancelled, nothing may be put off either: no button at all
+    cmKZO_->Enabled(storno_povoleno);
+    ShowWindow(cmKZO_->hwnd(), storno_povoleno ? SW_SHOWNOACTIVATE : SW_HIDE);
+  }
   ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
   NotifyWinEvent(EVENT_OBJECT_SHOW, lblUC_, OBJID_WINDOW, CHILDID_SELF);
 }
 
 void frmkzupozorneni::ZakazStorno() {
-  if (cmKZS_) cmKZS_->Enabled(false);
+  for (tlText* tlacitko : {cmKZS_.get(), cmKZO_.get()})
+    if (tlacitko) tlacitko->Enabled(false);
 }
 
 // The countdown's text as a screen reader reads a changed label.
@@ -284,6 +298,9 @@ LRESULT frmkzupozorneni::Zprava(UINT zprava, WPARAM w, LPARAM l) {
     case WM_ACTIVATE:
       // Brought forward by the keyboard's user: the button takes the keys, Space cancels.
       if (LOWORD(w) != WA_INACTIVE && cmKZS_ && IsWindowEnabled(cmKZS_->hwnd())) SetFocus(cmKZS_->hwnd());
+      return 0;
+    case zpravy_okna::ZpravaIkony:
+      if (l == WM_CONTEXTMENU && Nabidka) Nabidka(hwnd_);
       return 0;
     case WM_COPYDATA:
       if (!Predani || l == 0) return kod::Odmitnuto;  // nobody here to take it

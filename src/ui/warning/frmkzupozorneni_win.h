@@ -9,10 +9,11 @@
 #include "controls/kresleni_win.h"
 #include "controls/soft_button/tltext_win.h"
 #include "platform/okna_programu.h"
-#include "ui/ikony_okna_win.h"
 #include "scheduler/ikona_listy_win.h"
+#include "ui/ikony_okna_win.h"
+#include "ui/navrh_oken.h"
 
-// The warning window: a borderless blue window with the countdown and the cancel button, shown for
+// The warning window: a borderless blue window with the countdown, the cancel and the snooze button, shown for
 // the last minute before an action. Hidden the rest of the time, it is also the program's message
 // window: it owns the notification icon and the one-second timer, and the hook takes its messages.
 class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
@@ -25,6 +26,8 @@ class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
   IkonaListyWin& Ikona() { return ikona_; }
   // A command line handed over by a second start of the program (WM_COPYDATA): its exit code.
   std::function<LRESULT(HWND odesilatel, const COPYDATASTRUCT& data)> Predani;
+  // The icon's menu (a right click, or the context-menu key on the focused icon).
+  std::function<void(HWND vlastnik)> Nabidka;
   HWND hwnd() const { return hwnd_; }
 
   void Nacti() override;  // Form_Load
@@ -48,6 +51,7 @@ class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
   void OnDpiChanged(int dpi, const RECT& navrh);
   void VejdiSe(std::wstring_view text);
   void Form_QueryUnload();
+  std::unique_ptr<tlText> VytvorTlacitko(Ovladac id);
 
   HWND hwnd_ = nullptr;
   HWND lblUC_ = nullptr;
@@ -55,6 +59,7 @@ class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
   std::wstring poznamka_;
   PismoGdi pismoPozn_;
   std::unique_ptr<tlText> cmKZS_;
+  std::unique_ptr<tlText> cmKZO_;  // "Odložit o 10 minut"
   IkonaListyWin ikona_;
   PismoGdi pismoUC_;
   double bodyUC_ = 0;  // the point size pismoUC_ was made in
