@@ -1,5 +1,6 @@
 // Drives the running vypnuti.exe from outside, as a user would, for the screenshot scripts:
 //   ovladej ikona          a left click on its tray icon (opens the main window)
+//   ovladej nabidka        a right click on its tray icon (opens the icon's menu)
 //   ovladej najed TEXT     the pointer onto the main window's button with that caption
 //   ovladej klik TEXT      a click on that button
 //   ovladej pis TEXT       types the text over what the box with the focus holds
@@ -61,6 +62,10 @@ int wmain(int pocet, wchar_t** argumenty) {
     HWND upozorneni = FindWindowW(L"frmkzupozorneni", nullptr);
     if (!upozorneni) return 1;
     KlikNaIkonu(upozorneni);
+  } else if (prikaz == L"nabidka") {
+    HWND upozorneni = FindWindowW(L"frmkzupozorneni", nullptr);
+    if (!upozorneni) return 1;
+    PostMessageW(upozorneni, WM_USER + 101, 0, WM_CONTEXTMENU);  // what the shell sends for a right click
   } else if (prikaz == L"najed" || prikaz == L"klik") {
     HWND tlacitko = Tlacitko(co);
     if (!tlacitko) return 1;
