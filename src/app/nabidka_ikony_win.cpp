@@ -4,7 +4,8 @@
 #include "program/nabidka_ikony.h"
 
 // The system's rules for a tray menu: the owner comes to the front first, or the menu would not close
-// when the user clicks elsewhere; a message after it lets the menu go for good.
+// when the user clicks elsewhere; a message after it lets the menu go for good. The menu opens at the
+// pointer, also when the keyboard asked (the icon's own place is not told with this icon version).
 void UkazNabidkuIkony(HWND vlastnik) {
   HMENU nabidka = CreatePopupMenu();
   if (nabidka == nullptr) return;
@@ -14,10 +15,15 @@ void UkazNabidkuIkony(HWND vlastnik) {
   SetMenuDefaultItem(nabidka, static_cast<UINT>(PolozkaNabidky::Otevrit), FALSE);
   POINT kde{};
   GetCursorPos(&kde);
+  const HWND predtim = GetForegroundWindow();
   SetForegroundWindow(vlastnik);
   const UINT volba = static_cast<UINT>(TrackPopupMenu(
       nabidka, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, kde.x, kde.y, 0, vlastnik, nullptr));
   PostMessageW(vlastnik, WM_NULL, 0, 0);
   DestroyMenu(nabidka);
-  if (volba != 0) VyberZNabidky(static_cast<PolozkaNabidky>(volba));
+  if (volba != 0) {
+    VyberZNabidky(static_cast<PolozkaNabidky>(volba));
+  } else if (predtim != nullptr && predtim != vlastnik) {
+    SetForegroundWindow(predtim);  // dismissed: the user goes on where they were
+  }
 }

@@ -1,6 +1,7 @@
 #include "program/nabidka_ikony.h"
 
 #include "core/stav.h"
+#include "platform/dialogy.h"
 #include "platform/okna_programu.h"
 #include "platform/port.h"
 #include "program/predani.h"
@@ -11,6 +12,8 @@
 std::vector<Polozka> NabidkaIkony() {
   std::vector<Polozka> polozky = {{PolozkaNabidky::Otevrit, "&Otevřít"}};
   if (OdlozeniMozne()) polozky.push_back({PolozkaNabidky::Odlozit, "O&dložit o 10 minut"});
+  // A box of ours waits for an answer: what would ask another question, or end the program under it, waits.
+  if (port<Dialogy>().Otevreno()) return polozky;
   if ((stav.Neaktivni == 0 || stav.AkceBezi == 1) && StornoMozne()) {
     polozky.push_back({PolozkaNabidky::Stornovat, "&Stornovat"});
   }
@@ -30,7 +33,7 @@ void VyberZNabidky(PolozkaNabidky polozka) {
       PrijmiPokyn("/storno");
       break;
     case PolozkaNabidky::Ukoncit:
-      tlHZavrit_Click();
+      if (!port<Dialogy>().Otevreno()) tlHZavrit_Click();
       break;
   }
 }

@@ -12,7 +12,8 @@ struct Polozka {
 };
 
 // What the menu offers now: "Otevřít" first (the default, as the left click), "Odložit o 10 minut" and
-// "Stornovat" while a schedule is armed and its rules allow them, "Ukončit" always.
+// "Stornovat" while a schedule is armed and its rules allow them, "Ukončit" always; while a box of the
+// program is up, neither of the last two.
 std::vector<Polozka> NabidkaIkony();
 // A choice from it, with the guards of the same command elsewhere: "Stornovat" asks the password of a
 // protected schedule as "/storno" does, "Ukončit" asks as the main window's button does.

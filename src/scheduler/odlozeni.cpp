@@ -1,6 +1,7 @@
 #include "scheduler/odlozeni.h"
 
 #include <chrono>
+#include <utility>
 
 #include "core/parametr.h"
 #include "core/stav.h"
@@ -9,6 +10,7 @@
 #include "platform/port.h"
 #include "scheduler/akce.h"
 #include "scheduler/casovac.h"
+#include "scheduler/probuzeni.h"
 #include "scheduler/zbyvajici.h"
 #include "scheduler/zmena_planu.h"
 
@@ -36,8 +38,14 @@ void Odloz() {
   // A number of minutes counts to the start of a minute: one more when the press is not on one, so that
   // the action never comes sooner than 10 minutes after it.
   const bool na_minute = port<Hodiny>().Ted().time_since_epoch() % std::chrono::minutes{1} == std::chrono::seconds{0};
-  if (NahradPlan(TextOdlozeni(na_minute ? 10 : 11), true, true) != Rozbor::Aktivni) return;
+  // The day's moment dealt with already (the programs were being closed for it) must not push the
+  // postponement of a daily schedule to tomorrow.
+  const Cas vyrizeno = std::exchange(stav.Vyrizeno, Cas{});
+  const Rozbor rozbor = NahradPlan(TextOdlozeni(na_minute ? 10 : 11), true, true);
+  stav.Vyrizeno = vyrizeno;
+  if (rozbor != Rozbor::Aktivni) return;
   ZapamatujPosunuti(nahrazeny);
+  HlidejBdelost();  // the job a condition waited for keeps the computer awake through the snooze too
   const std::string tip = "POSUNUTÍ - " + TextZbyvajici(10);
   port<IkonaListy>().NastavTip(tip);
   if (stav.HlavniOtevreno == 1) port<HlavniOkno>().PlanZvenku(tip);

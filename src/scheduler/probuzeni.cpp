@@ -42,7 +42,10 @@ void HlidejBdelost() {
   const bool varovani = stav.UpozorneniBezi == 1 || stav.AkceBezi == 1;
   // A condition is watched from its not-before moment: the job the user waits for (a render, a
   // download) must not be cut off by the system's idle sleep, nor the action with it.
-  const bool hlida = stav.Neaktivni == 0 && stav.OdDo != 1 && !stav.Podminka.Zadne() && ted >= stav.CilovyCas;
+  // So is the snooze of one: the user put off the action the job was waiting for, not the job.
+  const bool odlozena = stav.Posunuti == 1 && !stav.PredPosunutim.Podminka.Zadne();
+  const bool hlida =
+      stav.Neaktivni == 0 && stav.OdDo != 1 && ((!stav.Podminka.Zadne() && ted >= stav.CilovyCas) || odlozena);
   const std::uint32_t drzet = varovani                              ? bdelost::System | bdelost::Displej
                               : stav.Probuzeno.has_value() || hlida ? bdelost::System
                                                                     : 0;

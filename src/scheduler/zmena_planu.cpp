@@ -48,7 +48,8 @@ void ZapamatujPosunuti(const Plan& nahrazeny) {
 }
 
 bool ZrusPosunuti() {
-  if (stav.PredPosunutim.CilovyCas > port<Hodiny>().Ted()) {
+  // Only while its warning minute has not begun: a snooze pressed in that minute must not bring it back.
+  if (stav.PredPosunutim.CilovyCas - std::chrono::minutes{1} > port<Hodiny>().Ted()) {
     static_cast<Plan&>(stav) = stav.PredPosunutim;  // its 24:00, its watch, all as it was
     stav.Hlidani = {};
     return true;

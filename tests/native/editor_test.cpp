@@ -305,7 +305,8 @@ TEST_F(Editor, ZpetVraciVlastniZaznamy) {
 TEST_F(Editor, OtazkaRikaCoPrekvapi) {
   const std::string veta = "Plán napájení nedovoluje probuzení: ze spánku počítač v naplánovanou dobu nevstane.";
   const std::string bdely = "Dokud se na podmínku čeká, počítač sám neusne.";
-  const std::string program = bdely + "\r\n\r\nProgram render.exe teď neběží: akce proběhne hned.";
+  const std::string od = "Od zadaného času, dokud se na podmínku čeká, počítač sám neusne.";
+  const std::string program = "\r\n\r\nProgram render.exe teď neběží: akce proběhne hned.";
   // A row: the power plan's wake-timer setting, the script, and what the question adds ("": nothing).
   const std::tuple<std::optional<unsigned>, const char*, std::string> pripady[] = {
       {0, "akce=1 cas=23:00", veta},
@@ -315,9 +316,9 @@ TEST_F(Editor, OtazkaRikaCoPrekvapi) {
       {0, "akce=4 cas=23:00", ""},
       {0, "akce=5 cas=23:00", ""},
       {0, "OdDo datum=06:00 cas=22:00", ""},
-      {std::nullopt, "akce=1 cas= podminka=1 udaj=render.exe ne", program},
-      {std::nullopt, "akce=1 cas=9:00 podminka=1 udaj=render.exe ne", program},
-      {std::nullopt, "akce=1 cas=23:00 podminka=1 udaj=render.exe ne", bdely},
+      {std::nullopt, "akce=1 cas= podminka=1 udaj=render.exe ne", bdely + program},
+      {std::nullopt, "akce=1 cas=9:00 podminka=1 udaj=render.exe ne", od + program},
+      {std::nullopt, "akce=1 cas=23:00 podminka=1 udaj=render.exe ne", od},
       {std::nullopt, "akce=1 cas= podminka=1 udaj=notepad ne", bdely}};
   for (const auto& [buzeni, skript, dodatek] : pripady) {
     Spust("");

@@ -7,6 +7,7 @@
 #include "falesny_svet.h"
 #include "platform/sit.h"
 #include "program/predani.h"
+#include "scheduler/odlozeni.h"
 #include "scheduler/upozorneni.h"
 #include "ui/main_window/zobraz_nastaveni.h"
 
@@ -117,11 +118,13 @@ TEST_F(Podminka, VetyRikajiNaCoCeka) {
 
 // From the not-before moment to the action, or until the schedule is cancelled, replaced or forgotten, the
 // computer is kept from idle sleep (the screen too from the warning on); a time alone holds nothing before
-// its warning, and a daily watch holds again on its next day. A row: the string and what is handed over at
-// 10:20 ("-": nothing); render.exe runs, the computer works and the user types until 10:30 or, with "!",
-// for good.
+// its warning, and a daily watch holds again on its next day; a snooze of its action holds on. A row: the
+// string and what is handed over at 10:20 ("-": nothing; "odloz": "Odložit" in the warning); render.exe
+// runs, the computer works and the user types until 10:30 or, with "!", for good.
 TEST_F(Podminka, PocitacBdiPriHlidani) {
   Tabulka({{"/vypnuti;t/10:10/;po/render.exe/ -", "10:10:00 S, 10:30:10 SD, 10:31:10 -"},
+           {"/zamceni;po/render.exe/ odloz",
+            "10:00:05 S, 10:30:10 SD, 10:30:10 -, 10:30:10 S, 10:40:00 SD, 10:41:00 -"},
            {"/spanek;klid/5/ -", "10:00:05 S, 10:35:00 SD, 10:36:00 -"},
            {"/zamceni;necinnost/5/ /storno", "10:00:05 S, 10:20:00 -"},
            {"/vypnuti;po/render.exe/ /vypnuti;t/23:00/", "10:00:05 S, 10:20:00 -, 22:59:00 SD, 23:00:00 -"},
@@ -149,7 +152,8 @@ TEST_F(Podminka, PocitacBdiPriHlidani) {
               svet.procesor.celkem += 5000;
               svet.procesor.necinny += prace ? 0 : 5000;
               if (prace) svet.posledni_vstup = svet.hodiny.Tik();
-              if (svet.hodiny.ted == V(10, 20) && pokyn != "-") PrijmiPokyn(pokyn), zapis();
+              if (svet.hodiny.ted == V(10, 20) && pokyn.starts_with('/')) PrijmiPokyn(pokyn), zapis();
+              if (stav.UpozorneniBezi == 1 && pokyn == "odloz") Odloz(), zapis(), pokyn.clear();
             });
             return zmeny.substr(0, zmeny.size() - 2);
           });

@@ -247,8 +247,11 @@ void tlHNAktivace_Click(Formular& f) {
   if (!f[O::tlHNOdDo].TrueFalse) {
     const std::string buzeni = TextBezProbuzeni(static_cast<std::uint8_t>(VybranaVolba(f)));
     const std::string nebezi = TextProgramNebezi(PodminkyHned(f, port<Hodiny>().Ted()));
-    // The system's idle sleep would cut off the job the action waits for.
-    const std::string bdely = PodminkaRadku(f).empty() ? "" : "Dokud se na podmínku čeká, počítač sám neusne.";
+    // The system's idle sleep would cut off the job the action waits for: held from the not-before moment.
+    const bool od_casu = !Orizni(f[O::txtHNCas].text).empty();
+    const std::string bdely = PodminkaRadku(f).empty() ? ""
+                              : od_casu ? "Od zadaného času, dokud se na podmínku čeká, počítač sám neusne."
+                                        : "Dokud se na podmínku čeká, počítač sám neusne.";
     for (const std::string* veta : {&buzeni, &bdely, &nebezi}) {
       if (!veta->empty()) otazka.append("\r\n\r\n").append(*veta);
     }

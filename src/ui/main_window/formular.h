@@ -53,7 +53,7 @@ class Formular {
   std::array<StavOvladace, PocetOvladacu> ovladace_;
 };
 
-// The option buttons opHN(0) to (5) are one group: selecting one clears the others.
+// The option buttons opHN(0) to opHN(PocetAkci) are one group: selecting one clears the others.
 void VyberVolbu(Formular& f, int index);
 // The selected option's index, 0 (no action) when none.
 int VybranaVolba(const Formular& f);

@@ -296,11 +296,17 @@ LRESULT frmkzupozorneni::Zprava(UINT zprava, WPARAM w, LPARAM l) {
       RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
       return 0;
     case WM_ACTIVATE:
-      // Brought forward by the keyboard's user: the button takes the keys, Space cancels.
-      if (LOWORD(w) != WA_INACTIVE && cmKZS_ && IsWindowEnabled(cmKZS_->hwnd())) SetFocus(cmKZS_->hwnd());
+      // Brought forward by the keyboard's user: the button takes the keys, Space cancels. Not when the icon's
+      // menu brought it forward: a Space meant for the program the user returns to must not cancel.
+      if (LOWORD(w) != WA_INACTIVE && !v_nabidce_ && cmKZS_ && IsWindowEnabled(cmKZS_->hwnd()))
+        SetFocus(cmKZS_->hwnd());
       return 0;
     case zpravy_okna::ZpravaIkony:
-      if (l == WM_CONTEXTMENU && Nabidka) Nabidka(hwnd_);
+      if (l == WM_CONTEXTMENU && Nabidka) {
+        v_nabidce_ = true;
+        Nabidka(hwnd_);
+        v_nabidce_ = false;
+      }
       return 0;
     case WM_COPYDATA:
       if (!Predani || l == 0) return kod::Odmitnuto;  // nobody here to take it

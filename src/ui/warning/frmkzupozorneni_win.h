@@ -68,4 +68,5 @@ class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
   HBRUSH zluta_ = nullptr;
   IkonyOkna ikony_;
   bool zavreno_ = false;
+  bool v_nabidce_ = false;  // the icon's menu is open
 };
