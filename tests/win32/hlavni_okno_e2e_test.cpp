@@ -119,9 +119,9 @@ TEST_F(HlavniOkno_e2e, FokusAzPoKlaveseATabulator) {
 
   std::string kolo = "Right fokus?tlKZ9 Tab Tab Tab fokus?tlKZ9 tlHNastaveni fokus?txtHNCas";
   for (const char* pole :
-       {"txtHNDatum",   "chHN0",      "chHN1",     "chHN3", "chHN4",    "chHN2",        "txtHNHeslo",
-        "opHN1",        "opHN2",      "opHN3",     "opHN4", "opHN5",    "cbHNPodminka", "tlHNParametr",
-        "tlHNAktivace", "tlHNStorno", "tlHZavrit", "tlKZ9", "tlHNOdDo", "txtHNCas"})
+       {"txtHNDatum",   "chHN0",        "chHN1",      "chHN3",     "chHN4", "chHN2",    "txtHNHeslo",
+        "opHN1",        "opHN2",        "opHN3",      "opHN4",     "opHN5", "opHN6",    "cbHNPodminka",
+        "tlHNParametr", "tlHNAktivace", "tlHNStorno", "tlHZavrit", "tlKZ9", "tlHNOdDo", "txtHNCas"})
     kolo += std::string(" Tab fokus?") + pole;
   EXPECT_TRUE(Hraj(program, kolo));
 }

@@ -23,7 +23,14 @@ inline constexpr const wchar_t* KlicRunOnce = L"Software\\Microsoft\\Windows\\Cu
 inline constexpr const char* Vypnuto = "ExitWindowsEx 0x0000000D 0x80040001\r\n";  // the dry run's line
 
 inline fs::path SouborNanecisto() { return fs::temp_directory_path() / "vypnuti-e2e.txt"; }
-inline std::string Zaznam() { return Obsah(SouborNanecisto()); }
+// The dry run's record: the power calls, or with `bdelost` only the requests to keep the computer awake.
+inline std::string Zaznam(bool bdelost = false) {
+  std::string vybrane;
+  std::istringstream radky(Obsah(SouborNanecisto()));
+  for (std::string radek; std::getline(radky, radek);)
+    if (radek.starts_with("SetThreadExecutionState") == bdelost) vybrane += radek + "\n";
+  return vybrane;
+}
 // The dry run's record once there is one (empty when the time ran out).
 inline std::string DockejZaznam(std::chrono::milliseconds limit) {
   Dockej([] { return !Zaznam().empty(); }, limit);
@@ -128,7 +135,14 @@ class Proces {
   HWND Dialog() const { return IsWindowVisible(Okno(L"#32770")) ? Okno(L"#32770") : nullptr; }
   bool UpozorneniViditelne() const { return IsWindowVisible(Upozorneni()); }
   std::wstring Odpocet() const { return Text(FindWindowExW(Upozorneni(), nullptr, L"Static", nullptr)); }
-  HWND Storno() const { return FindWindowExW(Upozorneni(), nullptr, L"tlText", nullptr); }
+  // The warning's soft button of that caption.
+  HWND Tlacitko(std::wstring_view titulek) const {
+    for (HWND t = nullptr; (t = FindWindowExW(Upozorneni(), t, L"tlText", nullptr)) != nullptr;)
+      if (Text(t) == titulek) return t;
+    return nullptr;
+  }
+  HWND Storno() const { return Tlacitko(L"S T O R N O"); }
+  HWND Odlozit() const { return Tlacitko(L"&Odložit o 10 minut"); }
   HWND Pole(Ovladac o) const { return GetDlgItem(Hlavni(), IdOvladace(o)); }
   // The main window opened by a click on the tray icon.
   HWND OtevriIkonou() const { return KlikNaIkonu(Upozorneni()), DOCKEJ(3s, Hlavni()) ? Hlavni() : nullptr; }
@@ -155,15 +169,17 @@ inline std::wstring StavovyRadek(const Proces& program) {
 // and OK answer the box that is up (waiting for it), "heslo=text" types into the password prompt;
 // "ikona" clicks the tray icon, "najed=name" moves the pointer onto a control and "pryc" away, "pauza"
 // waits half a second and "cekej=N" N seconds; "storno" clicks the warning's STORNO, "altf4" asks the
-// warning to close as Alt+F4 does, "zavri" closes the program.
+// warning to close as Alt+F4 does, "odloz" clicks its "Odložit o 10 minut", "nabidka" right-clicks the
+// tray icon and waits for its menu, "nabidka=X" chooses the item of access key X, "zavri" closes the
+// program.
 // "what?text" waits up to 3 s for a reading to be that text (ending in '*': to start with it): a
 // control's text ("(hidden)" while it is), or ulozeny (the stored schedule), zbytek (and what else is
 // left for the next log-on), stav (the status bar), fokus (the control that has it), box (what the box
 // up says, '|' for a line's end), schranka (the clipboard), seznam (the condition's list open or
 // closed), maska (the password box's mask), upozorneni (the warning shown or hidden), ikona (the tray
 // icon there), bezi (the program running), storno (STORNO's caption) or, up to 70 s, zaznam (the dry
-// run's record). '_' stands for a blank. It fails with the script as it went, each reading that did
-// not match written as it was; an unknown word fails too.
+// run's record, its lines joined by commas; bdelost: its keep-awake requests). '_' stands for a blank. It fails with
+// the script as it went, each reading that did not match written as it was; an unknown word fails too.
 inline ::testing::AssertionResult Hraj(const Proces& program, const std::string& skript) {
   const auto jmeno = [](Ovladac o) {
     return std::string(Navrh(o).jmeno) + (IndexPole(o) < 0 ? "" : std::to_string(IndexPole(o)));
@@ -198,7 +214,10 @@ inline ::testing::AssertionResult Hraj(const Proces& program, const std::string&
         if (co == "bezi") return program.Bezi() ? "yes" : "no";
         if (co == "storno")
           return Utf8(Text(program.Storno())) + (IsWindowEnabled(program.Storno()) ? "" : " (disabled)");
-        if (co == "zaznam") return std::regex_replace(Zaznam(), std::regex("\r\n"), "");
+        if (co == "zaznam" || co == "bdelost") {  // its lines joined by commas
+          const std::string radky = std::regex_replace(Zaznam(co == "bdelost"), std::regex("\r\n"), ",");
+          return radky.substr(0, radky.empty() ? 0 : radky.size() - 1);
+        }
         if (co == "seznam")
           return SendMessageW(program.Pole(Ovladac::cbHNPodminka), CB_GETDROPPEDSTATE, 0, 0) ? "open" : "closed";
         return "(unknown reading)";
@@ -206,7 +225,8 @@ inline ::testing::AssertionResult Hraj(const Proces& program, const std::string&
       std::string videno;
       const bool zacatek = text.ends_with('*');
       if (zacatek) text.pop_back();
-      const auto limit = co == "zaznam" ? 70s : 3s;  // the dry run's record comes at the end of a minute
+      const auto limit =
+          co == "zaznam" || co == "bdelost" ? 70s : 3s;  // the dry run's record comes at the end of a minute
       if (!Dockej([&] { return (videno = precti()) == text || (zacatek && videno.starts_with(text)); }, limit))
         std::ranges::replace(slovo = co + "?" + videno, ' ', '_');
       continue;
@@ -239,6 +259,12 @@ inline ::testing::AssertionResult Hraj(const Proces& program, const std::string&
     if (je(co == "pauza")) std::this_thread::sleep_for(500ms);
     if (je(co == "cekej")) std::this_thread::sleep_for(std::chrono::seconds(std::stoi(text)));
     if (je(co == "storno")) Klikni(program.Storno());
+    if (je(co == "odloz")) Klikni(program.Odlozit());
+    if (je(co == "nabidka" && text.empty())) {
+      PostMessageW(program.Upozorneni(), WM_USER + 101, 0, WM_CONTEXTMENU);  // the shell's word of a right click
+      DOCKEJ(3s, program.Okno(L"#32768"));
+    }
+    if (je(co == "nabidka" && !text.empty())) PostMessageW(program.Okno(L"#32768"), WM_CHAR, towlower(text[0]), 1);
     if (je(co == "altf4")) PostMessageW(program.Upozorneni(), WM_SYSCOMMAND, SC_CLOSE, 0);
     if (je(co == "zavri")) program.Zavri();
     if (!shod) ADD_FAILURE() << "unknown word " << slovo;
