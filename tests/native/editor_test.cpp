@@ -29,13 +29,14 @@ std::string Shrnuti(const Formular& f) {
 }
 
 // Which controls the user can reach ('+'), sees greyed ('-') or does not see ('.'), in a fixed order:
-// frHA, Nové, Změnit, Posunutí, S, Od-Do, Čas, Datum, Heslo, the five actions, the five boxes; '*' when
+// frHA, Nové, Změnit, Posunutí, S, Od-Do, Čas, Datum, Heslo, the six actions, the five boxes; '*' when
 // the password box hides what it holds.
 std::string Dosah(const Formular& f) {
   std::string s;
-  for (const O o : {O::tlKZ0, O::tlHNastaveni, O::tlHNastaveniZ, O::tlHNastaveniP, O::tlHNStop, O::tlHNOdDo,
-                    O::txtHNCas, O::txtHNDatum, O::txtHNHeslo, O::opHN1, O::opHN2, O::opHN3, O::opHN4, O::opHN5,
-                    O::chHN0, O::chHN1, O::chHN2, O::chHN3, O::chHN4})
+  for (const O o :
+       {O::tlKZ0,      O::tlHNastaveni, O::tlHNastaveniZ, O::tlHNastaveniP, O::tlHNStop, O::tlHNOdDo, O::txtHNCas,
+        O::txtHNDatum, O::txtHNHeslo,   O::opHN1,         O::opHN2,         O::opHN3,    O::opHN4,    O::opHN5,
+        O::opHN6,      O::chHN0,        O::chHN1,         O::chHN2,         O::chHN3,    O::chHN4})
     s += !f[o].viditelny ? '.' : f.Aktivni(o) ? '+' : '-';
   return s + (f[O::txtHNHeslo].maska ? "*" : "");
 }
@@ -153,13 +154,13 @@ class Editor : public ::testing::Test {
 }  // namespace
 
 TEST_F(Editor, StavyEditoru) {
-  const char* pripady[][2] = {{"", "++++.--------------* | zadny"},
-                              {"Nove", "--...++++++++++++++ | cas"},
-                              {"Zmenit", "----+++++++++++++++ | cas"},
-                              {"Posunuti", "----+.+------------* | cas"}};
+  const char* pripady[][2] = {{"", "++++.---------------* | zadny"},
+                              {"Nove", "--...+++++++++++++++ | cas"},
+                              {"Zmenit", "----++++++++++++++++ | cas"},
+                              {"Posunuti", "----+.+-------------* | cas"}};
   for (const auto& [skript, dosah] : pripady) {
     Spust("/restart;t/22:30/");
-    EXPECT_EQ(Skript(skript + " ?dosah ?fokus Storno ?dosah"s), dosah + " | ++++.--------------*"s) << skript;
+    EXPECT_EQ(Skript(skript + " ?dosah ?fokus Storno ?dosah"s), dosah + " | ++++.---------------*"s) << skript;
   }
 }
 
@@ -293,8 +294,8 @@ TEST_F(Editor, ZpetVraciVlastniZaznamy) {
   Spust(";od/22:00-06:00/;h/stare/");
   EXPECT_EQ(Skript("vstup=stare Nove OdDo ?form akce=3 box=2 box=3 cas=7:00 datum=5.12.2026 heslo=nove podminka=0 "
                    "udaj= OdDo ?form ?dosah cas=21:00 OdDo ?form ?dosah ano Aktivace ?parametr"),
-            "0 ----- [||] | 1 -Xx_- [||nove] | --...++++-....+-+.+ | 3 --xx- [7:00|5.12.2026|nove] | "
-            "--...++++++++++++++ | /odhlaseni;h/nove/;kv;t/7:00/;d/5.12.2026/");
+            "0 ----- [||] | 1 -Xx_- [||nove] | --...++++-.....+-+.+ | 3 --xx- [7:00|5.12.2026|nove] | "
+            "--...+++++++++++++++ | /odhlaseni;h/nove/;kv;t/7:00/;d/5.12.2026/");
 }
 
 // The question before arming names what would surprise the user. A shut-down or restart the power plan
@@ -418,12 +419,12 @@ TEST(ZobrazNastaveni, RezimOdDoMaSvePopisky) {
   const auto popisky = [&] {
     std::string s = f[lblN(0)].text + " " + f[lblN(1)].text + " " + f[O::Label2].text + " " + f[O::Label1].text + " " +
                     f[O::tlHNOdDo].text + " ";
-    for (int i = 1; i <= 5; ++i) s += !f[opHN(i)].viditelny ? '.' : f[opHN(i)].povoleny ? '+' : '-';
+    for (int i = 1; i <= PocetAkci; ++i) s += !f[opHN(i)].viditelny ? '.' : f[opHN(i)].povoleny ? '+' : '-';
     return s + " " + (f[chHN(1)].povoleny ? '+' : '-') + (f[chHN(3)].viditelny ? '+' : '.');
   };
   ZobrazNastaveni(f, false);
-  EXPECT_EQ(popisky(), "Od Do hodina:minuta hodina:minuta Zpět -.... -.");
+  EXPECT_EQ(popisky(), "Od Do hodina:minuta hodina:minuta Zpět -..... -.");
   stav = StavPlanu{};  // nothing armed: back to the time and date
   ZobrazNastaveni(f, false);
-  EXPECT_EQ(popisky(), "Čas Datum hodina:minuta den.měsíc.rok Od-Do +++++ ++");
+  EXPECT_EQ(popisky(), "Čas Datum hodina:minuta den.měsíc.rok Od-Do ++++++ ++");
 }
