@@ -122,39 +122,39 @@ TEST_F(Podminka, VetyRikajiNaCoCeka) {
 // string and what is handed over at 10:20 ("-": nothing; "odloz": "Odložit" in the warning); render.exe
 // runs, the computer works and the user types until 10:30 or, with "!", for good.
 TEST_F(Podminka, PocitacBdiPriHlidani) {
-  Tabulka({{"/vypnuti;t/10:10/;po/render.exe/ -", "10:10:00 S, 10:30:10 SD, 10:31:10 -"},
-           {"/zamceni;po/render.exe/ odloz",
-            "10:00:05 S, 10:30:10 SD, 10:30:10 -, 10:30:10 S, 10:40:00 SD, 10:41:00 -"},
-           {"/spanek;klid/5/ -", "10:00:05 S, 10:35:00 SD, 10:36:00 -"},
-           {"/zamceni;necinnost/5/ /storno", "10:00:05 S, 10:20:00 -"},
-           {"/vypnuti;po/render.exe/ /vypnuti;t/23:00/", "10:00:05 S, 10:20:00 -, 22:59:00 SD, 23:00:00 -"},
-           {"/vypnuti;t/10:40/ -", "10:39:00 SD, 10:40:00 -"},
-           {"/vypnuti;t/20:00/;po/render.exe/! -", "20:00:00 S, 6:00:00 -"},
-           {"/vypnuti;kd;t/10:10/;po/render.exe/! -", "10:10:00 S, 6:00:00 -, 10:10:00 S"}},
-          [&](const std::string& radek) {
-            std::istringstream slova(radek);
-            std::string parametr, pokyn, zmeny;
-            slova >> parametr >> pokyn;
-            const bool navzdy = parametr.ends_with('!');
-            if (navzdy) parametr.pop_back();
-            svet.Arm(parametr, V(10, 0));
-            svet.bdelost.clear();
-            const auto zapis = [&] {
-              for (const auto& [priznaky, _] : std::exchange(svet.bdelost, {}))
-                zmeny += FormatCasSekundy(svet.hodiny.ted) + (priznaky == (bdelost::Trvale | bdelost::System) ? " S, "
-                                                              : priznaky == bdelost::Trvale                   ? " -, "
-                                                                                            : " SD, ");
-            };
-            svet.Tikej(V(10, 15) + days{1}, 5s, [&] {
-              zapis();
-              const bool prace = navzdy || svet.hodiny.ted < V(10, 30);
-              svet.procesy = prace ? std::vector<std::string>{"render.exe"} : std::vector<std::string>{};
-              svet.procesor.celkem += 5000;
-              svet.procesor.necinny += prace ? 0 : 5000;
-              if (prace) svet.posledni_vstup = svet.hodiny.Tik();
-              if (svet.hodiny.ted == V(10, 20) && pokyn.starts_with('/')) PrijmiPokyn(pokyn), zapis();
-              if (stav.UpozorneniBezi == 1 && pokyn == "odloz") Odloz(), zapis(), pokyn.clear();
-            });
-            return zmeny.substr(0, zmeny.size() - 2);
-          });
+  Tabulka(
+      {{"/vypnuti;t/10:10/;po/render.exe/ -", "10:10:00 S, 10:30:10 SD, 10:31:10 -"},
+       {"/zamceni;po/render.exe/ odloz", "10:00:05 S, 10:30:10 SD, 10:30:10 -, 10:30:10 S, 10:40:00 SD, 10:41:00 -"},
+       {"/spanek;klid/5/ -", "10:00:05 S, 10:35:00 SD, 10:36:00 -"},
+       {"/zamceni;necinnost/5/ /storno", "10:00:05 S, 10:20:00 -"},
+       {"/vypnuti;po/render.exe/ /vypnuti;t/23:00/", "10:00:05 S, 10:20:00 -, 22:59:00 SD, 23:00:00 -"},
+       {"/vypnuti;t/10:40/ -", "10:39:00 SD, 10:40:00 -"},
+       {"/vypnuti;t/20:00/;po/render.exe/! -", "20:00:00 S, 6:00:00 -"},
+       {"/vypnuti;kd;t/10:10/;po/render.exe/! -", "10:10:00 S, 6:00:00 -, 10:10:00 S"}},
+      [&](const std::string& radek) {
+        std::istringstream slova(radek);
+        std::string parametr, pokyn, zmeny;
+        slova >> parametr >> pokyn;
+        const bool navzdy = parametr.ends_with('!');
+        if (navzdy) parametr.pop_back();
+        svet.Arm(parametr, V(10, 0));
+        svet.bdelost.clear();
+        const auto zapis = [&] {
+          for (const auto& [priznaky, _] : std::exchange(svet.bdelost, {}))
+            zmeny += FormatCasSekundy(svet.hodiny.ted) + (priznaky == (bdelost::Trvale | bdelost::System) ? " S, "
+                                                          : priznaky == bdelost::Trvale                   ? " -, "
+                                                                                                          : " SD, ");
+        };
+        svet.Tikej(V(10, 15) + days{1}, 5s, [&] {
+          zapis();
+          const bool prace = navzdy || svet.hodiny.ted < V(10, 30);
+          svet.procesy = prace ? std::vector<std::string>{"render.exe"} : std::vector<std::string>{};
+          svet.procesor.celkem += 5000;
+          svet.procesor.necinny += prace ? 0 : 5000;
+          if (prace) svet.posledni_vstup = svet.hodiny.Tik();
+          if (svet.hodiny.ted == V(10, 20) && pokyn.starts_with('/')) PrijmiPokyn(pokyn), zapis();
+          if (stav.UpozorneniBezi == 1 && pokyn == "odloz") Odloz(), zapis(), pokyn.clear();
+        });
+        return zmeny.substr(0, zmeny.size() - 2);
+      });
 }
