@@ -169,7 +169,7 @@ TEST(Akce, BehemZaviraniJenJednaAkce) {
     FalesnySvet svet;
     Formular f;
     NactiHlavniOkno(f, "");
-    svet.priZavirani = [&] {
+    svet.priZavirani = [&, co = co] {     // a binding is captured by name (clang)
       if (co == Tlacitko) tlKZ_Click(1);  // "Restart": not even its question
       if (co == Ukoncit) tlHZavrit_Click();
       if (co == Aktivace || co == AktivaceHned) {  // a restart at 20:00, or at once

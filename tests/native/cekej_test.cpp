@@ -17,8 +17,9 @@ TEST(Cekej, VysledekSystemovehoCekani) {
     std::uint32_t tik = 0xFFFFFF00;
     const SystemCekani system{
         .tik = [&] { return std::exchange(tik, tik + 200); },
-        .cekej = [&](std::uint32_t limit) { return limity.push_back(limit), vysledky.at(limity.size() - 1); },
-        .zpracuj_zpravy = [&] { return !konci_program; },
+        .cekej = [&, &vysledky = vysledky](
+                     std::uint32_t limit) { return limity.push_back(limit), vysledky.at(limity.size() - 1); },
+        .zpracuj_zpravy = [konci_program = konci_program] { return !konci_program; },
     };
     EXPECT_EQ(CekejSmyckou(ms, 1, system), vysledek) << ms;
     EXPECT_EQ(limity, cekano) << ms;

@@ -38,7 +38,7 @@ TEST_F(Podminka, HlidaniDneKonci) {
     svet.Arm(parametr, od);
     svet.Tikej(
         konec, 30s,
-        [&] {
+        [&, bezi_do = bezi_do] {
           const bool bezi = svet.hodiny.ted < bezi_do;
           svet.procesy = bezi ? std::vector<std::string>{"render.exe"} : std::vector<std::string>{};
           svet.procesor.celkem += 30'000;

@@ -92,7 +92,7 @@ TEST(Start, PoPrihlaseniNicZnovu) {
   };
   for (const auto& [parametr, bezi_do, udalost, prihlaseni, potom] : pripady) {
     FalesnySvet svet;
-    const auto programy = [&] {
+    const auto programy = [&, bezi_do = bezi_do] {
       svet.procesy =
           svet.hodiny.ted < bezi_do ? std::vector<std::string>{"zaloha.exe", "render.exe"} : std::vector<std::string>{};
     };
