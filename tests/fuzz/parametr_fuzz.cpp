@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   stav.CasSpusteni = svet.Ted();
   const bool volby = size > 0 && (data[0] & 1);
   if (Rozeber(text, volby, false) == Rozbor::Aktivni) {
-    Over(stav.Neaktivni == 0 && stav.Akce >= 1 && stav.Akce <= 5 && !stav.AkceNazev.empty());
+    Over(stav.Neaktivni == 0 && stav.Akce >= akce::Vypnuti && stav.Akce <= akce::Hibernace && !stav.AkceNazev.empty());
     // A condition's moment only begins its watch: one without a time, or one passed today, is watched
     // from now, until the day's watch ends.
     const bool hlida = !stav.Podminka.Zadne() && JesteNastane(stav, stav.CilovyCas, svet.Ted());
