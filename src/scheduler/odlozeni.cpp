@@ -1,6 +1,7 @@
 #include "scheduler/odlozeni.h"
 
 #include <chrono>
+#include <string>
 #include <utility>
 
 #include "core/parametr.h"
@@ -19,6 +20,9 @@ bool OdlozeniMozne() {
   return varuje && stav.ZakazStorna != 1 && stav.OdDo != 1 && StornoMozne();
 }
 
+namespace {
+
+// The string the postponement is armed with: the schedule's action and options, in so many minutes.
 // A number of minutes cannot wait for a condition: the condition has held already. ";kd" keeps a daily
 // schedule daily, so that after its action the stored time comes back for the next day; its days of the
 // week come back with it.
@@ -30,6 +34,8 @@ std::string TextOdlozeni(int minut) {
   if (stav.HesloZapnuto == 1) text += ";h/" + stav.Heslo + "/";
   return text + ";t/" + std::to_string(minut) + "/";
 }
+
+}  // namespace
 
 void Odloz() {
   if (!OdlozeniMozne()) return;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 // "Odložit o 10 minut", from the warning or the tray menu: the action comes 10 minutes after the press,
 // as a postponement. What is stored and the autostart entries stay, so a daily schedule keeps its time
 // tomorrow. It follows the cancel's rules: never with ";zs" (and so never in a from-to window), no
@@ -11,5 +9,3 @@
 bool OdlozeniMozne();
 // The schedule in force as a postponement to 10 minutes from now; nothing when OdlozeniMozne is not.
 void Odloz();
-// The string the postponement is armed with: the schedule's action and options, in so many minutes.
-std::string TextOdlozeni(int minut);
