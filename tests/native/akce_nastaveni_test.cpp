@@ -1,15 +1,4 @@
-#include "zaklad.h"
-
-#include "core/kodovani.h"
-#include "core/spanek.h"
 #include "falesny_svet.h"
-#include "program/predani.h"
-#include "scheduler/akce.h"
-#include "scheduler/nastaveni.h"
-#include "scheduler/upozorneni.h"
-#include "scheduler/zmena_planu.h"
-#include "ui/main_window/editor.h"
-#include "ui/main_window/hlavni_okno.h"
 
 // A row: the code carried out, the schedule's action, the Windows platform and version, ";kv".
 TEST(ProvedAkci, PodleAkceAVerzeWindows) {

@@ -1,10 +1,4 @@
-#include "zaklad.h"
-
-#include "core/kodovani.h"
 #include "falesny_svet.h"
-#include "scheduler/casovac.h"
-#include "scheduler/upozorneni.h"
-#include "scheduler/zmena_planu.h"
 
 using Tik = Svet;
 

@@ -1,7 +1,5 @@
 // Schedules on chosen days of the week: the list, and a from-to window that belongs to the day it opens on.
-#include "zaklad.h"
 
-#include "core/dny.h"
 #include "falesny_svet.h"
 
 // The days read (Monday the lowest bit), and the list as the window's builder writes it back, which

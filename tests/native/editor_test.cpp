@@ -1,19 +1,4 @@
-#include "zaklad.h"
-
-#include <map>
-#include <sstream>
-
-#include "core/kalendar.h"
-#include "core/parametr.h"
 #include "falesny_svet.h"
-#include "scheduler/casovac.h"
-#include "scheduler/upozorneni.h"
-#include "ui/main_window/editor.h"
-#include "ui/main_window/filtr_klaves.h"
-#include "ui/main_window/hlavni_okno.h"
-#include "ui/main_window/parametr_z_formulare.h"
-#include "ui/main_window/podminka_formulare.h"
-#include "ui/main_window/zobraz_nastaveni.h"
 
 using O = Ovladac;
 

@@ -1,12 +1,22 @@
 #pragma once
 
+#include <array>
 #include <cctype>
 #include <cstdint>
+#include <fstream>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <tuple>
 
+#include "core/dny.h"
+#include "core/heslo.h"
+#include "core/kalendar.h"
+#include "core/kodovani.h"
 #include "core/parametr.h"
+#include "core/podminky.h"
+#include "core/prikazovy_radek.h"
+#include "core/spanek.h"
 #include "core/stav.h"
 #include "falesne_porty.h"
 #include "platform/cinnost.h"
@@ -18,11 +28,31 @@
 #include "platform/probouzeni.h"
 #include "platform/relace.h"
 #include "platform/schranka.h"
+#include "platform/sit.h"
 #include "platform/system.h"
 #include "platform/uloziste.h"
+#include "program/nabidka_ikony.h"
+#include "program/predani.h"
+#include "program/start.h"
+#include "scheduler/akce.h"
 #include "scheduler/casovac.h"
+#include "scheduler/nastaveni.h"
+#include "scheduler/odlozeni.h"
 #include "scheduler/planovac_programu.h"
+#include "scheduler/upozorneni.h"
+#include "scheduler/zavirani.h"
+#include "scheduler/zmena_planu.h"
+#include "scheduler/zmeskane.h"
 #include "scheduler/zpravy_okna.h"
+#include "ui/main_window/editor.h"
+#include "ui/main_window/filtr_klaves.h"
+#include "ui/main_window/formular.h"
+#include "ui/main_window/hlavni_okno.h"
+#include "ui/main_window/napovedy.h"
+#include "ui/main_window/parametr_z_formulare.h"
+#include "ui/main_window/podminka_formulare.h"
+#include "ui/main_window/zobraz_nastaveni.h"
+#include "ui/warning/umisteni.h"
 #include "zaklad.h"
 
 // A moment of the tests' day, 4 December 2026 (a Friday) unless another day is given.

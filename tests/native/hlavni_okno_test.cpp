@@ -1,11 +1,4 @@
-#include "zaklad.h"
-
-#include "core/heslo.h"
-#include "core/parametr.h"
 #include "falesny_svet.h"
-#include "ui/main_window/hlavni_okno.h"
-#include "ui/main_window/napovedy.h"
-#include "ui/warning/umisteni.h"
 
 using O = Ovladac;
 

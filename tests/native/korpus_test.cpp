@@ -1,8 +1,3 @@
-#include "zaklad.h"
-
-#include <array>
-#include <fstream>
-
 #include "falesny_svet.h"
 #include "korpus_radek.h"
 

@@ -1,12 +1,6 @@
 // "Odložit o 10 minut" in the warning and the tray icon's menu.
-#include "zaklad.h"
 
 #include "falesny_svet.h"
-#include "program/nabidka_ikony.h"
-#include "scheduler/odlozeni.h"
-#include "scheduler/zmena_planu.h"
-#include "ui/main_window/editor.h"
-#include "ui/main_window/hlavni_okno.h"
 
 using Odlozeni = Svet;
 

@@ -1,10 +1,4 @@
-#include "core/parametr.h"
-
-#include "zaklad.h"
-
-#include "core/stav.h"
 #include "falesny_svet.h"
-#include "platform/planovac.h"
 
 namespace {
 

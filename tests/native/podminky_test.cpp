@@ -1,15 +1,8 @@
 // Schedules that wait for a condition: a program that ends, a quiet computer, nobody at the keyboard.
 // The parser's forms, the end of a day's watch, daily re-arming and the sentences that say what the
 // schedule waits for.
-#include "zaklad.h"
 
-#include "core/podminky.h"
 #include "falesny_svet.h"
-#include "platform/sit.h"
-#include "program/predani.h"
-#include "scheduler/odlozeni.h"
-#include "scheduler/upozorneni.h"
-#include "ui/main_window/zobraz_nastaveni.h"
 
 using Podminka = Svet;
 

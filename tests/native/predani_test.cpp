@@ -1,14 +1,7 @@
 // A second start hands its command line to the running program: what each request does to the
 // schedule in force, and the exit code the second start ends with.
-#include "zaklad.h"
 
-#include "core/kodovani.h"
 #include "falesny_svet.h"
-#include "program/predani.h"
-#include "scheduler/akce.h"
-#include "scheduler/nastaveni.h"
-#include "scheduler/upozorneni.h"
-#include "scheduler/zmena_planu.h"
 
 namespace {
 

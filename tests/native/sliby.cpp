@@ -1,21 +1,6 @@
 #include "sliby.h"
 
-#include <array>
-#include <functional>
-#include <tuple>
-
-#include "core/dny.h"
-#include "core/prikazovy_radek.h"
 #include "falesny_svet.h"
-#include "program/predani.h"
-#include "program/start.h"
-#include "scheduler/casovac.h"
-#include "scheduler/upozorneni.h"
-#include "scheduler/zpravy_okna.h"
-#include "ui/main_window/editor.h"
-#include "ui/main_window/formular.h"
-#include "ui/main_window/hlavni_okno.h"
-#include "ui/main_window/podminka_formulare.h"
 
 using O = Ovladac;
 

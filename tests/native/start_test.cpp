@@ -1,12 +1,4 @@
-#include "zaklad.h"
-
-#include "core/kodovani.h"
-#include "core/prikazovy_radek.h"
 #include "falesny_svet.h"
-#include "program/predani.h"
-#include "program/start.h"
-#include "scheduler/upozorneni.h"
-#include "scheduler/zmena_planu.h"
 
 namespace {
 

@@ -1,7 +1,4 @@
-#include "zaklad.h"
-
 #include "falesny_svet.h"
-#include "scheduler/zavirani.h"
 
 namespace {
 

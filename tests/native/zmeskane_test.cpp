@@ -1,11 +1,6 @@
 // Sleep, changes of the clock and the wake timer: no schedule is silently lost or left armed in the past.
-#include "zaklad.h"
 
 #include "falesny_svet.h"
-#include "program/predani.h"
-#include "scheduler/upozorneni.h"
-#include "scheduler/zmeskane.h"
-#include "ui/main_window/hlavni_okno.h"
 
 namespace {
 

@@ -1,7 +1,3 @@
-#include "zaklad.h"
-
-#include "scheduler/zpravy_okna.h"
-
 #include "falesny_svet.h"
 
 // The window answers its own timer and icon messages only; a change of the clock stores the armed schedule
