@@ -273,6 +273,7 @@ void Vynuluj() {
   stav.BezCasu = stav.KonecDne = stav.SDatem = 0;
   stav.KazdyDen = stav.ZakazStorna = stav.KontrolovaneVypnuti = stav.HesloZapnuto = 0;
   stav.ZbyvaSekund = stav.RezimMinuty = stav.OdDo = stav.SkrytStorno = 0;
+  stav.NejdriveVarovani = {};
   stav.Heslo.clear();
   stav.AkceNazev.clear();
   stav.Akce = akce::Zadna;

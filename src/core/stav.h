@@ -46,6 +46,9 @@ struct Plan {
   std::uint8_t SDatem = 0;     // 1: the string names the day (";d/…/")
   std::uint8_t ZakazStorna = 0;
   std::uint8_t SkrytStorno = 0;
+  // A snooze's minutes are real minutes: its warning never before this moment of the steady clock, whatever
+  // the wall clock does meanwhile (the hour daylight saving skips, a clock set forward). 0: no such floor.
+  std::chrono::milliseconds NejdriveVarovani{0};
   std::uint8_t KontrolovaneVypnuti = 0;
   std::uint8_t HesloZapnuto = 0;
   std::string Heslo;

@@ -101,6 +101,7 @@ bool OknoOtevrenoVPovolenyDen(Cas ted) {
 }
 
 bool JeMinutaVarovani(const MistniCasZaznam& t) {
+  if (port<Hodiny>().Tik() < stav.NejdriveVarovani) return false;
   return t.rok == stav.Rok && t.mesic == stav.Mesic && t.den == stav.Den && t.hodina == stav.Hodina &&
          t.minuta == stav.Minuta;
 }

@@ -51,6 +51,8 @@ void Odloz() {
   stav.Vyrizeno = vyrizeno;
   if (rozbor != Rozbor::Aktivni) return;
   ZapamatujPosunuti(nahrazeny);
+  // Its warning minute is the tenth after the press in real time too, whatever the wall clock does.
+  stav.NejdriveVarovani = port<Hodiny>().Tik() + std::chrono::minutes{9};
   HlidejBdelost();  // the job a condition waited for keeps the computer awake through the snooze too
   const std::string tip = "POSUNUTÍ - " + TextZbyvajici(10);
   port<IkonaListy>().NastavTip(tip);

@@ -152,6 +152,7 @@ void HlidejZmeskane() {
     return;
   }
   if (!stav.Podminka.Zadne()) return;  // its moment is only where the watching begins
+  if (port<Hodiny>().Tik() < stav.NejdriveVarovani) return;  // a snooze's minutes have not passed yet
   const Cas ted = port<Hodiny>().Ted();
   const Cas varovani = stav.CilovyCas - minutes{1};
   const milliseconds podle_hodin = ted - varovani;

@@ -83,3 +83,16 @@ TEST_F(Odlozeni, NabidkaIkony) {
             return polozky();
           });
 }
+
+// A snooze's ten minutes are real minutes: the wall clock moved an hour on five minutes after the press
+// (the hour daylight saving skips) brings neither its warning nor its action sooner.
+TEST_F(Odlozeni, DesetSkutecnychMinut) {
+  svet.Arm("/vypnuti;t/15:32/", V(15, 0));
+  svet.Tikej(V(17, 0), 1s, {}, true);
+  Odloz();
+  const auto stisk = svet.hodiny.Tik();
+  svet.Tikej(5min);
+  svet.hodiny.Posun(1h);
+  for (int s = 0; s < 3600 && svet.Tikej(1s) == 0;) ++s;
+  EXPECT_EQ(FormatCasSekundy(svet.hodiny.ted) + " " + std::to_string((svet.hodiny.Tik() - stisk) / 1s), "16:41:00 600");
+}
