@@ -1,11 +1,13 @@
 #include "app/nabidka_ikony_win.h"
 
+#include <shellapi.h>
+
 #include "platform/win32/text_win.h"
 #include "program/nabidka_ikony.h"
 
 // The system's rules for a tray menu: the owner comes to the front first, or the menu would not close
 // when the user clicks elsewhere; a message after it lets the menu go for good. The menu opens at the
-// pointer, also when the keyboard asked (the icon's own place is not told with this icon version).
+// pointer; asked by the keyboard (Shift+F10, the menu key), the pointer may be anywhere, so at the icon.
 void UkazNabidkuIkony(HWND vlastnik) {
   HMENU nabidka = CreatePopupMenu();
   if (nabidka == nullptr) return;
@@ -15,6 +17,11 @@ void UkazNabidkuIkony(HWND vlastnik) {
   SetMenuDefaultItem(nabidka, static_cast<UINT>(PolozkaNabidky::Otevrit), FALSE);
   POINT kde{};
   GetCursorPos(&kde);
+  NOTIFYICONIDENTIFIER ikona{sizeof ikona, vlastnik, 1, {}};
+  RECT misto{};
+  if (Shell_NotifyIconGetRect(&ikona, &misto) == S_OK && !PtInRect(&misto, kde)) {
+    kde = {(misto.left + misto.right) / 2, misto.top};
+  }
   const HWND predtim = GetForegroundWindow();
   SetForegroundWindow(vlastnik);
   const UINT volba = static_cast<UINT>(TrackPopupMenu(
