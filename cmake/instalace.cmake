@@ -9,17 +9,42 @@ endif()
 
 set(instalator_skript ${CMAKE_SOURCE_DIR}/src/instalator/vypnuti.nsi)
 
+# The makensis command, in ${vysledek}, for a program file, a version and an output file; further
+# makensis options may follow.
+function(vypnuti_makensis vysledek program verze vystup)
+  set(${vysledek} ${MAKENSIS} -V2 -WX -INPUTCHARSET UTF8 -DVERZE=${verze} -DPROGRAM=${program}
+      -DIKONA=${CMAKE_SOURCE_DIR}/src/app/vypnuti.ico -DVYSTUP=${vystup} ${ARGN} ${instalator_skript}
+      PARENT_SCOPE)
+endfunction()
+
 # An installer target of the given program target, version and output file.
 function(vypnuti_instalator cil program verze vystup)
-  add_custom_command(OUTPUT ${vystup}
-    COMMAND ${MAKENSIS} -V2 -WX -INPUTCHARSET UTF8 -DVERZE=${verze} -DPROGRAM=$<TARGET_FILE:${program}>
-            -DIKONA=${CMAKE_SOURCE_DIR}/src/app/vypnuti.ico -DVYSTUP=${vystup} ${instalator_skript}
+  vypnuti_makensis(makensis $<TARGET_FILE:${program}> ${verze} ${vystup})
+  add_custom_command(OUTPUT ${vystup} COMMAND ${makensis}
     DEPENDS ${program} ${instalator_skript} ${CMAKE_SOURCE_DIR}/src/app/vypnuti.ico
     COMMENT "Installer ${vystup}" VERBATIM)
   add_custom_target(${cil} ALL DEPENDS ${vystup})
 endfunction()
 
 vypnuti_instalator(instalator vypnuti ${PROJECT_VERSION} ${CMAKE_BINARY_DIR}/vypnuti-instalace.exe)
+
+# A signed release (tools/release.sh with a certificate): a signed copy of the program in podepsane/,
+# and an installer around it whose uninstaller and own file makensis has signed (tools/podepis.sh).
+# Only on demand, and every time: the certificate comes from the environment, and no signature is
+# the same twice.
+if(NOT BUILD_TESTING)
+  set(podepsane ${CMAKE_BINARY_DIR}/podepsane)
+  set(podepis ${CMAKE_SOURCE_DIR}/tools/podepis.sh)
+  vypnuti_makensis(makensis ${podepsane}/vypnuti.exe ${PROJECT_VERSION} ${podepsane}/vypnuti-instalace.exe
+                   -DPODEPSAT=${podepis})
+  add_custom_target(podepsane
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${podepsane}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:vypnuti> ${podepsane}/vypnuti.exe
+    COMMAND ${podepis} ${podepsane}/vypnuti.exe
+    COMMAND ${makensis}
+    COMMENT "Signed program and installer in ${podepsane}" VERBATIM)
+  add_dependencies(podepsane vypnuti)
+endif()
 
 if(BUILD_TESTING)
   # The same program under a lower version: only its version resource differs.

@@ -8,9 +8,13 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 # Nothing but system DLLs at run time: the C++ runtime (and, in the tested build, winpthread) goes
 # into the program. Whatever the program does not call is left out of it.
 add_link_options(-static -Wl,--gc-sections)
-add_compile_options(-ffunction-sections -fdata-sections)
+# No build folder in the program (an assert's __FILE__): the same source gives the same exe wherever
+# it is built.
+set(bez_cest $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=>
+             $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_BINARY_DIR}/=>)
+add_compile_options(-ffunction-sections -fdata-sections ${bez_cest})
 # The portable library is defined before this file, so it takes them explicitly.
-target_compile_options(vypnuti_logika PRIVATE -ffunction-sections -fdata-sections)
+target_compile_options(vypnuti_logika PRIVATE -ffunction-sections -fdata-sections ${bez_cest})
 
 # The program links only what a bare tray program needs; the rest it loads itself (knihovny_win.h).
 # The tests and their helpers link the others too.
@@ -31,6 +35,11 @@ target_compile_options(vypnuti_win PRIVATE -flto)
 target_link_options(vypnuti_win INTERFACE -flto -flto-partition=none)
 target_link_options(vypnuti PRIVATE -municode -s)
 target_link_libraries(vypnuti PRIVATE vypnuti_win)
+# ld stamps the exe's header with SOURCE_DATE_EPOCH when it is set (tools/release.sh: the commit's
+# time), else with the time of the link. A changed value must link again, which the build alone would
+# not notice: this file changes with it at each configure.
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/source_date_epoch CONTENT "$ENV{SOURCE_DATE_EPOCH}")
+set_property(TARGET vypnuti APPEND PROPERTY LINK_DEPENDS ${CMAKE_BINARY_DIR}/source_date_epoch)
 
 # The benchmark's floor (tools/benchmark.sh): a bare tray program built the same way.
 add_executable(holy_program WIN32 ${CMAKE_SOURCE_DIR}/bench/holy_program.cpp)

@@ -13,6 +13,9 @@ ManifestDPIAware true
 SetCompressor /SOLID lzma
 ; An exe that cannot be replaced fails the install; skipped, it would leave the old program in place.
 AllowSkipFiles off
+; The build's file times stay out of the installer, so that one commit gives one installer byte for byte;
+; installed files take the time of their install.
+SetDateSave off
 
 !define NAZEV "Vypnutí počítače"
 !define VYDAVATEL "ZD"
@@ -34,6 +37,12 @@ AllowSkipFiles off
 
 Name "${NAZEV}"
 OutFile "${VYSTUP}"
+; A release with a certificate (tools/release.sh) signs the uninstaller before it goes in, and then
+; the installer itself.
+!ifdef PODEPSAT
+  !uninstfinalize '"${PODEPSAT}" "%1"' = 0
+  !finalize '"${PODEPSAT}" "%1"' = 0
+!endif
 InstallDir "$LOCALAPPDATA\Programs\${NAZEV}"
 ; An update goes where the installed copy is, also when its user chose another folder.
 InstallDirRegKey HKCU "${KLIC_ODINSTALACE}" "InstallLocation"
