@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test: checks the layers' includes, installs what is missing, builds the three presets,
-# runs the native tests, the same tests under ASan + UBSan, a bounded fuzzing run, and the Win32 tests
-# under Wine. Exits non-zero on any failure and ends with the number of tests run.
+# runs the native tests, the same tests under ASan + UBSan, a bounded fuzzing run, the Win32 tests
+# under Wine, and the release's checks (tools/vydani-test.sh). Exits non-zero on any failure and ends with the number of tests run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # First, and in a second: an include that reaches a layer above its own fails before any build.
@@ -36,4 +36,8 @@ echo "== fuzzing ${fuzz_seconds}s per target under ASan + UBSan"
 # The promise checker's own quick run is a native test; its long fuzzing run is by hand (README).
 tools/fuzz.sh "$fuzz_seconds" parametr ulozeny kontrola
 
-echo "All $total tests passed (native, native-asan, win64), fuzzing clean."
+# Last, for it takes about 6 minutes: two release builds in fresh clones must come out the same.
+echo "== release: reproducible, manifests, signing"
+tools/vydani-test.sh
+
+echo "All $total tests passed (native, native-asan, win64), fuzzing clean, release reproducible."
