@@ -36,7 +36,7 @@ echo "== fuzzing ${fuzz_seconds}s per target under ASan + UBSan"
 # The promise checker's own quick run is a native test; its long fuzzing run is by hand (README).
 tools/fuzz.sh "$fuzz_seconds" parametr ulozeny kontrola
 
-# Last, for it takes about 6 minutes: two release builds in fresh clones must come out the same.
+# Last, for it takes about 9 minutes: two release builds in fresh clones must come out the same.
 echo "== release: reproducible, manifests, signing"
 tools/vydani-test.sh
 

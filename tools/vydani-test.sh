@@ -2,8 +2,8 @@
 # The release, as a publisher makes it: tools/release.sh in two fresh clones of HEAD at different paths,
 # the second with a throwaway self-signed certificate. Checks that the unsigned exe, installer and ZIP
 # of both are byte for byte the same, that the manifests are valid and name the files by their hashes,
-# and that the signed exe, uninstaller and installer carry this certificate's signature. About 6 minutes
-# on two cores (two release builds); tools/test.sh runs it last.
+# and that the signed exe, uninstaller and installer carry this certificate's signature. About 9 minutes
+# on two shared cores (two release builds, one after the other); tools/test.sh runs it last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 koren=$PWD
