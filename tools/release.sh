@@ -24,6 +24,8 @@ export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/n
 cmake --preset win64-release >/dev/null
 cmake --build --preset win64-release
 build=build/win64-release
+# Debian's, with the YAML package that tools/install-deps.sh installs.
+python=/usr/bin/python3
 verze=$(sed -n 's/^#define VYPNUTI_VERZE_TEXT "\(.*\)"$/\1/p' "$build/verze/verze.h")
 
 # A single file for the user: the C++ runtime is linked in, so only the system's own DLLs may remain.
@@ -45,7 +47,7 @@ vydej() {
   cp "$2" "$1/vypnuti.exe"
   cp "$3" "$1/$instalace"
   # The portable copy: the exe alone, which keeps nothing beside itself.
-  python3 tools/vydani.py zip "$1/$prenosna" "$1/vypnuti.exe"
+  "$python" tools/vydani.py zip "$1/$prenosna" "$1/vypnuti.exe"
 }
 vydej "$out" "$build/vypnuti.exe" "$build/vypnuti-instalace.exe"
 if [ -n "${VYPNUTI_PODPIS_PFX:-}" ]; then
@@ -61,7 +63,7 @@ fi
 (cd "$out" && sha256sum "${soubory[@]}" >SHA256SUMS)
 
 if [ -n "$url" ]; then
-  python3 tools/vydani.py manifesty --url "$url" ${domov:+--domov "$domov"} ${licence:+--licence "$licence"} \
+  "$python" tools/vydani.py manifesty --url "$url" ${domov:+--domov "$domov"} ${licence:+--licence "$licence"} \
     "$verze" "$out"
 else
   echo "== no manifests: winget and Scoop need the address the files will be downloaded from (--url)"

@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Release files that tools/release.sh writes besides the build's own.
 
   vydani.py zip ZIP EXE

@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Checks of a release folder (build/release), run by tools/vydani-test.sh.
 
   vydani_test.py manifesty FOLDER   the manifests are valid winget 1.12.0 and Scoop manifests, name the
