@@ -8,7 +8,8 @@ soubor=$1
 razitko=()
 [ -n "${VYPNUTI_PODPIS_TS:-}" ] && razitko=(-ts "$VYPNUTI_PODPIS_TS")
 # The password goes in through a pipe: on the command line every user of the machine could read it.
+# The name shown when Windows asks for consent is stored as ASCII: diacritics would come out garbled.
 printf '%s' "${VYPNUTI_PODPIS_HESLO-}" |
-  osslsigncode sign -pkcs12 "$VYPNUTI_PODPIS_PFX" -readpass /dev/stdin -h sha256 -n "Vypnutí počítače" \
+  osslsigncode sign -pkcs12 "$VYPNUTI_PODPIS_PFX" -readpass /dev/stdin -h sha256 -n "Vypnuti pocitace" \
     "${razitko[@]}" -in "$soubor" -out "$soubor.podepsany" >/dev/null
 mv "$soubor.podepsany" "$soubor"
