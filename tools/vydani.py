@@ -56,16 +56,40 @@ def zapis_yaml(cesta, typ, obsah):
     cesta.write_text(hlavicka + yaml.dump(obsah, Dumper=BezOdkazu, allow_unicode=True, sort_keys=False, width=120), encoding="utf-8")
 
 
+def verze_v_adrese(verze, url):
+    """The version as the address writes it, the full one or without trailing .0 parts (a tag v1.2.0 of
+    1.2.0.0), and Scoop's template of it; None when the address does not hold it."""
+    casti = verze.split(".")
+    nazvy = ["$majorVersion", "$minorVersion", "$patchVersion"]
+    for n in range(len(casti), 1, -1):
+        if any(c != "0" for c in casti[n:]):
+            break
+        m = re.search(rf"(?<![\d.]){re.escape('.'.join(casti[:n]))}(?!\d|\.\d)", url)
+        if m:
+            return m, "$version" if n == len(casti) else ".".join(nazvy[:n])
+    return None, None
+
+
+def vsem_uzivatelum():
+    """Whether the installer installs for every user when given /AllUsers: only then has it a
+    per-machine entry for winget."""
+    nsi = (Path(__file__).resolve().parent.parent / "src/instalator/vypnuti.nsi").read_text(encoding="utf-8")
+    return re.search(r'^\s*\$\{GetOptions\}\s+\S+\s+"/AllUsers"', nsi, re.M) is not None
+
+
 def manifesty(verze, slozka, url, domov, licence):
     if not re.match(r"^https?://", url):
         sys.exit(f"vydani: --url must be an http(s) address, not {url!r}")
     url = url.rstrip("/") + "/"
     # The release's folder usually carries its version (…/v1.2.0.0/): the page above it lists the
     # versions. Without it, every version lies in one folder, told apart by the files' names.
-    if verze in url:
-        nad = url[: url.index(verze)]
-        domov = domov or nad[: nad.rindex("/") + 1]
-        sablona = url.replace(verze, "$version")
+    m, sablona = verze_v_adrese(verze, url)
+    if m:
+        nad = url[: url.rindex("/", 0, m.start()) + 1]
+        if not domov and nad.endswith("/download/"):
+            sys.exit(f"vydani: {nad} is no page that lists the versions; name the program's page with --domov")
+        domov = domov or nad
+        sablona = url[: m.start()] + sablona + url[m.end():]
     else:
         domov = domov or url
         sablona = url
@@ -86,14 +110,19 @@ def manifesty(verze, slozka, url, domov, licence):
                "ProductCode": KLIC_ODINSTALACE}
     instalator = {"Architecture": "x64", "InstallerType": "nullsoft", "InstallerUrl": url + instalace,
                   "InstallerSha256": hash_instalace, "UpgradeBehavior": "install",
-                  # The installer's own refusals (README): a run by another account, a downgrade.
-                  "ExpectedReturnCodes": [{"InstallerReturnCode": 3, "ReturnResponse": "custom"},
-                                          {"InstallerReturnCode": 4, "ReturnResponse": "downgrade"}],
                   "AppsAndFeaturesEntries": [polozka]}
+    # The installer's own refusals (README): a running program it could not end (a silent run aborts),
+    # a run by another account, a downgrade; for every user, administrator's rights refused.
+    kody = [(2, "packageInUse"), (3, "custom"), (4, "downgrade")]
+    instalatory = [{**instalator, "Scope": "user", "ExpectedReturnCodes": [
+        {"InstallerReturnCode": k, "ReturnResponse": r} for k, r in kody]}]
+    if vsem_uzivatelum():
+        instalatory.append({**instalator, "Scope": "machine", "ElevationRequirement": "elevatesSelf",
+                            "InstallerSwitches": {"Custom": "/AllUsers"}, "ExpectedReturnCodes": [
+                                {"InstallerReturnCode": k, "ReturnResponse": r}
+                                for k, r in [*kody[::2], (5, "cancelledByUser")]]})
     zapis_yaml(winget / f"{IDENTIFIKATOR}.installer.yaml", "installer", {**hlava, "Installers": [
-        {**instalator, "Scope": "user"},
-        {**instalator, "Scope": "machine", "ElevationRequirement": "elevatesSelf",
-         "InstallerSwitches": {"Custom": "/AllUsers"}},
+        *instalatory,
         {"Architecture": "x64", "InstallerType": "zip", "NestedInstallerType": "portable",
          "NestedInstallerFiles": [{"RelativeFilePath": "vypnuti.exe", "PortableCommandAlias": "vypnuti"}],
          "InstallerUrl": url + prenosna, "InstallerSha256": hash_prenosne}]})
