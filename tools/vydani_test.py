@@ -5,7 +5,8 @@
                                     files beside them by their hashes, and the installed-programs entry
                                     the installer writes
   vydani_test.py podpis FOLDER CA   the exe, the uninstaller inside the installer and the installer carry
-                                    a valid Authenticode signature by the certificate CA
+                                    a valid Authenticode signature by the certificate CA, and the exe
+                                    without it is the unsigned one
 """
 import hashlib
 import json
@@ -40,11 +41,20 @@ def manifesty(slozka):
     if not SCHEMATA.is_dir():
         sys.exit(f"vydani_test: no schemas in {SCHEMATA}")
     nsi = (KOREN / "src/instalator/vypnuti.nsi").read_text(encoding="utf-8")
-    definice = dict(re.findall(r'^!define (\w+) "(.*)"$', nsi, re.M))
     verze = re.search(r"project\(vypnuti VERSION ([\d.]+)", (KOREN / "CMakeLists.txt").read_text()).group(1)
-    # What the installer writes under ...\Uninstall\<key>, as winget reads it to know an installed copy.
-    polozka = {"DisplayName": definice["NAZEV"], "Publisher": definice["VYDAVATEL"], "DisplayVersion": verze,
-               "ProductCode": definice["KLIC_ODINSTALACE"].rsplit("\\", 1)[1]}
+    definice = {**dict(re.findall(r'^!define (\w+) "(.*)"$', nsi, re.M)), "VERZE": verze}
+    klic = definice["KLIC_ODINSTALACE"]
+    # What the installer writes under ...\Uninstall\<key>, as winget reads it to know an installed copy:
+    # per user under HKCU, for every user (/AllUsers) under HKLM; SHCTX is the one SetShellVarContext chose.
+    koreny = {"user": {"HKCU", "SHCTX"},
+              "machine": {"HKLM"} | ({"SHCTX"} if "SetShellVarContext all" in nsi else set())}
+    polozky = {}
+    for rozsah, koren in koreny.items():
+        hodnoty = {n: re.sub(r"\$\{(\w+)\}", lambda d: definice[d[1]], h) for k, n, h in re.findall(
+            r'^\s*WriteRegStr (\w+) "\$\{KLIC_ODINSTALACE\}" "(\w+)" "(.*)"$', nsi, re.M) if k in koren}
+        if hodnoty and (rozsah == "user" or re.search(r'GetOptions\}\s+\S+\s+"/AllUsers"', nsi)):
+            polozky[rozsah] = {"DisplayName": hodnoty["DisplayName"], "Publisher": hodnoty["Publisher"],
+                               "DisplayVersion": hodnoty["DisplayVersion"], "ProductCode": klic.rsplit("\\", 1)[1]}
 
     winget = sorted((slozka / "manifesty/winget").glob("*.yaml"))
     over(len(winget) == 3, f"winget: {len(winget)} files instead of 3")
@@ -58,8 +68,13 @@ def manifesty(slozka):
         for i in m.get("Installers", []):
             nazev = f"{cesta.name}: {i['InstallerType']} {i.get('Scope', '')}"
             over(i["InstallerSha256"].lower() == hash_souboru(slozka, i["InstallerUrl"]), f"{nazev}: hash")
-            for p in i.get("AppsAndFeaturesEntries", []):
-                over(p == polozka, f"{nazev}: {p} is not the installer's entry {polozka}")
+            if i["InstallerType"] == "nullsoft":
+                polozka = polozky.pop(i["Scope"], "nothing")
+                over(i["AppsAndFeaturesEntries"] == [polozka], f"{nazev}: {i['AppsAndFeaturesEntries']}, "
+                     f"while the installer writes {polozka}")
+                over(i["Scope"] == "user" or i["InstallerSwitches"]["Custom"] == "/AllUsers", f"{nazev}: switches")
+        if "Installers" in m:
+            over(not polozky, f"{cesta.name}: no installer of scope {list(polozky)}, which the installer has")
 
     cesta = slozka / "manifesty/scoop/vypnuti-pocitace.json"
     m = json.loads(cesta.read_text(encoding="utf-8"))
@@ -69,8 +84,13 @@ def manifesty(slozka):
     over(m["version"] == verze, f"scoop: version {m['version']}")
     over(m["hash"].lower() == hash_souboru(slozka, m["url"]), "scoop: hash")
     # The next version's address, made from the template, for this version must be this one's.
-    over(m["autoupdate"]["url"].replace("$version", verze) == m["url"], f"scoop: autoupdate {m['autoupdate']}")
+    casti = dict(zip(["$majorVersion", "$minorVersion", "$patchVersion"], verze.split(".")), **{"$version": verze})
+    over(re.sub(r"\$\w+", lambda c: casti[c[0]], m["autoupdate"]["url"]) == m["url"],
+         f"scoop: autoupdate {m['autoupdate']}")
     over(re.search(m["checkver"]["regex"], m["url"]).group(1) == verze, "scoop: checkver misses the version")
+    # The page that lists the versions is no one release's.
+    over(m["checkver"]["url"] == m["homepage"] and not re.search(r"\d\.\d", m["homepage"]),
+         f"scoop: homepage {m['homepage']}, checkver {m['checkver']['url']}")
 
 
 def odinstalator(instalator):
@@ -91,18 +111,22 @@ def odinstalator(instalator):
 
 def podpis(slozka, ca):
     instalator = next(slozka.glob("*-instalace.exe")).read_bytes()
-    exe = (slozka / "vypnuti.exe").read_bytes()
-    with zipfile.ZipFile(next(slozka.glob("*-prenosna.zip"))) as z:
-        over(z.read("vypnuti.exe") == exe, "the ZIP holds another exe than the signed one")
-    # Signed, and signed by this certificate: a digest of other bytes, or another signer, fails.
-    for nazev, obsah in [("vypnuti.exe", exe), ("uninstaller", odinstalator(instalator)),
-                         ("installer", instalator), ("unsigned exe", None)]:
-        with tempfile.NamedTemporaryFile(suffix=".exe") as f:
-            f.write(obsah if obsah is not None else (slozka / "nepodepsane/vypnuti.exe").read_bytes())
-            f.flush()
-            kod = subprocess.run(["osslsigncode", "verify", "-CAfile", ca, "-in", f.name],
+    exe, nepodepsany = [zipfile.ZipFile(next(s.glob("*-prenosna.zip"))).read("vypnuti.exe")
+                        for s in (slozka, slozka / "nepodepsane")]
+    with tempfile.TemporaryDirectory() as tmp:
+        # Signed, and signed by this certificate: a digest of other bytes, or another signer, fails.
+        for nazev, obsah, podepsany in [("vypnuti.exe", exe, True), ("uninstaller", odinstalator(instalator), True),
+                                        ("installer", instalator, True), ("unsigned exe", nepodepsany, False)]:
+            Path(tmp, "a.exe").write_bytes(obsah)
+            kod = subprocess.run(["osslsigncode", "verify", "-CAfile", ca, "-in", f"{tmp}/a.exe"],
                                  capture_output=True).returncode
-        over((kod == 0) == (obsah is not None), f"{nazev}: osslsigncode verify exits {kod}")
+            over((kod == 0) == podepsany, f"{nazev}: osslsigncode verify exits {kod}")
+        # Without its signature the signed exe is the reproducible one (README).
+        Path(tmp, "a.exe").write_bytes(exe)
+        subprocess.run(["osslsigncode", "remove-signature", "-in", f"{tmp}/a.exe", "-out", f"{tmp}/b.exe"],
+                       capture_output=True)
+        over(Path(tmp, "b.exe").exists() and Path(tmp, "b.exe").read_bytes() == nepodepsany,
+             "the signed exe without its signature is not the unsigned one")
 
 
 if __name__ == "__main__":
