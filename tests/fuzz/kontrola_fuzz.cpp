@@ -1,9 +1,6 @@
 // Random text into the time and date boxes' checks, on a random day: nothing may crash, and a refused
 // entry puts the caret inside its text.
 #include <algorithm>
-#include <cstdint>
-#include <cstdlib>
-#include <string>
 
 #include "scheduler/kontrola.h"
 #include "tichy_svet.h"

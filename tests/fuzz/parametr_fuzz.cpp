@@ -1,7 +1,4 @@
 // Random text into the parameter parser: nothing may crash, and what it arms must make sense.
-#include <cstdint>
-#include <cstdlib>
-#include <string>
 
 #include "core/parametr.h"
 #include "core/stav.h"

@@ -1,9 +1,7 @@
 // The promise checker on bytes from libFuzzer: every input is one user's sequence of schedules and
 // days; a broken promise aborts with its story.
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <span>
 
 #include "sliby.h"
 

@@ -1,8 +1,5 @@
 // Random text as the settings store could hand it back: the stored-form decoder and the code page
 // under it. Nothing may crash; what can be stored comes back the same.
-#include <cstdint>
-#include <cstdlib>
-#include <string>
 
 #include "core/kodovani.h"
 #include "tichy_svet.h"

@@ -57,18 +57,11 @@ TEST(ProvedAkci, SpanekPodleSchopnostiPocitace) {
 // Modern Standby; hibernation needs S4 and its file (byte 8); a structure too short to hold it tells
 // nothing. A row: the bytes set, the length.
 TEST(SchopnostiSpanku, ZBajtuStruktury) {
+  const std::pair<std::vector<int>, std::size_t> pripady[] = {{{3}, 76},    {{4}, 76},    {{5}, 76},   {{6}, 76},
+                                                              {{20}, 76},   {{19}, 76},   {{21}, 76},  {{3}, 20},
+                                                              {{6, 8}, 76}, {{7, 8}, 76}, {{6, 8}, 20}};
   std::string schopnosti;
-  for (const auto& [zapnute, delka] : std::initializer_list<std::pair<std::vector<int>, std::size_t>>{{{3}, 76},
-                                                                                                      {{4}, 76},
-                                                                                                      {{5}, 76},
-                                                                                                      {{6}, 76},
-                                                                                                      {{20}, 76},
-                                                                                                      {{19}, 76},
-                                                                                                      {{21}, 76},
-                                                                                                      {{3}, 20},
-                                                                                                      {{6, 8}, 76},
-                                                                                                      {{7, 8}, 76},
-                                                                                                      {{6, 8}, 20}}) {
+  for (const auto& [zapnute, delka] : pripady) {
     std::vector<std::uint8_t> bajty(delka);
     for (const int bajt : zapnute) bajty[static_cast<std::size_t>(bajt)] = 1;
     const SchopnostiSpanku s = SchopnostiZBajtu(bajty);
@@ -115,12 +108,10 @@ TEST(AkceHned, NechaUlozisteJakBylo) {
   }
 }
 
-namespace {
-
 // 4 December 2026, 10:00: the schedule armed for 10:01, its warning at once, ticked to the end of the
 // countdown. The power call made, the tooltip, what is armed then and the warning's note ("-": none); then
 // whether a balloon said the tooltip, the icon is gone or the timer is off.
-std::string AkceV1001(FalesnySvet& svet, const std::string& parametr) {
+static std::string AkceV1001(FalesnySvet& svet, const std::string& parametr) {
   svet.hodiny.ted = stav.CasSpusteni = V(10, 0);
   EXPECT_TRUE(RozeberParametr(parametr, true, false)) << parametr;
   Casovac(true);
@@ -139,8 +130,6 @@ std::string AkceV1001(FalesnySvet& svet, const std::string& parametr) {
          (std::ranges::count(svet.log, "bublina " + svet.tip) ? " bublina" : "") +
          (svet.ikona_pryc ? " ikona pryč" : "") + (stav.CasovacID ? "" : " bez časovače");
 }
-
-}  // namespace
 
 // While the programs are closed, the program's other ways in do not start a second action; with ";zs"
 // neither ending the program nor a new schedule stops the one under way. The status bar says so: a box

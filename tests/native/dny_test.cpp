@@ -5,17 +5,12 @@
 // The days read (Monday the lowest bit), and the list as the window's builder writes it back, which
 // reads the same again; "-": refused.
 TEST(SeznamDnu, CteniAZapis) {
-  Tabulka({{"po-pa", "1F po-pa"},
-           {"po,st,pa", "15 po,st,pa"},
-           {"so-ne", "60 so,ne"},
+  // clang-format off
+  Tabulka({{"po-pa", "1F po-pa"}, {"po,st,pa", "15 po,st,pa"}, {"so-ne", "60 so,ne"},
            {"pa-po", "71 po,pa-ne"},  // round the week's end
-           {"út,čt,pá", "1A ut,ct,pa"},
-           {"ÚT,ČT,PÁ", "1A ut,ct,pa"},
-           {"ne", "40 ne"},
-           {"ne-ne", "40 ne"},
-           {"po-", "-"},
-           {"po,,st", "-"},
-           {"pondeli", "-"}},
+           {"út,čt,pá", "1A ut,ct,pa"}, {"ÚT,ČT,PÁ", "1A ut,ct,pa"}, {"ne", "40 ne"}, {"ne-ne", "40 ne"},
+           {"po-", "-"}, {"po,,st", "-"}, {"pondeli", "-"}},
+          // clang-format on
           [](const std::string& text) {
             const auto dny = CtiDny(text);
             if (!dny) return "-"s;

@@ -1,7 +1,5 @@
 #include "falesny_svet.h"
 
-using O = Ovladac;
-
 namespace {
 
 // The form in one line: the selected option, the five boxes (a capital letter: greyed or hidden) and

@@ -3,9 +3,6 @@
 #include <array>
 #include <deque>
 #include <functional>
-#include <optional>
-#include <string>
-#include <string_view>
 #include <tuple>
 #include <vector>
 

@@ -1,29 +1,17 @@
 #pragma once
 
-#include <array>
 #include <cctype>
-#include <cstdint>
 #include <fstream>
-#include <functional>
 #include <map>
 #include <sstream>
-#include <tuple>
 
 #include "core/dny.h"
 #include "core/heslo.h"
-#include "core/kalendar.h"
 #include "core/kodovani.h"
-#include "core/parametr.h"
-#include "core/podminky.h"
 #include "core/prikazovy_radek.h"
 #include "core/spanek.h"
-#include "core/stav.h"
 #include "falesne_porty.h"
-#include "platform/cinnost.h"
-#include "platform/napajeni.h"
-#include "platform/okna_procesu.h"
 #include "platform/okna_programu.h"
-#include "platform/planovac.h"
 #include "platform/plocha.h"
 #include "platform/probouzeni.h"
 #include "platform/relace.h"
@@ -46,7 +34,6 @@
 #include "scheduler/zpravy_okna.h"
 #include "ui/main_window/editor.h"
 #include "ui/main_window/filtr_klaves.h"
-#include "ui/main_window/formular.h"
 #include "ui/main_window/hlavni_okno.h"
 #include "ui/main_window/napovedy.h"
 #include "ui/main_window/parametr_z_formulare.h"
@@ -54,6 +41,8 @@
 #include "ui/main_window/zobraz_nastaveni.h"
 #include "ui/warning/umisteni.h"
 #include "zaklad.h"
+
+using O = Ovladac;
 
 // A moment of the tests' day, 4 December 2026 (a Friday) unless another day is given.
 inline Cas V(int hodina, int minuta, int sekunda = 0, int den = 4) {
@@ -198,8 +187,7 @@ class FalesnySvet
   template <class T>
   std::optional<T> Odpovez(T odpoved) {
     ++dotazu_cinnosti;
-    if (cinnost_selze) return std::nullopt;
-    return odpoved;
+    return cinnost_selze ? std::nullopt : std::optional(odpoved);
   }
 
   std::uintptr_t Zapni() override { return Zapis<std::uintptr_t>("SetTimer", 1225); }
@@ -220,18 +208,12 @@ class FalesnySvet
   std::string Tip() const override { return tip; }
   void Bublina(std::string_view text) override { Zapis("bublina " + std::string(text)); }
   int StavUzivatele() override { return stav_uzivatele; }
-  void Odeber() override {
-    ikona_pryc = true;
-    Zapis("ikona pryc");
-  }
+  void Odeber() override { ikona_pryc = Zapis("ikona pryc", true); }
   void Vrat() override {
     if (std::exchange(ikona_pryc, false)) Zapis("ikona zpet");
   }
 
-  void Otevri() override {
-    Zapis("hlavni okno");
-    stav.HlavniOtevreno = 1;
-  }
+  void Otevri() override { stav.HlavniOtevreno = Zapis("hlavni okno", 1); }
   void UkazCas(std::string_view cas, std::string_view datum) override {
     Zapis("hodiny " + std::string(cas) + " " + std::string(datum));
   }
@@ -239,10 +221,7 @@ class FalesnySvet
     Zapis("sb " + std::to_string(ikona) + " " + std::string(text));
   }
   bool mmeActive() override { return hint; }
-  void ZrusHint() override {
-    hint = false;
-    Zapis("zrus hint");
-  }
+  void ZrusHint() override { hint = Zapis("zrus hint", false); }
   void PlanZvenku(std::string_view text) override { Zapis("plan zvenku " + std::string(text)); }
 
   std::string CtiParametr() override { return ulozeny_parametr; }
@@ -273,21 +252,12 @@ class FalesnySvet
   bool DialogVzdalenychPC() override { return Zapis("shutdown.exe /i", true); }
 
   bool MaZastupce() override { return zastupce; }
-  void SmazZastupce() override {
-    zastupce = false;
-    Zapis("smaz zastupce");
-  }
-  void VytvorZastupce() override {
-    zastupce = true;
-    Zapis("vytvor zastupce");
-  }
+  void SmazZastupce() override { zastupce = Zapis("smaz zastupce", false); }
+  void VytvorZastupce() override { zastupce = Zapis("vytvor zastupce", true); }
 
   void Ukonci() override { Zapis("konec programu"); }
   void Vloz(std::string_view text) override { schranka = text; }
-  bool Nastav(Cas kdy) override {
-    probuzeni.push_back(FormatDatum(kdy) + " " + FormatCasSekundy(kdy));
-    return true;
-  }
+  bool Nastav(Cas kdy) override { return probuzeni.push_back(FormatDatum(kdy) + " " + FormatCasSekundy(kdy)), true; }
   void Zrus() override { probuzeni.push_back("zrus"); }
   void DrzBdely(std::uint32_t priznaky) override { bdelost.emplace_back(priznaky, log.size()); }
   std::optional<unsigned> NastaveniBuzeni() override { return buzeni; }

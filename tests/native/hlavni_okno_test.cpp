@@ -1,18 +1,12 @@
 #include "falesny_svet.h"
 
-using O = Ovladac;
-
-namespace {
-
 // The messages shown, each with its style, and the log, in one line.
-std::string Zaznam(const FalesnySvet& svet) {
+static std::string Zaznam(const FalesnySvet& svet) {
   std::string s;
   for (const auto& z : svet.dialogy.zpravy) s += z.text + " (" + std::to_string(z.styl) + ") / ";
   for (const auto& r : svet.log) s += r + "; ";
   return s;
 }
-
-}  // namespace
 
 // "Ukončit" lets through only the exact password, then asks; a wrong or cancelled one ends nothing.
 TEST(Ukoncit, StrazOtazkaAKonec) {

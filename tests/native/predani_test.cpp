@@ -3,8 +3,6 @@
 
 #include "falesny_svet.h"
 
-namespace {
-
 // What has happened to the running program before the request comes.
 enum Pred {
   Nic,
@@ -13,14 +11,12 @@ enum Pred {
 };
 
 // The running program at 10:00 on 4 December 2026, with this schedule armed ("" for none), its timer off.
-void Arm(FalesnySvet& svet, const std::string& parametr, Pred pred = Nic) {
+static void Arm(FalesnySvet& svet, const std::string& parametr, Pred pred = Nic) {
   svet.Arm(parametr, V(10, 0), false);
   if (pred == Odpocet) Zobraz(40s);
   if (pred == Zruseny) stav.Neaktivni = 1;
   svet.log.clear();
 }
-
-}  // namespace
 
 // The exit code, the schedule in force (its string and moment), and what the store then holds ("-":
 // nothing) with " run" when the autostart entry is there: the schedule in force when the request was done

@@ -2,8 +2,6 @@
 
 #include "falesny_svet.h"
 
-using O = Ovladac;
-
 namespace {
 
 // The bytes as a stream of choices; once they run out every choice is 0 and the sequence ends.
@@ -87,12 +85,10 @@ Cas Okamzik(Cas den, int h, int m) { return den + hours{h} + minutes{m}; }
 Zamer Vygeneruj(Kostky& k, Cas ted) {
   Zamer z;
   z.akce = static_cast<std::uint8_t>(1 + k.Do(5));
-  z.kdy = k.Vaha<Zamer::Kdy>({{8, Zamer::Hned},
-                              {18, Zamer::Minuty},
-                              {52, Zamer::VCas},
-                              {8, Zamer::BezCasu},
-                              {9, Zamer::OdDo},
-                              {5, Zamer::Neznamy}});
+  // clang-format off
+  z.kdy = k.Vaha<Zamer::Kdy>({{8, Zamer::Hned}, {18, Zamer::Minuty}, {52, Zamer::VCas}, {8, Zamer::BezCasu},
+                              {9, Zamer::OdDo}, {5, Zamer::Neznamy}});
+  // clang-format on
   const Cas cil = floor<minutes>(ted) + minutes{k.Sance(20) ? k.Do(1500) : k.Do(15)};
   const DatumCas c = RozlozCas(cil);
   if (z.kdy == Zamer::Minuty) z.minuty = 1 + (k.Sance(70) ? k.Do(15) : k.Do(600));
@@ -501,21 +497,15 @@ class Jezdec {
   using Krok = std::function<void()>;
   void Udalost() {
     if (varovani_) return BehemVarovani();
+    // clang-format off
     k_.Vaha<Krok>({{4, [&] { Tikej(seconds{1 + k_.Do(k_.Sance(70) ? 120 : 3600)}); }},
-                   {1, [&] { Predej(); }},
-                   {1, [&] { Editor(); }},
-                   {1, [&] { StornoVarovani(); }},
-                   {1, [&] { Stop(); }},
-                   {1, [&] { PredejStorno(); }},
+                   {1, [&] { Predej(); }}, {1, [&] { Editor(); }}, {1, [&] { StornoVarovani(); }},
+                   {1, [&] { Stop(); }}, {1, [&] { PredejStorno(); }},
                    {1, [&] { Spanek(seconds{k_.Sance(50) ? 5 + k_.Do(900) : 60 * k_.Do(3000)}); }},
-                   {1, [&] { PosunHodin(); }},
-                   {1, [&] { Program(); }},
-                   {1, [&] { Rusno(); }},
-                   {1, [&] { Vstup(); }},
-                   {1, [&] { k_.Sance(30) ? Ukoncit() : ZavriHlavni(); }},
-                   {1, [&] { Restart(); }},
-                   {1, [&] { Box(); }},
-                   {3, [&] { Tikej(seconds{1 + k_.Do(90)}); }}})();
+                   {1, [&] { PosunHodin(); }}, {1, [&] { Program(); }}, {1, [&] { Rusno(); }}, {1, [&] { Vstup(); }},
+                   {1, [&] { k_.Sance(30) ? Ukoncit() : ZavriHlavni(); }}, {1, [&] { Restart(); }},
+                   {1, [&] { Box(); }}, {3, [&] { Tikej(seconds{1 + k_.Do(90)}); }}})();
+    // clang-format on
   }
   // While the programs are being closed before an action, the user may still change their mind.
   void BehemZavirani() {
@@ -525,21 +515,18 @@ class Jezdec {
   }
   // The warning's minute: the user cancels, stops, hands something over, closes the lid, or waits.
   void BehemVarovani() {
-    k_.Vaha<Krok>({{2, [&] { StornoVarovani(); }},
-                   {1, [&] { Stop(); }},
-                   {1, [&] { PredejStorno(); }},
-                   {1, [&] { Predej(); }},
-                   {1, [&] { Spanek(seconds{k_.Sance(50) ? 1 + k_.Do(80) : 5 + k_.Do(900)}); }},
-                   {1, [&] { PosunHodin(); }},
-                   {5, [&] { Tikej(seconds{1 + k_.Do(20)}); }}})();
+    // clang-format off
+    k_.Vaha<Krok>({{2, [&] { StornoVarovani(); }}, {1, [&] { Stop(); }}, {1, [&] { PredejStorno(); }},
+                   {1, [&] { Predej(); }}, {1, [&] { Spanek(seconds{k_.Sance(50) ? 1 + k_.Do(80) : 5 + k_.Do(900)}); }},
+                   {1, [&] { PosunHodin(); }}, {5, [&] { Tikej(seconds{1 + k_.Do(20)}); }}})();
+    // clang-format on
   }
   void Reakce() {
-    k_.Vaha<Krok>({{1, [&] { PredejStorno(); }},
-                   {1, [&] { Stop(); }},
-                   {1, [&] { Predej(); }},
+    // clang-format off
+    k_.Vaha<Krok>({{1, [&] { PredejStorno(); }}, {1, [&] { Stop(); }}, {1, [&] { Predej(); }},
                    {1, [&] { Spi(seconds{5 + k_.Do(900)}, true); }},  // the system's word comes while messages flow
-                   {1, [&] { StornoVarovani(); }},
-                   {2, [] {}}})();
+                   {1, [&] { StornoVarovani(); }}, {2, [] {}}})();
+    // clang-format on
   }
 
   // The password box answers the schedule's password, a near miss (a letter more, capitals), a wrong one,

@@ -1,9 +1,7 @@
 #include "falesny_svet.h"
 
-namespace {
-
 // The program started with a command line at a moment, the store holding a schedule (its stored form).
-void Spust(FalesnySvet& svet, const std::string& argument, const std::string& ulozeny = "", Cas kdy = V(10, 0)) {
+static void Spust(FalesnySvet& svet, const std::string& argument, const std::string& ulozeny = "", Cas kdy = V(10, 0)) {
   svet.hodiny.ted = stav.CasSpusteni = kdy;
   svet.ulozeny_parametr = ulozeny;
   Start(argument);
@@ -11,7 +9,7 @@ void Spust(FalesnySvet& svet, const std::string& argument, const std::string& ul
 
 // What is in force after a start, what the store holds, and what the window that opens says (nothing
 // opens while a schedule is armed): "in force | stored | window".
-std::string PoStartu(const FalesnySvet& svet) {
+static std::string PoStartu(const FalesnySvet& svet) {
   std::string okno;
   for (const auto& radek : svet.log) {
     if (radek == "hlavni okno") okno = "okno";
@@ -21,8 +19,6 @@ std::string PoStartu(const FalesnySvet& svet) {
   return (stav.Neaktivni == 0 ? stav.Parametr : "-") + " | " + (ulozeno.empty() ? "-" : ulozeno) + " | " + okno +
          (svet.dialogy.zpravy.empty() ? "" : " +" + std::to_string(svet.dialogy.zpravy.size()) + " box");
 }
-
-}  // namespace
 
 // A typed time already passed arms nothing; a stored schedule passed, or one an older build stored, is
 // dropped without a word: either way the window opens.

@@ -5,15 +5,12 @@
 TEST(ZpravyOkna, JenSveZpravy) {
   // Somebody else's timer, the main window opened and brought to the front (also by Enter on the icon),
   // the right button and a double click on the icon, the clock changed.
+  // clang-format off
   const std::tuple<unsigned, std::uintptr_t, std::intptr_t, std::uint8_t, const char*> pripady[] = {
-      {0x113, 1225, 0, 0, "tip Vypnutí za 2 minuty."},
-      {0x113, 7, 0, 0, ""},
-      {1125, 0, 0x202, 0, "hlavni okno"},
-      {1125, 0, 0x202, 1, "hlavni okno"},
-      {1125, 0, 0x401, 0, "hlavni okno"},
-      {1125, 0, 0x205, 0, ""},
-      {1125, 0, 0x203, 0, ""},
-      {0x1E, 0, 0, 0, "ulozeno"}};
+      {0x113, 1225, 0, 0, "tip Vypnutí za 2 minuty."}, {0x113, 7, 0, 0, ""},
+      {1125, 0, 0x202, 0, "hlavni okno"}, {1125, 0, 0x202, 1, "hlavni okno"}, {1125, 0, 0x401, 0, "hlavni okno"},
+      {1125, 0, 0x205, 0, ""}, {1125, 0, 0x203, 0, ""}, {0x1E, 0, 0, 0, "ulozeno"}};
+  // clang-format on
   for (const auto& [zprava, w, l, hlavni, co] : pripady) {
     FalesnySvet svet;
     stav.AkceNazev = "Vypnutí";
