@@ -74,12 +74,11 @@ TEST(SchopnostiSpanku, ZBajtuStruktury) {
 // computer would shut down again at every log-on. The store keeps what it held before, then and at exit.
 // A row: the schedule in force before (empty: none), and the action.
 TEST(AkceHned, NechaUlozisteJakBylo) {
-  const std::pair<const char*, const char*> pripady[] = {{"", "/vypnuti;kd"},
-                                                         {"", "/restart;kd;kv"},
-                                                         {"", "/spanek;kd"},
-                                                         {"/vypnuti;t/23:00/", "/restart"},
-                                                         {"/vypnuti;kd;t/23:00/", "/zamceni"}};
-  for (const auto& [predtim, text] : pripady) {
+  // clang-format off
+  for (const auto& [predtim, text] : std::initializer_list<std::pair<const char*, const char*>>{
+           {"", "/vypnuti;kd"}, {"", "/restart;kd;kv"}, {"", "/spanek;kd"}, {"/vypnuti;t/23:00/", "/restart"},
+           {"/vypnuti;kd;t/23:00/", "/zamceni"}}) {
+    // clang-format on
     FalesnySvet svet;
     stav.CasSpusteni = svet.hodiny.ted;
     EXPECT_TRUE(!*predtim || RozeberParametr(predtim, false, false));

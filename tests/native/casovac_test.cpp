@@ -21,11 +21,11 @@ TEST_F(Tik, NaplanovaneVypnutiAzDoKonce) {
 
 // Minute by minute over a day: the minutes each window (start and end hour and minute) lets in and out.
 TEST(OknoOdDo, HodinaAMinutaUvnitr) {
-  Tabulka({{"22 0 6 0", "0:00 dovnitř, 6:01 ven, 22:00 dovnitř"},
-           {"22 10 22 50", "22:10 dovnitř, 22:51 ven"},
-           {"22 10 22 20", "22:10 dovnitř, 22:21 ven"},
-           {"8 30 17 15", "8:30 dovnitř, 17:16 ven"},
+  // clang-format off
+  Tabulka({{"22 0 6 0", "0:00 dovnitř, 6:01 ven, 22:00 dovnitř"}, {"22 10 22 50", "22:10 dovnitř, 22:51 ven"},
+           {"22 10 22 20", "22:10 dovnitř, 22:21 ven"}, {"8 30 17 15", "8:30 dovnitř, 17:16 ven"},
            {"22 50 22 10", ""}},  // the same hour with the end before the start: never inside
+          // clang-format on
           [](const std::string& okno) {
             int od_h, od_m, do_h, do_m;
             std::istringstream(okno) >> od_h >> od_m >> do_h >> do_m;

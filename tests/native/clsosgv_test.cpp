@@ -30,13 +30,10 @@ struct FalesnySystem final : DotazySystemu {
 // Without a product type only the short record was filled.
 ZaznamVerze Zaznam(std::uint32_t platforma, std::uint32_t major, std::uint32_t minor, const char* csd,
                    std::uint8_t typ = 0, std::uint16_t suite = 0) {
-  return {.MajorVersion = major,
-          .MinorVersion = minor,
-          .PlatformId = platforma,
-          .CSDVersion = csd,
-          .SuiteMask = suite,
-          .ProductType = typ,
-          .Rozsireny = typ != 0};
+  // clang-format off
+  return {.MajorVersion = major, .MinorVersion = minor, .PlatformId = platforma, .CSDVersion = csd,
+          .SuiteMask = suite, .ProductType = typ, .Rozsireny = typ != 0};
+  // clang-format on
 }
 
 // What the program tells of the system, in one line: the platform, the release code, the build and the

@@ -28,8 +28,7 @@ std::string Dosah(const Formular& f) {
 class Editor : public ::testing::Test {
  protected:
   void Spust(const std::string& parametr) {
-    stav = StavPlanu{};
-    stav.CasSpusteni = svet.hodiny.ted = V(10, 0);
+    svet.ZacniV(V(10, 0));
     ASSERT_TRUE(parametr.empty() || RozeberParametr(parametr, false, false)) << parametr;
     f = Formular{};
     NactiHlavniOkno(f, "");
@@ -120,16 +119,14 @@ class Editor : public ::testing::Test {
     return "?";
   }
 
+  // clang-format off
   static inline const std::map<std::string, void (*)(Formular&)> tlacitka = {
-      {"Nove", tlHNastaveni_Click},      {"Zmenit", tlHNastaveniZ_Click},
-      {"Posunuti", tlHNastaveniP_Click}, {"S", tlHNStop_Click},
-      {"Storno", tlHNStorno_Click},      {"OdDo", tlHNOdDo_Click},
-      {"Parametr", tlHNParametr_Click},  {"Aktivace", tlHNAktivace_Click}};
-  static inline const std::map<std::string, O> pole = {{"cas", O::txtHNCas},
-                                                       {"datum", O::txtHNDatum},
-                                                       {"heslo", O::txtHNHeslo},
-                                                       {"udaj", O::txtHNPodminka},
-                                                       {"souhrn", O::lblHN}};
+      {"Nove", tlHNastaveni_Click}, {"Zmenit", tlHNastaveniZ_Click}, {"Posunuti", tlHNastaveniP_Click},
+      {"S", tlHNStop_Click}, {"Storno", tlHNStorno_Click}, {"OdDo", tlHNOdDo_Click},
+      {"Parametr", tlHNParametr_Click}, {"Aktivace", tlHNAktivace_Click}};
+  static inline const std::map<std::string, O> pole = {{"cas", O::txtHNCas}, {"datum", O::txtHNDatum},
+      {"heslo", O::txtHNHeslo}, {"udaj", O::txtHNPodminka}, {"souhrn", O::lblHN}};
+  // clang-format on
   FalesnySvet svet;
   Formular f;
 };

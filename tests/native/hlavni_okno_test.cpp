@@ -38,16 +38,13 @@ TEST(NastrojovaTlacitka, KazdeDelaSve) {
         "Opravdu chcete hned "s + co + "? Neuložená práce v otevřených programech se ztratí. (292) / ";
     return q + q + "privilegium; KillTimer; ExitWindowsEx 0x000000" + kod + " 0x80040001; SetTimer; ";
   };
+  // clang-format off
   const std::pair<int, std::string> pripady[] = {
-      {0, otazka("vypnout počítač", "0D")},
-      {1, otazka("restartovat počítač", "46")},
-      {2, otazka("odhlásit se", "04")},
+      {0, otazka("vypnout počítač", "0D")}, {1, otazka("restartovat počítač", "46")}, {2, otazka("odhlásit se", "04")},
       {3, "privilegium; schovej; tip Spuštěné uspání dokončeno.; SetSuspendState 0 0 0; "},
       {4, "privilegium; schovej; tip Spuštěné uzamčení dokončeno.; LockWorkStation; "},
-      {5, "shutdown.exe /i; "},
-      {6, "vytvor zastupce; "},
-      {8, ""},
-  };
+      {5, "shutdown.exe /i; "}, {6, "vytvor zastupce; "}, {8, ""}};
+  // clang-format on
   for (const auto& [index, zaznam] : pripady) {
     FalesnySvet svet;
     stav.HesloZapnuto = 1;

@@ -69,13 +69,13 @@ TEST_F(Odlozeni, NabidkaIkony) {
     for (const Polozka& p : NabidkaIkony()) s += std::string(p.text) + " ";
     return s;
   };
-  Tabulka({{"", "&Otevřít &Ukončit "},
-           {"/vypnuti;t/15:32/", "&Otevřít &Stornovat &Ukončit "},
+  // clang-format off
+  Tabulka({{"", "&Otevřít &Ukončit "}, {"/vypnuti;t/15:32/", "&Otevřít &Stornovat &Ukončit "},
            {"/vypnuti;t/15:32/ varování", "&Otevřít O&dložit o 10 minut &Stornovat &Ukončit "},
            {"/vypnuti;zs;t/15:32/", "&Otevřít &Stornovat &Ukončit "},
-           {"/vypnuti;zs;t/15:32/ varování", "&Otevřít &Ukončit "},
-           {";od/15:00-16:00/ varování", "&Otevřít &Ukončit "},
+           {"/vypnuti;zs;t/15:32/ varování", "&Otevřít &Ukončit "}, {";od/15:00-16:00/ varování", "&Otevřít &Ukončit "},
            {"/vypnuti;t/15:32/ box", "&Otevřít "}},
+          // clang-format on
           [&](const std::string& radek) {
             svet.Arm(radek.substr(0, radek.find(' ')), V(15, 0));
             if (radek.ends_with("varování")) svet.Tikej(V(17, 0), 1s, {}, true);

@@ -42,12 +42,11 @@ TEST(Start, KteryParametrPlatiACoSeOtevre) {
 // A damaged stored string goes with one box, and the command line, if any, then counts as usual. A
 // stored action without a time (an earlier build stored "/vypnuti;kd") is damaged too: never carried out.
 TEST(Start, PoskozenyUlozenyRetezecZmiziJednou) {
-  for (const auto& [ulozeny, argument] :
-       std::initializer_list<std::pair<const char*, const char*>>{{"/vypnuti;t/1.1/", ""},
-                                                                  {"/spanek;t/23:00/;klid/15/", ""},  // on XP
-                                                                  {"/vypnuti;t/1.1/", "/restart;t/13:30/"},
-                                                                  {"/vypnuti;kd", ""},
-                                                                  {"/restart;kd;zs", "/restart;t/13:30/"}}) {
+  // clang-format off
+  for (const auto& [ulozeny, argument] : std::initializer_list<std::pair<const char*, const char*>>{
+           {"/vypnuti;t/1.1/", ""}, {"/spanek;t/23:00/;klid/15/", ""} /* on XP */, {"/vypnuti;kd", ""},
+           {"/vypnuti;t/1.1/", "/restart;t/13:30/"}, {"/restart;kd;zs", "/restart;t/13:30/"}}) {
+    // clang-format on
     FalesnySvet svet;
     svet.meri_sit = false;
     svet.run = svet.run_once = "\"C:\\vypnuti.exe\" " + UlozenyTvar(ulozeny);

@@ -47,14 +47,13 @@ TEST(TlTextKresba, BarvaFokusHranaPodleStavu) {
 // In high contrast a caption goes only on the face the system pairs it with, and a disabled one is in
 // the system's grey text, not embossed.
 TEST(TlTextKresba, VysokyKontrastVParech) {
+  // clang-format off
   const std::tuple<StavTlText, bool, UcelBarvy, Barva> pripady[] = {
-      {{}, true, UcelBarvy::PlochaTlacitka, 1},
-      {{.hover = true}, true, UcelBarvy::PlochaPohybu, 2},
-      {{.pressed = true, .hover = true}, true, UcelBarvy::PlochaStisku, 3},
-      {{}, false, UcelBarvy::PlochaTlacitka, 4},
+      {{}, true, UcelBarvy::PlochaTlacitka, 1}, {{.hover = true}, true, UcelBarvy::PlochaPohybu, 2},
+      {{.pressed = true, .hover = true}, true, UcelBarvy::PlochaStisku, 3}, {{}, false, UcelBarvy::PlochaTlacitka, 4},
       {{.zapnuto = true}, true, UcelBarvy::PlochaZapnuti, 5},
-      {{.hover = true, .zapnuto = true}, true, UcelBarvy::PlochaPohybu, 2},
-  };
+      {{.hover = true, .zapnuto = true}, true, UcelBarvy::PlochaPohybu, 2}};
+  // clang-format on
   for (const auto& [stav, Enabled, plocha, barva] : pripady) {
     VstupKresby v{.stav = stav, .Enabled = Enabled, .ForeColor = 1, .MoveColor = 2, .DownColor = 3};
     v.SedyText = 4, v.TextZapnuti = 5;

@@ -81,14 +81,12 @@ TEST(TlTextVlastnosti, VychoziHodnotyAUlozeniTamAZpet) {
 }
 
 TEST(TlTextVlastnosti, StiskPodleRezimu) {
+  // The mode, the file, what is called; an unknown mode hands the shell nothing to open.
+  // clang-format off
   const std::tuple<int, const char*, std::string> pripady[] = {
-      // the mode, the file, what is called
-      {0, "", "Click"},
-      {1, "www.zd.cz", "http://www.zd.cz|-x -y"},
-      {2, "zd@zd.cz", "mailto:zd@zd.cz|-x -y"},
-      {3, "a.exe", "a.exe|-x -y"},
-      {5, "x", "|-x -y"},  // an unknown mode hands the shell nothing to open
-  };
+      {0, "", "Click"}, {1, "www.zd.cz", "http://www.zd.cz|-x -y"}, {2, "zd@zd.cz", "mailto:zd@zd.cz|-x -y"},
+      {3, "a.exe", "a.exe|-x -y"}, {5, "x", "|-x -y"}};
+  // clang-format on
   struct : Spoustec {
     void Otevri(std::string_view cil, std::string_view par) override { volani += std::string(cil) + "|" += par; }
     std::string volani;

@@ -92,13 +92,13 @@ TEST_F(Zmeskane, PredlozkaPredHodinou) {
 // Woken by its own timer (no user there), the computer is held awake until the warning takes over the
 // hold, and let go when the action is done; a resume at another time, or with nothing armed, holds nothing.
 TEST_F(Zmeskane, ProbuzeniDrziPocitacVzhuru) {
+  // The timer's moment is 15:32; at 15:10 the user woke it; a lock has no wake timer.
+  // clang-format off
   const std::tuple<const char*, Cas, bool> pripady[] = {
-      {"/vypnuti;t/15:33/", V(15, 31, 50), true},  // the timer's moment is 15:32
-      {"/vypnuti;t/15:33/", V(15, 32, 0), true},
-      {"/vypnuti;t/15:33/", V(15, 10, 0), false},  // the user woke it earlier
-      {"/restart;kd;t/15:40/", V(15, 37, 30), true},
-      {"/zamceni;t/15:33/", V(15, 31, 50), false},  // no wake timer for a lock
-  };
+      {"/vypnuti;t/15:33/", V(15, 31, 50), true}, {"/vypnuti;t/15:33/", V(15, 32, 0), true},
+      {"/vypnuti;t/15:33/", V(15, 10, 0), false}, {"/restart;kd;t/15:40/", V(15, 37, 30), true},
+      {"/zamceni;t/15:33/", V(15, 31, 50), false}};
+  // clang-format on
   for (const auto& [parametr, probuzeni, drzi] : pripady) {
     Spust(V(15, 0), parametr);
     svet.bdelost.clear();
