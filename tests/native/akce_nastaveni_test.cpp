@@ -165,11 +165,8 @@ TEST(Akce, BehemZaviraniJenJednaAkce) {
         "privilegium, ZavriProgramy, sb 32515 "s + odmitnuti + ", ExitWindowsEx 0x0000000D 0x80040001 | " + otazka)
         << co;
   }
-}
-
-// Woken from a long sleep that came while the programs were being closed, the computer is not shut down
-// unannounced: the schedule's moment counts as missed.
-TEST(Akce, SpanekBehemZavirani) {
+  // Woken from a long sleep that came while the programs were being closed, the computer is not shut down
+  // unannounced: the schedule's moment counts as missed.
   FalesnySvet svet;
   svet.priZavirani = [&] { svet.Spi(60min); };
   EXPECT_EQ(AkceV1001(svet, "/vypnuti;kv;t/10:01/"), "nic | Vypnutí počítače | - | -");

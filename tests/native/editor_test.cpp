@@ -169,9 +169,14 @@ TEST_F(Editor, SestaveniParametru) {
 }
 
 // Checking "password" puts the caret in its box; unchecking it forgets what was typed.
-TEST_F(Editor, ZaskrtnutiHesla) {
+TEST_F(Editor, HesloAOdchodZPole) {
   Spust("");
   EXPECT_EQ(Skript("Nove bezfokusu box=2 ?fokus heslo=x !box=2 ?heslo"), "heslo | ");
+  // Leaving a box checks it; the end time in the from-to mode is a time, not a date.
+  Spust("");
+  EXPECT_EQ(Skript("Nove bezfokusu cas=12:x odchod=cas ?cas ?kurzor OdDo bezfokusu datum=6:00 odchod=datum ?fokus "
+                   "?zpravy"),
+            "12: | 3 | zadny | Doplňte prosím minuty. (48)");
 }
 
 TEST(FiltrKlaves, KazdaTridaZnaku) {
@@ -258,14 +263,6 @@ TEST_F(Editor, Stop) {
               "P1 N0 M59 | Opravdu si přejete aktivovat nastavené parametry? (36) | "s + tip + " | ")
         << parametr << " " << za;
   }
-}
-
-TEST_F(Editor, KontrolaPriOdchoduZPole) {
-  Spust("");
-  // The end time in the from-to mode is a time, not a date.
-  EXPECT_EQ(Skript("Nove bezfokusu cas=12:x odchod=cas ?cas ?kurzor OdDo bezfokusu datum=6:00 odchod=datum ?fokus "
-                   "?zpravy"),
-            "12: | 3 | zadny | Doplňte prosím minuty. (48)");
 }
 
 // "Od-Do" and "Zpět" inside an edit give back the editor's own entries, never the schedule in force;

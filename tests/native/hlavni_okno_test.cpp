@@ -69,11 +69,8 @@ TEST(Napovedy, StavEditoruAUkazatel) {
   EXPECT_EQ(radek(), "Přejdete do režimu spánku. 32516 1");
   tl_MouseMoveEnabled(f, O::tlKZ3, false);
   EXPECT_EQ(radek(), "Vypnutí za 5 minut. 32516 0");
-}
 
-// "Ukončit" says what will really become of the schedule: a number of minutes is not kept.
-TEST(Napovedy, UkoncitRikaCoBudeSPlanem) {
-  FalesnySvet svet;
+  // "Ukončit" says what will really become of the schedule: a number of minutes is not kept.
   stav.Neaktivni = 1;
   ASSERT_TRUE(RozeberParametr("/vypnuti;t/90/", true, false));
   EXPECT_EQ(NapovedaTlacitka(Formular{}, O::tlHZavrit).text,

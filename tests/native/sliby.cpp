@@ -63,9 +63,8 @@ std::string Zapis(const Zamer& z, Kostky& k) {
   if (!z.podminka.program.empty()) volby.push_back(";po/" + z.podminka.program + "/");
   if (z.podminka.klid) volby.push_back(";klid/" + std::to_string(z.podminka.klid) + "/");
   if (z.podminka.necinnost) volby.push_back(";necinnost/" + std::to_string(z.podminka.necinnost) + "/");
-  if (z.zs) volby.push_back(";zs");
-  if (z.ss) volby.push_back(";ss");
-  if (z.kv) volby.push_back(";kv");
+  for (const auto& [ano, volba] : {std::pair{z.zs, ";zs"}, {z.ss, ";ss"}, {z.kv, ";kv"}})
+    if (ano) volby.push_back(volba);
   if (!z.heslo.empty()) volby.push_back(";h/" + z.heslo + "/");
   if (z.kdy == Zamer::Minuty) volby.push_back(";t/" + std::to_string(z.minuty) + "/");
   if (z.kdy == Zamer::VCas) volby.push_back(";t/" + Hm(z.hodina, z.minuta) + "/");
@@ -122,10 +121,7 @@ Zamer Vygeneruj(Kostky& k, Cas ted) {
   z.text = Zapis(z, k);
   if (z.kdy == Zamer::Neznamy) {  // broken: a character gone or the string cut short
     const std::size_t kde = static_cast<std::size_t>(k.Do(static_cast<int>(z.text.size())));
-    if (k.Sance(50))
-      z.text.erase(kde, 1);
-    else
-      z.text.resize(kde);
+    k.Sance(50) ? void(z.text.erase(kde, 1)) : z.text.resize(kde);
   }
   return z;
 }
@@ -170,10 +166,8 @@ class Orakulum {
     z.id = ++dalsi_id_;
     plan = std::move(z);
     posuny = milliseconds{0};
-    storno_ = false;
+    storno_ = varovano_ = minuty_varovano_ = false;
     prvni_zdi_.reset();
-    varovano_ = false;
-    minuty_varovano_ = false;
     vyrizene_.clear();
     varovane_.clear();
   }

@@ -70,9 +70,7 @@ TEST(TlTextTitulek, CoUslysiCtecka) {
       {"&Čas", "Čas|Alt+Č"},           {"A && B", "A & B|"},        {"A&", "A|"}};
   for (const auto& [titulek, slyset] : pripady)
     EXPECT_EQ(NazevProCtecku(titulek) + "|" + KlavesovaZkratka(titulek), slyset);
-}
-
-TEST(TlTextTitulek, PristupovaKlavesaAVelikostPismen) {
+  // The access key, and comparison without case.
   EXPECT_EQ(PristupovaKlavesa("&Čas"), U'Č');
   EXPECT_EQ(PristupovaKlavesa("A&"), 0U);
   EXPECT_TRUE(StejneBezVelikosti("žluťoučký kůň", "ŽLUŤOUČKÝ KŮŇ"));
