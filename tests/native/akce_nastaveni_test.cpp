@@ -2,8 +2,8 @@
 
 // A row: the code carried out, the schedule's action, the Windows platform and version, ";kv".
 TEST(ProvedAkci, PodleAkceAVerzeWindows) {
-  Tabulka({{"0 0 2 8 0", "privilegium"},
-           {"0 0 1 2 0", ""},  // the privilege only on the NT family
+  // clang-format off
+  Tabulka({{"0 0 2 8 0", "privilegium"}, {"0 0 1 2 0", ""} /* the privilege only on the NT family */,
            // The timer comes back after the call: a session that goes on is noticed.
            {"0 1 2 8 0", "privilegium, KillTimer, ExitWindowsEx 0x0000000D 0x80040001, SetTimer"},
            {"2 1 2 8 0", "privilegium, KillTimer, ExitWindowsEx 0x00000006 0x80040001, SetTimer"},
@@ -13,12 +13,12 @@ TEST(ProvedAkci, PodleAkceAVerzeWindows) {
            {"0 1 2 8 1", "privilegium, KillTimer, ZavriProgramy, ExitWindowsEx 0x0000000D 0x80040001, SetTimer"},
            // A tool button closes the programs as the schedule in force says.
            {"2 1 2 8 1", "privilegium, KillTimer, ZavriProgramy, ExitWindowsEx 0x00000006 0x80040001, SetTimer"},
-           {"4 0 2 7 0", "privilegium"},  // no sleep on Windows 2000
+           {"4 0 2 7 0", "privilegium"} /* no sleep on Windows 2000 */,
+           {"5 0 2 6 0", "privilegium"} /* no lock before Windows 2000 */, {"7 0 2 8 0", "privilegium"},
            {"4 0 1 2 0", "schovej, tip Spuštěné uspání dokončeno., SetSuspendState 1 0 0"},
-           {"5 0 2 6 0", "privilegium"},  // no lock before Windows 2000
            {"5 0 2 7 0", "privilegium, schovej, tip Spuštěné uzamčení dokončeno., LockWorkStation"},
-           {"6 0 2 8 0", "privilegium, schovej, tip Spuštěná hibernace dokončena., SetSuspendState 1 0 0"},
-           {"7 0 2 8 0", "privilegium"}},
+           {"6 0 2 8 0", "privilegium, schovej, tip Spuštěná hibernace dokončena., SetSuspendState 1 0 0"}},
+          // clang-format on
           [](const std::string& radek) {
             FalesnySvet svet;
             int kod, akce, kontrolovane;
@@ -34,14 +34,14 @@ TEST(ProvedAkci, PodleAkceAVerzeWindows) {
 // for by its own action, and only where it is switched on. The program and its schedule stay; a button's
 // hint in the main window goes. A row: the action, the version, sleep, standby, hibernation.
 TEST(ProvedAkci, SpanekPodleSchopnostiPocitace) {
-  Tabulka({{"4 8 0 0 0", "SetSuspendState 1 0 0"},   // XP, whatever it reports
-           {"4 9 1 0 0", "SetSuspendState 1 0 0"},   // Server 2003
-           {"4 10 1 0 1", "SetSuspendState 0 0 0"},  // Vista and later with a sleep state
-           {"4 11 1 1 1", "SetSuspendState 0 0 0"},  // a sleep state first
-           {"4 11 0 1 1", "SC_MONITORPOWER 2"},      // Modern Standby
+  // XP whatever it reports, Server 2003; Vista and later with a sleep state, a sleep state first; Modern Standby.
+  // clang-format off
+  Tabulka({{"4 8 0 0 0", "SetSuspendState 1 0 0"}, {"4 9 1 0 0", "SetSuspendState 1 0 0"},
+           {"4 10 1 0 1", "SetSuspendState 0 0 0"}, {"4 11 1 1 1", "SetSuspendState 0 0 0"},
+           {"4 11 0 1 1", "SC_MONITORPOWER 2"}, {"6 11 0 1 1", "SetSuspendState 1 0 0"},
            {"4 11 0 0 1", "sb 32515 Spánek neproběhl: tento počítač teď neumí přejít do spánku. hint"},
-           {"6 11 0 1 1", "SetSuspendState 1 0 0"},
            {"6 11 1 0 0", "sb 32515 Hibernace neproběhla: hibernace je v tomto počítači vypnutá. hint"}},
+          // clang-format on
           [](const std::string& radek) {
             FalesnySvet svet;
             int akce;

@@ -73,11 +73,12 @@ TEST(clsosgv, PopisVydaniZeZaznamuVerze) {
       {{Zaznam(2, 10, 0, "", 3), "ServerNT"}, "2 11 0  Advanced Server 10.0 || Advanced Server|"s + x64},
       // Without GetVersionExA, or when it fails, GetVersion packs the build, with the top bit set outside the
       // NT family, above minor and major.
-      {{.uspech = false}, "4 11 0 ||unknown|"s + x64},
-      {{.maVerziEx = false, .maVerzi = false}, "5 12 0 |||"},
+      // clang-format off
+      {{.uspech = false}, "4 11 0 ||unknown|"s + x64}, {{.maVerziEx = false, .maVerzi = false}, "5 12 0 |||"},
       {{.maVerziEx = false, .verze = 0x17700006}, "3 10 6000 Windows Vista|||"s + x64},
       {{.maVerziEx = false, .verze = 0x05650004}, "2 11 1381 Windows NT 4.0|||"s + x64},
       {{.maVerziEx = false, .verze = 0xC0000004}, "1 1 0 Windows 95|||unknown"},
+      // clang-format on
       {{.maVerziEx = false, .verze = 0x80000A03}, "0 0 -32768 Windows 32s, Windows 3.1x|||unknown"},
   };
   for (const auto& [odpovedi, popis] : pripady) EXPECT_EQ(Popis(odpovedi), popis);

@@ -145,21 +145,19 @@ TEST_F(Editor, StavyEditoru) {
 }
 
 TEST_F(Editor, SestaveniParametru) {
+  // clang-format off
   const std::pair<const char*, const char*> pripady[] = {
       {"akce=1 box=0 cas=22:30 datum=4.5.2027", "/vypnuti;kd;t/22:30/"},
       {"akce=2 box=1 cas=15:32 datum=4.5.2005", "/restart;zs;t/15:32/;d/4.5.2005/"},
-      {"akce=4 cas=125", "/spanek;t/125/"},
+      {"akce=4 cas=125", "/spanek;t/125/"}, {"akce=6 cas=23:00", "/hibernace;t/23:00/"},
       {"akce=5 box=3 box=4 box=2 cas=_1:00_ heslo=_tajné", "/zamceni;zs;h/tajné/;ss;kv;t/1:00/"},
       {"akce=3 box=2 cas=8:00", "/odhlaseni;t/8:00/"},  // no password, no ";h"
-      {"akce=6 cas=23:00", "/hibernace;t/23:00/"},
-      {"akce=1", "/vypnuti"},  // at once
+      {"akce=1", "/vypnuti"} /* at once */, {"akce=0 cas=15:32", ""} /* no action */, {"OdDo akce=0 cas=22:00", ""},
       {"OdDo akce=0 box=0 cas=22:00 datum=06:00", ";od/22:00-06:00/;kd;zs"},
-      {"OdDo akce=0 cas=22:00", ""},
-      {"akce=0 cas=15:32", ""},  // no action
       {"akce=1 podminka=1 udaj=_C:\\Render\\render.exe", "/vypnuti;po/render.exe/"},
       {"akce=4 cas=23:00 podminka=2 udaj=15_", "/spanek;klid/15/;t/23:00/"},
-      {"akce=1 box=0 cas=22:00 podminka=3 udaj=30", "/vypnuti;kd;necinnost/30/;t/22:00/"},
-  };
+      {"akce=1 box=0 cas=22:00 podminka=3 udaj=30", "/vypnuti;kd;necinnost/30/;t/22:00/"}};
+  // clang-format on
   for (const auto& [zadani, parametr] : pripady) {
     Spust("");
     f[O::frHN].povoleny = true;
@@ -286,18 +284,16 @@ TEST_F(Editor, OtazkaRikaCoPrekvapi) {
   const std::string od = "Od zadaného času, dokud se na podmínku čeká, počítač sám neusne.";
   const std::string program = "\r\n\r\nProgram render.exe teď neběží: akce proběhne hned.";
   // A row: the power plan's wake-timer setting, the script, and what the question adds ("": nothing).
+  // clang-format off
   const std::tuple<std::optional<unsigned>, const char*, std::string> pripady[] = {
-      {0, "akce=1 cas=23:00", veta},
-      {2, "akce=2 cas=23:00", veta},
-      {1, "akce=1 cas=23:00", ""},
-      {std::nullopt, "akce=1 cas=23:00", ""},
-      {0, "akce=4 cas=23:00", ""},
-      {0, "akce=5 cas=23:00", ""},
+      {0, "akce=1 cas=23:00", veta}, {2, "akce=2 cas=23:00", veta}, {1, "akce=1 cas=23:00", ""},
+      {std::nullopt, "akce=1 cas=23:00", ""}, {0, "akce=4 cas=23:00", ""}, {0, "akce=5 cas=23:00", ""},
       {0, "OdDo datum=06:00 cas=22:00", ""},
       {std::nullopt, "akce=1 cas= podminka=1 udaj=render.exe ne", bdely + program},
       {std::nullopt, "akce=1 cas=9:00 podminka=1 udaj=render.exe ne", od + program},
       {std::nullopt, "akce=1 cas=23:00 podminka=1 udaj=render.exe ne", od},
       {std::nullopt, "akce=1 cas= podminka=1 udaj=notepad ne", bdely}};
+  // clang-format on
   for (const auto& [buzeni, skript, dodatek] : pripady) {
     Spust("");
     svet.buzeni = buzeni;

@@ -3,8 +3,7 @@
 namespace {
 
 struct FalesnyPlanovac : Planovac {
-  int ulozeni = 0;
-  void UlozNastaveni() override { ++ulozeni; }
+  void UlozNastaveni() override {}
   void ProvedAkci(const OkamzitaAkce&) override {}
   bool AkceMozna(std::uint8_t) override { return true; }
   bool KlidMeritelny() override { return true; }
@@ -45,7 +44,6 @@ class Parametr : public ::testing::Test {
     stav = StavPlanu{};
     stav.CasSpusteni = porty.hodiny.ted = spusteni;
     porty.dialogy.zpravy.clear();
-    planovac = {};
   }
 
   FalesnePorty porty;

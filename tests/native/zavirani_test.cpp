@@ -31,9 +31,7 @@ class FalesnaOkna final : public OknaProcesu {
   std::uint32_t Proces(HandleOkna h) override { return okna[h - 1].proces; }
   std::uint32_t VlastniProces() override { return MujProces; }
   std::uint32_t ProcesShellu() override { return Shell; }
-  std::string JmenoProcesu(std::uint32_t proces) override {
-    return proces == DalsiShell ? "EXPLORER.EXE" : "editor.exe";
-  }
+  std::string JmenoProcesu(std::uint32_t p) override { return p == DalsiShell ? "EXPLORER.EXE" : "editor.exe"; }
   void Posli(HandleOkna h, unsigned zprava, std::uintptr_t w, std::intptr_t l) override {
     Zapis("post", h, zprava, w, l);
   }
