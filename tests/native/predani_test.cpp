@@ -79,10 +79,11 @@ TEST(Predani, OznameniAOkno) {
 // The exit code and the line of "/stav"; a box of ours changes nothing of the answer, nothing happens.
 TEST(Predani, StavVKazdemStavu) {
   const std::tuple<const char*, Pred, const char*> pripady[] = {
-      {"", Nic, "1 Nic není naplánováno."},
-      {"/vypnuti;t/12:05/", Nic, "0 Vypnutí za 2 hodiny a 5 minut (12:05)."},
+      // clang-format off
+      {"", Nic, "1 Nic není naplánováno."}, {"/vypnuti;t/12:05/", Nic, "0 Vypnutí za 2 hodiny a 5 minut (12:05)."},
       {"/zamceni;t/10:01/", Odpocet, "0 Uzamčení za 1 minutu (10:01)."},
       {"/vypnuti;od/22:00-06:00/", Nic, "0 Vypnutí od 22:00 do 06:00."},
+      // clang-format on
       {"/vypnuti;po/render.exe/;t/23:00/", Nic, "0 Vypnutí po skončení programu render.exe, nejdříve dnes ve 23:00."},
       {"/vypnuti;po/render.exe/", Odpocet, "0 Vypnutí za 1 minutu (10:00)."},  // its countdown
       {"/vypnuti;dny/po-pa/;t/21:00/", Zruseny,

@@ -2,13 +2,11 @@
 
 #include "controls/soft_button/tltext.h"
 
-TEST(TlTextKresba, TitulekUprostredSPulkouKSudemu) {
+// The caption centred, a half going to the even pixel; then the colour, focus look and edge by state.
+TEST(TlTextKresba, TitulekBarvaFokusHrana) {
   EXPECT_EQ(PoziceTitulku(69, 23, 40, 13, false), (Bod{14, 5}));  // 14.5 goes to the even 14
   EXPECT_EQ(PoziceTitulku(71, 23, 40, 13, false), (Bod{16, 5}));  // 15.5 goes to 16
   EXPECT_EQ(PoziceTitulku(15, 15, 18, 13, false), (Bod{-2, 1}));  // wider than the control: -1.5 goes to -2
-}
-
-TEST(TlTextKresba, BarvaFokusHranaPodleStavu) {
   const Barva fore = 1, move = 2, down = 3;
   // A row: the case, the state, FocusDraw, DEMove, Enabled; the text's colour, the focus look, whether the edge
   // is drawn.
