@@ -17,6 +17,23 @@ TEST_F(Tik, NaplanovaneVypnutiAzDoKonce) {
   EXPECT_EQ(
       svet.Behem(V(15, 33, 0)),
       "tip Nashledanou, lblUC Nashledanou, privilegium, KillTimer, ExitWindowsEx 0x0000000D 0x80040001, SetTimer");
+
+  // What the warning shows by the options. The window sounds once as it appears, and a screen reader hears
+  // the countdown every ten seconds and once more at five, while it is shown.
+  Tabulka({{"/vypnuti;t/15:33/", "ukaz storno, tip Vypnutí za 1 minutu. | 50 40 30 20 10 5 | 1"},
+           {"/vypnuti;zs;t/15:33/", "ukaz bez storna, ikona pryc, tip Vypnutí za 1 minutu. | 50 40 30 20 10 5 | 1"},
+           {"/vypnuti;ss;t/15:33/", "tip Vypnutí za 1 minutu. | | 0"},
+           {"/vypnuti;ss;zs;t/15:33/", "ikona pryc, tip Vypnutí za 1 minutu. | | 0"}},
+          [&](const std::string& parametr) {
+            svet.ohlasy.clear();
+            svet.zazneni = 0;
+            svet.Arm(parametr, V(15, 0, 10));
+            svet.TikejV(V(15, 32, 0));
+            std::string radek = Spoj(svet.Log()) + " |";
+            svet.Tikej(V(15, 33, 0));
+            for (int s : svet.ohlasy) radek += " " + std::to_string(s);
+            return radek + " | " + std::to_string(svet.zazneni);
+          });
 }
 
 // Minute by minute over a day: the minutes each window (start and end hour and minute) lets in and out.
@@ -38,25 +55,6 @@ TEST(OknoOdDo, HodinaAMinutaUvnitr) {
                               (uvnitr ? " dovnitř" : " ven"));
             }
             return Spoj(zmeny);
-          });
-}
-
-// What the warning shows by the options. The window sounds once as it appears, and a screen reader hears
-// the countdown every ten seconds and once more at five, while it is shown.
-TEST_F(Tik, UpozorneniPodleVoleb) {
-  Tabulka({{"/vypnuti;t/15:33/", "ukaz storno, tip Vypnutí za 1 minutu. | 50 40 30 20 10 5 | 1"},
-           {"/vypnuti;zs;t/15:33/", "ukaz bez storna, ikona pryc, tip Vypnutí za 1 minutu. | 50 40 30 20 10 5 | 1"},
-           {"/vypnuti;ss;t/15:33/", "tip Vypnutí za 1 minutu. | | 0"},
-           {"/vypnuti;ss;zs;t/15:33/", "ikona pryc, tip Vypnutí za 1 minutu. | | 0"}},
-          [&](const std::string& parametr) {
-            svet.ohlasy.clear();
-            svet.zazneni = 0;
-            svet.Arm(parametr, V(15, 0, 10));
-            svet.TikejV(V(15, 32, 0));
-            std::string radek = Spoj(svet.Log()) + " |";
-            svet.Tikej(V(15, 33, 0));
-            for (int s : svet.ohlasy) radek += " " + std::to_string(s);
-            return radek + " | " + std::to_string(svet.zazneni);
           });
 }
 

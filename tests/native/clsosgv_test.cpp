@@ -2,8 +2,6 @@
 
 #include "system/clsosgv.h"
 
-namespace {
-
 // What the system answers: the records a test gives it.
 struct Odpovedi {
   ZaznamVerze zaznam;
@@ -28,8 +26,8 @@ struct FalesnySystem final : DotazySystemu {
 };
 
 // Without a product type only the short record was filled.
-ZaznamVerze Zaznam(std::uint32_t platforma, std::uint32_t major, std::uint32_t minor, const char* csd,
-                   std::uint8_t typ = 0, std::uint16_t suite = 0) {
+static ZaznamVerze Zaznam(std::uint32_t platforma, std::uint32_t major, std::uint32_t minor, const char* csd,
+                          std::uint8_t typ = 0, std::uint16_t suite = 0) {
   // clang-format off
   return {.MajorVersion = major, .MinorVersion = minor, .PlatformId = platforma, .CSDVersion = csd,
           .SuiteMask = suite, .ProductType = typ, .Rozsireny = typ != 0};
@@ -38,7 +36,7 @@ ZaznamVerze Zaznam(std::uint32_t platforma, std::uint32_t major, std::uint32_t m
 
 // What the program tells of the system, in one line: the platform, the release code, the build and the
 // name, then the service pack, the product type and the architecture.
-std::string Popis(const Odpovedi& odpovedi) {
+static std::string Popis(const Odpovedi& odpovedi) {
   FalesnySystem system(odpovedi);
   const clsosgv o(system);
   return std::to_string(o.WinPlatform()) + " " + std::to_string(o.WinVersion()) + " " +
@@ -47,8 +45,6 @@ std::string Popis(const Odpovedi& odpovedi) {
 }
 
 static_assert(clsosgv::gvHiWord(-1) == 0xFFFF && clsosgv::gvHIBYTE(-1) == 0xFF, "the extractors never sign-extend");
-
-}  // namespace
 
 // Older releases may hold an OEM identifier where the architecture goes.
 TEST(clsosgv, PopisVydaniZeZaznamuVerze) {

@@ -25,8 +25,7 @@ std::string Dosah(const Formular& f) {
 }
 
 // The program started at 10:00 on 4 December 2026 with this schedule, its main window loaded.
-class Editor : public ::testing::Test {
- protected:
+struct Editor : ::testing::Test {
   void Spust(const std::string& parametr) {
     svet.ZacniV(V(10, 0));
     ASSERT_TRUE(parametr.empty() || RozeberParametr(parametr, false, false)) << parametr;
@@ -226,7 +225,7 @@ TEST_F(Editor, BezCasuHned) {
            {"Posunuti", "Zadejte čas, na který se má akce posunout. (48)"}}) {
     Spust("/vypnuti;t/23:00/");
     EXPECT_EQ(Skript("ne "s + skript + " cas= Aktivace ?zpravy ?parametr"), zprava + " | /vypnuti;t/23:00/"s);
-    EXPECT_THAT(svet.Log({"schovej"}), IsEmpty());
+    EXPECT_EQ(svet.Log({"schovej"}), std::vector<std::string>{});
   }
 }
 

@@ -17,8 +17,7 @@ struct Pripad {
   int odpoved = odpoved::Ano;  // to a question
 };
 
-class Kontroly : public ::testing::Test {
- protected:
+struct Kontroly : ::testing::Test {
   // The answer, the box's text and caret afterwards, and the message box: compared as one line.
   void Over(bool (*kontrola)(PoleVstupu&), const char* titulek, const Pripad& p) {
     porty.dialogy.zpravy.clear();

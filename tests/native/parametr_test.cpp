@@ -36,10 +36,8 @@ std::string Shrnuti() {
          (stav.Heslo.empty() ? "" : "/" + stav.Heslo + "/");
 }
 
-class Parametr : public ::testing::Test {
- protected:
-  void SetUp() override { Znovu(); }
-  // Started 4 May 2026 10:00:30 unless a case says otherwise.
+// Each case starts anew: on 4 May 2026 at 10:00:30 unless it says otherwise.
+struct Parametr : ::testing::Test {
   void Znovu(Cas spusteni = SlozCas(2026, 5, 4, 10, 0, 30)) {
     stav = StavPlanu{};
     stav.CasSpusteni = porty.hodiny.ted = spusteni;

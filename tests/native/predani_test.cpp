@@ -60,11 +60,8 @@ TEST(Predani, BoxOdmitnutiNezdrziPlan) {
                          svet.ulozeny_parametr.empty()),
               std::tuple(kod::Odmitnuto, 1u, true, stop, stop));
   }
-}
-
-// The tray and an open main window say what became of the schedule; a second start with nothing
-// brings up the main window, unless a box of ours is up.
-TEST(Predani, OznameniAOkno) {
+  // The tray and an open main window say what became of the schedule; a second start with nothing
+  // brings up the main window, unless a box of ours is up.
   FalesnySvet svet;
   Arm(svet, "/vypnuti;t/15:00/");
   stav.HlavniOtevreno = 1;

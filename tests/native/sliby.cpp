@@ -158,7 +158,6 @@ class Orakulum {
   void Porus(int slib, const std::string& proc) {
     if (!poruseni) poruseni = "slib " + std::to_string(slib) + ": " + proc;
   }
-  void Zaznamenej(std::string udalost) { pribeh.push_back(std::move(udalost)); }
 
   void Nastav(Zamer z, Cas ted) {
     z.zadano = ted;
@@ -484,7 +483,7 @@ class Jezdec {
   // and what the program recorded) starts the undisturbed stretch anew.
   void Pis(const std::string& udalost, bool rusi = true) {
     if (rusi) o_.Vyruseni(Ted());
-    o_.Zaznamenej(FormatDatum(Ted()) + " " + FormatCasSekundy(Ted()) + " " + udalost);
+    o_.pribeh.push_back(FormatDatum(Ted()) + " " + FormatCasSekundy(Ted()) + " " + udalost);
   }
   bool Prerusit() const { return o_.poruseni || spanek_ || konec_sezeni_ || !o_.program_bezi; }
 

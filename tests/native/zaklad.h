@@ -1,6 +1,5 @@
 #pragma once
 // What every native test file includes, so that each file lists only the project headers it tests.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,7 +12,3 @@
 
 using namespace std::chrono;
 using namespace std::string_literals;
-using ::testing::Contains;
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
-using ::testing::IsEmpty;

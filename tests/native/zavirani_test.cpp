@@ -1,7 +1,5 @@
 #include "falesny_svet.h"
 
-namespace {
-
 constexpr std::uint32_t Viditelne = 0x10000000, Vyskakovaci = 0x80000000, Zakazane = 0x08000000, Nastroj = 0x80;
 constexpr std::uint32_t MujProces = 99, Neotevritelny = 12, Shell = 30, DalsiShell = 31;  // a folder window's own
 constexpr int Neodpovi = -1;
@@ -95,5 +93,3 @@ TEST(Zavirani, PetPruchoduSeStupnujiciSilou) {
     EXPECT_EQ(Spoj(okna.zaznam), "cekej 3000, cekej 10000, cekej 9000, cekej 3000, cekej 5000") << trida;
   }
 }
-
-}  // namespace

@@ -2,19 +2,14 @@
 
 #include "falesny_svet.h"
 
-namespace {
-
 // Started and ticked once, so that the program has seen the clock before anything happens to it.
-class Zmeskane : public Svet {
- protected:
+struct Zmeskane : Svet {
   void Spust(Cas kdy, const std::string& parametr) {
     svet.Arm(parametr, kdy);
     CasovacTik();
     svet.log.clear();
   }
 };
-
-}  // namespace
 
 // Over a full-screen program, in a presentation, in quiet hours or with nobody at the screen, a
 // balloon would be seen by no one: it waits, its text in the tooltip, and comes as soon as the user can
