@@ -72,12 +72,11 @@ TEST_F(Parametr, ChybnyZapisUkazeChybuNeboNapovedu) {
     std::string radek = std::to_string(RozeberParametr(text, false, false));
     radek += std::to_string(stav.Neaktivni);
     for (const auto& z : porty.dialogy.zpravy) radek += " | " + z.titulek + " " + std::to_string(z.styl) + " " + z.text;
-    EXPECT_EQ(radek, "01 | " +
-                         (napoveda ? "Vypnutí počítače parametrem z příkazového řádku. 64 "s
-                                   : "Vypnutí počítače 48 "s + text +
-                                         "\r\n\r\nNeznámé nebo chybné zadání spouštěcího parametru!\r\n\r\n") +
-                         Napoveda)
-        << text;
+    // The box: the help alone, or the string with the error above the help.
+    const std::string box =
+        napoveda ? "Vypnutí počítače parametrem z příkazového řádku. 64 "s
+                 : "Vypnutí počítače 48 "s + text + "\r\n\r\nNeznámé nebo chybné zadání spouštěcího parametru!\r\n\r\n";
+    EXPECT_EQ(radek, "01 | " + box + Napoveda) << text;
   }
 }
 

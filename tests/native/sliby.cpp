@@ -525,7 +525,6 @@ class Jezdec {
   // The password box answers the schedule's password, a near miss (a letter more, capitals), a wrong one,
   // or is closed.
   std::string OdpovezHeslo() {
-    svet_.dialogy.vstupy.clear();
     const int volba = k_.Do(5);
     const std::string spravne = o_.plan ? o_.plan->heslo : "";
     std::string velka = spravne;
@@ -533,7 +532,7 @@ class Jezdec {
     const std::array<std::optional<std::string>, 5> odpovedi = {
         spravne, spravne + "x", velka == spravne ? "spatne" : velka, "spatne", std::nullopt};
     const auto& odpoved = odpovedi[static_cast<std::size_t>(volba)];
-    for (int i = 0; i < 3; ++i) svet_.dialogy.vstupy.push_back(odpoved);
+    svet_.dialogy.vstupy.assign(3, odpoved);
     return odpoved.value_or("<zavřeno>");
   }
   bool HesloSpravne(const std::string& odpoved) const {
