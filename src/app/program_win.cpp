@@ -8,6 +8,7 @@
 #include "core/stav.h"
 #include "program/predani.h"
 #include "program/start.h"
+#include "program/zasady.h"
 #include "scheduler/akce.h"
 #include "scheduler/casovac.h"
 
@@ -48,7 +49,11 @@ int Program::Bez(std::string_view argument) {
   RegistrujSluzbu(osgv_);
   upozorneni_.Predani = PrijmiPredani;
   upozorneni_.Nabidka = UkazNabidkuIkony;
-  Start(argument);
+  upozorneni_.ZmenaZasad = UplatniZasady;
+  if (!Start(argument)) {
+    Ukonci();
+    return kod::Nic;
+  }
   const int vysledek = SmyckaZprav();
   Ukonci();  // the loop may also end by a WM_QUIT that someone else posted
   return vysledek;

@@ -13,6 +13,7 @@
 #include "platform/win32/schranka_win.h"
 #include "platform/win32/shell_win.h"
 #include "platform/win32/uloziste_win.h"
+#include "platform/win32/zasady_win.h"
 #include "platform/win32/zakladni_porty_win.h"
 #include "scheduler/planovac_programu.h"
 #include "system/clsosgv.h"
@@ -49,6 +50,7 @@ class Program final : public Aplikace {
   ProbouzeniWin probouzeni_;
   CinnostWin cinnost_;
   RelaceWin relace_;
+  ZasadyWin zasady_;
   PlanovacProgramu planovac_;
   Pripojeni<Hodiny> hodiny_port_{hodiny_};
   Pripojeni<Dialogy> dialogy_port_{dialogy_};
@@ -62,6 +64,7 @@ class Program final : public Aplikace {
   Pripojeni<Probouzeni> probouzeni_port_{probouzeni_};
   Pripojeni<Cinnost> cinnost_port_{cinnost_};
   Pripojeni<Relace> relace_port_{relace_};
+  Pripojeni<Zasady> zasady_port_{zasady_};
   Pripojeni<Planovac> planovac_port_{planovac_};
 
   clsosgv osgv_;

@@ -18,7 +18,14 @@ std::optional<std::string> HesloVPlatnosti() {
   return HesloParametru(RozbalUlozenyTvar(ulozeny).value_or(ulozeny));
 }
 
-bool NastaveniHeslo() {
+bool SpravceDovoli(bool konec) {
+  if (stav.ZasadaParametr.empty() && (stav.ZakazVlastnich != 1 || konec)) return true;
+  port<Dialogy>().Zprava("Akci naplánoval správce počítače. Změnit ji nelze.", NazevAplikace, styl::Ok | styl::Vykricnik);
+  return false;
+}
+
+bool NastaveniHeslo(bool konec) {
+  if (!SpravceDovoli(konec)) return false;
   const std::optional<std::string> heslo = HesloVPlatnosti();
   if (!heslo) return true;
   const auto odpoved = port<Dialogy>().Vstup("Zadejte heslo!", NazevAplikace);

@@ -95,6 +95,13 @@ struct StavPlanu : Plan {
   std::uint32_t Bdely = 0;                    // what the computer is kept from (bdelost:: besides Trvale)
   std::string OdlozenaBublina;                // a balloon that would not have been seen yet
   std::uint8_t AutostartHlasen = 0;           // the switched-off Startup entry has been told once
+  // What the administrator set (Group Policy): the schedule in force that nobody else changes or ends
+  // (empty: none, or one the parser refused), a line for the warning, and whether users may not set
+  // schedules of their own. Neither the store nor the autostart values are written while either holds.
+  std::string ZasadaParametr;
+  std::string ZasadaZprava;
+  std::uint8_t ZakazVlastnich = 0;
+  std::string HlaseniOkna;  // said once by the main window's status bar, now or when it next opens
   int PosledniMinuta = 0;
   MistniCasZaznam MistniCas;
   std::vector<std::uint32_t> UkonceneProcesy;

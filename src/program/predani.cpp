@@ -13,6 +13,7 @@
 #include "platform/okna_programu.h"
 #include "platform/port.h"
 #include "platform/uloziste.h"
+#include "program/zasady.h"
 #include "scheduler/akce.h"
 #include "scheduler/casovac.h"
 #include "scheduler/hlidani.h"
@@ -65,6 +66,8 @@ int NovyPlan(std::string_view predany) {
   // nothing to ask for. Its marker alone means the stored schedule. A string typed again (a script that
   // keeps re-arming "in 60 minutes") is a new schedule.
   if (ulozeny && stav.Neaktivni == 0 && (ulozeny->empty() || *ulozeny == stav.Parametr)) return kod::Hotovo;
+  // Under the administrator's word the user's autostart entry has nothing to bring back, nor a box to show.
+  if (ulozeny && (!stav.ZasadaParametr.empty() || stav.ZakazVlastnich == 1)) return kod::Nic;
   std::string text = ulozeny.value_or(std::string(predany));
   if (ulozeny && ulozeny->empty()) {
     const std::string v_ulozisti = port<Uloziste>().CtiParametr();
@@ -94,7 +97,7 @@ int NovyPlan(std::string_view predany) {
 std::string RadekUlozeneho() {
   const std::string ulozeny = port<Uloziste>().CtiParametr();
   const std::string nic = "Nic není naplánováno.";
-  if (ulozeny.empty()) return nic;
+  if (ulozeny.empty() || !stav.ZasadaParametr.empty() || stav.ZakazVlastnich == 1) return nic;
   const StavPlanu predtim = stav;
   std::string radek = nic;
   if (Rozeber(RozbalUlozenyTvar(ulozeny).value_or(ulozeny), true, true, true) == Rozbor::Aktivni) {
@@ -117,12 +120,14 @@ Pokyn PokynZ(std::string_view argument) {
   if (text.empty()) return Pokyn::Okno;
   if (text == "/storno") return Pokyn::Storno;
   if (text == "/stav") return Pokyn::Stav;
+  if (text == "/prihlaseni") return Pokyn::Prihlaseni;
   return Pokyn::Plan;
 }
 
 Odpoved PrijmiPokyn(std::string_view text) {
   const Pokyn pokyn = PokynZ(text);
   if (pokyn == Pokyn::Stav) return {stav.Neaktivni == 0 ? kod::Hotovo : kod::Nic, RadekStavu()};
+  if (pokyn == Pokyn::Prihlaseni) return {stav.Neaktivni == 0 ? kod::Hotovo : kod::Nic, {}};  // armed by the first
   // The user is answering a box of ours, or the action is under way (the programs being closed):
   // nothing may change or act behind it, but a cancel.
   if (port<Dialogy>().Otevreno() || (stav.AkceBezi != 0 && pokyn != Pokyn::Storno)) return {kod::Odmitnuto, {}};
@@ -139,7 +144,10 @@ Odpoved PrijmiPokyn(std::string_view text) {
 
 int ZrusUlozenyPlan() {
   stav.Neaktivni = 1;  // nothing runs in this process: the guard is the stored schedule's
-  if (port<Uloziste>().CtiParametr().empty()) return kod::Nic;
+  const ZasadySpravce zasady = CtiZasady();
+  stav.ZasadaParametr = zasady.parametr;
+  stav.ZakazVlastnich = zasady.zakaz_vlastnich ? 1 : 0;
+  if (port<Uloziste>().CtiParametr().empty() && stav.ZasadaParametr.empty()) return kod::Nic;
   if (!NastaveniHeslo()) return kod::Odmitnuto;
   ZrusPlan();
   return kod::Hotovo;

@@ -9,8 +9,9 @@
 // with the second start's exit code (core/kody.h).
 
 // What a command line asks of the program: its main window (nothing given), to cancel the schedule
-// ("/storno"), to say what is armed ("/stav"), or a schedule.
-enum class Pokyn { Okno, Storno, Stav, Plan };
+// ("/storno"), to say what is armed ("/stav"), to arm what is due at a log-on and show nothing
+// ("/prihlaseni", the per-machine autostart value), or a schedule.
+enum class Pokyn { Okno, Storno, Stav, Prihlaseni, Plan };
 Pokyn PokynZ(std::string_view argument);
 
 struct Odpoved {

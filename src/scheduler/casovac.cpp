@@ -77,7 +77,7 @@ std::string TipPoAktivaci() {
     if (std::string nebezi = TextProgramNebezi(stav.Podminka); !nebezi.empty()) return nebezi;
   }
   const bool ulozen = stav.KazdyDen == 1 || stav.JenRelace != 1;
-  if (ulozen && stav.AutostartHlasen == 0 && !port<Uloziste>().AutostartPovolen()) {
+  if (ulozen && stav.ZasadaParametr.empty() && stav.AutostartHlasen == 0 && !port<Uloziste>().AutostartPovolen()) {
     stav.AutostartHlasen = 1;
     return "Automatické spuštění je vypnuté ve Správci úloh: po restartu se akce nenaplánuje.";
   }

@@ -33,7 +33,9 @@ BezUkladani::~BezUkladani() { ukladani_pozastaveno = predtim_; }
 // schedule again anyway. RunOnce is not governed by the user's switch in Startup apps, so it is written
 // only while that switch is on.
 void UlozNastaveni() {
-  if (ukladani_pozastaveno) return;
+  // The administrator's schedule belongs to the policy, which brings it back at every start; the user's
+  // own stays stored as it was, to come back when the policy goes.
+  if (ukladani_pozastaveno || !stav.ZasadaParametr.empty() || stav.ZakazVlastnich == 1) return;
   Uloziste& uloziste = port<Uloziste>();
   if (stav.KazdyDen != 1 && (stav.Neaktivni == 1 || stav.JenRelace == 1)) {
     uloziste.SmazAutostart(Autostart::RunOnce);

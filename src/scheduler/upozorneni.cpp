@@ -1,5 +1,7 @@
 #include "scheduler/upozorneni.h"
 
+#include <string>
+
 #include "core/stav.h"
 #include "platform/hodiny.h"
 #include "platform/okna_programu.h"
@@ -12,7 +14,11 @@
 
 void Zobraz(std::chrono::milliseconds odpocet) {
   if (stav.SkrytStorno != 1) {
-    port<OknoUpozorneni>().Ukaz(stav.ZakazStorna == 0, VetaOJinych(stav.Akce));
+    // The administrator's line first (Group Policy), then the other users signed in.
+    std::string poznamka = stav.ZasadaZprava;
+    if (const std::string jini = VetaOJinych(stav.Akce); !jini.empty())
+      poznamka += (poznamka.empty() ? "" : "\r\n") + jini;
+    port<OknoUpozorneni>().Ukaz(stav.ZakazStorna == 0, poznamka);
     port<OknoUpozorneni>().Zazni();
   }
   stav.ZbyvaSekund = 60;

@@ -19,6 +19,7 @@
 #include "platform/sit.h"
 #include "platform/system.h"
 #include "platform/uloziste.h"
+#include "platform/zasady.h"
 #include "program/nabidka_ikony.h"
 #include "program/predani.h"
 #include "program/start.h"
@@ -78,7 +79,7 @@ struct Implementace : Rozhrani... {
 class FalesnySvet
     : public FalesnePorty,
       public Implementace<CasovacOkna, OknoUpozorneni, IkonaListy, HlavniOkno, Uloziste, Napajeni, InfoSystemu, Plocha,
-                          Aplikace, Schranka, Probouzeni, Cinnost, Relace, OknaProcesu> {
+                          Aplikace, Schranka, Probouzeni, Cinnost, Relace, OknaProcesu, Zasady> {
  public:
   std::vector<std::string> log;
   // The store: the schedule, the day's moment dealt with, the autostart values (empty: none); the user
@@ -112,6 +113,8 @@ class FalesnySvet
   bool cinnost_selze = false, meri_sit = true;
   int dotazu_cinnosti = 0;
   std::function<void()> priZavirani;  // what happens while the programs are being closed
+  // Group Policy: the values of the computer and of the user by name (a number written as text); none.
+  std::map<std::string, std::string, std::less<>> zasady_pocitace, zasady_uzivatele;
 
   FalesnySvet() { stav = StavPlanu{}; }
   ~FalesnySvet() override { stav = StavPlanu{}; }
@@ -298,6 +301,16 @@ class FalesnySvet
   }
   bool UkonciProces(std::uint32_t) override { return false; }
   void Cekej(std::uint32_t) override {}
+
+  std::optional<std::string> Text(Rozsah rozsah, std::string_view nazev) override {
+    const auto& zasady = rozsah == Rozsah::Pocitac ? zasady_pocitace : zasady_uzivatele;
+    const auto i = zasady.find(nazev);
+    return i == zasady.end() ? std::nullopt : std::optional(i->second);
+  }
+  std::optional<std::uint32_t> Cislo(Rozsah rozsah, std::string_view nazev) override {
+    const auto text = Text(rozsah, nazev);
+    return text ? std::optional(static_cast<std::uint32_t>(std::stoul(*text))) : std::nullopt;
+  }
 
   PlanovacProgramu planovac_;
   Pripojeni<Planovac> planovac_pripojeni_{planovac_};

@@ -168,6 +168,7 @@ void OtevriEditor(Formular& f) {
 // An open editor was let in by the password in force then; a schedule that arrived from outside since
 // may be guarded by another, which it asks for before the editor replaces or stops that schedule.
 bool HesloEditoruPlati(Formular& f) {
+  if (!SpravceDovoli()) return false;  // the administrator's schedule may have come meanwhile
   if (HesloVPlatnosti() == f.hesloEditoru) return true;
   if (!NastaveniHeslo()) return false;
   f.hesloEditoru = HesloVPlatnosti();

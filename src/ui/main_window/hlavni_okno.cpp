@@ -1,5 +1,7 @@
 #include "ui/main_window/hlavni_okno.h"
 
+#include <utility>
+
 #include "core/heslo.h"
 #include "core/parametr.h"
 #include "core/stav.h"
@@ -28,6 +30,10 @@ void UkazCas(Formular& f) {
 void NactiHlavniOkno(Formular& f, std::string_view verze) {
   UkazCas(f);
   StavovyRadekZIkony(f);
+  if (!stav.HlaseniOkna.empty()) {
+    f.sbText = std::exchange(stav.HlaseniOkna, {});
+    f.sbIkona = ikona::Vykricnik;
+  }
   stav.HlavniOtevreno = 1;
   f[O::txtHNHeslo].maska = true;
   ZobrazNastaveni(f, false);
@@ -53,7 +59,7 @@ Bod UmisteniOkna(const Obdelnik& plocha, int sirka, int vyska) {
 // ended neither during the countdown nor during the closing.
 void tlHZavrit_Click() {
   if (!StornoDovoleno()) return;
-  if (!NastaveniHeslo()) return;
+  if (!NastaveniHeslo(true)) return;
   const std::string otazka = std::string("Přejete si aplikaci \"") + NazevAplikace + "\" ukončit?";
   if (port<Dialogy>().Zprava(otazka, NazevAplikace, styl::AnoNe | styl::Otaznik) != odpoved::Ano) return;
   port<Aplikace>().Ukonci();

@@ -21,8 +21,10 @@ std::string HodinyMinuty(Cas cas) { return FormatHodinyMinuty(cas - floor<days>(
 
 std::string TextCile(Cas cil) { return FormatDatum(cil) + " v " + HodinyMinuty(cil); }
 
+namespace {
+
 // The from-to mode always shuts down, whatever the action's name holds.
-std::string TextShrnuti() {
+std::string ShrnutiPlanu() {
   if (stav.Akce == 0) return {};
   if (stav.OdDo == 1) {
     return "Vypnutí od " + HodinyMinuty(stav.CilovyCas) + " do " + FormatHodinyMinuty(stav.DoCas) +
@@ -34,6 +36,15 @@ std::string TextShrnuti() {
   if (stav.Podminka.Zadne()) return stav.AkceNazev + kdy + ".";
   const std::string co = stav.AkceNazev + " " + PodminkyVeVete(stav.Podminka);
   return stav.BezCasu == 1 ? co + "." : co + ", nejdříve" + kdy + ".";
+}
+
+}  // namespace
+
+// The administrator's schedule says whose it is, so nobody looks for why "Změnit" refuses.
+std::string TextShrnuti() {
+  std::string text = ShrnutiPlanu();
+  if (!text.empty() && !stav.ZasadaParametr.empty()) text.insert(text.size() - 1, " (nastavuje správce)");
+  return text;
 }
 
 void ZobrazNastaveni(Formular& f, bool bezRezimu) {

@@ -1,5 +1,6 @@
 #include "ui/warning/frmkzupozorneni_win.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "controls/kontrast.h"
@@ -110,11 +111,32 @@ std::unique_ptr<tlText> frmkzupozorneni::VytvorTlacitko(Ovladac id) {
   return tlText::Vytvor(volby);
 }
 
+// The lines under the button in pixels: an administrator's line of up to 200 characters wraps.
+int frmkzupozorneni::VyskaTextuPoznamky() {
+  if (poznamka_.empty() || pismoPozn_.Handle() == nullptr) return 0;
+  RECT pole = {0, 0, Px(PolePoznamky.right - PolePoznamky.left, dpi_), 0};
+  HDC dc = GetDC(hwnd_);
+  HGDIOBJ puvodni = SelectObject(dc, pismoPozn_.Handle());
+  DrawTextW(dc, poznamka_.c_str(), static_cast<int>(poznamka_.size()), &pole,
+            DT_CALCRECT | DT_WORDBREAK | DT_CENTER | DT_NOPREFIX);
+  SelectObject(dc, puvodni);
+  ReleaseDC(hwnd_, dc);
+  return pole.bottom;
+}
+
 // Sizes follow the window's dpi; the buttons place themselves from their own twips.
 void frmkzupozorneni::Rozvrhni(int dpi) {
   dpi_ = dpi;
-  const int vyska = KlientOkna.cy + (poznamka_.empty() ? 0 : VyskaPoznamky);
-  RECT okno = {0, 0, Px(KlientOkna.cx, dpi), Px(vyska, dpi)};
+  if (lblPozn_ != nullptr) {
+    PismoGdi nove;
+    nove.Vytvor(PismoPoznamky, dpi);
+    SendMessageW(lblPozn_, WM_SETFONT, reinterpret_cast<WPARAM>(nove.Handle()), FALSE);
+    pismoPozn_.Vymen(nove);
+  }
+  const int text_poznamky = VyskaTextuPoznamky();
+  const int pole_poznamky = std::max(Px(PolePoznamky.bottom - PolePoznamky.top, dpi), text_poznamky);
+  const int navic = poznamka_.empty() ? 0 : pole_poznamky + Px(VyskaPoznamky - (PolePoznamky.bottom - PolePoznamky.top), dpi);
+  RECT okno = {0, 0, Px(KlientOkna.cx, dpi), Px(KlientOkna.cy, dpi) + navic};
   AdjustWindowRectEx(&okno, WS_POPUP, FALSE, WS_EX_TOOLWINDOW);
   SetWindowPos(hwnd_, nullptr, 0, 0, okno.right - okno.left, okno.bottom - okno.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -127,11 +149,7 @@ void frmkzupozorneni::Rozvrhni(int dpi) {
     if (tlacitko) tlacitko->ZmenaDpi(dpi);
   if (lblPozn_ == nullptr) return;
   MoveWindow(lblPozn_, Px(PolePoznamky.left, dpi), Px(PolePoznamky.top, dpi),
-             Px(PolePoznamky.right - PolePoznamky.left, dpi), Px(PolePoznamky.bottom - PolePoznamky.top, dpi), TRUE);
-  PismoGdi nove;
-  nove.Vytvor(PismoPoznamky, dpi);
-  SendMessageW(lblPozn_, WM_SETFONT, reinterpret_cast<WPARAM>(nove.Handle()), TRUE);
-  pismoPozn_.Vymen(nove);
+             Px(PolePoznamky.right - PolePoznamky.left, dpi), pole_poznamky, TRUE);
 }
 
 // The label's font is the designed 24 points unless the text is wider than the label in it (a wider
@@ -291,8 +309,10 @@ LRESULT frmkzupozorneni::Zprava(UINT zprava, WPARAM w, LPARAM l) {
       SetBkColor(reinterpret_cast<HDC>(w), BarvaGdi(BarvaVKontrastu(Rgb(255, 255, 0), UcelBarvy::Pozadi, kontrast)));
       return reinterpret_cast<LRESULT>(kontrast ? GetSysColorBrush(COLOR_WINDOW) : zluta_);
     }
-    case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
+      if (l != 0 && ZmenaZasad && std::wstring_view(reinterpret_cast<const wchar_t*>(l)) == L"Policy") ZmenaZasad();
+      [[fallthrough]];
+    case WM_SYSCOLORCHANGE:
       RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
       return 0;
     case WM_ACTIVATE:

@@ -28,6 +28,8 @@ class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
   std::function<LRESULT(HWND odesilatel, const COPYDATASTRUCT& data)> Predani;
   // The icon's menu (a right click, or the context-menu key on the focused icon).
   std::function<void(HWND vlastnik)> Nabidka;
+  // The system says the Group Policy changed (WM_SETTINGCHANGE "Policy", as gpupdate broadcasts it).
+  std::function<void()> ZmenaZasad;
   HWND hwnd() const { return hwnd_; }
 
   void Nacti() override;  // Form_Load
@@ -50,6 +52,7 @@ class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
   void Rozvrhni(int dpi);
   void OnDpiChanged(int dpi, const RECT& navrh);
   void VejdiSe(std::wstring_view text);
+  int VyskaTextuPoznamky();
   void Form_QueryUnload();
   std::unique_ptr<tlText> VytvorTlacitko(Ovladac id);
 
