@@ -101,6 +101,7 @@ struct StavPlanu : Plan {
   std::string ZasadaParametr;
   std::string ZasadaZprava;
   std::uint8_t ZakazVlastnich = 0;
+  std::string ZasadaChybna;  // a string of the administrator's the program refused, said once
   std::string HlaseniOkna;  // said once by the main window's status bar, now or when it next opens
   int PosledniMinuta = 0;
   MistniCasZaznam MistniCas;

@@ -20,8 +20,6 @@ namespace {
 constexpr std::size_t NejvicZnakuZpravy = 200;
 constexpr const char* TextChybneZasady = "Zásada správce obsahuje chybné zadání.";
 
-std::string ohlaseny_chybny;  // said once for each refused string, not at every refresh of the policy
-
 template <class T>
 std::optional<T> Hodnota(std::string_view nazev, std::optional<T> (Zasady::*cti)(Rozsah, std::string_view)) {
   Zasady& zasady = port<Zasady>();
@@ -77,8 +75,8 @@ void UplatniZasady() {
   const ZasadySpravce z = CtiZasady();
   stav.ZasadaZprava = z.zprava;
   stav.ZakazVlastnich = z.zakaz_vlastnich ? 1 : 0;
-  if (z.chybny != ohlaseny_chybny && !z.chybny.empty()) OhlasChybu();
-  ohlaseny_chybny = z.chybny;
+  if (z.chybny != stav.ZasadaChybna && !z.chybny.empty()) OhlasChybu();  // once, not at every refresh
+  stav.ZasadaChybna = z.chybny;
   if (z.parametr == stav.ZasadaParametr || !StornoMozne()) return;
   if (!z.parametr.empty()) stav.ZasadaParametr = z.parametr;
   ZrusPlan();
