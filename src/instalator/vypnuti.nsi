@@ -4,6 +4,11 @@
 ; It replaces an installed copy in place. A running program is asked to end the way its README
 ; describes (WM_CLOSE to its hidden window), which stores its schedule; once the new exe is in place it
 ; is started again and takes the stored schedule up.
+; With /AllUsers (and /S for a silent deployment) it installs for every user of the computer instead:
+; into Program Files, with administrator's rights (asked for in this mode only), an all-users Start-menu
+; shortcut, the installed-programs entry and an autostart value under HKEY_LOCAL_MACHINE. That value
+; starts the program at every user's log-on with /prihlaseni, which arms the administrator's or the
+; user's schedule and opens no window.
 
 Unicode true
 ; A 64-bit installer: it runs where the program runs, also under a Wine without 32-bit support.
@@ -29,11 +34,13 @@ SetDateSave off
 !define KLIC_RUN "Software\Microsoft\Windows\CurrentVersion\Run"
 !define KLIC_RUNONCE "Software\Microsoft\Windows\CurrentVersion\RunOnce"
 !define HODNOTA_AUTOSTARTU "ZDKZ"
+!define PRIKAZ_PRIHLASENI "/prihlaseni"
 
 !include MUI2.nsh
 !include LogicLib.nsh
 !include WordFunc.nsh
 !include WinMessages.nsh
+!include FileFunc.nsh
 
 Name "${NAZEV}"
 OutFile "${VYSTUP}"
@@ -51,6 +58,7 @@ ShowInstDetails nevershow
 ShowUninstDetails nevershow
 
 Var Bezel ; 1 when a running program was ended: it is started again at the end
+Var VsemUzivatelum ; 1: installed (or being installed) for every user, /AllUsers
 
 !define MUI_ICON "${IKONA}"
 !define MUI_UNICON "${IKONA}"
@@ -136,6 +144,39 @@ FunctionEnd
 !insertmacro FUNKCE_UKONCI_PROGRAM ""
 !insertmacro FUNKCE_UKONCI_PROGRAM "un."
 
+; With administrator's rights the work is done by this same installer (uninstaller) started again with
+; them: the user is asked once, the one started waits, and its exit code becomes this one's. Refused
+; rights end it with code 5.
+!macro FUNKCE_SE_ZVYSENIM un
+Function ${un}SeZvysenim
+  Call ${un}Zvyseny
+  ${If} $0 == 1
+    Return
+  ${EndIf}
+  ${GetParameters} $R0
+  ; SHELLEXECUTEINFOW of 64-bit Windows: cbSize, fMask SEE_MASK_NOCLOSEPROCESS, the window, the verb,
+  ; the file, the parameters, the folder, nShow; hProcess at offset 104.
+  System::Alloc 112
+  Pop $1
+  System::Call '*$1(i 112, i 0x40, p $HWNDPARENT, w "runas", w "$EXEPATH", w R0, w "$EXEDIR", i ${SW_SHOWNORMAL})'
+  System::Call 'shell32::ShellExecuteExW(p r1) i .r2'
+  IntOp $3 $1 + 104
+  System::Call '*$3(p .r4)'
+  System::Free $1
+  ${If} $2 == 0
+  ${OrIf} $4 == 0
+    MessageBox MB_OK|MB_ICONSTOP "Instalace pro všechny uživatele počítače potřebuje práva správce." /SD IDOK
+    SetErrorLevel 5
+    Quit
+  ${EndIf}
+  System::Call 'kernel32::WaitForSingleObject(p r4, i -1)'
+  System::Call 'kernel32::GetExitCodeProcess(p r4, *i .r5)'
+  System::Call 'kernel32::CloseHandle(p r4)'
+  SetErrorLevel $5
+  Quit
+FunctionEnd
+!macroend
+
 ; $0 is 1 when the shell (the signed-in user's desktop) runs under another account than this installer,
 ; as after "Run as administrator" with an administrator's name and password. Without a shell, or when
 ; its account cannot be read, nothing is known against the installer: 0.
@@ -180,7 +221,8 @@ Function JinyUzivatel
 FunctionEnd
 
 ; $0 is 1 when this installer runs with raised (administrator's) rights.
-Function Zvyseny
+!macro FUNKCE_ZVYSENY un
+Function ${un}Zvyseny
   StrCpy $0 0
   System::Call 'kernel32::GetCurrentProcess() p .r2'
   System::Call 'advapi32::OpenProcessToken(p r2, i 8, *p .r1) i .r2'
@@ -194,6 +236,11 @@ Function Zvyseny
     ${EndIf}
   ${EndIf}
 FunctionEnd
+!macroend
+!insertmacro FUNKCE_ZVYSENY ""
+!insertmacro FUNKCE_ZVYSENY "un."
+!insertmacro FUNKCE_SE_ZVYSENIM ""
+!insertmacro FUNKCE_SE_ZVYSENIM "un."
 
 ; Starts the installed program as the shell starts programs: as the signed-in user, never with the
 ; rights of an installer run as administrator. The shell's process becomes its parent, and the new
@@ -246,6 +293,20 @@ Function SpustProgram
 FunctionEnd
 
 Function .onInit
+  ${GetParameters} $R0
+  ClearErrors
+  ${GetOptions} $R0 "/AllUsers" $R1
+  StrCpy $VsemUzivatelum 0
+  ${IfNot} ${Errors}
+    StrCpy $VsemUzivatelum 1
+    Call SeZvysenim
+    SetShellVarContext all
+    ReadRegStr $INSTDIR HKLM "${KLIC_ODINSTALACE}" "InstallLocation"
+    ${If} $INSTDIR == ""
+      StrCpy $INSTDIR "$PROGRAMFILES64\${NAZEV}"
+    ${EndIf}
+    Goto verze
+  ${EndIf}
   SetShellVarContext current
   ; A per-user install for another account than the one signed in would land in that account's profile.
   Call JinyUzivatel
@@ -254,7 +315,8 @@ Function .onInit
     SetErrorLevel 3
     Quit
   ${EndIf}
-  ReadRegStr $0 HKCU "${KLIC_ODINSTALACE}" "DisplayVersion"
+  verze:
+  ReadRegStr $0 SHCTX "${KLIC_ODINSTALACE}" "DisplayVersion"
   ${If} $0 != ""
     ${VersionCompare} "$0" "${VERZE}" $1
     ${If} $1 == 1
@@ -292,7 +354,12 @@ FunctionEnd
 !macroend
 
 Section
-  SetShellVarContext current
+  ${If} $VsemUzivatelum == 1
+    SetShellVarContext all
+    WriteRegStr HKLM "${KLIC_RUN}" "${HODNOTA_AUTOSTARTU}" '"$INSTDIR\${PROGRAM_EXE}" ${PRIKAZ_PRIHLASENI}'
+  ${Else}
+    SetShellVarContext current
+  ${EndIf}
   Call UkonciProgram
   SetOutPath "$INSTDIR"
   File "/oname=${PROGRAM_EXE}" "${PROGRAM}"
@@ -300,31 +367,55 @@ Section
   CreateShortcut "$SMPROGRAMS\${NAZEV}.lnk" "$INSTDIR\${PROGRAM_EXE}" "" "$INSTDIR\${PROGRAM_EXE}" 0 \
       SW_SHOWNORMAL "" "Naplánované vypnutí, restart, odhlášení, spánek nebo zamčení počítače"
 
-  WriteRegStr HKCU "${KLIC_ODINSTALACE}" "DisplayName" "${NAZEV}"
-  WriteRegStr HKCU "${KLIC_ODINSTALACE}" "DisplayVersion" "${VERZE}"
-  WriteRegStr HKCU "${KLIC_ODINSTALACE}" "Publisher" "${VYDAVATEL}"
-  WriteRegStr HKCU "${KLIC_ODINSTALACE}" "DisplayIcon" "$INSTDIR\${PROGRAM_EXE},0"
-  WriteRegStr HKCU "${KLIC_ODINSTALACE}" "InstallLocation" "$INSTDIR"
-  WriteRegStr HKCU "${KLIC_ODINSTALACE}" "UninstallString" '"$INSTDIR\${ODINSTALATOR}"'
-  WriteRegStr HKCU "${KLIC_ODINSTALACE}" "QuietUninstallString" '"$INSTDIR\${ODINSTALATOR}" /S'
-  WriteRegDWORD HKCU "${KLIC_ODINSTALACE}" "NoModify" 1
-  WriteRegDWORD HKCU "${KLIC_ODINSTALACE}" "NoRepair" 1
+  WriteRegStr SHCTX "${KLIC_ODINSTALACE}" "DisplayName" "${NAZEV}"
+  WriteRegStr SHCTX "${KLIC_ODINSTALACE}" "DisplayVersion" "${VERZE}"
+  WriteRegStr SHCTX "${KLIC_ODINSTALACE}" "Publisher" "${VYDAVATEL}"
+  WriteRegStr SHCTX "${KLIC_ODINSTALACE}" "DisplayIcon" "$INSTDIR\${PROGRAM_EXE},0"
+  WriteRegStr SHCTX "${KLIC_ODINSTALACE}" "InstallLocation" "$INSTDIR"
+  WriteRegStr SHCTX "${KLIC_ODINSTALACE}" "UninstallString" '"$INSTDIR\${ODINSTALATOR}"'
+  WriteRegStr SHCTX "${KLIC_ODINSTALACE}" "QuietUninstallString" '"$INSTDIR\${ODINSTALATOR}" /S'
+  WriteRegDWORD SHCTX "${KLIC_ODINSTALACE}" "NoModify" 1
+  WriteRegDWORD SHCTX "${KLIC_ODINSTALACE}" "NoRepair" 1
   ; The installed files only, in KB rounded up: a folder the user chose may hold much else.
   StrCpy $0 1023
   !insertmacro PRICTI_VELIKOST "$INSTDIR\${PROGRAM_EXE}"
   !insertmacro PRICTI_VELIKOST "$INSTDIR\${ODINSTALATOR}"
   IntOp $0 $0 / 1024
-  WriteRegDWORD HKCU "${KLIC_ODINSTALACE}" "EstimatedSize" $0
+  WriteRegDWORD SHCTX "${KLIC_ODINSTALACE}" "EstimatedSize" $0
 
   ${If} $Bezel == 1
     Call SpustProgram
   ${EndIf}
 SectionEnd
 
+; An install for every user is the one whose entry under HKEY_LOCAL_MACHINE names this folder: removing
+; it needs the administrator's rights.
+Function un.onInit
+  StrCpy $VsemUzivatelum 0
+  ReadRegStr $0 HKLM "${KLIC_ODINSTALACE}" "InstallLocation"
+  ${If} $0 != ""
+  ${AndIf} $0 == $INSTDIR
+    StrCpy $VsemUzivatelum 1
+    Call un.SeZvysenim
+  ${EndIf}
+FunctionEnd
+
 ; Everything the program and this installer leave: the files, both shortcuts (the desktop one is made
 ; by the program's "Zástupce"), the stored schedule, the autostart values and the installed-programs
-; entry. The program is ended first: it would store its schedule again on its way out.
+; entry. The program is ended first: it would store its schedule again on its way out. An install for
+; every user leaves the users' own settings: they are theirs, in their profiles.
 Section "Uninstall"
+  ${If} $VsemUzivatelum == 1
+    SetShellVarContext all
+    Call un.UkonciProgram
+    Delete /REBOOTOK "$INSTDIR\${PROGRAM_EXE}"
+    Delete "$INSTDIR\${ODINSTALATOR}"
+    RMDir /REBOOTOK "$INSTDIR"
+    Delete "$SMPROGRAMS\${NAZEV}.lnk"
+    DeleteRegValue HKLM "${KLIC_RUN}" "${HODNOTA_AUTOSTARTU}"
+    DeleteRegKey HKLM "${KLIC_ODINSTALACE}"
+    Return
+  ${EndIf}
   SetShellVarContext current
   Call un.UkonciProgram
   Delete "$INSTDIR\${PROGRAM_EXE}"
