@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
           g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xauth imagemagick locales nsis faketime
-          python3-yaml python3-jsonschema osslsigncode openssl)
+          python3-yaml python3-jsonschema python3-xmlschema osslsigncode openssl)
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 missing=()

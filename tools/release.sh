@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the program for users (the win64-release preset: optimised for size, stripped, no tests) and
-# writes build/release/, the files to upload: the installer and a portable ZIP, named with the version
-# that CMakeLists.txt gives, SHA256SUMS of the two, and sestaveni.txt (the commit, its time and the
-# versions of the build tools, for a rebuild). Refuses a program that needs a DLL the system does not
+# writes build/release/, the files to upload: the installer, a portable ZIP, named with the version
+# that CMakeLists.txt gives, the Group Policy templates in policy/, SHA256SUMS of them all, and
+# sestaveni.txt (the commit, its time and the versions of the build tools, for a rebuild). Refuses a program that needs a DLL the system does not
 # bring, and a working tree with changes that no commit holds.
 #   tools/release.sh [--url https://…/v1.2.0.0/ [--domov URL] [--licence TEXT]]
 # With --url, the address the files will be downloaded from, it also writes the winget and Scoop
@@ -73,12 +73,14 @@ mkdir -p "$out"
 vydej() {
   cp "$3" "$1/$instalace"
   "$python" tools/vydani.py zip "$1/$prenosna" "$2"
-  (cd "$1" && sha256sum "$instalace" "$prenosna" >SHA256SUMS)
+  # The Group Policy templates, laid out as PolicyDefinitions holds them (policy/cs-CZ/vypnuti.adml ...).
+  cp -r src/instalator/zasady "$1/policy"
+  (cd "$1" && sha256sum "$instalace" "$prenosna" policy/vypnuti.admx policy/*/vypnuti.adml >SHA256SUMS)
 }
 vydej "$out" "$build/vypnuti.exe" "$build/vypnuti-instalace.exe"
 if [ -n "${VYPNUTI_PODPIS_PFX:-}" ]; then
   mkdir "$out/nepodepsane"
-  mv "$out/$instalace" "$out/$prenosna" "$out/SHA256SUMS" "$out/nepodepsane/"
+  mv "$out/$instalace" "$out/$prenosna" "$out/policy" "$out/SHA256SUMS" "$out/nepodepsane/"
   cmake --build --preset win64-release --target podepsane
   vydej "$out" "$build/podepsane/vypnuti.exe" "$build/podepsane/vypnuti-instalace.exe"
   echo "== signed with $VYPNUTI_PODPIS_PFX${VYPNUTI_PODPIS_TS:+, time stamp from $VYPNUTI_PODPIS_TS}"

@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Runs every test: checks the layers' includes, installs what is missing, builds the three presets,
-# runs the native tests, the same tests under ASan + UBSan, a bounded fuzzing run, the Win32 tests
-# under Wine, and the release's checks (tools/vydani-test.sh). Exits non-zero on any failure and ends with the number of tests run.
+# Runs every test: checks the layers' includes, installs what is missing, checks the Group Policy
+# templates against their schema and the program's names, builds the three presets, runs the native
+# tests, the same tests under ASan + UBSan, a bounded fuzzing run, the Win32 tests under Wine, and the
+# release's checks (tools/vydani-test.sh). Exits non-zero on any failure and ends with the number of
+# tests run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # First, and in a second: an include that reaches a layer above its own fails before any build.
 echo "== layers"
 tools/vrstvy.sh
 tools/install-deps.sh
+echo "== policy templates"
+/usr/bin/python3 tools/zasady_test.py
 
 fuzz_seconds=${VYPNUTI_FUZZ_SECONDS:-20}
 total=0

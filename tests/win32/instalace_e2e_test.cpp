@@ -153,6 +153,30 @@ TEST_F(Instalace_e2e, InstalaceZastupceAOdinstalaceBeziciho) {
   EXPECT_EQ(zbylo + Zbytek() + (Hodnota(KlicRunOnce) ? " RunOnce" : ""), "''");
 }
 
+// For every user, as a deployment runs it: Program Files, the all-users shortcut, the entries under
+// HKEY_LOCAL_MACHINE, whose autostart start with nothing to arm ends at once; the uninstaller removes them.
+TEST_F(Instalace_e2e, ProVsechnyUzivatele) {
+  const fs::path slozka = Slozka(FOLDERID_ProgramFiles) / Nazev,
+                 zastupce = Slozka(FOLDERID_CommonPrograms) / (std::wstring(Nazev) + L".lnk");
+  const auto hklm = [](const wchar_t* klic, const wchar_t* nazev) {
+    wchar_t data[1024] = L"(none)";
+    DWORD bajtu = sizeof data;
+    RegGetValueW(HKEY_LOCAL_MACHINE, klic, nazev, RRF_RT_REG_SZ, nullptr, data, &bajtu);
+    return std::wstring(data);
+  };
+  ASSERT_EQ(Proces(L"/S /AllUsers", VedleTestu(L"vypnuti-instalace.exe"), true).Kod(60000), 0);
+  const std::wstring program = (slozka / L"vypnuti.exe").wstring();
+  EXPECT_EQ(CilZastupce(zastupce).wstring() + L" | " + hklm(KlicRun, L"ZDKZ") + L" | " +
+                hklm(KlicOdinstalace, L"InstallLocation") + L" | " + (KlicExistuje(KlicOdinstalace) ? L"HKCU" : L""),
+            program + L" | \"" + program + L"\" /prihlaseni | " + slozka.wstring() + L" | ");
+  EXPECT_EQ(Proces(hklm(KlicRun, L"ZDKZ"), {}, true).Kod(), 1) << "nothing to arm: it ends";
+
+  ASSERT_EQ(Proces(hklm(KlicOdinstalace, L"QuietUninstallString"), {}, true).Kod(60000), 0);
+  EXPECT_TRUE(DOCKEJ(30s, hklm(KlicOdinstalace, L"InstallLocation") == L"(none)"));
+  EXPECT_EQ(std::to_wstring(fs::exists(program)) + std::to_wstring(fs::exists(zastupce)) + hklm(KlicRun, L"ZDKZ"),
+            L"00(none)");
+}
+
 TEST_F(Instalace_e2e, AktualizaceZaBehuPokracujeVRozvrhu) {
 #ifndef VYPNUTI_VERZE_STARSI
   FAIL() << "no installers were built: makensis is missing (tools/install-deps.sh installs it)";
