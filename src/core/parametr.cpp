@@ -424,7 +424,7 @@ std::optional<std::string> OdeberHeslo(Retezec& s, bool& s_heslem) {
 void NastavMinutuVarovani() { NastavOkamzik(stav.CilovyCas - minutes{1}); }
 
 std::string TextNapovedy() {
-  static constexpr std::array<std::string_view, 20> Radky = {
+  static constexpr std::array<std::string_view, 21> Radky = {
       "/vypnuti",
       "/restart",
       "/odhlaseni",
@@ -445,6 +445,7 @@ std::string TextNapovedy() {
       "/hibernace - hibernace: otevřená práce se uloží na disk a počítač se vypne",
       "/storno - zrušit naplánovanou akci běžícího programu",
       "/stav - vypsat, co je naplánováno",
+      "/prihlaseni - při přihlášení naplánovat uloženou akci nebo akci správce, bez okna (instalace pro všechny)",
       ";dny/po-pa/ - opakovat jen ve vybrané dny (po, út, st, čt, pá, so, ne)",
       ";po/render.exe/ - až skončí program tohoto jména",
   };

@@ -18,6 +18,7 @@ const std::string Napoveda =
     "každý den (;kd) a ochrana nastavení heslem (;h/heslo/). Ostaní parametry jsou ignorovány.\r\n/? - nápověda"
     "\r\n/hibernace - hibernace: otevřená práce se uloží na disk a počítač se vypne"
     "\r\n/storno - zrušit naplánovanou akci běžícího programu\r\n/stav - vypsat, co je naplánováno"
+    "\r\n/prihlaseni - při přihlášení naplánovat uloženou akci nebo akci správce, bez okna (instalace pro všechny)"
     "\r\n;dny/po-pa/ - opakovat jen ve vybrané dny (po, út, st, čt, pá, so, ne)"
     "\r\n;po/render.exe/ - až skončí program tohoto jména"
     "\r\n;klid/15/ - až je počítač daný počet minut v klidu (procesor pod 10 %, síť pod 50 kB/s)"
