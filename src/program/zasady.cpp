@@ -7,6 +7,7 @@
 
 #include "core/parametr.h"
 #include "core/stav.h"
+#include "platform/dialogy.h"
 #include "platform/okna_programu.h"
 #include "platform/port.h"
 #include "platform/zasady.h"
@@ -69,15 +70,16 @@ ZasadySpravce CtiZasady() {
 }
 
 // Nothing of the change is stored: UlozNastaveni leaves the store alone while the administrator's
-// schedule is in force, so the one that goes leaves the user's stored schedule as it was. A ";zs"
-// countdown or its action under way is not stopped: the change is taken up at the next refresh.
-void UplatniZasady() {
+// schedule is in force, so the one that goes leaves the user's stored schedule as it was.
+bool UplatniZasady() {
+  if (port<Dialogy>().Otevreno()) return false;
   const ZasadySpravce z = CtiZasady();
   stav.ZasadaZprava = z.zprava;
   stav.ZakazVlastnich = z.zakaz_vlastnich ? 1 : 0;
   if (z.chybny != stav.ZasadaChybna && !z.chybny.empty()) OhlasChybu();  // once, not at every refresh
   stav.ZasadaChybna = z.chybny;
-  if (z.parametr == stav.ZasadaParametr || !StornoMozne()) return;
+  if (z.parametr == stav.ZasadaParametr) return true;
+  if (!StornoMozne()) return false;
   if (!z.parametr.empty()) stav.ZasadaParametr = z.parametr;
   ZrusPlan();
   if (!z.parametr.empty()) {
@@ -88,4 +90,5 @@ void UplatniZasady() {
   }
   port<IkonaListy>().NastavTip(TipPlanu());
   if (stav.HlavniOtevreno == 1) port<HlavniOkno>().PlanZvenku(TipPlanu());
+  return true;
 }

@@ -22,6 +22,7 @@ namespace {
 constexpr wchar_t TridaOkna[] = L"frmkzupozorneni";
 constexpr COLORREF Modra = RGB(0, 0, 255);
 constexpr COLORREF Zluta = RGB(255, 255, 0);
+constexpr UINT_PTR IdZmenyZasad = 1226;  // the policy changed: read it once no box of ours is up
 
 // The layout in twips; a line to say more (other users signed in) adds its height under the button.
 constexpr SIZE KlientOkna = {7170, 1320};
@@ -310,7 +311,9 @@ LRESULT frmkzupozorneni::Zprava(UINT zprava, WPARAM w, LPARAM l) {
       return reinterpret_cast<LRESULT>(kontrast ? GetSysColorBrush(COLOR_WINDOW) : zluta_);
     }
     case WM_SETTINGCHANGE:
-      if (l != 0 && ZmenaZasad && std::wstring_view(reinterpret_cast<const wchar_t*>(l)) == L"Policy") ZmenaZasad();
+      // Taken up after the broadcast, which waits for every window: the policy read, the schedule armed.
+      if (l != 0 && std::wstring_view(reinterpret_cast<const wchar_t*>(l)) == L"Policy")
+        SetTimer(hwnd_, IdZmenyZasad, 200, nullptr);
       [[fallthrough]];
     case WM_SYSCOLORCHANGE:
       RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -327,6 +330,11 @@ LRESULT frmkzupozorneni::Zprava(UINT zprava, WPARAM w, LPARAM l) {
         Nabidka(hwnd_);
         v_nabidce_ = false;
       }
+      return 0;
+    case WM_TIMER:
+      if (w != IdZmenyZasad) break;
+      KillTimer(hwnd_, IdZmenyZasad);
+      if (ZmenaZasad && !ZmenaZasad()) SetTimer(hwnd_, IdZmenyZasad, 1000, nullptr);
       return 0;
     case WM_COPYDATA:
       if (!Predani || l == 0) return kod::Odmitnuto;  // nobody here to take it

@@ -28,8 +28,9 @@ class frmkzupozorneni final : public OknoUpozorneni, public CasovacOkna {
   std::function<LRESULT(HWND odesilatel, const COPYDATASTRUCT& data)> Predani;
   // The icon's menu (a right click, or the context-menu key on the focused icon).
   std::function<void(HWND vlastnik)> Nabidka;
-  // The system says the Group Policy changed (WM_SETTINGCHANGE "Policy", as gpupdate broadcasts it).
-  std::function<void()> ZmenaZasad;
+  // The system says the Group Policy changed (WM_SETTINGCHANGE "Policy", as gpupdate broadcasts it);
+  // false: not now, ask again in a moment.
+  std::function<bool()> ZmenaZasad;
   HWND hwnd() const { return hwnd_; }
 
   void Nacti() override;  // Form_Load
