@@ -20,7 +20,8 @@ std::optional<std::string> HesloVPlatnosti() {
 
 bool SpravceDovoli(bool konec) {
   if (stav.ZasadaParametr.empty() && (stav.ZakazVlastnich != 1 || konec)) return true;
-  port<Dialogy>().Zprava("Akci naplánoval správce počítače. Změnit ji nelze.", NazevAplikace, styl::Ok | styl::Vykricnik);
+  port<Dialogy>().Zprava("Akci naplánoval správce počítače. Změnit ji nelze.", NazevAplikace,
+                         styl::Ok | styl::Vykricnik);
   return false;
 }
 

@@ -102,7 +102,7 @@ struct StavPlanu : Plan {
   std::string ZasadaZprava;
   std::uint8_t ZakazVlastnich = 0;
   std::string ZasadaChybna;  // a string of the administrator's the program refused, said once
-  std::string HlaseniOkna;  // said once by the main window's status bar, now or when it next opens
+  std::string HlaseniOkna;   // said once by the main window's status bar, now or when it next opens
   int PosledniMinuta = 0;
   MistniCasZaznam MistniCas;
   std::vector<std::uint32_t> UkonceneProcesy;

@@ -30,7 +30,8 @@ std::optional<T> Hodnota(std::string_view nazev, std::optional<T> (Zasady::*cti)
 
 // One line of the warning, cut to 200 characters: letters, not the bytes of a Czech one.
 std::string RadekZpravy(std::string text) {
-  std::ranges::replace_if(text, [](char c) { return c == '\r' || c == '\n' || c == '\t'; }, ' ');
+  std::ranges::replace_if(
+      text, [](char c) { return c == '\r' || c == '\n' || c == '\t'; }, ' ');
   std::size_t znaku = 0, konec = 0;
   for (; konec < text.size(); ++konec)
     if ((static_cast<unsigned char>(text[konec]) & 0xC0) != 0x80 && ++znaku > NejvicZnakuZpravy) break;

@@ -47,8 +47,8 @@ TEST_F(Zasady_e2e, PlanSpravceNikdoNezmeni) {
 
   Zasada(L"Parametr", "/vypnuti;kd;t/21:00/");
   DWORD_PTR vysledek = 0;
-  SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"Policy"), SMTO_ABORTIFHUNG,
-                      5000, &vysledek);
+  SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"Policy"), SMTO_ABORTIFHUNG, 5000,
+                      &vysledek);
   EXPECT_TRUE(DOCKEJ(5s, naplanovano().ends_with(" (21:00).\r\n"))) << naplanovano();
 }
 

@@ -28,8 +28,8 @@ std::optional<std::string> ZasadyWin::Text(Rozsah rozsah, std::string_view nazev
 
 std::optional<std::uint32_t> ZasadyWin::Cislo(Rozsah rozsah, std::string_view nazev) {
   DWORD cislo = 0, bajtu = sizeof cislo;
-  if (RegGetValueW(Koren(rozsah), Utf16(zasada::Klic).c_str(), Utf16(nazev).c_str(), RRF_RT_REG_DWORD, nullptr,
-                   &cislo, &bajtu) != ERROR_SUCCESS)
+  if (RegGetValueW(Koren(rozsah), Utf16(zasada::Klic).c_str(), Utf16(nazev).c_str(), RRF_RT_REG_DWORD, nullptr, &cislo,
+                   &bajtu) != ERROR_SUCCESS)
     return std::nullopt;
   return cislo;
 }

@@ -136,7 +136,8 @@ void frmkzupozorneni::Rozvrhni(int dpi) {
   }
   const int text_poznamky = VyskaTextuPoznamky();
   const int pole_poznamky = std::max(Px(PolePoznamky.bottom - PolePoznamky.top, dpi), text_poznamky);
-  const int navic = poznamka_.empty() ? 0 : pole_poznamky + Px(VyskaPoznamky - (PolePoznamky.bottom - PolePoznamky.top), dpi);
+  const int navic =
+      poznamka_.empty() ? 0 : pole_poznamky + Px(VyskaPoznamky - (PolePoznamky.bottom - PolePoznamky.top), dpi);
   RECT okno = {0, 0, Px(KlientOkna.cx, dpi), Px(KlientOkna.cy, dpi) + navic};
   AdjustWindowRectEx(&okno, WS_POPUP, FALSE, WS_EX_TOOLWINDOW);
   SetWindowPos(hwnd_, nullptr, 0, 0, okno.right - okno.left, okno.bottom - okno.top,
