@@ -43,7 +43,7 @@ TEST_F(Zasady_e2e, PlanSpravceNikdoNezmeni) {
   EXPECT_EQ(Skript(L"").Kod(), 0);
   ASSERT_TRUE(DOCKEJ(5s, program.Hlavni()));
   EXPECT_TRUE(DOCKEJ(3s, Text(program.Pole(Ovladac::lblHN)).ends_with(L" (nastavuje spr\u00e1vce).")));
-  EXPECT_TRUE(Hraj(program, "tlHNastaveni "s + Odmitnuti + " tlHZavrit " + Odmitnuti + " bezi?yes zbytek?''"));
+  EXPECT_TRUE(Hraj(program, std::string("tlHNastaveni ") + Odmitnuti + " tlHZavrit " + Odmitnuti + " bezi?yes zbytek?''"));
 
   Zasada(L"Parametr", "/vypnuti;kd;t/21:00/");
   DWORD_PTR vysledek = 0;
