@@ -33,10 +33,13 @@ def nazvy_z_programu():
 
 def schema():
     """The published schema has another target namespace than real templates: swapped in a copy."""
-    kopie = pathlib.Path(tempfile.mkdtemp(prefix="admx-schema-"))
-    for xsd in SCHEMA.glob("*.xsd"):
-        (kopie / xsd.name).write_text(xsd.read_text(encoding="utf-8-sig").replace(NS_SCHEMA, NS), encoding="utf-8")
-    return xmlschema.XMLSchema(str(kopie / "PolicyDefinitionFiles.xsd"))
+    if not (SCHEMA / "PolicyDefinitionFiles.xsd").exists():
+        sys.exit(f"zasady_test: no ADMX schema in {SCHEMA} (the shared folder beside the repository)")
+    with tempfile.TemporaryDirectory(prefix="admx-schema-") as slozka:
+        kopie = pathlib.Path(slozka)
+        for xsd in SCHEMA.glob("*.xsd"):
+            (kopie / xsd.name).write_text(xsd.read_text(encoding="utf-8-sig").replace(NS_SCHEMA, NS), encoding="utf-8")
+        return xmlschema.XMLSchema(str(kopie / "PolicyDefinitionFiles.xsd"))
 
 
 def main():
