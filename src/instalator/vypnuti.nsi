@@ -59,12 +59,13 @@ ShowUninstDetails nevershow
 
 Var Bezel ; 1 when a running program was ended: it is started again at the end
 Var VsemUzivatelum ; 1: installed (or being installed) for every user, /AllUsers
+Var Rozsah ; for whom it installs, as the welcome page says it
 
 !define MUI_ICON "${IKONA}"
 !define MUI_UNICON "${IKONA}"
 !define MUI_ABORTWARNING
 !define MUI_WELCOMEPAGE_TITLE "Instalace programu ${NAZEV} ${VERZE}"
-!define MUI_WELCOMEPAGE_TEXT "Program vypne, restartuje, odhlásí, uspí nebo zamkne počítač v čase, který zvolíte.$\r$\n$\r$\nInstaluje se jen pro vás a nepotřebuje práva správce. Běží-li starší verze, průvodce ji ukončí, nahradí a znovu spustí; naplánovaná akce zůstane zachována.$\r$\n$\r$\nPokračujte klepnutím na Další."
+!define MUI_WELCOMEPAGE_TEXT "Program vypne, restartuje, odhlásí, uspí nebo zamkne počítač v čase, který zvolíte.$\r$\n$\r$\n$Rozsah Běží-li starší verze, průvodce ji ukončí, nahradí a znovu spustí; naplánovaná akce zůstane zachována.$\r$\n$\r$\nPokračujte klepnutím na Další."
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -297,8 +298,10 @@ Function .onInit
   ClearErrors
   ${GetOptions} $R0 "/AllUsers" $R1
   StrCpy $VsemUzivatelum 0
+  StrCpy $Rozsah "Instaluje se jen pro vás a nepotřebuje práva správce."
   ${IfNot} ${Errors}
     StrCpy $VsemUzivatelum 1
+    StrCpy $Rozsah "Instaluje se pro všechny uživatele počítače a spustí se při každém jejich přihlášení."
     Call SeZvysenim
     SetShellVarContext all
     ReadRegStr $INSTDIR HKLM "${KLIC_ODINSTALACE}" "InstallLocation"
