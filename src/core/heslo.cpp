@@ -18,20 +18,20 @@ std::optional<std::string> HesloVPlatnosti() {
   return HesloParametru(RozbalUlozenyTvar(ulozeny).value_or(ulozeny));
 }
 
-bool SpravceDovoli(bool konec) {
-  if (stav.ZasadaParametr.empty() && (stav.ZakazVlastnich != 1 || konec)) return true;
+bool SpravceDovoli(Zasah co) {
+  if (stav.ZasadaParametr.empty() && (stav.ZakazVlastnich != 1 || co != Zasah::Zmena)) return true;
   port<Dialogy>().Zprava("Akci naplánoval správce počítače. Změnit ji nelze.", NazevAplikace,
                          styl::Ok | styl::Vykricnik);
   return false;
 }
 
-bool NastaveniHeslo(bool konec) {
-  if (!SpravceDovoli(konec)) return false;
+bool NastaveniHeslo(Zasah co) {
+  if (!SpravceDovoli(co)) return false;
   const std::optional<std::string> heslo = HesloVPlatnosti();
   if (!heslo) return true;
   const auto odpoved = port<Dialogy>().Vstup("Zadejte heslo!", NazevAplikace);
   if (!odpoved) return false;
-  if (*odpoved == *heslo) return true;
+  if (*odpoved == *heslo) return SpravceDovoli(co);
   port<Dialogy>().Zprava("Neplatné heslo.", NazevAplikace, styl::Ok | styl::Vykricnik);
   return false;
 }

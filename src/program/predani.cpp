@@ -32,9 +32,9 @@ std::string_view BezKoncovychMezer(std::string_view text) {
 
 // The guard of what is in force, and a second look after its box: while the box was up, the countdown
 // may have begun. A countdown with ";zs" may be stopped by nobody: the command line is no way round it.
-bool Dovoleno() {
+bool Dovoleno(Zasah co) {
   if (!StornoMozne()) return false;
-  if (!NastaveniHeslo()) return false;
+  if (!NastaveniHeslo(co)) return false;
   return StornoMozne();
 }
 
@@ -50,7 +50,7 @@ int Storno() {
     return stav.Neaktivni == 0 || stav.AkceBezi != 0 || !port<Uloziste>().CtiParametr().empty();
   };
   if (!zbyva()) return kod::Nic;
-  if (!Dovoleno()) return kod::Odmitnuto;
+  if (!Dovoleno(Zasah::Storno)) return kod::Odmitnuto;
   if (!zbyva()) return kod::Nic;  // carried out while the password was asked for
   const bool aktivni = stav.Neaktivni == 0 || stav.AkceBezi != 0;
   const std::string text = TextStornovano();
@@ -74,7 +74,7 @@ int NovyPlan(std::string_view predany) {
     text = RozbalUlozenyTvar(v_ulozisti).value_or(v_ulozisti);
     if (text.empty()) return kod::Nic;
   }
-  if (!Dovoleno()) return kod::Odmitnuto;
+  if (!Dovoleno(Zasah::Zmena)) return kod::Odmitnuto;
   switch (NahradPlan(text, false, false)) {
     case Rozbor::Aktivni:
       Oznam(TipPoAktivaci());
@@ -148,7 +148,7 @@ int ZrusUlozenyPlan() {
   stav.ZasadaParametr = zasady.parametr;
   stav.ZakazVlastnich = zasady.zakaz_vlastnich ? 1 : 0;
   if (port<Uloziste>().CtiParametr().empty() && stav.ZasadaParametr.empty()) return kod::Nic;
-  if (!NastaveniHeslo()) return kod::Odmitnuto;
+  if (!NastaveniHeslo(Zasah::Storno)) return kod::Odmitnuto;
   ZrusPlan();
   return kod::Hotovo;
 }

@@ -86,7 +86,10 @@ bool Start(std::string_view argument) {
   bool aktivni = spravce ? stav.Neaktivni == 0 : rozbor == Rozbor::Aktivni;
   const Cas uplynuly = stav.CilovyCas;  // of a line whose moment has passed
   // Read now: a cancel during the typed line's own action may have emptied it.
-  if (!aktivni && !spravce) aktivni = ObnovUlozeny(z_autostartu);
+  // The per-machine autostart value starts every user: their own schedule only while they let the
+  // program start with them (Startup apps), as their own autostart value would.
+  if (!aktivni && !spravce && (!prihlaseni || port<Uloziste>().AutostartPovolen()))
+    aktivni = ObnovUlozeny(z_autostartu);
   if (!aktivni) stav.Neaktivni = 1;
   if (prihlaseni && !aktivni) return false;
   Casovac(true);

@@ -15,7 +15,7 @@ ZasadySpravce CtiZasady();
 
 // Reads the policy and brings the program in line with it, at start and whenever the system says the
 // policy changed: a new schedule of the administrator's takes the place of what was in force, one taken
-// away gives back the user's own stored schedule, one unchanged is left running. False when it cannot
-// be done now: a box of the program is up (its answer must not change a schedule that came meanwhile),
-// or a countdown or an action runs that nothing may stop; then it is to be asked again later.
+// away gives back the user's own stored schedule, one unchanged is left running; a ban on own schedules
+// stops the user's own, and its end brings it back. False when it cannot be done now: a countdown or an
+// action runs that nothing may stop; then it is to be asked again later.
 bool UplatniZasady();

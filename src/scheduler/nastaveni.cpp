@@ -33,10 +33,17 @@ BezUkladani::~BezUkladani() { ukladani_pozastaveno = predtim_; }
 // schedule again anyway. RunOnce is not governed by the user's switch in Startup apps, so it is written
 // only while that switch is on.
 void UlozNastaveni() {
-  // The administrator's schedule belongs to the policy, which brings it back at every start; the user's
-  // own stays stored as it was, to come back when the policy goes.
-  if (ukladani_pozastaveno || !stav.ZasadaParametr.empty() || stav.ZakazVlastnich == 1) return;
+  if (ukladani_pozastaveno) return;
   Uloziste& uloziste = port<Uloziste>();
+  // The administrator's schedule belongs to the policy, which brings it back at every start: only its
+  // day's moment dealt with is kept (a one-off one is dealt with once disarmed). The user's own stays
+  // stored as it was, to come back when the policy goes.
+  if (!stav.ZasadaParametr.empty()) {
+    const Cas vyrizeno = stav.KazdyDen != 1 && stav.Neaktivni == 1 ? stav.CilovyCas : stav.Vyrizeno;
+    if (vyrizeno != Cas{}) uloziste.ZapisVyrizenoSpravce(ZapisOkamziku(vyrizeno) + "\n" + stav.ZasadaParametr);
+    return;
+  }
+  if (stav.ZakazVlastnich == 1) return;
   if (stav.KazdyDen != 1 && (stav.Neaktivni == 1 || stav.JenRelace == 1)) {
     uloziste.SmazAutostart(Autostart::RunOnce);
     uloziste.SmazAutostart(Autostart::Run);

@@ -224,6 +224,8 @@ TEST(UlozNastaveni, PoradiAVypinacAutostartu) {
     std::string CtiParametr() override { return {}; }
     void ZapisParametr(std::string_view t) override { log.push_back(t.empty() ? "smaz parametr" : "parametr"); }
     std::string CtiVyrizeno() override { return {}; }
+    std::string CtiVyrizenoSpravce() override { return {}; }
+    void ZapisVyrizenoSpravce(std::string_view) override {}
     void ZapisVyrizeno(std::string_view) override {}
     void NastavAutostart(Autostart k, std::string_view) override {
       log.push_back(k == Autostart::Run ? "run" : "runonce");

@@ -84,7 +84,7 @@ class FalesnySvet
   std::vector<std::string> log;
   // The store: the schedule, the day's moment dealt with, the autostart values (empty: none); the user
   // never switched them off in Startup apps.
-  std::string ulozeny_parametr, vyrizeno, run, run_once;
+  std::string ulozeny_parametr, vyrizeno, vyrizeno_spravce, run, run_once;
   Selhani selhani;                                                        // what the power calls answer: nothing, done
   std::optional<PrihlaseniUzivatelu> prihlaseni = PrihlaseniUzivatelu{};  // nobody else signed in
   int win_platform = 2, win_version = 11;
@@ -110,7 +110,7 @@ class FalesnySvet
   CasyProcesoru procesor;
   std::uint64_t bajty = 0;
   std::chrono::milliseconds posledni_vstup{0};
-  bool cinnost_selze = false, meri_sit = true;
+  bool cinnost_selze = false, meri_sit = true, autostart_povolen = true;
   int dotazu_cinnosti = 0;
   std::function<void()> priZavirani;  // what happens while the programs are being closed
   // Group Policy: the values of the computer and of the user by name (a number written as text); none.
@@ -230,12 +230,14 @@ class FalesnySvet
   std::string CtiParametr() override { return ulozeny_parametr; }
   std::string CtiVyrizeno() override { return vyrizeno; }
   void ZapisVyrizeno(std::string_view okamzik) override { vyrizeno = okamzik; }
+  std::string CtiVyrizenoSpravce() override { return vyrizeno_spravce; }
+  void ZapisVyrizenoSpravce(std::string_view okamzik_a_plan) override { vyrizeno_spravce = okamzik_a_plan; }
   void ZapisParametr(std::string_view ulozeny_tvar) override { ulozeny_parametr = ulozeny_tvar; }
   void NastavAutostart(Autostart klic, std::string_view prikaz) override {
     (klic == Autostart::Run ? run : run_once) = prikaz;
   }
   void SmazAutostart(Autostart klic) override { (klic == Autostart::Run ? run : run_once).clear(); }
-  bool AutostartPovolen() override { return true; }
+  bool AutostartPovolen() override { return autostart_povolen; }
   std::string CestaProgramu() override { return "C:\\Program Files\\ZD\\vypnuti.exe"; }
 
   void PovolVypnuti() override { Zapis("privilegium"); }

@@ -9,6 +9,7 @@
 #include "program/start.h"
 #include "program/zasady.h"
 #include "scheduler/odlozeni.h"
+#include "scheduler/upozorneni.h"
 #include "ui/main_window/editor.h"
 #include "ui/main_window/hlavni_okno.h"
 #include "ui/main_window/zobraz_nastaveni.h"
@@ -17,11 +18,12 @@ namespace {
 
 // At 10:00, the user's own daily schedule stored, a script of words: "pocitac=…" and "uzivatel=…" set
 // the policy's Parametr of the computer or the user (nothing after '=': removed), "zakaz" forbids own
-// schedules, "start" or "start=line" starts the program, "zmena" reads the policy again (as its change
-// is announced), Nove, Zmenit, Posunuti, S and Ukoncit press the button, "/…" is a second start's line,
-// "Stornovat" the tray menu's item, "Odlozit" the warning's. The line: the main window's summary of what
-// is armed, what the store holds, and what was said (boxes, a warning in the status bar, the warning window, exit
-// codes).
+// schedules and "povolit" lifts that, "vypnuto" switches the program off in Startup apps, "start" or
+// "start=line" starts the program, "znovu" starts it anew at a later log-on, "zmena" reads the policy
+// again (as its change is announced; "vboxu=…" while the next box is up), Nove, Zmenit, Posunuti, S and
+// Ukoncit press the button, "/…" is a second start's line, "Stornovat" the tray menu's item, "Odlozit"
+// and "SS" the warning's. The line: the main window's summary of what is armed, what the store holds,
+// and what was said (boxes, a warning in the status bar, the warning window, exit codes).
 std::string Hraj(const std::string& skript) {
   FalesnySvet svet;
   svet.ZacniV(V(10, 0));
@@ -38,7 +40,18 @@ std::string Hraj(const std::string& skript) {
     if (co == "pocitac" || co == "uzivatel")
       text.empty() ? void(zasady.erase(zasada::Parametr)) : void(zasady[zasada::Parametr] = text);
     if (co == "zakaz") svet.zasady_uzivatele[zasada::ZakazatVlastniPlany] = "1";
+    if (co == "povolit") svet.zasady_uzivatele.clear();
+    if (co == "vypnuto") svet.autostart_povolen = false;
     if (co == "start") Start(text), NactiHlavniOkno(f, "");
+    if (co == "znovu") stav = StavPlanu{}, Start(text);  // a log-on later: a new process
+    if (co == "vboxu") {
+      svet.dialogy.odpovedi.clear();
+      svet.dialogy.priZprave = [&svet, text] {
+        svet.zasady_pocitace[zasada::Parametr] = text;
+        svet.dialogy.priZprave = nullptr;
+        UplatniZasady();
+      };
+    }
     if (co == "zmena") UplatniZasady();
     if (co == "Nove") tlHNastaveni_Click(f);
     if (co == "Zmenit") tlHNastaveniZ_Click(f);
@@ -48,6 +61,7 @@ std::string Hraj(const std::string& skript) {
     if (co == "Stornovat") VyberZNabidky(PolozkaNabidky::Stornovat);
     if (co.starts_with("/")) kody += " " + std::to_string(PrijmiPokyn(co).kod);
     if (co == "Odlozit") svet.Tikej(V(23, 0), 1s, {}, true), Odloz();
+    if (co == "SS") svet.Tikej(V(23, 0), 1s, {}, true), cmKZS_Click();  // S T O R N O in the warning
   }
   std::string reklo = Spoj(svet.dialogy.Texty()) + (f.sbIkona == ikona::Vykricnik ? f.sbText : "");
   for (const auto& radek : svet.log)
@@ -59,7 +73,8 @@ std::string Hraj(const std::string& skript) {
 const std::string Ulozeny = " | /spanek;kd;t/20:00/ | ", Vlastni = "Spánek 4.12.2026 v 20:00." + Ulozeny,
                   Spravce = "Vypnutí 4.12.2026 v 22:00 (nastavuje správce)." + Ulozeny,
                   Nelze = "Akci naplánoval správce počítače. Změnit ji nelze.",
-                  Chybne = "Zásada správce obsahuje chybné zadání.";
+                  Chybne = "Zásada správce obsahuje chybné zadání.",
+                  Varovani = "ukaz storno | Učebna se  zavírá." + std::string(182, '!');
 
 }  // namespace
 
@@ -69,23 +84,31 @@ const std::string Ulozeny = " | /spanek;kd;t/20:00/ | ", Vlastni = "Spánek 4.12
 // the schedule's own rules and shows the administrator's line (one line, 200 letters). A change is taken
 // up at once, and a removed or refused value gives the user's own schedule back.
 TEST(Zasady, KdoPlanujeACoSeOdmitne) {
-  Tabulka(
-      {{"pocitac=/vypnuti;kd;t/22:00/ uzivatel=/restart;kd;t/21:00/ start", Spravce},
-       {"uzivatel=/restart;kd;t/21:00/ start", "Restartování 4.12.2026 v 21:00 (nastavuje správce)." + Ulozeny},
-       {"pocitac=/vypnuti;t/90/ uzivatel=/restart;kd;t/21:00/ start", Vlastni + Chybne},
-       {"pocitac=/vypnuti start", Vlastni + Chybne},
-       {"pocitac=/vypnuti;t/9:00/ start", Ulozeny},
-       {"pocitac=/vypnuti;kd;t/22:00/ start=/restart;t/23:00/ Nove Zmenit Posunuti S Ukoncit Stornovat /storno "
-        "/restart;t/23:00/",
-        Spravce + Nelze + ", " + Nelze + ", " + Nelze + ", " + Nelze + ", " + Nelze + ", " + Nelze + ", " + Nelze +
-            ", " + Nelze + ", " + Nelze + " 2 2"},
-       {"pocitac=/vypnuti;kd;t/22:00/ start Odlozit", "Vypnutí 4.12.2026 v 22:09 (nastavuje správce)." + Ulozeny +
-                                                          "ukaz storno | Učebna se  zavírá." + std::string(182, '!')},
-       {"zakaz start Nove /restart;t/23:00/ Ukoncit",
-        Ulozeny + Nelze + ", " + Nelze + ", Přejete si aplikaci \"Vypnutí počítače\" ukončit? 2"},
-       {"pocitac=/vypnuti;kd;t/22:00/ start pocitac=/vypnuti;kd;t/21:00/ zmena",
-        "Vypnutí 4.12.2026 v 21:00 (nastavuje správce)." + Ulozeny},
-       {"pocitac=/vypnuti;kd;t/22:00/ start pocitac=/vypnuti;t/x/ zmena zmena", Vlastni + "sb 32515 " + Chybne},
-       {"pocitac=/vypnuti;kd;t/22:00/ start pocitac= zmena", Vlastni}},
-      Hraj);
+  Tabulka({{"pocitac=/vypnuti;kd;t/22:00/ uzivatel=/restart;kd;t/21:00/ start", Spravce},
+           {"uzivatel=/restart;kd;t/21:00/ start", "Restartování 4.12.2026 v 21:00 (nastavuje správce)." + Ulozeny},
+           {"pocitac=/vypnuti;t/90/ uzivatel=/restart;kd;t/21:00/ start",
+            "Restartování 4.12.2026 v 21:00 (nastavuje správce)." + Ulozeny + Chybne},
+           {"pocitac=/vypnuti start", Vlastni + Chybne},
+           {"pocitac=/vypnuti;t/9:00/ start", Ulozeny},
+           {"pocitac=/vypnuti;kd;t/22:00/ start=/restart;t/23:00/ Nove Zmenit Posunuti S Ukoncit Stornovat /storno "
+            "/restart;t/23:00/",
+            Spravce + Nelze + ", " + Nelze + ", " + Nelze + ", " + Nelze + ", " + Nelze + ", " + Nelze + ", " + Nelze +
+                ", " + Nelze + ", " + Nelze + " 2 2"},
+           {"pocitac=/vypnuti;kd;t/22:00/ start Odlozit",
+            "Vypnutí 4.12.2026 v 22:09 (nastavuje správce)." + Ulozeny + Varovani},
+           {"zakaz start Nove /restart;t/23:00/ Ukoncit",
+            Ulozeny + Nelze + ", " + Nelze + ", Přejete si aplikaci \"Vypnutí počítače\" ukončit? 2"},
+           {"pocitac=/vypnuti;kd;t/22:00/ start pocitac=/vypnuti;kd;t/21:00/ zmena",
+            "Vypnutí 4.12.2026 v 21:00 (nastavuje správce)." + Ulozeny},
+           {"pocitac=/vypnuti;kd;t/22:00/ start pocitac=/vypnuti;t/x/ zmena zmena", Vlastni + "sb 32515 " + Chybne},
+           {"pocitac=/vypnuti;kd;t/22:00/ start pocitac= zmena", Vlastni},
+           {"start vboxu=/vypnuti;kd;t/22:00/ Ukoncit",
+            Spravce + "Přejete si aplikaci \"Vypnutí počítače\" ukončit?, " + Nelze},
+           {"start zakaz zmena /storno", Ulozeny + " 0"},
+           {"start zakaz zmena povolit zmena", Vlastni},
+           {"vypnuto start=/prihlaseni", Ulozeny},
+           {"vypnuto pocitac=/vypnuti;kd;t/22:00/ start=/prihlaseni", Spravce},
+           {"pocitac=/vypnuti;kd;t/22:00/ start SS znovu",
+            "Vypnutí 5.12.2026 v 22:00 (nastavuje správce)." + Ulozeny + Varovani}},
+          Hraj);
 }

@@ -12,6 +12,7 @@ namespace {
 constexpr const wchar_t* KlicNastaveni = L"Software\\ZD\\" VYPNUTI_PRODUKT_W;
 constexpr const wchar_t* HodnotaParametru = L"parametr";
 constexpr const wchar_t* HodnotaVyrizeno = L"vyrizeno";
+constexpr const wchar_t* HodnotaVyrizenoSpravce = L"vyrizenoSpravce";
 constexpr const wchar_t* HodnotaAutostartu = VYPNUTI_PRODUKT_W;
 
 const wchar_t* CestaAutostartu(Autostart klic) {
@@ -57,6 +58,10 @@ std::string UlozisteWin::CtiParametr() { return CtiText(HodnotaParametru); }
 std::string UlozisteWin::CtiVyrizeno() { return CtiText(HodnotaVyrizeno); }
 
 void UlozisteWin::ZapisVyrizeno(std::string_view okamzik) { ZapisText(KlicNastaveni, HodnotaVyrizeno, okamzik); }
+std::string UlozisteWin::CtiVyrizenoSpravce() { return CtiText(HodnotaVyrizenoSpravce); }
+void UlozisteWin::ZapisVyrizenoSpravce(std::string_view okamzik_a_plan) {
+  ZapisText(KlicNastaveni, HodnotaVyrizenoSpravce, okamzik_a_plan);
+}
 
 void UlozisteWin::ZapisParametr(std::string_view ulozeny_tvar) {
   ZapisText(KlicNastaveni, HodnotaParametru, ulozeny_tvar);

@@ -10,6 +10,8 @@ class UlozisteWin final : public Uloziste {
   void ZapisParametr(std::string_view ulozeny_tvar) override;
   std::string CtiVyrizeno() override;
   void ZapisVyrizeno(std::string_view okamzik) override;
+  std::string CtiVyrizenoSpravce() override;
+  void ZapisVyrizenoSpravce(std::string_view okamzik_a_plan) override;
   void NastavAutostart(Autostart klic, std::string_view prikaz) override;
   void SmazAutostart(Autostart klic) override;
   bool AutostartPovolen() override;

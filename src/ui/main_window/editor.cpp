@@ -167,10 +167,10 @@ void OtevriEditor(Formular& f) {
 
 // An open editor was let in by the password in force then; a schedule that arrived from outside since
 // may be guarded by another, which it asks for before the editor replaces or stops that schedule.
-bool HesloEditoruPlati(Formular& f) {
-  if (!SpravceDovoli()) return false;  // the administrator's schedule may have come meanwhile
+bool HesloEditoruPlati(Formular& f, Zasah co = Zasah::Zmena) {
+  if (!SpravceDovoli(co)) return false;  // the administrator's schedule may have come meanwhile
   if (HesloVPlatnosti() == f.hesloEditoru) return true;
-  if (!NastaveniHeslo()) return false;
+  if (!NastaveniHeslo(co)) return false;
   f.hesloEditoru = HesloVPlatnosti();
   return true;
 }
@@ -261,6 +261,7 @@ void tlHNAktivace_Click(Formular& f) {
     tlHNStorno_Click(f);
     return;
   }
+  if (!SpravceDovoli()) return;  // the policy may have changed while the question was up
   const bool posunuti = f[O::tlHNastaveniP].TrueFalse;
   // The schedule a postponement stands in for: after it, its stored time comes back.
   const Plan nahrazeny = stav.Posunuti == 1 ? stav.PredPosunutim : static_cast<const Plan&>(stav);
@@ -289,7 +290,8 @@ void tlHNAktivace_Click(Formular& f) {
 }
 
 void tlHNStop_Click(Formular& f) {
-  if (!StornoDovoleno() || !HesloEditoruPlati(f)) return;  // the session is being ended, or ";zs" forbids it
+  // The session is being ended, or ";zs" forbids it.
+  if (!StornoDovoleno() || !HesloEditoruPlati(f, Zasah::Storno)) return;
   const std::string text = TextStornovano();
   ZrusAkci();                             // the programs may be being closed: the action stops there
   if (stav.UpozorneniBezi == 1) Skryj();  // a countdown ends with its schedule

@@ -59,9 +59,10 @@ Bod UmisteniOkna(const Obdelnik& plocha, int sirka, int vyska) {
 // ended neither during the countdown nor during the closing.
 void tlHZavrit_Click() {
   if (!StornoDovoleno()) return;
-  if (!NastaveniHeslo(true)) return;
+  if (!NastaveniHeslo(Zasah::Konec)) return;
   const std::string otazka = std::string("Přejete si aplikaci \"") + NazevAplikace + "\" ukončit?";
   if (port<Dialogy>().Zprava(otazka, NazevAplikace, styl::AnoNe | styl::Otaznik) != odpoved::Ano) return;
+  if (!SpravceDovoli(Zasah::Konec)) return;  // the administrator's schedule may have come meanwhile
   port<Aplikace>().Ukonci();
 }
 
