@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "core/kalendar.h"
 #include "core/parametr.h"
@@ -16,6 +17,7 @@
 #include "scheduler/akce.h"
 #include "scheduler/casovac.h"
 #include "scheduler/nastaveni.h"
+#include "scheduler/upozorneni.h"
 #include "scheduler/zmena_planu.h"
 
 namespace {
@@ -89,7 +91,7 @@ ZasadySpravce CtiZasady() {
 // administrator again.
 bool UplatniZasady() {
   const ZasadySpravce z = CtiZasady();
-  stav.ZasadaZprava = z.zprava;
+  if (z.zprava != std::exchange(stav.ZasadaZprava, z.zprava)) ObnovPoznamku();
   if (z.chybny != stav.ZasadaChybna && !z.chybny.empty()) OhlasChybu();  // once, not at every refresh
   stav.ZasadaChybna = z.chybny;
   const std::uint8_t zakaz = z.zakaz_vlastnich ? 1 : 0;

@@ -12,13 +12,21 @@
 #include "scheduler/probuzeni.h"
 #include "scheduler/zmeskane.h"
 
+namespace {
+
+// The administrator's line first (Group Policy), then the other users signed in.
+void UkazOkno() {
+  std::string poznamka = stav.ZasadaZprava;
+  if (const std::string jini = VetaOJinych(stav.Akce); !jini.empty())
+    poznamka += (poznamka.empty() ? "" : "\r\n") + jini;
+  port<OknoUpozorneni>().Ukaz(stav.ZakazStorna == 0, poznamka);
+}
+
+}  // namespace
+
 void Zobraz(std::chrono::milliseconds odpocet) {
   if (stav.SkrytStorno != 1) {
-    // The administrator's line first (Group Policy), then the other users signed in.
-    std::string poznamka = stav.ZasadaZprava;
-    if (const std::string jini = VetaOJinych(stav.Akce); !jini.empty())
-      poznamka += (poznamka.empty() ? "" : "\r\n") + jini;
-    port<OknoUpozorneni>().Ukaz(stav.ZakazStorna == 0, poznamka);
+    UkazOkno();
     port<OknoUpozorneni>().Zazni();
   }
   stav.ZbyvaSekund = 60;
@@ -27,6 +35,10 @@ void Zobraz(std::chrono::milliseconds odpocet) {
   // With cancelling forbidden the icon goes too, so nothing is left to stop the action with.
   if (stav.ZakazStorna == 1) port<IkonaListy>().Odeber();
   HlidejBdelost();
+}
+
+void ObnovPoznamku() {
+  if (stav.UpozorneniBezi == 1 && stav.SkrytStorno != 1) UkazOkno();
 }
 
 void Skryj() {

@@ -7,6 +7,8 @@
 // The warning minute has come: show the warning (unless hidden by ";ss") and start a countdown of
 // the given length.
 void Zobraz(std::chrono::milliseconds odpocet);
+// A warning already up shows the administrator's line as it is now.
+void ObnovPoznamku();
 // Hide the warning; the countdown stops, and the program, which goes on, can be reached again by its
 // icon.
 void Skryj();

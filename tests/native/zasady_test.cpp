@@ -17,13 +17,14 @@
 namespace {
 
 // At 10:00, the user's own daily schedule stored, a script of words: "pocitac=…" and "uzivatel=…" set
-// the policy's Parametr of the computer or the user (nothing after '=': removed), "zakaz" forbids own
-// schedules and "povolit" lifts that, "vypnuto" switches the program off in Startup apps, "start" or
-// "start=line" starts the program, "znovu" starts it anew at a later log-on, "zmena" reads the policy
-// again (as its change is announced; "vboxu=…" while the next box is up), Nove, Zmenit, Posunuti, S and
-// Ukoncit press the button, "/…" is a second start's line, "Stornovat" the tray menu's item, "Odlozit"
-// and "SS" the warning's. The line: the main window's summary of what is armed, what the store holds,
-// and what was said (boxes, a warning in the status bar, the warning window, exit codes).
+// the policy's Parametr of the computer or the user (nothing after '=': removed), "zprava=…" its line,
+// "zakaz" forbids own schedules and "povolit" lifts that, "vypnuto" switches the program off in Startup
+// apps, "start" or "start=line" starts the program, "znovu" starts it anew at a later log-on, "zmena"
+// reads the policy again (as its change is announced; "vboxu=…" while the next box is up), Nove,
+// Zmenit, Posunuti, S and Ukoncit press the button, "/…" is a second start's line, "Stornovat" the tray
+// menu's item, "varuj" waits for the warning, "Odlozit" and "SS" press its buttons. The line: the main
+// window's summary of what is armed, what the store holds, and what was said (boxes, a warning in the
+// status bar, the warning window, exit codes).
 std::string Hraj(const std::string& skript) {
   FalesnySvet svet;
   svet.ZacniV(V(10, 0));
@@ -41,6 +42,7 @@ std::string Hraj(const std::string& skript) {
       text.empty() ? void(zasady.erase(zasada::Parametr)) : void(zasady[zasada::Parametr] = text);
     if (co == "zakaz") svet.zasady_uzivatele[zasada::ZakazatVlastniPlany] = "1";
     if (co == "povolit") svet.zasady_uzivatele.clear();
+    if (co == "zprava") svet.zasady_pocitace[zasada::Zprava] = text;
     if (co == "vypnuto") svet.autostart_povolen = false;
     if (co == "start") Start(text), NactiHlavniOkno(f, "");
     if (co == "znovu") stav = StavPlanu{}, Start(text);  // a log-on later: a new process
@@ -61,7 +63,8 @@ std::string Hraj(const std::string& skript) {
     if (co == "Stornovat") VyberZNabidky(PolozkaNabidky::Stornovat);
     if (co.starts_with("/")) kody += " " + std::to_string(PrijmiPokyn(co).kod);
     if (co == "Odlozit") svet.Tikej(V(23, 0), 1s, {}, true), Odloz();
-    if (co == "SS") svet.Tikej(V(23, 0), 1s, {}, true), cmKZS_Click();  // S T O R N O in the warning
+    if (co == "varuj" || co == "SS") svet.Tikej(V(23, 0), 1s, {}, true);
+    if (co == "SS") cmKZS_Click();  // S T O R N O in the warning
   }
   std::string reklo = Spoj(svet.dialogy.Texty()) + (f.sbIkona == ikona::Vykricnik ? f.sbText : "");
   for (const auto& radek : svet.log)
@@ -108,6 +111,7 @@ TEST(Zasady, KdoPlanujeACoSeOdmitne) {
            {"start zakaz zmena povolit zmena", Vlastni},
            {"vypnuto start=/prihlaseni", Ulozeny},
            {"vypnuto pocitac=/vypnuti;kd;t/22:00/ start=/prihlaseni", Spravce},
+           {"pocitac=/vypnuti;kd;t/22:00/ start varuj zprava=Domů! zmena", Spravce + Varovani + " ukaz storno | Domů!"},
            {"pocitac=/vypnuti;kd;t/22:00/ start SS znovu",
             "Vypnutí 5.12.2026 v 22:00 (nastavuje správce)." + Ulozeny + Varovani}},
           Hraj);
