@@ -67,6 +67,7 @@ Var Rozsah ; for whom it installs, as the welcome page says it
 !define MUI_WELCOMEPAGE_TITLE "Instalace programu ${NAZEV} ${VERZE}"
 !define MUI_WELCOMEPAGE_TEXT "Program vypne, restartuje, odhlásí, uspí nebo zamkne počítač v čase, který zvolíte.$\r$\n$\r$\n$Rozsah Běží-li starší verze, průvodce ji ukončí, nahradí a znovu spustí; naplánovaná akce zůstane zachována.$\r$\n$\r$\nPokračujte klepnutím na Další."
 !insertmacro MUI_PAGE_WELCOME
+!define MUI_PAGE_CUSTOMFUNCTION_PRE PredVolbouSlozky
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_TEXT "Program ${NAZEV} je nainstalován; najdete jej v nabídce Start.$\r$\n$\r$\nV jeho hlavním okně klepněte na Nové, zvolte akci a čas a potvrďte tlačítkem Aktivace."
@@ -155,6 +156,14 @@ Function ${un}SeZvysenim
     Return
   ${EndIf}
   ${GetParameters} $R0
+  ; What the command line had but the system took away: the uninstaller runs from a copy in the temporary
+  ; folder that learns its install folder from "_?=" (last, unquoted), and /D= (also last) never reaches
+  ; GetParameters. Without them the copy started again would copy itself anew and remove the wrong install.
+  !if "${un}" == "un."
+    StrCpy $R0 "$R0 _?=$INSTDIR"
+  !else
+    StrCpy $R0 "$R0 /D=$INSTDIR"
+  !endif
   ; SHELLEXECUTEINFOW of 64-bit Windows: cbSize, fMask SEE_MASK_NOCLOSEPROCESS, the window, the verb,
   ; the file, the parameters, the folder, nShow; hProcess at offset 104.
   System::Alloc 112
@@ -166,7 +175,11 @@ Function ${un}SeZvysenim
   System::Free $1
   ${If} $2 == 0
   ${OrIf} $4 == 0
-    MessageBox MB_OK|MB_ICONSTOP "Instalace pro všechny uživatele počítače potřebuje práva správce." /SD IDOK
+    !if "${un}" == "un."
+      MessageBox MB_OK|MB_ICONSTOP "Odinstalace programu nainstalovaného pro všechny uživatele počítače potřebuje práva správce." /SD IDOK
+    !else
+      MessageBox MB_OK|MB_ICONSTOP "Instalace pro všechny uživatele počítače potřebuje práva správce." /SD IDOK
+    !endif
     SetErrorLevel 5
     Quit
   ${EndIf}
@@ -293,6 +306,14 @@ Function SpustProgram
   System::Free $5
 FunctionEnd
 
+; For every user the folder is not asked for: one a user could write to would let them put a program
+; there that every user's log-on starts. /D= on the command line still chooses it.
+Function PredVolbouSlozky
+  ${If} $VsemUzivatelum == 1
+    Abort
+  ${EndIf}
+FunctionEnd
+
 Function .onInit
   ${GetParameters} $R0
   ClearErrors
@@ -302,12 +323,18 @@ Function .onInit
   ${IfNot} ${Errors}
     StrCpy $VsemUzivatelum 1
     StrCpy $Rozsah "Instaluje se pro všechny uživatele počítače a spustí se při každém jejich přihlášení."
+    ; A folder given with /D= stays; the per-user one the installer would offer becomes the per-machine
+    ; install's or Program Files.
+    ReadRegStr $1 HKCU "${KLIC_ODINSTALACE}" "InstallLocation"
+    ${If} $INSTDIR == "$LOCALAPPDATA\Programs\${NAZEV}"
+    ${OrIf} $INSTDIR == $1
+      ReadRegStr $INSTDIR HKLM "${KLIC_ODINSTALACE}" "InstallLocation"
+      ${If} $INSTDIR == ""
+        StrCpy $INSTDIR "$PROGRAMFILES64\${NAZEV}"
+      ${EndIf}
+    ${EndIf}
     Call SeZvysenim
     SetShellVarContext all
-    ReadRegStr $INSTDIR HKLM "${KLIC_ODINSTALACE}" "InstallLocation"
-    ${If} $INSTDIR == ""
-      StrCpy $INSTDIR "$PROGRAMFILES64\${NAZEV}"
-    ${EndIf}
     Goto verze
   ${EndIf}
   SetShellVarContext current
@@ -365,7 +392,18 @@ Section
   ${EndIf}
   Call UkonciProgram
   SetOutPath "$INSTDIR"
+  ; For every user the program runs in each session signed in, which no installer can end: the running
+  ; exe is renamed aside (Windows lets a running exe be renamed, not overwritten), and goes at the next
+  ; restart if still in use.
+  ${If} $VsemUzivatelum == 1
+  ${AndIf} ${FileExists} "$INSTDIR\${PROGRAM_EXE}"
+    Delete "$INSTDIR\${PROGRAM_EXE}.old"
+    Rename "$INSTDIR\${PROGRAM_EXE}" "$INSTDIR\${PROGRAM_EXE}.old"
+  ${EndIf}
   File "/oname=${PROGRAM_EXE}" "${PROGRAM}"
+  ${If} $VsemUzivatelum == 1
+    Delete /REBOOTOK "$INSTDIR\${PROGRAM_EXE}.old"
+  ${EndIf}
   WriteUninstaller "$INSTDIR\${ODINSTALATOR}"
   CreateShortcut "$SMPROGRAMS\${NAZEV}.lnk" "$INSTDIR\${PROGRAM_EXE}" "" "$INSTDIR\${PROGRAM_EXE}" 0 \
       SW_SHOWNORMAL "" "Naplánované vypnutí, restart, odhlášení, spánek nebo zamčení počítače"
@@ -412,6 +450,7 @@ Section "Uninstall"
     SetShellVarContext all
     Call un.UkonciProgram
     Delete /REBOOTOK "$INSTDIR\${PROGRAM_EXE}"
+    Delete /REBOOTOK "$INSTDIR\${PROGRAM_EXE}.old"
     Delete "$INSTDIR\${ODINSTALATOR}"
     RMDir /REBOOTOK "$INSTDIR"
     Delete "$SMPROGRAMS\${NAZEV}.lnk"

@@ -170,11 +170,13 @@ TEST_F(Instalace_e2e, ProVsechnyUzivatele) {
                 hklm(KlicOdinstalace, L"InstallLocation") + L" | " + (KlicExistuje(KlicOdinstalace) ? L"HKCU" : L""),
             program + L" | \"" + program + L"\" /prihlaseni | " + slozka.wstring() + L" | ");
   EXPECT_EQ(Proces(hklm(KlicRun, L"ZDKZ"), {}, true).Kod(), 1) << "nothing to arm: it ends";
+  ASSERT_EQ(Proces(L"/S /AllUsers", VedleTestu(L"vypnuti-instalace.exe"), true).Kod(60000), 0) << "over itself";
 
   ASSERT_EQ(Proces(hklm(KlicOdinstalace, L"QuietUninstallString"), {}, true).Kod(60000), 0);
   EXPECT_TRUE(DOCKEJ(30s, hklm(KlicOdinstalace, L"InstallLocation") == L"(none)"));
-  EXPECT_EQ(std::to_wstring(fs::exists(program)) + std::to_wstring(fs::exists(zastupce)) + hklm(KlicRun, L"ZDKZ"),
-            L"00(none)");
+  EXPECT_EQ(std::to_wstring(fs::exists(program)) + std::to_wstring(fs::exists(program + L".old")) +
+                std::to_wstring(fs::exists(zastupce)) + hklm(KlicRun, L"ZDKZ"),
+            L"000(none)");
 }
 
 TEST_F(Instalace_e2e, AktualizaceZaBehuPokracujeVRozvrhu) {
