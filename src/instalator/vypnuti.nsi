@@ -393,16 +393,16 @@ Section
   Call UkonciProgram
   SetOutPath "$INSTDIR"
   ; For every user the program runs in each session signed in, which no installer can end: the running
-  ; exe is renamed aside (Windows lets a running exe be renamed, not overwritten), and goes at the next
-  ; restart if still in use.
+  ; exe is renamed aside (Windows lets a running exe be renamed, not overwritten), under a name of its
+  ; own, as one put aside by an earlier update may still run, and goes at the next restart if in use.
   ${If} $VsemUzivatelum == 1
   ${AndIf} ${FileExists} "$INSTDIR\${PROGRAM_EXE}"
-    Delete "$INSTDIR\${PROGRAM_EXE}.old"
-    Rename "$INSTDIR\${PROGRAM_EXE}" "$INSTDIR\${PROGRAM_EXE}.old"
+    System::Call 'kernel32::GetTickCount() i .r9'
+    Rename "$INSTDIR\${PROGRAM_EXE}" "$INSTDIR\${PROGRAM_EXE}.$9.old"
   ${EndIf}
   File "/oname=${PROGRAM_EXE}" "${PROGRAM}"
   ${If} $VsemUzivatelum == 1
-    Delete /REBOOTOK "$INSTDIR\${PROGRAM_EXE}.old"
+    Delete /REBOOTOK "$INSTDIR\${PROGRAM_EXE}.*.old"
   ${EndIf}
   WriteUninstaller "$INSTDIR\${ODINSTALATOR}"
   CreateShortcut "$SMPROGRAMS\${NAZEV}.lnk" "$INSTDIR\${PROGRAM_EXE}" "" "$INSTDIR\${PROGRAM_EXE}" 0 \
@@ -450,7 +450,7 @@ Section "Uninstall"
     SetShellVarContext all
     Call un.UkonciProgram
     Delete /REBOOTOK "$INSTDIR\${PROGRAM_EXE}"
-    Delete /REBOOTOK "$INSTDIR\${PROGRAM_EXE}.old"
+    Delete /REBOOTOK "$INSTDIR\${PROGRAM_EXE}.*.old"
     Delete "$INSTDIR\${ODINSTALATOR}"
     RMDir /REBOOTOK "$INSTDIR"
     Delete "$SMPROGRAMS\${NAZEV}.lnk"
