@@ -18,6 +18,7 @@
 #include "scheduler/casovac.h"
 #include "scheduler/hlidani.h"
 #include "scheduler/kdy.h"
+#include "scheduler/nastaveni.h"
 #include "scheduler/zmena_planu.h"
 
 using namespace std::chrono;
@@ -43,6 +44,13 @@ void Oznam(std::string_view text) {
   if (stav.HlavniOtevreno == 1) port<HlavniOkno>().PlanZvenku(text);
 }
 
+// Under the administrator's ban alone nothing of the user's is stored, yet a cancel takes the user's own
+// stored schedule away too: it must not come back when the ban is lifted.
+void ZrusVcetneUlozeneho() {
+  ZrusPlan();
+  if (stav.ZakazVlastnich == 1 && stav.ZasadaParametr.empty()) SmazUlozeny();
+}
+
 // A stored schedule that is not armed now (a daily one waiting for the next log-on) goes too: the user
 // asked that nothing come.
 int Storno() {
@@ -54,7 +62,7 @@ int Storno() {
   if (!zbyva()) return kod::Nic;  // carried out while the password was asked for
   const bool aktivni = stav.Neaktivni == 0 || stav.AkceBezi != 0;
   const std::string text = TextStornovano();
-  ZrusPlan();
+  ZrusVcetneUlozeneho();
   if (aktivni) Oznam(text);
   return kod::Hotovo;
 }
@@ -149,7 +157,7 @@ int ZrusUlozenyPlan() {
   stav.ZakazVlastnich = zasady.zakaz_vlastnich ? 1 : 0;
   if (port<Uloziste>().CtiParametr().empty() && stav.ZasadaParametr.empty()) return kod::Nic;
   if (!NastaveniHeslo(Zasah::Storno)) return kod::Odmitnuto;
-  ZrusPlan();
+  ZrusVcetneUlozeneho();
   return kod::Hotovo;
 }
 

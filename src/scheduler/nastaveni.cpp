@@ -32,6 +32,14 @@ BezUkladani::~BezUkladani() { ukladani_pozastaveno = predtim_; }
 // Forgetting takes the autostart values first: should the store not be cleared, nothing starts the
 // schedule again anyway. RunOnce is not governed by the user's switch in Startup apps, so it is written
 // only while that switch is on.
+void SmazUlozeny() {
+  Uloziste& uloziste = port<Uloziste>();
+  uloziste.SmazAutostart(Autostart::RunOnce);
+  uloziste.SmazAutostart(Autostart::Run);
+  uloziste.ZapisParametr("");
+  uloziste.ZapisVyrizeno("");
+}
+
 void UlozNastaveni() {
   if (ukladani_pozastaveno) return;
   Uloziste& uloziste = port<Uloziste>();
@@ -44,13 +52,7 @@ void UlozNastaveni() {
     return;
   }
   if (stav.ZakazVlastnich == 1) return;
-  if (stav.KazdyDen != 1 && (stav.Neaktivni == 1 || stav.JenRelace == 1)) {
-    uloziste.SmazAutostart(Autostart::RunOnce);
-    uloziste.SmazAutostart(Autostart::Run);
-    uloziste.ZapisParametr("");
-    uloziste.ZapisVyrizeno("");
-    return;
-  }
+  if (stav.KazdyDen != 1 && (stav.Neaktivni == 1 || stav.JenRelace == 1)) return SmazUlozeny();
   uloziste.ZapisParametr(UlozenyTvar(ParametrSeDnem()));
   uloziste.ZapisVyrizeno(stav.Vyrizeno == Cas{} ? "" : ZapisOkamziku(stav.Vyrizeno));
   const std::string prikaz = PrikazAutostartu(uloziste.CestaProgramu());

@@ -5,6 +5,9 @@
 
 // Keeps the parameter string in force for the next start, or forgets it, as the schedule state says.
 void UlozNastaveni();
+// Forgets the user's own stored schedule and its autostart entries: a cancel under the administrator's
+// ban on own schedules, which stores nothing else, still takes it away.
+void SmazUlozeny();
 
 // While one lives, UlozNastaveni leaves the store and the autostart entries alone.
 class BezUkladani {

@@ -96,7 +96,7 @@ TEST(Zasady, KdoPlanujeACoSeOdmitne) {
            {"pocitac=/vypnuti;kd;t/22:00/ start pocitac= zmena", Vlastni},
            {"start pocitac=/vypnuti;kd;t/22:00/ vbox Ukoncit",
             Spravce + "Přejete si aplikaci \"Vypnutí počítače\" ukončit?, " + Nelze},
-           {"start zakaz zmena /storno", Ulozeny + " 0"},
+           {"start zakaz zmena /storno", " |  |  0"},
            {"start zakaz zmena povolit zmena", Vlastni},
            {"vypnuto start=/prihlaseni", Ulozeny},
            {"pocitac=/vypnuti;kd;t/22:00/ start varuj zprava=Domů! zmena", Spravce + Varovani + " ukaz storno | Domů!"},
