@@ -2,8 +2,8 @@
 # Builds the program for users (the win64-release preset: optimised for size, stripped, no tests) and
 # writes build/release/, the files to upload: the installer, a portable ZIP, named with the version
 # that CMakeLists.txt gives, the Group Policy templates in policy/, SHA256SUMS of them all, and
-# sestaveni.txt (the commit, its time and the versions of the build tools, for a rebuild). Refuses a program that needs a DLL the system does not
-# bring, and a working tree with changes that no commit holds.
+# sestaveni.txt (the commit, its time and the versions of the build tools, for a rebuild). Refuses a
+# program that needs a DLL the system does not bring, and a working tree with changes no commit holds.
 #   tools/release.sh [--url https://…/v1.2.0.0/ [--domov URL] [--licence TEXT]]
 # With --url, the address the files will be downloaded from, it also writes the winget and Scoop
 # manifests (build/release/manifesty/). With VYPNUTI_PODPIS_PFX and VYPNUTI_PODPIS_HESLO it signs the
