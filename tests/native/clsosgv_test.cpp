@@ -4,7 +4,7 @@
 
 // What the system answers: the records a test gives it.
 struct Odpovedi {
-  ZaznamVerze zaznam;
+  ZaznamVerze zaznam{};
   const char* typ = "";  // the registry's product options
   bool hotfix = false, maVerziEx = true, maVerzi = true, uspech = true;
   std::uint32_t verze = 0;
