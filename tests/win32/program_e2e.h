@@ -168,17 +168,19 @@ inline std::wstring StavovyRadek(const Proces& program) {
 // Right, Up, Down, Space, Enter and Backspace press a key, "Alt+A" and "Ctrl+V" a combination; Ano, Ne
 // and OK answer the box that is up (waiting for it), "heslo=text" types into the password prompt;
 // "ikona" clicks the tray icon, "najed=name" moves the pointer onto a control and "pryc" away, "pauza"
-// waits half a second and "cekej=N" N seconds; "storno" clicks the warning's STORNO, "altf4" asks the
-// warning to close as Alt+F4 does, "odloz" clicks its "Odložit o 10 minut", "nabidka" right-clicks the
-// tray icon and waits for its menu, "nabidka=X" chooses the item of access key X, "zavri" closes the
-// program.
+// waits half a second and "cekej=N" N seconds; "storno" clicks the warning's STORNO, "esc" presses
+// Escape on STORNO and on the warning, "altf4" asks the warning to close as Alt+F4 does, "odloz" clicks
+// its "Odložit o 10 minut", "nabidka" right-clicks the tray icon and waits for its menu, "nabidka=X"
+// chooses the item of access key X; "lista" announces a new taskbar, "bezikony" takes the icon away as a
+// notification area that went does; "zavri" closes the program.
 // "what?text" waits up to 3 s for a reading to be that text (ending in '*': to start with it): a
 // control's text ("(hidden)" while it is), or ulozeny (the stored schedule), zbytek (and what else is
 // left for the next log-on), stav (the status bar), fokus (the control that has it), box (what the box
 // up says, '|' for a line's end), schranka (the clipboard), seznam (the condition's list open or
 // closed), maska (the password box's mask), upozorneni (the warning shown or hidden), ikona (the tray
-// icon there), bezi (the program running), storno (STORNO's caption) or, up to 70 s, zaznam (the dry
-// run's record, its lines joined by commas; bdelost: its keep-awake requests). '_' stands for a blank. It fails with
+// icon there), bezi (the program running), storno (STORNO's caption) or, up to 70 s, odpocet (the
+// warning's countdown), zaznam (the dry run's record, its lines joined by commas; bdelost: its
+// keep-awake requests). '_' stands for a blank. It fails with
 // the script as it went, each reading that did not match written as it was; an unknown word fails too.
 inline ::testing::AssertionResult Hraj(const Proces& program, const std::string& skript) {
   const auto jmeno = [](Ovladac o) {
@@ -212,6 +214,7 @@ inline ::testing::AssertionResult Hraj(const Proces& program, const std::string&
         if (co == "upozorneni") return program.UpozorneniViditelne() ? "shown" : "hidden";
         if (co == "ikona") return IkonaJe(program.Upozorneni()) ? "yes" : "no";
         if (co == "bezi") return program.Bezi() ? "yes" : "no";
+        if (co == "odpocet") return Utf8(program.Odpocet());
         if (co == "storno")
           return Utf8(Text(program.Storno())) + (IsWindowEnabled(program.Storno()) ? "" : " (disabled)");
         if (co == "zaznam" || co == "bdelost") {  // its lines joined by commas
@@ -225,8 +228,8 @@ inline ::testing::AssertionResult Hraj(const Proces& program, const std::string&
       std::string videno;
       const bool zacatek = text.ends_with('*');
       if (zacatek) text.pop_back();
-      const auto limit =
-          co == "zaznam" || co == "bdelost" ? 70s : 3s;  // the dry run's record comes at the end of a minute
+      // The dry run's record comes at the end of a minute, and the countdown's texts within it.
+      const auto limit = co == "zaznam" || co == "bdelost" || co == "odpocet" ? 70s : 3s;
       if (!Dockej([&] { return (videno = precti()) == text || (zacatek && videno.starts_with(text)); }, limit))
         std::ranges::replace(slovo = co + "?" + videno, ' ', '_');
       continue;
@@ -259,6 +262,11 @@ inline ::testing::AssertionResult Hraj(const Proces& program, const std::string&
     if (je(co == "pauza")) std::this_thread::sleep_for(500ms);
     if (je(co == "cekej")) std::this_thread::sleep_for(std::chrono::seconds(std::stoi(text)));
     if (je(co == "storno")) Klikni(program.Storno());
+    if (je(co == "esc"))
+      for (HWND cil : {program.Storno(), program.Upozorneni()})
+        PostMessageW(cil, WM_KEYDOWN, VK_ESCAPE, 0), PostMessageW(cil, WM_KEYUP, VK_ESCAPE, 0);
+    if (je(co == "lista")) SendMessageW(program.Upozorneni(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    if (je(co == "bezikony")) IkonaJe(program.Upozorneni(), NIM_DELETE);
     if (je(co == "odloz")) Klikni(program.Odlozit());
     if (je(co == "nabidka" && text.empty())) {
       PostMessageW(program.Upozorneni(), WM_USER + 101, 0, WM_CONTEXTMENU);  // the shell's word of a right click
