@@ -73,8 +73,8 @@ std::string PopisOdjinud(HWND h) {
 }  // namespace
 
 // A new button's first place and size; a change of letter case alone changes nothing: not the window text
-// screen readers read, no notice.
-TEST(TlTextOkno, PrvniVelikostATitulek) {
+// screen readers read, no notice. The pointer leaving it ends the hover.
+TEST(TlTextOkno, PrvniVelikostTitulekAOdchodMysi) {
   Tlacitko b;
   b.t->Caption("STORNO");
   int zmeny = 0;
@@ -83,12 +83,9 @@ TEST(TlTextOkno, PrvniVelikostATitulek) {
   const auto px = [&](int twipy) { return std::to_string(TwipyNaPixely(twipy, DpiOkna(b.t->hwnd()))); };
   EXPECT_EQ(Misto(b.t->hwnd()) + " " + Utf8(TextOkna(b.t->hwnd())) + " " + std::to_string(zmeny),
             px(1500) + "," + px(1500) + " " + px(1035) + "x" + px(345) + " STORNO 0");
-}
 
-// A window shown without activation (the warning) gets no capture, so the button also asks the system
-// to tell it when the pointer leaves, and that notice alone ends the hover.
-TEST(TlTextMys, OdchodOznamiISystem) {
-  Tlacitko b;
+  // A window shown without activation (the warning) gets no capture, so the button also asks the system
+  // to tell it when the pointer leaves, and that notice alone ends the hover.
   POINT kde{10, 10};
   ClientToScreen(b.t->hwnd(), &kde);
   Mys(WM_MOUSEMOVE, kde);
@@ -156,19 +153,18 @@ TEST(TlTextVstup, KlavesyAMys) {
 // What a screen reader learns of a soft button, here and from another apartment: its role, name,
 // state, shortcut, description and default action; and the default action presses it.
 TEST(TlTextCtecka, RoleJmenoStavAkce) {
+  constexpr long Tlac = ROLE_SYSTEM_PUSHBUTTON, Prep = ROLE_SYSTEM_CHECKBUTTON, Fok = STATE_SYSTEM_FOCUSABLE;
   const struct {
     const char* caption;
     bool Enabled, Prepinac, TrueFalse, fokus;
     long role, stav;  // the state's flags of interest
     const char* zkratka;
   } pripady[] = {
-      {"&Aktivace", true, false, false, false, ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSABLE, "Alt+A"},
-      {"Ukon&čit", true, false, false, true, ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED,
-       "Alt+č"},
-      {"Zpět", true, true, true, false, ROLE_SYSTEM_CHECKBUTTON,
-       STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_CHECKED | STATE_SYSTEM_PRESSED, ""},
-      {"Od-Do", true, true, false, false, ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_FOCUSABLE, ""},
-      {"&Storno", false, false, false, false, ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_UNAVAILABLE, "Alt+S"},
+      {"&Aktivace", true, false, false, false, Tlac, Fok, "Alt+A"},
+      {"Ukon&čit", true, false, false, true, Tlac, Fok | STATE_SYSTEM_FOCUSED, "Alt+č"},
+      {"Zpět", true, true, true, false, Prep, Fok | STATE_SYSTEM_CHECKED | STATE_SYSTEM_PRESSED, ""},
+      {"Od-Do", true, true, false, false, Prep, Fok, ""},
+      {"&Storno", false, false, false, false, Tlac, STATE_SYSTEM_UNAVAILABLE, "Alt+S"},
   };
   ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
   for (const auto& p : pripady) {
