@@ -2,8 +2,6 @@
 
 #include "platform/win32/cekej_win.h"
 
-namespace {
-
 int tiku = 0;
 void CALLBACK Tik(HWND, UINT, UINT_PTR, DWORD) { ++tiku; }
 
@@ -25,5 +23,3 @@ TEST(CekejWin, CekaAZpravyTecou) {
   EXPECT_EQ(zprava.message, static_cast<UINT>(WM_QUIT));
   EXPECT_EQ(zprava.wParam, 5u);
 }
-
-}  // namespace

@@ -3,26 +3,18 @@
 // and when it is checked, the days of the week and the condition's list.
 #include "program_e2e.h"
 
-namespace {
-
 using O = Ovladac;
 
 // The program with nothing armed and its main window open.
-class Editor_e2e : public Program_e2e {
- protected:
+struct Editor_e2e : Program_e2e {
   void SetUp() override {
     Program_e2e::SetUp();
     ASSERT_TRUE(DOCKEJ(5s, IsWindowVisible(program.emplace(L"").Hlavni())));
   }
-  void TearDown() override {
-    program.reset();
-    Program_e2e::TearDown();
-  }
+  void TearDown() override { program.reset(), Program_e2e::TearDown(); }
   std::wstring Text(O o) const { return ::Text(program->Pole(o)); }
   std::optional<Proces> program;
 };
-
-}  // namespace
 
 // "Nové", "Restartovat", a time typed with a dot and a date with commas (a new password is typed in
 // clear, hidden again once armed), Alt+A, "Ano"; then a postponement, which is not stored and turns

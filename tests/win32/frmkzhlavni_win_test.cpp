@@ -7,8 +7,6 @@
 #include "system/clsosgv.h"
 #include "ui/main_window/frmkzhlavni_win.h"
 
-namespace {
-
 std::vector<bool> drzenePlatne;  // at each new font: whether the one the control held still existed
 
 LRESULT CALLBACK Hlidej(HWND okno, UINT zprava, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
@@ -17,8 +15,6 @@ LRESULT CALLBACK Hlidej(HWND okno, UINT zprava, WPARAM w, LPARAM l, UINT_PTR, DW
       drzenePlatne.push_back(GetObjectType(drzene) == OBJ_FONT);
   return DefSubclassProc(okno, zprava, w, l);
 }
-
-}  // namespace
 
 // A control must never hold a deleted font, not even for the moment of the change: it may paint then.
 TEST(HlavniOknoWin, ZmenaDpiMaziStaraPismaAzPoVymene) {

@@ -6,8 +6,6 @@
 #include "testovaci_okno.h"
 #include "ui/warning/frmkzupozorneni_win.h"
 
-namespace {
-
 HWND Popisek(const frmkzupozorneni& okno) { return FindWindowExW(okno.hwnd(), nullptr, L"Static", nullptr); }
 HWND Storno(const frmkzupozorneni& okno) { return FindWindowExW(okno.hwnd(), nullptr, TridaTlText, nullptr); }
 
@@ -20,8 +18,6 @@ int SirkaTextu(HWND okno) {
   ReleaseDC(okno, dc);
   return r.right;
 }
-
-}  // namespace
 
 // The countdown stays on one line in the label: in the designed 24 points when it fits, smaller when not.
 TEST(Upozorneni, OdpocetSeVejdeNaJedenRadek) {

@@ -4,8 +4,6 @@
 #include "program/predani.h"
 #include "program_e2e.h"
 
-namespace {
-
 // A start from a script: its exit code, and its output when asked.
 std::string Skript(const std::wstring& argument, bool vystup = false) {
   Proces druhy(argument, VedleTestu(L"vypnuti.exe"), true);
@@ -13,8 +11,6 @@ std::string Skript(const std::wstring& argument, bool vystup = false) {
 }
 
 using Predani_e2e = Program_e2e;
-
-}  // namespace
 
 TEST_F(Predani_e2e, PredaniStavStornoAOkno) {
   EXPECT_EQ(Skript(L"/stav", true), "1 Program neběží.\r\n");

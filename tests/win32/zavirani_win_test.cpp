@@ -3,8 +3,6 @@
 #include "program_e2e.h"
 #include "scheduler/zavirani.h"
 
-namespace {
-
 // The real windows and processes, narrowed to the ones the test allows: the desktop under Wine also
 // holds its own shell windows and other programs, which must never be closed or terminated. Windows
 // of other processes look hidden, and every pass looks for visible ones only.
@@ -20,8 +18,6 @@ struct OmezenaOkna final : OknaProcesuWin {
     return povolene.contains(proces) && OknaProcesuWin::UkonciProces(proces);
   }
 };
-
-}  // namespace
 
 // Our own visible window stands beside the helper's: the closing must pass it over.
 TEST(ZaviraniWin, KazdeOknoDostaneSvojeAProcesSkonciJednou) {
