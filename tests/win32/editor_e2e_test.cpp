@@ -38,29 +38,10 @@ TEST_F(Editor_e2e, NovePosunutiAStop) {
   EXPECT_TRUE(Hraj(*program, "tlHNastaveniZ tlHNStop" + popis + ". ulozeny?" + parametr));
 }
 
-// The time box takes digits and separators only, whether typed or pasted (Ctrl+V it ignores, the box's
-// own menu pastes). It is checked only when the focus moves to another control of the window, not
-// when it goes to Alt+A's question (nor, by the same rule, to another program).
-TEST_F(Editor_e2e, CasovePoleOdmitnePismenaAVlozeni) {
-  SchrankaWin().Vloz("ab:c5");
-  EXPECT_TRUE(Hraj(*program, "tlHNastaveni opHN1 txtHNCas=7 >x Ctrl+V pauza txtHNCas?7"));
-  SendMessageW(program->Pole(O::txtHNCas), WM_PASTE, 0, 0);
-  EXPECT_TRUE(Hraj(*program,
-                   "txtHNCas?7:5 Backspace txtHNCas?7: Alt+A box?Opravdu_si_přejete_aktivovat_nastavené_parametry? "
-                   "Ne pauza box?"));
-}
-
-// A from-to window entered in the window is the same schedule as on the command line.
-TEST_F(Editor_e2e, OknoOdDo) {
-  EXPECT_TRUE(Hraj(*program,
-                   "tlHNastaveni tlHNOdDo lblN0?Od txtHNCas=22.00 Tab txtHNDatum=6.00 txtHNDatum?6:00 chHN0 "
-                   "tlHNAktivace Ano ulozeny?;od/22:00-6:00/;kd;zs"));
-}
-
 // The row of days comes with "Opakovat každý den" and is one stop of the Tab key: the arrows move in
 // it, Space and a click switch a day, a day that is on has the light face, and the schedule keeps the
-// days that are on.
-TEST_F(Editor_e2e, DnyVTydnuMysiAKlavesnici) {
+// days that are on. Then a new schedule, a from-to window.
+TEST_F(Editor_e2e, DnyVTydnuAOknoOdDo) {
   EXPECT_TRUE(Hraj(*program,
                    "tlHNastaveni opHN1 txtHNCas=16:00 tlHNDen0?(hidden) chHN0 tlHNDen6?Ne Tab fokus?tlHNDen0 "
                    "Right fokus?tlHNDen1 Space tlHNDen5"));
@@ -71,12 +52,17 @@ TEST_F(Editor_e2e, DnyVTydnuMysiAKlavesnici) {
   EXPECT_EQ(plocha(O::tlHNDen0), GetSysColor(COLOR_3DHILIGHT));
   EXPECT_TRUE(Hraj(
       *program, "Alt+A Ano ulozeny?/vypnuti;kd;dny/po,st-pa,ne/;t/16:00/ lblHN?Vypnutí_v_po,_st,_čt,_pá,_ne_v_16:00."));
+
+  // A from-to window entered in the window is the same schedule as on the command line.
+  EXPECT_TRUE(Hraj(*program,
+                   "tlHNastaveni tlHNOdDo lblN0?Od txtHNCas=22.00 Tab txtHNDatum=6.00 txtHNDatum?6:00 chHN0 "
+                   "tlHNAktivace Ano ulozeny?;od/22:00-6:00/;kd;zs"));
 }
 
 // The row "Podmínka" with the real drop-down list: opened by a click, an entry chosen by the arrows and
 // Enter, Tab on to the box; "Změnit" reads the condition back and can put another in (a name does not
-// start from minutes).
-TEST_F(Editor_e2e, PodminkaVRozbalovacimSeznamu) {
+// start from minutes). Then a new schedule, what its time box refuses.
+TEST_F(Editor_e2e, PodminkaACasovePole) {
   const auto vyber = [&](const std::string& klavesy) {
     return Hraj(*program, "cbHNPodminka seznam?open " + klavesy + " Enter seznam?closed Tab fokus?txtHNPodminka");
   };
@@ -89,4 +75,14 @@ TEST_F(Editor_e2e, PodminkaVRozbalovacimSeznamu) {
   EXPECT_TRUE(Hraj(*program, "cbHNPodminka?po_klidu_počítače txtHNPodminka?15"));
   ASSERT_TRUE(vyber("Up"));
   EXPECT_TRUE(Hraj(*program, "txtHNPodminka? >render.exe Alt+A Ano ulozeny?/spanek;po/render.exe/;t/23:00/*"));
+
+  // The time box takes digits and separators only, whether typed or pasted (Ctrl+V it ignores, the box's
+  // own menu pastes). It is checked only when the focus moves to another control of the window, not
+  // when it goes to Alt+A's question (nor, by the same rule, to another program).
+  SchrankaWin().Vloz("ab:c5");  // after the arming above, which puts the schedule on the clipboard
+  EXPECT_TRUE(Hraj(*program, "tlHNastaveni opHN1 txtHNCas=7 >x Ctrl+V pauza txtHNCas?7"));
+  SendMessageW(program->Pole(O::txtHNCas), WM_PASTE, 0, 0);
+  EXPECT_TRUE(Hraj(*program,
+                   "txtHNCas?7:5 Backspace txtHNCas?7: Alt+A box?Opravdu_si_přejete_aktivovat_nastavené_parametry? "
+                   "Ne pauza box?"));
 }

@@ -54,11 +54,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       {L"slozka", L"CabinetWClass", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0},
   };
   int x = 20;
-  for (const auto& o : okna) {
+  for (const auto& o : okna)
     if (!CreateWindowExW(o.rozsireny, o.trida, o.titulek, o.styl, x += 160, 40, 150, 120, nullptr, nullptr, instance,
                          nullptr))
       return 3;
-  }
   SetTimer(nullptr, 0, 60000, nullptr);  // never outlive a test that failed to end us
   Zapis("pripraveno\n");
 
