@@ -33,8 +33,7 @@ inline std::string Zaznam(bool bdelost = false) {
 }
 // The dry run's record once there is one (empty when the time ran out).
 inline std::string DockejZaznam(std::chrono::milliseconds limit) {
-  Dockej([] { return !Zaznam().empty(); }, limit);
-  return Zaznam();
+  return Dockej([] { return !Zaznam().empty(); }, limit), Zaznam();
 }
 
 // The stored schedule as it was given, and what else is left for the next log-on: the autostart entry.
@@ -106,9 +105,7 @@ class Proces {
     DWORD kod = 0;
     return handle && Skoncil(ms) && GetExitCodeProcess(handle, &kod) ? static_cast<int>(kod) : -1;
   }
-  void Zavri() const {
-    if (PostMessageW(Upozorneni(), WM_CLOSE, 0, 0)) Skoncil(10000);
-  }
+  void Zavri() const { PostMessageW(Upozorneni(), WM_CLOSE, 0, 0) && Skoncil(10000); }
   fs::path Soubor() const {
     wchar_t cesta[MAX_PATH] = {};
     DWORD delka = MAX_PATH;
