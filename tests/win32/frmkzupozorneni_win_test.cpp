@@ -19,11 +19,42 @@ int SirkaTextu(HWND okno) {
   return r.right;
 }
 
-// The countdown stays on one line in the label: in the designed 24 points when it fits, smaller when not.
-TEST(Upozorneni, OdpocetSeVejdeNaJedenRadek) {
+// Moved to a screen of 144 dpi while it waits hidden, the window takes the suggested rectangle, and
+// the label and STORNO, made at the first warning, come in the new pixels.
+TEST(Upozorneni, ZmenaDpiPrerovnaITlacitko) {
+  frmkzupozorneni okno;
+  okno.Nacti();
+  EXPECT_EQ(Popisek(okno), nullptr) << "a schedule waiting in the tray needs no label yet";
+  const auto t = [](int twipy) { return std::to_string(TwipyNaPixely(twipy, 144)); };
+  const RECT navrh{50, 60, 50 + TwipyNaPixely(7170, 144), 60 + TwipyNaPixely(1320, 144)};
+  SendMessageW(okno.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&navrh));
+  EXPECT_EQ(Misto(okno.hwnd()), "50,60 " + t(7170) + "x" + t(1320));
+
+  okno.Ukaz(true, "");
+  RECT r{};
+  GetWindowRect(Popisek(okno), &r);
+  // STORNO's place, size and font (13.5 points at 144 dpi); the label's width.
+  EXPECT_EQ(
+      Misto(Storno(okno)) + " " + std::to_string(VyskaPisma(Storno(okno))) + " " + std::to_string(r.right - r.left),
+      t(2580) + "," + t(720) + " " + t(2205) + "x" + t(495) + " -27 " + t(7035));
+}
+
+// The warning comes above every window but leaves the focus where the user types, so that a key meant
+// for another program never reaches STORNO; brought to the front, it gives STORNO the focus. Its
+// countdown keeps to one line, and other users signed in add one under STORNO.
+TEST(Upozorneni, NahoreAleFokusNechaJinde) {
+  const TestovaciOkno jine;
   frmkzupozorneni okno;
   okno.Nacti();
   okno.Ukaz(true, "");
+  Pumpuj();
+  EXPECT_TRUE(GetWindowLongW(okno.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(GetForegroundWindow(), jine.hwnd());
+  SetForegroundWindow(okno.hwnd());
+  Pumpuj();
+  EXPECT_EQ(GetFocus(), Storno(okno));
+
+  // The countdown stays on one line in the label: in the designed 24 points when it fits, smaller when not.
   const HWND popisek = Popisek(okno);
   RECT pole{};
   GetClientRect(popisek, &pole);
@@ -49,41 +80,6 @@ TEST(Upozorneni, OdpocetSeVejdeNaJedenRadek) {
   EXPECT_EQ(vyska(), std::to_string(TwipyNaPixely(480, DpiOkna(okno.hwnd()))) + " " + veta);
   okno.Ukaz(true, "");
   EXPECT_EQ(vyska(), "0");
-}
-
-// Moved to a screen of 144 dpi while it waits hidden, the window takes the suggested rectangle, and
-// the label and STORNO, made at the first warning, come in the new pixels.
-TEST(Upozorneni, ZmenaDpiPrerovnaITlacitko) {
-  frmkzupozorneni okno;
-  okno.Nacti();
-  EXPECT_EQ(Popisek(okno), nullptr) << "a schedule waiting in the tray needs no label yet";
-  const auto t = [](int twipy) { return std::to_string(TwipyNaPixely(twipy, 144)); };
-  const RECT navrh{50, 60, 50 + TwipyNaPixely(7170, 144), 60 + TwipyNaPixely(1320, 144)};
-  SendMessageW(okno.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&navrh));
-  EXPECT_EQ(Misto(okno.hwnd()), "50,60 " + t(7170) + "x" + t(1320));
-
-  okno.Ukaz(true, "");
-  RECT r{};
-  GetWindowRect(Popisek(okno), &r);
-  // STORNO's place, size and font (13.5 points at 144 dpi); the label's width.
-  EXPECT_EQ(
-      Misto(Storno(okno)) + " " + std::to_string(VyskaPisma(Storno(okno))) + " " + std::to_string(r.right - r.left),
-      t(2580) + "," + t(720) + " " + t(2205) + "x" + t(495) + " -27 " + t(7035));
-}
-
-// The warning comes above every window but leaves the focus where the user types, so that a key meant
-// for another program never reaches STORNO; brought to the front, it gives STORNO the focus.
-TEST(Upozorneni, NahoreAleFokusNechaJinde) {
-  const TestovaciOkno jine;
-  frmkzupozorneni okno;
-  okno.Nacti();
-  okno.Ukaz(true, "");
-  Pumpuj();
-  EXPECT_TRUE(GetWindowLongW(okno.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_EQ(GetForegroundWindow(), jine.hwnd());
-  SetForegroundWindow(okno.hwnd());
-  Pumpuj();
-  EXPECT_EQ(GetFocus(), Storno(okno));
   okno.Schovej();
   EXPECT_FALSE(GetWindowLongW(okno.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
