@@ -3,7 +3,6 @@
 // password, the Tab order and the focus look.
 #include "program_e2e.h"
 
-using O = Ovladac;
 using HlavniOkno_e2e = Program_e2e;
 
 // Where it opens, what it shows and that its clock ticks; the hints under the pointer; the tool

@@ -18,6 +18,8 @@
 // Dockej with the condition written in place.
 #define DOCKEJ(limit, ...) Dockej([&] { return static_cast<bool>(__VA_ARGS__); }, limit)
 
+using O = Ovladac;  // the main window's controls, short in the tests' lines
+
 inline constexpr const wchar_t* KlicRun = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr const wchar_t* KlicRunOnce = L"Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 inline constexpr const char* Vypnuto = "ExitWindowsEx 0x0000000D 0x80040001\r\n";  // the dry run's line
@@ -177,8 +179,8 @@ inline std::wstring StavovyRadek(const Proces& program) {
 // closed), maska (the password box's mask), upozorneni (the warning shown or hidden), ikona (the tray
 // icon there), bezi (the program running), storno (STORNO's caption) or, up to 70 s, odpocet (the
 // warning's countdown), zaznam (the dry run's record, its lines joined by commas; bdelost: its
-// keep-awake requests). '_' stands for a blank. It fails with
-// the script as it went, each reading that did not match written as it was; an unknown word fails too.
+// keep-awake requests). '_' stands for a blank. It fails with the script as it went, each reading that
+// did not match written as it was; an unknown word fails too.
 inline ::testing::AssertionResult Hraj(const Proces& program, const std::string& skript) {
   const auto jmeno = [](Ovladac o) {
     return std::string(Navrh(o).jmeno) + (IndexPole(o) < 0 ? "" : std::to_string(IndexPole(o)));
