@@ -107,8 +107,7 @@ TEST_F(Program_e2e, VypnutyAutostartBezRunOnce) {
 // leave the store and the autostart entries alone. The sleep it runs is a sleep, not a hibernation:
 // Wine's machine reports S1 (and S4 with a hibernation file).
 TEST_F(Program_e2e, AkceHnedSeNeulozi) {
-  Proces program(L"/spanek;kd");
-  EXPECT_TRUE(Hraj(program, "zaznam?SetSuspendState_0_0_0 zbytek?'' zavri zbytek?''"));
+  EXPECT_TRUE(Hraj(Proces(L"/spanek;kd"), "zaznam?SetSuspendState_0_0_0 zbytek?'' zavri zbytek?''"));
 }
 
 // The end by a WM_QUIT from anyone, and by the close request of an installer (the session-end
@@ -134,14 +133,11 @@ TEST_F(Program_e2e, KonecZvenkuUlozi) {
 // A stored string that does not parse goes with one box; the next start neither shows it nor has it.
 TEST_F(Program_e2e, PoskozenyUlozenyRetezecZmiziJednou) {
   UlozisteWin().ZapisParametr(UlozenyTvar("/vypnuti;t/99:99/"));
-  {
-    Proces program(L"");
-    EXPECT_TRUE(Hraj(program,
-                     "box?Uložené_nastavení_programu_bylo_poškozené,_a_proto_bylo_odstraněno.|Zadejte_"
-                     "prosím_nastavení_znovu. OK tlHNastaveni?Nové zbytek?''"));  // then nothing armed: the window
-  }
-  Proces znovu(L"");
-  EXPECT_TRUE(Hraj(znovu, "tlHNastaveni?Nové box?"));
+  // Each program is closed at the end of its line. Then nothing armed: the window.
+  EXPECT_TRUE(Hraj(Proces(L""),
+                   "box?Uložené_nastavení_programu_bylo_poškozené,_a_proto_bylo_odstraněno.|Zadejte_"
+                   "prosím_nastavení_znovu. OK tlHNastaveni?Nové zbytek?''"));
+  EXPECT_TRUE(Hraj(Proces(L""), "tlHNastaveni?Nové box?"));
 }
 
 // A schedule that waits for a program to end: nothing happens while it runs; once it has ended the
@@ -166,9 +162,7 @@ TEST_F(Program_e2e, PracovniDnyPodleFalesnychHodin) {
   ASSERT_TRUE(ted.wDayOfWeek == 6 || ted.wDayOfWeek == 1) << "the faked day is a Saturday or a Monday";
   ASSERT_LT(ted.wHour * 60 + ted.wMinute, 23 * 60 + 58) << "the minute after next is still today";
   // The minute after next: its warning starts at the next full minute, seconds from now.
-  const int cil = ted.wHour * 60 + ted.wMinute + 2, minuta = cil % 60;
-  const std::string parametr =
-      "/vypnuti;dny/po-pa/;t/" + std::to_string(cil / 60) + (minuta < 10 ? ":0" : ":") + std::to_string(minuta) + "/";
+  const std::string cas = ZaMinut(2), parametr = "/vypnuti;dny/po-pa/" + cas.substr(0, cas.find(";d/"));
   Proces program(Utf16(parametr));
   ASSERT_TRUE(DOCKEJ(10s, program.Upozorneni()));
   EXPECT_EQ(Ulozeny(), parametr) << "armed and stored";
