@@ -20,6 +20,5 @@ TEST(CekejWin, CekaAZpravyTecou) {
   EXPECT_LT(GetTickCount64() - zacatek, 5000u);
   MSG zprava;
   ASSERT_TRUE(PeekMessageW(&zprava, nullptr, 0, 0, PM_REMOVE));
-  EXPECT_EQ(zprava.message, static_cast<UINT>(WM_QUIT));
-  EXPECT_EQ(zprava.wParam, 5u);
+  EXPECT_EQ(std::pair(zprava.message, zprava.wParam), std::pair(UINT{WM_QUIT}, WPARAM{5}));
 }

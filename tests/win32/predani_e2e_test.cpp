@@ -89,9 +89,7 @@ TEST_F(Predani_e2e, ZaseknutyProgramNeodpovida) {
 TEST(PredaniWin, CiziNeboPoskozenaZpravaSeOdmitne) {
   constexpr ULONG_PTR Pokyn = ZnackaPokynu;
   std::wstring text = L"/storno", dlouhy(1025, L'x'), s_nulou(L"/storno\0x", 9), pulka_paru = L"/po/\xD800/";
-  const auto data = [](ULONG_PTR znacka, std::wstring& text, std::size_t bajtu) {
-    return COPYDATASTRUCT{znacka, DWORD(bajtu), text.data()};
-  };
+  const auto data = [](ULONG_PTR z, std::wstring& t, std::size_t b) { return COPYDATASTRUCT{z, DWORD(b), t.data()}; };
   const std::map<std::string, COPYDATASTRUCT> pripady = {
       {"another tag", data(Pokyn + 7, text, text.size() * 2)},
       {"no data", {Pokyn, 0, nullptr}},

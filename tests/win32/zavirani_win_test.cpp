@@ -41,10 +41,8 @@ TEST(ZaviraniWin, KazdeOknoDostaneSvojeAProcesSkonciJednou) {
 
   OmezenaOkna okna;
   okna.povolene = {pomocnik.id, GetCurrentProcessId()};
-  {
-    Pripojeni<OknaProcesu> pripojeni(okna);
-    ZavriProgramy({700, 700, 700, 700, 700});
-  }
+  Pripojeni<OknaProcesu> pripojeni(okna);
+  ZavriProgramy({700, 700, 700, 700, 700});
   EXPECT_EQ(pomocnik.Kod(5000), 0) << "ended by the closing, not on its own";
   EXPECT_EQ(okna.ukonceni, (std::map<std::uint32_t, int>{{pomocnik.id, 1}}));
   EXPECT_EQ(Obsah(zaznam),
