@@ -1,20 +1,5 @@
-#include "zaklad.h"
-
-#include <sstream>
-
-#include "core/kodovani.h"
-#include "falesny_svet.h"
-#include "program/nabidka_ikony.h"
-#include "program/predani.h"
-#include "program/start.h"
 #include "program/zasady.h"
-#include "scheduler/odlozeni.h"
-#include "scheduler/upozorneni.h"
-#include "ui/main_window/editor.h"
-#include "ui/main_window/hlavni_okno.h"
-#include "ui/main_window/zobraz_nastaveni.h"
-
-namespace {
+#include "falesny_svet.h"
 
 // At 10:00, the user's own daily schedule stored, a script: "pocitac=…", "uzivatel=…" set the policy's
 // Parametr (nothing after '=': removed), "zprava=…" its line, "zakaz" and "povolit" ban own schedules or
@@ -23,7 +8,7 @@ namespace {
 // Posunuti, S, Ukoncit press the button, "/…" is a second start's line, "Stornovat" the tray's item,
 // "varuj" waits for the warning, "Odlozit" and "SS" press its buttons. The line: the summary of what is
 // armed, the store, and what was said (boxes, the status bar's warning, the warning window, exit codes).
-std::string Hraj(const std::string& skript) {
+static std::string Hraj(const std::string& skript) {
   FalesnySvet svet;
   svet.ZacniV(V(10, 0));
   svet.ulozeny_parametr = UlozenyTvar("/spanek;kd;t/20:00/");
@@ -69,8 +54,6 @@ const std::string Ulozeny = " | /spanek;kd;t/20:00/ | ", Vlastni = "Spánek 4.12
                   Nelze = "Akci naplánoval správce počítače. Změnit ji nelze.",
                   Chybne = "Zásada správce obsahuje chybné zadání.",
                   Varovani = "ukaz storno | Učebna se  zavírá." + std::string(182, '!');
-
-}  // namespace
 
 // Per value the computer's over the user's, either over the user's own stored schedule, which stays
 // stored; a string that would act at once or count from each start anew is refused like a bad one.
