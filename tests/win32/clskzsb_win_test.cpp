@@ -1,7 +1,6 @@
 #include "zaklad_win.h"
 
 #include "controls/status_bar/clskzsb_win.h"
-#include "testovaci_okno.h"
 
 namespace {
 

@@ -1,8 +1,5 @@
 #include "zaklad_win.h"
 
-#include "../native/falesne_porty.h"
-#include "system/clsosgv.h"
-
 TEST(clsosgvWin, SkutecnySystem) {
   const clsosgv osgv;
   EXPECT_EQ(osgv.WinPlatform(), platforma::WindowsNT);

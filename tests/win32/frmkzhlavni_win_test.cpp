@@ -2,9 +2,7 @@
 // hold while it moves to a screen of another dpi.
 #include "zaklad_win.h"
 
-#include "../native/falesne_porty.h"
 #include "scheduler/ikona_listy_win.h"
-#include "system/clsosgv.h"
 #include "ui/main_window/frmkzhlavni_win.h"
 
 std::vector<bool> drzenePlatne;  // at each new font: whether the one the control held still existed

@@ -2,8 +2,6 @@
 // icon does when the taskbar comes and goes, Program_e2e.KonecZvenkuUlozi tells.
 #include "zaklad_win.h"
 
-#include "controls/twipy.h"
-#include "testovaci_okno.h"
 #include "ui/warning/frmkzupozorneni_win.h"
 
 HWND Popisek(const frmkzupozorneni& okno) { return FindWindowExW(okno.hwnd(), nullptr, L"Static", nullptr); }

@@ -158,12 +158,7 @@ TEST_F(Instalace_e2e, InstalaceZastupceAOdinstalaceBeziciho) {
 TEST_F(Instalace_e2e, ProVsechnyUzivatele) {
   const fs::path slozka = Slozka(FOLDERID_ProgramFiles) / Nazev,
                  zastupce = Slozka(FOLDERID_CommonPrograms) / (std::wstring(Nazev) + L".lnk");
-  const auto hklm = [](const wchar_t* klic, const wchar_t* nazev) {
-    wchar_t data[1024] = L"(none)";
-    DWORD bajtu = sizeof data;
-    RegGetValueW(HKEY_LOCAL_MACHINE, klic, nazev, RRF_RT_REG_SZ, nullptr, data, &bajtu);
-    return std::wstring(data);
-  };
+  const auto hklm = [](auto klic, auto nazev) { return Hodnota(klic, nazev, HKEY_LOCAL_MACHINE).value_or(L"(none)"); };
   ASSERT_EQ(Proces(L"/S /AllUsers", VedleTestu(L"vypnuti-instalace.exe"), true).Kod(60000), 0);
   const std::wstring program = (slozka / L"vypnuti.exe").wstring();
   EXPECT_EQ(CilZastupce(zastupce).wstring() + L" | " + hklm(KlicRun, L"ZDKZ") + L" | " +

@@ -3,7 +3,6 @@
 #include "zaklad_win.h"
 
 #include "platform/win32/napajeni_win.h"
-#include "platform/win32/okna_procesu_win.h"
 #include "platform/win32/uloziste_win.h"
 
 // The longest strings the main window builds (SestavParametr with every box ticked), in both modes,

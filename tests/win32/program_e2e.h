@@ -288,6 +288,7 @@ class Program_e2e : public ::testing::Test {
     SetEnvironmentVariableW(L"ZDKZ_NANECISTO", nanecisto);
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\ZD\\ZDKZ", L"parametr");
     for (const wchar_t* klic : {KlicRun, KlicRunOnce}) RegDeleteKeyValueW(HKEY_CURRENT_USER, klic, L"ZDKZ");
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Policies\\ZD");  // an administrator's policy a test set
     fs::remove(SouborNanecisto());
   }
 };

@@ -3,8 +3,6 @@
 #include <oleacc.h>
 
 #include "controls/soft_button/tltext_win.h"
-#include "controls/twipy.h"
-#include "testovaci_okno.h"
 
 namespace {
 

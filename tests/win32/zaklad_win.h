@@ -19,17 +19,23 @@
 #include <utility>
 #include <vector>
 
+#include "../native/falesne_porty.h"
+#include "controls/twipy.h"
 #include "core/kodovani.h"
+#include "platform/win32/okna_procesu_win.h"
 #include "platform/win32/text_win.h"
+#include "system/clsosgv.h"
+#include "testovaci_okno.h"
 
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-// A text value in the user's registry; nothing when it is not there.
-inline std::optional<std::wstring> Hodnota(const wchar_t* klic, const wchar_t* nazev = L"ZDKZ") {
+// A text value in the user's registry (or under the root given); nothing when it is not there.
+inline std::optional<std::wstring> Hodnota(const wchar_t* klic, const wchar_t* nazev = L"ZDKZ",
+                                           HKEY koren = HKEY_CURRENT_USER) {
   wchar_t data[2048];
   DWORD bajtu = sizeof data;
-  if (RegGetValueW(HKEY_CURRENT_USER, klic, nazev, RRF_RT_REG_SZ, nullptr, data, &bajtu)) return std::nullopt;
+  if (RegGetValueW(koren, klic, nazev, RRF_RT_REG_SZ, nullptr, data, &bajtu)) return std::nullopt;
   return data;
 }
 

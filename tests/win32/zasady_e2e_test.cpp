@@ -2,29 +2,19 @@
 // writes them) as a user of the real vypnuti.exe meets them.
 #include "program_e2e.h"
 
-namespace {
-
 constexpr const wchar_t* KlicZasad = L"Software\\Policies\\ZD\\ZDKZ";
 constexpr const char* Odmitnuti = "box?Akci_naplánoval_správce_počítače._Změnit_ji_nelze. OK";
 
-void Zasada(const wchar_t* nazev, const std::string& text) {
+static void Zasada(const wchar_t* nazev, const std::string& text) {
   const std::wstring data = Utf16(text);
   RegSetKeyValueW(HKEY_LOCAL_MACHINE, KlicZasad, nazev, REG_SZ, data.c_str(),
                   static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
 }
 
 // A start from a script, not waited for: the running program may ask first.
-Proces Skript(const wchar_t* argument) { return Proces(argument, VedleTestu(L"vypnuti.exe"), true); }
+static Proces Skript(const wchar_t* argument) { return Proces(argument, VedleTestu(L"vypnuti.exe"), true); }
 
-class Zasady_e2e : public Program_e2e {
- protected:
-  void TearDown() override {
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Policies\\ZD");
-    Program_e2e::TearDown();
-  }
-};
-
-}  // namespace
+using Zasady_e2e = Program_e2e;
 
 // Armed at a start with nothing; "/storno", "Nové" and "Ukončit" refused; a changed value taken up
 // when the system says the policy changed (as gpupdate does), without a restart.

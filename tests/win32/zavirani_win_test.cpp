@@ -1,5 +1,4 @@
 #include "platform/port.h"
-#include "platform/win32/okna_procesu_win.h"
 #include "program_e2e.h"
 #include "scheduler/zavirani.h"
 
